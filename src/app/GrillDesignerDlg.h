@@ -1,0 +1,86 @@
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "editing/DesignerState.h"
+#include "editing/WindowEditor.h"
+#include "platform/Clock.h"
+#include "platform/Controls.h"
+#include "platform/DialogHost.h"
+#include "platform/Drawing.h"
+#include "platform/Files.h"
+
+namespace grill {
+
+// What the designer needs of the platform.
+struct DesignerServices {
+  Controls& controls;
+  DialogHost& host;
+  Files& files;
+  const Clock& clock;
+  std::string exportFolder;
+  std::string configPath = "MenuConfig.txt";
+  std::ostream& log;  // notes on MenuConfig.txt faults
+};
+
+// The main dialog: owns the run's state and maps each control event to its
+// handler through one dispatch table. Toolkit-neutral: the toolkit builds the
+// controls from MainDialogTemplate() and forwards events here.
+class CGrillDesignerDlg {
+ public:
+  explicit CGrillDesignerDlg(DesignerServices services);
+  CGrillDesignerDlg(const CGrillDesignerDlg&) = delete;
+  CGrillDesignerDlg& operator=(const CGrillDesignerDlg&) = delete;
+
+  // Initialisation, in the order the designer has always followed. It may
+  // end the dialog (a missing or broken configuration) and still runs to its end.
+  void OnInitDialog();
+
+  // A control event; events without an entry in the table are ignored.
+  // Returns true when a handler ran.
+  bool Dispatch(int controlId, Notification notification);
+  // Whether the dispatch table has an entry (the toolkit connects only those).
+  bool Handles(int controlId, Notification notification) const;
+
+  // Enter outside a push button: nothing. Escape and the close box: the end.
+  void OnOK() {}
+  void OnCancel();
+  void OnSysCommand(int command);
+
+  // Clears the drawing area on the dialog's context, then draws the current
+  // design on the canvas's context.
+  void OnPaint(DrawingContext& dialogDc, DrawingContext& canvasDc);
+
+  // Mouse messages of the canvas, in its client pixels.
+  void OnCanvasLButtonDown(unsigned flags, int x, int y);
+  void OnCanvasMouseMove(unsigned flags, int x, int y);
+  void OnCanvasLButtonUp(unsigned flags, int x, int y);
+  void OnCanvasDoubleClick();
+
+  // The window editor, reachable only while there is a current design.
+  bool CanOpenWindowEditor() const { return state_.currentWindow != nullptr; }
+  void OpenWindowEditor();
+
+  DesignerState& State() { return state_; }
+  const DesignerState& State() const { return state_; }
+
+ private:
+  struct Handler {
+    int controlId;
+    Notification notification;
+    std::function<void()> run;
+  };
+
+  std::vector<Handler> BuildDispatchTable();
+  void SelectDefaults();
+
+  DesignerServices services_;
+  DesignerState state_;
+  CWindowEditor windowEditor_;
+  std::vector<Handler> handlers_;
+};
+
+}  // namespace grill

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "editing/DesignerState.h"
+#include "platform/Clock.h"
+#include "platform/Controls.h"
+#include "platform/DialogHost.h"
+#include "platform/Files.h"
+
+namespace grill {
+
+// What an export run needs of the platform.
+struct ExportServices {
+  Files& files;
+  const Clock& clock;
+  DialogHost& host;      // progress of long runs
+  std::string folder;    // where the cut files go
+};
+
+// "Process Data": exports the current design.
+void ProcessData(DesignerState& state, Controls& controls, ExportServices& services);
+// "Process All": exports every design.
+void ProcessAll(DesignerState& state, Controls& controls, ExportServices& services);
+
+}  // namespace grill

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace grill {
+
+struct BarType;
+struct EdgeType;
+struct ColorEntry;
+
+// At most this many bars in each direction, so that a position table holds
+// every bar plus the two edges and every segment index stays inside the tables.
+inline constexpr int kMaxBars = 30;
+inline constexpr int kTableSize = 32;
+
+// Status of the record operations.
+inline constexpr int kDone = 0;
+inline constexpr int kRejected = -1;
+inline constexpr int kNoRoom = -2;
+
+using PositionTable = std::array<double, kTableSize>;
+using SegmentTable = std::array<std::array<std::uint8_t, kTableSize>, kTableSize>;
+
+// One window design. Lengths are millimetres, positions measured from the
+// top-left corner of the grill area (inside the edge type).
+struct GrillWindow {
+  GrillWindow();
+
+  std::int32_t quantity = 0;
+  double innerHeight = 0.0;
+  double innerWidth = 0.0;
+  double outerHeight = 0.0;
+  double outerWidth = 0.0;
+  std::string name;
+  // Set by the export run: its time stamp and this design's own file names.
+  std::string timeStamp;
+  std::string edgeFileName;
+  std::string barFileNameH;
+  std::string barFileNameW;
+  std::int32_t horzCount = 0;
+  std::int32_t vertCount = 0;
+  // [row band h][vertical bar v]: 1 when bar v has its segment in band h.
+  SegmentTable vertSegments;
+  // [horizontal bar h][column band v]: 1 when bar h has its segment in band v.
+  SegmentTable horzSegments;
+  // [0] = 0 (top edge), [1..horzCount] the bars, [horzCount+1] = innerHeight.
+  PositionTable horzPos{};
+  // [0] = 0 (left edge), [1..vertCount] the bars, [vertCount+1] = innerWidth.
+  PositionTable vertPos{};
+  // References into the configuration, which outlives every design.
+  const BarType* barType = nullptr;
+  const EdgeType* edgeType = nullptr;
+  const ColorEntry* insideColor = nullptr;
+  const ColorEntry* outsideColor = nullptr;
+
+  // Each returns kDone, kRejected or kNoRoom.
+  int InsertHorzBar(double position);
+  int InsertVertBar(double position);
+  int RemoveHorzBar(int barNumber);
+  int RemoveVertBar(int barNumber);
+  // Centres the other design's bar pattern on this design's size when both
+  // have the same non-zero number of bars in that direction.
+  void AlignHorzTo(const GrillWindow& other);
+  void AlignVertTo(const GrillWindow& other);
+};
+
+}  // namespace grill

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "platform/Controls.h"
+#include "platform/DialogTemplate.h"
+
+namespace grill {
+
+// The logic of a modal dialog other than the main one (the window editor).
+class ModalDialog {
+ public:
+  virtual ~ModalDialog() = default;
+  virtual const DialogTemplate& Template() const = 0;
+  virtual void OnInitDialog(Controls& controls) = 0;
+  // The OK action; returns true when the dialog is to close with OK.
+  virtual bool OnOK(Controls& controls) = 0;
+};
+
+// Progress of a long run. Update returns false once the user asked to cancel.
+class ProgressMonitor {
+ public:
+  virtual ~ProgressMonitor() = default;
+  virtual bool Update(std::int64_t done, std::int64_t total) = 0;
+};
+
+// Services of the windowing toolkit beyond one dialog's controls.
+class DialogHost {
+ public:
+  virtual ~DialogHost() = default;
+  // The modal about box.
+  virtual void ShowAbout() = 0;
+  // Runs `dialog` modally; `afterClose` runs once it has closed, whatever
+  // the result. A toolkit may return before the dialog closes (the headless
+  // driver does) but always runs `afterClose` after the close.
+  virtual void RunModal(ModalDialog& dialog, std::function<void()> afterClose) = 0;
+  // Starts reporting the progress of a long run (shown only if it lasts).
+  virtual std::unique_ptr<ProgressMonitor> StartProgress(std::string_view title) = 0;
+};
+
+}  // namespace grill

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace grill {
+
+class ReadableFile {
+ public:
+  virtual ~ReadableFile() = default;
+  // Length of the file in bytes, -1 when it cannot be told.
+  virtual std::int64_t Length() = 0;
+  // Reads up to `size` bytes; returns the number read (0 at the end or on error).
+  virtual std::int64_t Read(char* buffer, std::int64_t size) = 0;
+};
+
+class WritableFile {
+ public:
+  virtual ~WritableFile() = default;
+  // Each returns false on failure; Error() then tells the system's reason.
+  virtual bool Write(std::string_view bytes) = 0;
+  virtual bool Close() = 0;
+  virtual std::string Error() const = 0;
+  virtual const std::string& Path() const = 0;
+};
+
+// File access of the designer. Paths are bytes as the platform writes them.
+class Files {
+ public:
+  virtual ~Files() = default;
+  virtual std::unique_ptr<ReadableFile> OpenForRead(const std::string& path) = 0;
+  // Creates the file or empties an existing one. On failure returns null and
+  // sets `error` to the system's reason.
+  virtual std::unique_ptr<WritableFile> CreateForWrite(const std::string& path,
+                                                       std::string& error) = 0;
+  // Opens the file for writing at its end, creating it when missing, never
+  // truncating it.
+  virtual std::unique_ptr<WritableFile> OpenForAppend(const std::string& path,
+                                                      std::string& error) = 0;
+  // Creates the folder and its parents; false when it could not be made.
+  virtual bool CreateFolders(const std::string& path) = 0;
+  // `folder` joined with `name` by the platform's separator.
+  virtual std::string Join(const std::string& folder, const std::string& name) const = 0;
+};
+
+// Files on the machine's file system.
+class StdFiles final : public Files {
+ public:
+  std::unique_ptr<ReadableFile> OpenForRead(const std::string& path) override;
+  std::unique_ptr<WritableFile> CreateForWrite(const std::string& path,
+                                               std::string& error) override;
+  std::unique_ptr<WritableFile> OpenForAppend(const std::string& path,
+                                              std::string& error) override;
+  bool CreateFolders(const std::string& path) override;
+  std::string Join(const std::string& folder, const std::string& name) const override;
+
+  // Where cut files go: "C:\export\grills" on Windows, otherwise
+  // export/grills in the user's home folder.
+  static std::string DefaultExportFolder();
+};
+
+}  // namespace grill

@@ -1,0 +1,165 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/Files.h"
+
+namespace grill {
+namespace {
+
+std::string Reason(int errorNumber) { return std::strerror(errorNumber); }
+
+class PosixReadable final : public ReadableFile {
+ public:
+  explicit PosixReadable(int fd) : fd_(fd) {}
+  ~PosixReadable() override { ::close(fd_); }
+  PosixReadable(const PosixReadable&) = delete;
+  PosixReadable& operator=(const PosixReadable&) = delete;
+
+  std::int64_t Length() override {
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) {
+      return -1;
+    }
+    return static_cast<std::int64_t>(info.st_size);
+  }
+
+  std::int64_t Read(char* buffer, std::int64_t size) override {
+    std::int64_t total = 0;
+    while (total < size) {
+      const ssize_t got = ::read(fd_, buffer + total, static_cast<size_t>(size - total));
+      if (got < 0 && errno == EINTR) {
+        continue;
+      }
+      if (got <= 0) {
+        break;
+      }
+      total += got;
+    }
+    return total;
+  }
+
+ private:
+  int fd_;
+};
+
+class PosixWritable final : public WritableFile {
+ public:
+  PosixWritable(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+  ~PosixWritable() override {
+    if (fd_ >= 0) {
+      ::close(fd_);
+    }
+  }
+  PosixWritable(const PosixWritable&) = delete;
+  PosixWritable& operator=(const PosixWritable&) = delete;
+
+  bool Write(std::string_view bytes) override {
+    if (fd_ < 0) {
+      error_ = Reason(EBADF);
+      return false;
+    }
+    const char* data = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+      const ssize_t written = ::write(fd_, data, left);
+      if (written < 0 && errno == EINTR) {
+        continue;
+      }
+      if (written <= 0) {
+        error_ = Reason(written < 0 ? errno : ENOSPC);
+        return false;
+      }
+      data += written;
+      left -= static_cast<size_t>(written);
+    }
+    return true;
+  }
+
+  bool Close() override {
+    if (fd_ < 0) {
+      return true;
+    }
+    const int result = ::close(fd_);
+    fd_ = -1;
+    if (result != 0) {
+      error_ = Reason(errno);
+      return false;
+    }
+    return true;
+  }
+
+  std::string Error() const override { return error_; }
+  const std::string& Path() const override { return path_; }
+
+ private:
+  int fd_;
+  std::string path_;
+  std::string error_;
+};
+
+std::unique_ptr<WritableFile> OpenWritable(const std::string& path, int flags,
+                                           std::string& error) {
+  const int fd = ::open(path.c_str(), flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    error = Reason(errno);
+    return nullptr;
+  }
+  return std::make_unique<PosixWritable>(fd, path);
+}
+
+}  // namespace
+
+std::unique_ptr<ReadableFile> StdFiles::OpenForRead(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    return nullptr;
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    return nullptr;
+  }
+  return std::make_unique<PosixReadable>(fd);
+}
+
+std::unique_ptr<WritableFile> StdFiles::CreateForWrite(const std::string& path,
+                                                       std::string& error) {
+  return OpenWritable(path, O_TRUNC, error);
+}
+
+std::unique_ptr<WritableFile> StdFiles::OpenForAppend(const std::string& path,
+                                                      std::string& error) {
+  return OpenWritable(path, O_APPEND, error);
+}
+
+bool StdFiles::CreateFolders(const std::string& path) {
+  std::error_code code;
+  std::filesystem::create_directories(path, code);
+  return !code && std::filesystem::is_directory(path, code);
+}
+
+std::string StdFiles::Join(const std::string& folder, const std::string& name) const {
+  if (folder.empty()) {
+    return name;
+  }
+  return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+std::string StdFiles::DefaultExportFolder() {
+#ifdef _WIN32
+  return "C:\\export\\grills";
+#else
+  const char* home = std::getenv("HOME");
+  const std::string base = (home != nullptr && *home != '\0') ? home : ".";
+  return base + "/export/grills";
+#endif
+}
+
+}  // namespace grill

@@ -1,0 +1,71 @@
+#include "testing/MemoryHost.h"
+
+namespace grill {
+namespace {
+
+class CountingProgress final : public ProgressMonitor {
+ public:
+  explicit CountingProgress(int cancelAfter) : cancelAfter_(cancelAfter) {}
+  bool Update(std::int64_t, std::int64_t) override {
+    ++updates_;
+    return cancelAfter_ < 0 || updates_ <= cancelAfter_;
+  }
+
+ private:
+  int cancelAfter_;
+  int updates_ = 0;
+};
+
+}  // namespace
+
+void MemoryHost::ShowAbout() {
+  ++aboutBoxes;
+  if (onAbout) {
+    onAbout();
+  }
+}
+
+void MemoryHost::RunModal(ModalDialog& dialog, std::function<void()> afterClose) {
+  Modal modal;
+  modal.dialog = &dialog;
+  modal.controls = std::make_unique<MemoryControls>(dialog.Template());
+  modal.controls->onMessage = [this](const std::string& text) {
+    if (onModalMessage) {
+      onModalMessage(text);
+    }
+  };
+  modal.afterClose = std::move(afterClose);
+  modal_ = std::move(modal);
+  modal_->dialog->OnInitDialog(*modal_->controls);
+}
+
+bool MemoryHost::ClickModalOk() {
+  if (!modal_) {
+    return false;
+  }
+  if (!modal_->dialog->OnOK(*modal_->controls)) {
+    return false;
+  }
+  Close();
+  return true;
+}
+
+void MemoryHost::CancelModal() {
+  if (modal_) {
+    Close();
+  }
+}
+
+void MemoryHost::Close() {
+  std::function<void()> afterClose = std::move(modal_->afterClose);
+  modal_.reset();
+  if (afterClose) {
+    afterClose();
+  }
+}
+
+std::unique_ptr<ProgressMonitor> MemoryHost::StartProgress(std::string_view) {
+  return std::make_unique<CountingProgress>(cancelAfterUpdates);
+}
+
+}  // namespace grill

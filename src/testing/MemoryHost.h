@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/DialogHost.h"
+#include "testing/MemoryControls.h"
+
+namespace grill {
+
+// The toolkit services in memory. A modal dialog stays open until Close*()
+// is called, so a test or script can address its controls meanwhile.
+class MemoryHost final : public DialogHost {
+ public:
+  void ShowAbout() override;
+  void RunModal(ModalDialog& dialog, std::function<void()> afterClose) override;
+  std::unique_ptr<ProgressMonitor> StartProgress(std::string_view title) override;
+
+  // The open modal dialog's controls, or null.
+  MemoryControls* ModalControls() { return modal_ ? modal_->controls.get() : nullptr; }
+  // The modal dialog's OK action; closes it when the dialog accepts.
+  // Returns true when it closed.
+  bool ClickModalOk();
+  void CancelModal();
+
+  int aboutBoxes = 0;
+  std::function<void()> onAbout;
+  // Progress updates after which the run is to be cancelled (-1: never).
+  int cancelAfterUpdates = -1;
+  std::function<void(const std::string&)> onModalMessage;
+
+ private:
+  struct Modal {
+    ModalDialog* dialog = nullptr;
+    std::unique_ptr<MemoryControls> controls;
+    std::function<void()> afterClose;
+  };
+  void Close();
+  std::optional<Modal> modal_;
+};
+
+}  // namespace grill

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <functional>
+
+#include "model/GrillWindow.h"
+#include "platform/Drawing.h"
+
+namespace grill {
+
+// The drawing of the current design and the mouse work on it. Works on
+// numbers alone: pixel positions and button flags in, design changes out.
+class GrillCanvas {
+ public:
+  struct Rect {
+    int left = 10;
+    int top = 10;
+    int right = 300;
+    int bottom = 300;
+  };
+
+  // `invalidateDialog` asks for a repaint of the whole dialog.
+  explicit GrillCanvas(std::function<void()> invalidateDialog = {});
+
+  void SetInvalidate(std::function<void()> invalidateDialog);
+  // The design the mouse works on; changing it to another design or to none
+  // ends any drag and forgets the band under the pointer.
+  void SetDesign(GrillWindow* design);
+  GrillWindow* Design() const { return design_; }
+
+  void UpdateScale(const GrillWindow& window);
+  void DrawGrill(DrawingContext& dc, const GrillWindow& window) const;
+  void DrawHandles(DrawingContext& dc, const GrillWindow& window) const;
+  int ColumnAt(int x) const;
+  int RowAt(int y) const;
+
+  void OnLButtonDown(unsigned flags, int x, int y);
+  void OnMouseMove(unsigned flags, int x, int y);
+  void OnLButtonUp(unsigned flags, int x, int y);
+
+  Rect bounds;
+  int originX = 10;
+  int originY = 10;
+  double scale = 1.0;
+  int margin = 10;
+  int dragHorz = -1;
+  int dragVert = -1;
+  int lastX = 0;
+  int lastY = 0;
+  int prevRow = -1;
+  int prevColumn = -1;
+
+ private:
+  GrillWindow* design_ = nullptr;
+  std::function<void()> invalidate_;
+};
+
+}  // namespace grill
