@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+namespace grill {
+
+// True when `text` can stand in a file name on every platform the cut files
+// reach: no '/', '\', ':', '*', '?', '"', '<', '>', '|' or control character,
+// and not "." or "..". An empty text passes; callers test emptiness themselves.
+bool IsFileNameSafe(std::string_view text);
+
+// True when `text` may name a design: safe in a file name and without ',',
+// which would add a field to every line the saw reads.
+bool IsAcceptableDesignName(std::string_view text);
+
+// True when `text` holds a control character (byte below 32, or 127).
+bool HasControlCharacter(std::string_view text);
+
+}  // namespace grill
