@@ -1,0 +1,111 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/GrillDesignerDlg.h"
+#include "app/MainDialogTemplate.h"
+#include "platform/ControlIds.h"
+#include "platform/Files.h"
+#include "testing/MemoryControls.h"
+#include "testing/MemoryHost.h"
+#include "testing/RecordingDrawing.h"
+#include "testing/SettableClock.h"
+
+namespace grill {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// The main dialog after a start without MenuConfig.txt: it has asked to end,
+// but its state can still be set and painted.
+class PaintTest : public ::testing::Test {
+ protected:
+  PaintTest()
+      : dialog(DesignerServices{controls, host, files, clock, "", "no-such-folder/MenuConfig.txt",
+                                log}) {
+    dialog.OnInitDialog();
+  }
+
+  // Makes a 1000 by 500 mm design with a vertical bar at 250 mm and a
+  // horizontal bar at 50 mm current, as showing a design does.
+  GrillWindow& ShowDesign() {
+    GrillWindow& window = dialog.State().windowList.AppendNewWindow();
+    window.innerWidth = 1000;
+    window.innerHeight = 500;
+    window.horzCount = 1;
+    window.horzPos = {0, 50, 500};
+    window.vertCount = 1;
+    window.vertPos = {0, 250, 1000};
+    dialog.State().currentWindow = &window;
+    dialog.State().canvas.SetDesign(&window);
+    dialog.State().canvas.UpdateScale(window);
+    return window;
+  }
+
+  void Paint() {
+    dialogDc.operations.clear();
+    canvasDc.operations.clear();
+    dialog.OnPaint(dialogDc, canvasDc);
+  }
+
+  MemoryControls controls{MainDialogTemplate()};
+  MemoryHost host;
+  StdFiles files;
+  SettableClock clock;
+  std::ostringstream log;
+  CGrillDesignerDlg dialog;
+  RecordingDrawing dialogDc;
+  RecordingDrawing canvasDc;
+};
+
+TEST_F(PaintTest, WithoutCurrentDesignOnlyTheCanvasAreaIsCleared) {
+  Paint();
+  EXPECT_THAT(dialogDc.operations, ElementsAre("rect 10 10 300 300"));
+  EXPECT_THAT(canvasDc.operations, IsEmpty());
+}
+
+TEST_F(PaintTest, CurrentDesignIsDrawnOnTheCanvasAfterTheClearing) {
+  ShowDesign();
+  Paint();
+  EXPECT_THAT(dialogDc.operations, ElementsAre("rect 10 10 300 300"));
+  EXPECT_THAT(
+      canvasDc.operations,
+      ElementsAre(
+          // Outline.
+          "moveto 10 10", "lineto 280 10", "lineto 280 145", "lineto 10 145", "lineto 10 10",
+          // Vertical bar 1 in row bands 0 and 1.
+          "moveto 77 10", "lineto 77 23", "moveto 77 23", "lineto 77 145",
+          // Horizontal bar 1 in column bands 0 and 1.
+          "moveto 10 23", "lineto 77 23", "moveto 77 23", "lineto 280 23",
+          // Handles: horizontal, then vertical.
+          "rect 3 21 7 25", "rect 75 3 79 7"));
+}
+
+TEST_F(PaintTest, DragRepaintsTheCanvasButLeavesTheBarListsAlone) {
+  GrillWindow& window = ShowDesign();
+  controls.AddEntry(kHorzList, "1.968504");
+  const int invalidationsBefore = controls.Invalidations();
+
+  dialog.OnCanvasLButtonDown(kMouseLeft, 5, 23);
+  dialog.OnCanvasMouseMove(kMouseLeft, 5, 100);
+  dialog.OnCanvasLButtonUp(0, 5, 100);
+
+  EXPECT_NEAR(window.horzPos[1], 333.33, 0.01);
+  EXPECT_GT(controls.Invalidations(), invalidationsBefore);
+  EXPECT_THAT(controls.Entries(kHorzList), ElementsAre("1.968504"));
+  Paint();
+  EXPECT_THAT(canvasDc.operations, ::testing::Contains("rect 3 98 7 102"));
+}
+
+TEST_F(PaintTest, DesignWithoutAreaIsOnlyTheClearedRectangle) {
+  GrillWindow& window = ShowDesign();
+  window.innerWidth = 0;
+  Paint();
+  EXPECT_THAT(dialogDc.operations, ElementsAre("rect 10 10 300 300"));
+  EXPECT_THAT(canvasDc.operations, IsEmpty());
+}
+
+}  // namespace
+}  // namespace grill
