@@ -1,0 +1,41 @@
+#include "editing/WindowEditor.h"
+
+namespace grill {
+namespace {
+
+using K = ControlKind;
+
+DialogTemplate Build() {
+  DialogTemplate t;
+  t.templateId = 103;
+  t.title = "Dialog";
+  t.width = 259;
+  t.height = 194;
+  t.controls = {
+      {kEditorInchesRadio, K::RadioButton, "Inches", 15, 20, 37, 10},
+      {kEditorMillimetresRadio, K::RadioButton, "Millimetres", 59, 20, 48, 10},
+      {kIdOk, K::DefaultPushButton, "OK", 202, 7, 50, 16},
+      {kIdCancel, K::PushButton, "Cancel", 202, 26, 50, 16},
+      {kEditorNameEdit, K::Edit, "", 60, 36, 97, 14},
+      {kNoId, K::Label, "Name", 15, 42, 40, 8},
+      {kEditorHeightEdit, K::Edit, "", 60, 52, 40, 14},
+      {kNoId, K::Label, "Height", 15, 58, 40, 8},
+      {kEditorWidthEdit, K::Edit, "", 60, 68, 40, 14},
+      {kNoId, K::Label, "Width", 15, 74, 40, 8},
+      {kEditorVertBarsEdit, K::Edit, "", 60, 84, 40, 14},
+      {kNoId, K::Label, "Vert Bars", 15, 90, 40, 8},
+      {kEditorHorzBarsEdit, K::Edit, "", 60, 100, 40, 14},
+      {kNoId, K::Label, "Horz Bars", 15, 106, 40, 8},
+  };
+  t.radioPairs = {{kEditorInchesRadio, kEditorMillimetresRadio}};
+  return t;
+}
+
+}  // namespace
+
+const DialogTemplate& WindowEditorTemplate() {
+  static const DialogTemplate instance = Build();
+  return instance;
+}
+
+}  // namespace grill

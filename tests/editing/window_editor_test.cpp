@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/MainDialogTemplate.h"
+#include "editing/BarListCommands.h"
+#include "editing/WindowEditor.h"
+#include "testing/MemoryControls.h"
+#include "testing/MemoryHost.h"
+
+namespace grill {
+namespace {
+
+using Positions = std::vector<double>;
+
+// The typed fields of the editor, in the order its checks read them.
+struct Typed {
+  std::string name;
+  std::string width;
+  std::string height;
+  std::string vertBars;
+  std::string horzBars;
+};
+
+class WindowEditorTest : public ::testing::Test {
+ protected:
+  WindowEditorTest() : controls(MainDialogTemplate()) {
+    BarType bar;
+    bar.name = "Flat";
+    bar.width = 20.0;
+    bar.accepted = true;
+    state.config.barTypes.push_back(bar);
+    state.useMillimetres = 1;
+    AddDesign("Bath");
+    GrillWindow& kitchen = AddDesign("Kitchen");
+    kitchen.outerWidth = 540.0;
+    kitchen.outerHeight = 440.0;
+    kitchen.quantity = 3;
+    state.currentWindow = &kitchen;
+  }
+
+  // A design of 500 x 400 with one bar each way at 100.
+  GrillWindow& AddDesign(const std::string& name) {
+    GrillWindow& window = state.windowList.AppendNewWindow();
+    window.name = name;
+    window.innerWidth = 500.0;
+    window.innerHeight = 400.0;
+    window.barType = &state.config.barTypes.front();
+    window.horzCount = 1;
+    window.vertCount = 1;
+    window.horzPos = {0.0, 100.0, 400.0};
+    window.vertPos = {0.0, 100.0, 500.0};
+    return window;
+  }
+
+  GrillWindow& Kitchen() { return *state.currentWindow; }
+
+  MemoryControls& Open() {
+    OpenWindowEditor(state, editor, controls, host);
+    return *host.ModalControls();
+  }
+
+  // Opens the editor, types the fields and presses OK; true when it closed.
+  bool Submit(const Typed& typed, int unitRadio = kEditorMillimetresRadio) {
+    MemoryControls& dialog = Open();
+    dialog.ClickRadio(unitRadio);
+    dialog.SetText(kEditorNameEdit, typed.name);
+    dialog.SetText(kEditorWidthEdit, typed.width);
+    dialog.SetText(kEditorHeightEdit, typed.height);
+    dialog.SetText(kEditorVertBarsEdit, typed.vertBars);
+    dialog.SetText(kEditorHorzBarsEdit, typed.horzBars);
+    return host.ClickModalOk();
+  }
+
+  static Positions Entries(const PositionTable& pos, int count) {
+    return Positions(pos.begin(), pos.begin() + count + 2);
+  }
+
+  DesignerState state;
+  MemoryControls controls;
+  MemoryHost host;
+  CWindowEditor editor;
+};
+
+TEST(WindowEditorTemplateTest, LaysOutTemplate103WithinItsBounds) {
+  const DialogTemplate& t = WindowEditorTemplate();
+  EXPECT_EQ(103, t.templateId);
+  EXPECT_EQ("Dialog", t.title);
+  EXPECT_EQ(259, t.width);
+  EXPECT_EQ(194, t.height);
+  ASSERT_NE(nullptr, t.Find(kIdOk));
+  EXPECT_EQ(ControlKind::DefaultPushButton, t.Find(kIdOk)->kind);
+  EXPECT_EQ(kEditorMillimetresRadio, t.RadioPartner(kEditorInchesRadio));
+  for (const int id : {kEditorNameEdit, kEditorHeightEdit, kEditorWidthEdit, kEditorVertBarsEdit,
+                       kEditorHorzBarsEdit}) {
+    ASSERT_NE(nullptr, t.Find(id)) << id;
+    EXPECT_EQ(ControlKind::Edit, t.Find(id)->kind) << id;
+  }
+  int labels = 0;
+  for (const ControlSpec& spec : t.controls) {
+    EXPECT_GT(spec.width, 0) << spec.caption;
+    EXPECT_GT(spec.height, 0) << spec.caption;
+    EXPECT_LE(spec.x + spec.width, t.width) << spec.caption;
+    EXPECT_LE(spec.y + spec.height, t.height) << spec.caption;
+    if (spec.kind == ControlKind::Label) {
+      ++labels;
+      EXPECT_EQ(kNoId, spec.id) << spec.caption;
+      EXPECT_LE(spec.x + spec.width, 60) << spec.caption << " runs into its field";
+    }
+  }
+  EXPECT_EQ(5, labels);
+}
+
+TEST_F(WindowEditorTest, OpensWithEmptyFieldsOnTheMainDialogsUnit) {
+  for (const int useMillimetres : {0, 1}) {
+    state.useMillimetres = useMillimetres;
+    MemoryControls& dialog = Open();
+    EXPECT_EQ(&Kitchen(), editor.targetWindow);
+    for (const int id : {kEditorNameEdit, kEditorHeightEdit, kEditorWidthEdit, kEditorVertBarsEdit,
+                         kEditorHorzBarsEdit}) {
+      EXPECT_EQ("", dialog.Text(id)) << id;
+    }
+    EXPECT_EQ(useMillimetres == 0, dialog.IsChecked(kEditorInchesRadio));
+    EXPECT_EQ(useMillimetres == 1, dialog.IsChecked(kEditorMillimetresRadio));
+    host.CancelModal();
+  }
+}
+
+TEST_F(WindowEditorTest, OpensOnlyWithACurrentDesign) {
+  state.currentWindow = nullptr;
+  OpenWindowEditor(state, editor, controls, host);
+  EXPECT_EQ(nullptr, host.ModalControls());
+}
+
+TEST_F(WindowEditorTest, SpacesTheBarsEvenlyOverTheTypedSize) {
+  ASSERT_TRUE(Submit({"Porch", "1000", "600", "3", "2"}));
+
+  const GrillWindow& window = Kitchen();
+  EXPECT_EQ("Porch", window.name);
+  EXPECT_EQ(1000.0, window.innerWidth);
+  EXPECT_EQ(600.0, window.innerHeight);
+  EXPECT_EQ((Positions{0, 250, 500, 750, 1000}), Entries(window.vertPos, window.vertCount));
+  EXPECT_EQ((Positions{0, 200, 400, 600}), Entries(window.horzPos, window.horzCount));
+  // The outer sizes, quantity and types are the editor's to leave alone.
+  EXPECT_EQ(540.0, window.outerWidth);
+  EXPECT_EQ(440.0, window.outerHeight);
+  EXPECT_EQ(3, window.quantity);
+  EXPECT_EQ(&state.config.barTypes.front(), window.barType);
+}
+
+TEST_F(WindowEditorTest, TheLastEntryIsTheInnerSizeItself) {
+  // 29 steps of 1000/30 come out a hair above 1000, 19 steps of 1000/19 below.
+  ASSERT_TRUE(Submit({"Porch", "1000", "1000", "29", "18"}));
+  EXPECT_EQ(1000.0, Kitchen().vertPos[30]);
+  EXPECT_EQ(1000.0, Kitchen().horzPos[19]);
+}
+
+TEST_F(WindowEditorTest, AcceptsTheLimitsOfEachField) {
+  ASSERT_TRUE(Submit({"Porch", "0.1", "0.1", "30", "30"}));
+  EXPECT_EQ(0.1, Kitchen().innerWidth);
+  EXPECT_EQ(30, Kitchen().vertCount);
+  EXPECT_EQ(30, Kitchen().horzCount);
+}
+
+TEST_F(WindowEditorTest, ReadsLengthsInTheChosenUnit) {
+  ASSERT_TRUE(Submit({"Porch", "10", "20", "1", "1"}, kEditorInchesRadio));
+  EXPECT_DOUBLE_EQ(254.0, Kitchen().innerWidth);
+  EXPECT_DOUBLE_EQ(508.0, Kitchen().innerHeight);
+  EXPECT_DOUBLE_EQ(127.0, Kitchen().vertPos[1]);
+
+  // The minimum applies to the value as typed: 0.1 inch passes.
+  ASSERT_TRUE(Submit({"Yard", "0.1", "0.1", "1", "1"}, kEditorInchesRadio));
+  EXPECT_DOUBLE_EQ(2.54, Kitchen().innerWidth);
+}
+
+struct Refusal {
+  Typed typed;
+  int unitRadio;
+  const char* message;
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* out) {
+  *out << '"' << refusal.message << "\" for name \"" << refusal.typed.name << "\" width \""
+       << refusal.typed.width << "\" height \"" << refusal.typed.height << "\" bars \""
+       << refusal.typed.vertBars << "\", \"" << refusal.typed.horzBars << '"';
+}
+
+class WindowEditorRefusalTest : public WindowEditorTest,
+                                public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(WindowEditorRefusalTest, ShowsTheFirstFailingCheckAndChangesNothing) {
+  AddDesign("Den,1");  // a name the rule refuses, made before the rule existed
+  const GrillWindow before = Kitchen();
+
+  EXPECT_FALSE(Submit(GetParam().typed, GetParam().unitRadio));
+
+  ASSERT_NE(nullptr, host.ModalControls()) << "a refusal leaves the editor open";
+  EXPECT_EQ(std::vector<std::string>{GetParam().message}, host.ModalControls()->Messages());
+  const GrillWindow& after = Kitchen();
+  EXPECT_EQ(before.name, after.name);
+  EXPECT_EQ(before.innerWidth, after.innerWidth);
+  EXPECT_EQ(before.innerHeight, after.innerHeight);
+  EXPECT_EQ(before.vertCount, after.vertCount);
+  EXPECT_EQ(before.horzCount, after.horzCount);
+  EXPECT_EQ(before.horzPos, after.horzPos);
+  EXPECT_EQ(before.vertPos, after.vertPos);
+}
+
+constexpr int kMm = kEditorMillimetresRadio;
+constexpr int kInch = kEditorInchesRadio;
+const std::string kHuge = "1" + std::string(308, '0');  // 1e308: infinite once in millimetres
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, WindowEditorRefusalTest,
+    ::testing::Values(
+        Refusal{{"", "1000", "600", "3", "2"}, kMm, "Input Name"},
+        Refusal{{"Kitchen", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
+        Refusal{{"Bath", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
+        Refusal{{"Den,1", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
+        Refusal{{"Den,2", "1000", "600", "3", "2"}, kMm, "Invalid Name"},
+        Refusal{{"Den/2", "x", "x", "x", "x"}, kMm, "Invalid Name"},
+        Refusal{{"Porch", "0.09", "600", "3", "2"}, kMm, "Invalid Width"},
+        Refusal{{"Porch", "wide", "600", "3", "2"}, kMm, "Invalid Width"},
+        Refusal{{"Porch", "0.09", "600", "3", "2"}, kInch, "Invalid Width"},
+        Refusal{{"Porch", kHuge, "600", "3", "2"}, kInch, "Invalid Width"},
+        Refusal{{"Porch", "1000", "tall", "3", "2"}, kMm, "Invalid Height"},
+        Refusal{{"Porch", "1000", kHuge, "3", "2"}, kInch, "Invalid Height"},
+        Refusal{{"Porch", "1000", "600", "0", "2"}, kMm, "Invalid Vertical Sections"},
+        Refusal{{"Porch", "1000", "600", "3a", "2"}, kMm, "Invalid Vertical Sections"},
+        Refusal{{"Porch", "1000", "600", "31", "2"}, kMm, "Invalid Vertical Sections"},
+        Refusal{{"Porch", "1000", "600", "3", "-1"}, kMm, "Invalid Horizontal Sections"},
+        Refusal{{"Porch", "1000", "600", "3", "31"}, kMm, "Invalid Horizontal Sections"}));
+
+TEST_F(WindowEditorTest, ARefusalCanBeCorrectedWithoutReopening) {
+  ASSERT_FALSE(Submit({"Porch", "1000", "600", "3", "x"}));
+  host.ModalControls()->SetText(kEditorHorzBarsEdit, "2");
+  ASSERT_TRUE(host.ClickModalOk());
+  EXPECT_EQ("Porch", Kitchen().name);
+  EXPECT_EQ(2, Kitchen().horzCount);
+}
+
+TEST_F(WindowEditorTest, AfterOkTheListsShowTheRenamedDesign) {
+  const int invalidations = controls.Invalidations();
+  ASSERT_TRUE(Submit({"Porch", "1000", "600", "3", "2"}));
+
+  EXPECT_EQ((std::vector<std::string>{"Bath", "Porch"}), controls.Entries(kWindowsList));
+  EXPECT_EQ(2, controls.EntryCount(kHorzList));
+  EXPECT_EQ(3, controls.EntryCount(kVertList));
+  EXPECT_EQ("Porch", controls.Text(kNameEdit));
+  EXPECT_EQ(&Kitchen(), state.canvas.Design());
+  EXPECT_GT(controls.Invalidations(), invalidations);
+}
+
+TEST_F(WindowEditorTest, CancelChangesNothingButStillRepaints) {
+  const GrillWindow before = Kitchen();
+  MemoryControls& dialog = Open();
+  dialog.SetText(kEditorNameEdit, "Porch");
+  dialog.SetText(kEditorWidthEdit, "1000");
+  host.CancelModal();
+
+  EXPECT_EQ(before.name, Kitchen().name);
+  EXPECT_EQ(before.innerWidth, Kitchen().innerWidth);
+  EXPECT_EQ(before.vertPos, Kitchen().vertPos);
+  EXPECT_EQ(1, controls.Invalidations());
+}
+
+}  // namespace
+}  // namespace grill
