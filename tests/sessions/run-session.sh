@@ -1,0 +1,89 @@
+#!/bin/bash
+# Runs one grill-script session and compares what it produced.
+#
+#   run-session.sh GRILL_SCRIPT SESSION_FOLDER
+#
+# A session folder holds:
+#   script.txt           the commands
+#   expected.txt         the exact standard output; the temporary home folder
+#                        is written as $HOME in it
+#   MenuConfig.txt       optional: copied into the working folder
+#   generate-config      optional: a byte count; MenuConfig.txt (the session's
+#                        own, or an empty one) is padded with blanks to it
+#   expected-files/      optional: the exact files expected under
+#                        $HOME/export/grills; without it no file may be exported
+#   expected-status      optional: the exit status (0 without it)
+#   expected-stderr.txt  optional: the exact standard error
+# The working folder is a new temporary folder, which is also $HOME.
+set -u
+
+program=$1
+session=$(cd "$2" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+  echo "session $(basename "$session"): $*" >&2
+  failed=1
+}
+failed=0
+
+if [ -f "$session/MenuConfig.txt" ]; then
+  cp "$session/MenuConfig.txt" "$work/MenuConfig.txt"
+fi
+if [ -f "$session/generate-config" ]; then
+  size=$(tr -d ' \r\n' < "$session/generate-config")
+  touch "$work/MenuConfig.txt"
+  have=$(stat -c %s "$work/MenuConfig.txt")
+  head -c $((size - have)) /dev/zero | tr '\0' ' ' >> "$work/MenuConfig.txt"
+fi
+
+(cd "$work" && HOME="$work" "$program" "$session/script.txt") \
+  > "$work/.stdout" 2> "$work/.stderr"
+status=$?
+
+# The temporary home folder varies from run to run; the expectations name it $HOME.
+for stream in stdout stderr; do
+  WORK="$work" perl -pi -e 's/\Q$ENV{WORK}\E/\$HOME/g' "$work/.$stream"
+done
+
+expected_status=0
+if [ -f "$session/expected-status" ]; then
+  expected_status=$(tr -d ' \r\n' < "$session/expected-status")
+fi
+if [ "$status" != "$expected_status" ]; then
+  fail "exit status $status, expected $expected_status"
+  cat "$work/.stderr" >&2
+fi
+
+if ! diff -u "$session/expected.txt" "$work/.stdout" >&2; then
+  fail "standard output differs (- expected, + actual)"
+fi
+
+if [ -f "$session/expected-stderr.txt" ]; then
+  if ! diff -u "$session/expected-stderr.txt" "$work/.stderr" >&2; then
+    fail "standard error differs (- expected, + actual)"
+  fi
+fi
+
+exported="$work/export/grills"
+if [ -d "$session/expected-files" ]; then
+  expected_list=$(cd "$session/expected-files" && find . -type f | sort)
+  actual_list=$( [ -d "$exported" ] && cd "$exported" && find . -type f | sort)
+  if [ "$expected_list" != "$actual_list" ]; then
+    fail "exported files differ"
+    diff -u <(echo "$expected_list") <(echo "$actual_list") >&2
+  fi
+  while read -r file; do
+    [ -n "$file" ] || continue
+    if [ -f "$exported/$file" ] && ! cmp -s "$session/expected-files/$file" "$exported/$file"; then
+      fail "file $file differs"
+      diff -u "$session/expected-files/$file" "$exported/$file" >&2
+    fi
+  done <<< "$expected_list"
+elif [ -d "$exported" ] && [ -n "$(find "$exported" -type f)" ]; then
+  fail "exported files although none were expected:"
+  (cd "$exported" && find . -type f) >&2
+fi
+
+exit $failed

@@ -1,0 +1,312 @@
+#include "ScriptSession.h"
+
+#include <string>
+
+#include "StateReports.h"
+#include "app/MainDialogTemplate.h"
+#include "testing/RecordingDrawing.h"
+
+namespace grill {
+namespace {
+
+std::string Quoted(std::string_view text) {
+  return "'" + std::string(text) + "'";
+}
+
+void ExpectWords(const ScriptLine& line, size_t count, std::string_view usage) {
+  if (line.words.size() != count) {
+    throw ScriptError("usage: " + std::string(usage));
+  }
+}
+
+bool IsPushButton(ControlKind kind) {
+  return kind == ControlKind::PushButton || kind == ControlKind::DefaultPushButton;
+}
+
+bool IsList(ControlKind kind) {
+  return kind == ControlKind::ListBox || kind == ControlKind::SortedListBox ||
+         kind == ControlKind::DropDownCombo;
+}
+
+bool TakesText(ControlKind kind) {
+  return kind == ControlKind::Edit || kind == ControlKind::Label ||
+         kind == ControlKind::DropDownCombo;
+}
+
+void PrintAll(std::ostream& out, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    out << line << '\n';
+  }
+}
+
+}  // namespace
+
+// clang-format off
+const ScriptSession::CommandEntry ScriptSession::kCommands[] = {
+    {"text",       &ScriptSession::Text,       false},
+    {"select",     &ScriptSession::Select,     true},
+    {"pick",       &ScriptSession::Pick,       true},
+    {"click",      &ScriptSession::Click,      false},
+    {"key",        &ScriptSession::Key,        true},
+    {"syscommand", &ScriptSession::SysCommand, true},
+    {"show",       &ScriptSession::Show,       false},
+    {"designs",    &ScriptSession::Designs,    false},
+    {"design",     &ScriptSession::Design,     false},
+    {"clock",      &ScriptSession::SetClock,   false},
+    {"mouse",      &ScriptSession::Mouse,      true},
+    {"paint",      &ScriptSession::Paint,      false},
+    {"canvas",     &ScriptSession::Canvas,     false},
+    {"editor",     &ScriptSession::Editor,     true},
+};
+// clang-format on
+
+ScriptSession::ScriptSession(std::ostream& out, std::ostream& log)
+    : out_(out),
+      controls_(MainDialogTemplate()),
+      dialog_(DesignerServices{controls_, host_, files_, clock_, StdFiles::DefaultExportFolder(),
+                               "MenuConfig.txt", log}) {
+  clock_.now = SystemClock().Now();
+  const auto printMessage = [this](const std::string& text) {
+    out_ << "message: " << text << '\n';
+  };
+  controls_.onMessage = printMessage;
+  host_.onModalMessage = printMessage;
+  host_.onAbout = [this] { out_ << "about: " << kAboutText << '\n'; };
+}
+
+void ScriptSession::Start() {
+  dialog_.OnInitDialog();
+}
+
+void ScriptSession::Execute(std::string_view text) {
+  const ScriptLine line = SplitScriptLine(text);
+  for (const CommandEntry& entry : kCommands) {
+    if (entry.word == line.command) {
+      if (entry.reachesMainDialog && host_.ModalControls() != nullptr) {
+        throw ScriptError("the window editor is open");
+      }
+      (this->*entry.run)(line);
+      return;
+    }
+  }
+  throw ScriptError("unknown command " + Quoted(line.command));
+}
+
+MemoryControls& ScriptSession::AddressedControls() {
+  MemoryControls* editor = host_.ModalControls();
+  return editor != nullptr ? *editor : controls_;
+}
+
+int ScriptSession::KnownControl(const MemoryControls& controls, std::string_view word) const {
+  const int id = ParseScriptNumber(word);
+  if (!controls.Has(id)) {
+    throw ScriptError("unknown control " + std::string(word));
+  }
+  return id;
+}
+
+void ScriptSession::Text(const ScriptLine& line) {
+  const auto [idWord, text] = SplitIdAndText(line.rest);
+  if (idWord.empty()) {
+    throw ScriptError("usage: text ID TEXT");
+  }
+  MemoryControls& controls = AddressedControls();
+  const int id = KnownControl(controls, idWord);
+  if (!TakesText(controls.KindOf(id))) {
+    throw ScriptError("control " + std::string(idWord) + " takes no text");
+  }
+  controls.SetText(id, text);
+}
+
+void ScriptSession::SelectEntry(int id, int index) {
+  if (!IsList(controls_.KindOf(id))) {
+    throw ScriptError("control " + std::to_string(id) + " has no entries");
+  }
+  if (!controls_.IsVisible(id)) {
+    throw ScriptError("control " + std::to_string(id) + " is hidden");
+  }
+  if (index < -1 || index >= controls_.EntryCount(id)) {
+    throw ScriptError("control " + std::to_string(id) + " has no entry " + std::to_string(index));
+  }
+  controls_.SetSelection(id, index);
+  if (index >= 0) {
+    dialog_.Dispatch(id, Notification::SelectionChanged);
+  }
+}
+
+void ScriptSession::Select(const ScriptLine& line) {
+  ExpectWords(line, 2, "select ID INDEX");
+  const int id = KnownControl(controls_, line.words[0]);
+  SelectEntry(id, ParseScriptNumber(line.words[1]));
+}
+
+void ScriptSession::Pick(const ScriptLine& line) {
+  const auto [idWord, text] = SplitIdAndText(line.rest);
+  if (idWord.empty()) {
+    throw ScriptError("usage: pick ID TEXT");
+  }
+  const int id = KnownControl(controls_, idWord);
+  const int index = controls_.FindEntryExact(id, text);
+  if (index < 0) {
+    throw ScriptError("control " + std::string(idWord) + " has no entry " + Quoted(text));
+  }
+  SelectEntry(id, index);
+}
+
+void ScriptSession::Click(const ScriptLine& line) {
+  ExpectWords(line, 1, "click ID");
+  MemoryControls& controls = AddressedControls();
+  const int id = KnownControl(controls, line.words[0]);
+  const ControlKind kind = controls.KindOf(id);
+  if (!IsPushButton(kind) && kind != ControlKind::RadioButton) {
+    throw ScriptError("control " + std::to_string(id) + " is not a button");
+  }
+  if (!controls.IsVisible(id)) {
+    throw ScriptError("control " + std::to_string(id) + " is hidden");
+  }
+  if (&controls != &controls_) {
+    ClickEditorControl(controls, id);
+    return;
+  }
+  if (kind == ControlKind::RadioButton) {
+    controls_.ClickRadio(id);
+  }
+  dialog_.Dispatch(id, Notification::Clicked);
+}
+
+void ScriptSession::ClickEditorControl(MemoryControls& editor, int id) {
+  if (id == kIdOk) {
+    host_.ClickModalOk();
+  } else if (id == kIdCancel) {
+    host_.CancelModal();
+  } else if (editor.KindOf(id) == ControlKind::RadioButton) {
+    editor.ClickRadio(id);
+  }
+}
+
+void ScriptSession::Key(const ScriptLine& line) {
+  ExpectWords(line, 1, "key enter|escape");
+  if (line.words[0] == "enter") {
+    dialog_.OnOK();
+  } else if (line.words[0] == "escape") {
+    dialog_.OnCancel();
+  } else {
+    throw ScriptError("unknown key " + Quoted(line.words[0]));
+  }
+}
+
+void ScriptSession::SysCommand(const ScriptLine& line) {
+  ExpectWords(line, 1, "syscommand N");
+  dialog_.OnSysCommand(ParseScriptNumber(line.words[0]));
+}
+
+void ScriptSession::Show(const ScriptLine& line) {
+  ExpectWords(line, 1, "show ID");
+  const MemoryControls& controls = AddressedControls();
+  out_ << ControlReport(controls, KnownControl(controls, line.words[0])) << '\n';
+}
+
+void ScriptSession::Designs(const ScriptLine& line) {
+  ExpectWords(line, 0, "designs");
+  for (const GrillWindow& window : dialog_.State().windowList) {
+    out_ << "window " << window.name << '\n';
+  }
+}
+
+void ScriptSession::Design(const ScriptLine& line) {
+  ExpectWords(line, 0, "design");
+  PrintAll(out_, DesignReport(dialog_.State().currentWindow));
+}
+
+void ScriptSession::SetClock(const ScriptLine& line) {
+  ExpectWords(line, 6, "clock YYYY MM DD hh mm ss");
+  int parts[6];
+  for (size_t i = 0; i < 6; ++i) {
+    parts[i] = ParseScriptNumber(line.words[i]);
+  }
+  struct Range {
+    const char* name;
+    int low;
+    int high;
+  };
+  static constexpr Range kRanges[] = {
+      {"month", 1, 12}, {"day", 1, 31}, {"hour", 0, 23}, {"minute", 0, 59}, {"second", 0, 60}};
+  for (size_t i = 0; i < 5; ++i) {
+    const Range& range = kRanges[i];
+    if (parts[i + 1] < range.low || parts[i + 1] > range.high) {
+      throw ScriptError(std::string(range.name) + " must be " + std::to_string(range.low) + " to " +
+                        std::to_string(range.high));
+    }
+  }
+  clock_.now = LocalTime{parts[0], parts[1] - 1, parts[2], parts[3], parts[4], parts[5]};
+}
+
+void ScriptSession::Mouse(const ScriptLine& line) {
+  ExpectWords(line, 4, "mouse down|move|up X Y FLAGS");
+  using Handler = void (CGrillDesignerDlg::*)(unsigned, int, int);
+  const std::string_view action = line.words[0];
+  Handler handler = nullptr;
+  if (action == "down") {
+    handler = &CGrillDesignerDlg::OnCanvasLButtonDown;
+  } else if (action == "move") {
+    handler = &CGrillDesignerDlg::OnCanvasMouseMove;
+  } else if (action == "up") {
+    handler = &CGrillDesignerDlg::OnCanvasLButtonUp;
+  } else {
+    throw ScriptError("unknown mouse action " + Quoted(action));
+  }
+  const int x = ParseScriptNumber(line.words[1]);
+  const int y = ParseScriptNumber(line.words[2]);
+  (dialog_.*handler)(ParseMouseFlags(line.words[3]), x, y);
+}
+
+void ScriptSession::Paint(const ScriptLine& line) {
+  ExpectWords(line, 0, "paint");
+  RecordingDrawing dialogDc;
+  RecordingDrawing canvasDc;
+  dialog_.OnPaint(dialogDc, canvasDc);
+  PrintAll(out_, dialogDc.operations);
+  PrintAll(out_, canvasDc.operations);
+}
+
+void ScriptSession::Canvas(const ScriptLine& line) {
+  ExpectWords(line, 0, "canvas");
+  out_ << CanvasReport(dialog_.State().canvas) << '\n';
+}
+
+void ScriptSession::Editor(const ScriptLine& line) {
+  ExpectWords(line, 0, "editor");
+  if (!dialog_.CanOpenWindowEditor()) {
+    throw ScriptError("no current design");
+  }
+  dialog_.OpenWindowEditor();
+}
+
+int RunScript(std::istream& script, std::ostream& out, std::ostream& err) {
+  ScriptSession session(out, err);
+  session.Start();
+  std::string text;
+  int lineNumber = 0;
+  while (!session.Ended() && std::getline(script, text)) {
+    ++lineNumber;
+    const std::string_view line = WithoutCarriageReturn(text);
+    if (!IsCommandLine(line)) {
+      continue;
+    }
+    try {
+      session.Execute(line);
+    } catch (const ScriptError& error) {
+      out.flush();
+      err << "error: line " << lineNumber << ": " << error.what() << '\n';
+      return 2;
+    }
+    out.flush();
+  }
+  if (session.Ended()) {
+    out << "ended\n";
+  }
+  out.flush();
+  return 0;
+}
+
+}  // namespace grill
