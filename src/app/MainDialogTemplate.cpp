@@ -34,8 +34,8 @@ DialogTemplate Build() {
   t.height = 334;
   auto& c = t.controls;
 
-  c.push_back({kEqualSpaceRadio, K::RadioButton, "Equal Space", 199, 15, 52, 10});
-  c.push_back({kDividedRadio, K::RadioButton, "Divided", 199, 29, 52, 10});
+  c.push_back({kEqualSpaceRadio, K::RadioButton, "Equal Space", 197, 15, 57, 10});
+  c.push_back({kDividedRadio, K::RadioButton, "Divided", 197, 29, 57, 10});
 
   AddBarGroup(c, 255, "Horz Bars", kHorzList, kHorzEdit, kHorzEditButton, kHorzMinusButton,
               kHorzPlusButton, kHorzRemoveButton, kHorzInsertButton, kRespaceAboveButton,

@@ -13,7 +13,7 @@ DialogTemplate Build() {
   t.height = 194;
   t.controls = {
       {kEditorInchesRadio, K::RadioButton, "Inches", 15, 20, 37, 10},
-      {kEditorMillimetresRadio, K::RadioButton, "Millimetres", 59, 20, 48, 10},
+      {kEditorMillimetresRadio, K::RadioButton, "Millimetres", 59, 20, 56, 10},
       {kIdOk, K::DefaultPushButton, "OK", 202, 7, 50, 16},
       {kIdCancel, K::PushButton, "Cancel", 202, 26, 50, 16},
       {kEditorNameEdit, K::Edit, "", 60, 36, 97, 14},

@@ -1,0 +1,104 @@
+#include "qt/CanvasWidget.h"
+
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/GrillDesignerDlg.h"
+#include "app/MainDialogTemplate.h"
+#include "qt/PainterDrawing.h"
+
+namespace grill {
+namespace {
+
+constexpr int kFrameWidth = 2;
+
+}  // namespace
+
+unsigned MouseFlagsOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+  unsigned flags = 0;
+  if (buttons & Qt::LeftButton) {
+    flags |= kMouseLeft;
+  }
+  if (buttons & Qt::RightButton) {
+    flags |= kMouseRight;
+  }
+  if (buttons & Qt::MiddleButton) {
+    flags |= kMouseMiddle;
+  }
+  if (modifiers & Qt::ShiftModifier) {
+    flags |= kMouseShift;
+  }
+  if (modifiers & Qt::ControlModifier) {
+    flags |= kMouseControl;
+  }
+  return flags;
+}
+
+CanvasWidget::CanvasWidget(CGrillDesignerDlg& designer, QWidget* dialog)
+    : QWidget(dialog), designer_(designer) {
+  setObjectName(QStringLiteral("canvas"));
+  setGeometry(kCanvasLeft, kCanvasTop, kCanvasRight - kCanvasLeft, kCanvasBottom - kCanvasTop);
+  // The frame lies just outside the canvas, so that the whole canvas rectangle,
+  // its black outline included, stays the drawing's own.
+  auto* frame = new QFrame(dialog);
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setLineWidth(kFrameWidth);
+  frame->setGeometry(geometry().adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth));
+  frame->stackUnder(this);
+  setMouseTracking(true);
+  // The right button shapes the grill here; it opens no menu.
+  setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+void CanvasWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PrepareForDrawing(painter);
+  // The dialog's kept context draws in the dialog's coordinates, which put
+  // the canvas rectangle exactly on this widget.
+  PainterDrawing dialogDc(painter, -pos());
+  PainterDrawing canvasDc(painter, QPoint(0, 0));
+  designer_.OnPaint(dialogDc, canvasDc);
+}
+
+bool CanvasWidget::OnCanvas(const QMouseEvent& event, QPoint& point) const {
+  point = event.position().toPoint();
+  return rect().contains(point);
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) {
+  QPoint point;
+  if (event->button() == Qt::LeftButton && OnCanvas(*event, point)) {
+    designer_.OnCanvasLButtonDown(MouseFlagsOf(event->buttons(), event->modifiers()), point.x(),
+                                  point.y());
+  }
+  event->accept();
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+  QPoint point;
+  if (OnCanvas(*event, point)) {
+    designer_.OnCanvasMouseMove(MouseFlagsOf(event->buttons(), event->modifiers()), point.x(),
+                                point.y());
+  }
+  event->accept();
+}
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
+  QPoint point;
+  if (event->button() == Qt::LeftButton && OnCanvas(*event, point)) {
+    designer_.OnCanvasLButtonUp(MouseFlagsOf(event->buttons(), event->modifiers()), point.x(),
+                                point.y());
+  }
+  event->accept();
+}
+
+void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  QPoint point;
+  if (event->button() == Qt::LeftButton && OnCanvas(*event, point)) {
+    designer_.OnCanvasDoubleClick();
+  }
+  event->accept();
+}
+
+}  // namespace grill

@@ -1,0 +1,65 @@
+#include "qt/QtDesigner.h"
+
+#include <QMenu>
+#include <QShortcut>
+
+#include "app/MainDialogTemplate.h"
+#include "qt/ApplicationIcon.h"
+
+namespace grill {
+
+QtDesigner::QtDesigner(Files& files, const Clock& clock, std::string exportFolder,
+                       std::string configPath, std::ostream& log)
+    : controls_(MainDialogTemplate()),
+      host_(&controls_.Dialog()),
+      designer_(DesignerServices{controls_, host_, files, clock, std::move(exportFolder),
+                                 std::move(configPath), log}),
+      canvas_(new CanvasWidget(designer_, &controls_.Dialog())) {
+  TemplateDialog& dialog = controls_.Dialog();
+  dialog.setWindowIcon(ApplicationIcon());
+  controls_.onNotify = [this](int id, Notification notification) {
+    designer_.Dispatch(id, notification);
+  };
+  controls_.onInvalidate = [this] { canvas_->update(); };
+  dialog.onEnter = [this] { designer_.OnOK(); };
+  dialog.onCancel = [this] { designer_.OnCancel(); };
+  dialog.onContextMenu = [this](const QPoint& globalPos) { CreateContextMenu()->exec(globalPos); };
+  ConnectKeys();
+}
+
+void QtDesigner::ConnectKeys() {
+  TemplateDialog& dialog = controls_.Dialog();
+  auto* about = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
+  QObject::connect(about, &QShortcut::activated, &dialog,
+                   [this] { designer_.OnSysCommand(kAboutCommand); });
+  auto* editor = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), &dialog);
+  QObject::connect(editor, &QShortcut::activated, &dialog, [this] {
+    if (designer_.CanOpenWindowEditor()) {
+      designer_.OpenWindowEditor();
+    }
+  });
+}
+
+std::unique_ptr<QMenu> QtDesigner::CreateContextMenu() {
+  auto menu = std::make_unique<QMenu>(&controls_.Dialog());
+  QAction* about = menu->addAction(QString::fromUtf8(kAboutMenuText));
+  QObject::connect(about, &QAction::triggered, menu.get(),
+                   [this] { designer_.OnSysCommand(kAboutCommand); });
+  QAction* editor = menu->addAction(QString::fromUtf8(kWindowEditorMenuText));
+  editor->setEnabled(designer_.CanOpenWindowEditor());
+  QObject::connect(editor, &QAction::triggered, menu.get(),
+                   [this] { designer_.OpenWindowEditor(); });
+  return menu;
+}
+
+void QtDesigner::Start() {
+  designer_.OnInitDialog();
+}
+
+void QtDesigner::Run() {
+  if (!controls_.EndRequested()) {
+    controls_.Dialog().exec();
+  }
+}
+
+}  // namespace grill

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "app/GrillDesignerDlg.h"
+#include "qt/CanvasWidget.h"
+#include "qt/QtControls.h"
+#include "qt/QtDialogHost.h"
+
+class QMenu;
+
+namespace grill {
+
+// The designer's main dialog on Qt: the controls of template 102, the canvas,
+// the context menu and keys, all wired into CGrillDesignerDlg.
+class QtDesigner {
+ public:
+  QtDesigner(Files& files, const Clock& clock, std::string exportFolder, std::string configPath,
+             std::ostream& log);
+  QtDesigner(const QtDesigner&) = delete;
+  QtDesigner& operator=(const QtDesigner&) = delete;
+
+  // The dialog's initialisation; its messages are shown as they come.
+  void Start();
+  // Runs the dialog until it ends; returns at once, never showing it, when
+  // the start-up asked for the end.
+  void Run();
+
+  // The context menu: the about box and the window editor.
+  std::unique_ptr<QMenu> CreateContextMenu();
+
+  TemplateDialog& Dialog() { return controls_.Dialog(); }
+  QtControls& Controls() { return controls_; }
+  CanvasWidget& Canvas() { return *canvas_; }
+  CGrillDesignerDlg& Designer() { return designer_; }
+
+ private:
+  void ConnectKeys();
+
+  QtControls controls_;
+  QtDialogHost host_;
+  CGrillDesignerDlg designer_;
+  CanvasWidget* canvas_;  // owned by the dialog
+};
+
+}  // namespace grill

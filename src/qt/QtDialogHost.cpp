@@ -1,0 +1,106 @@
+#include "qt/QtDialogHost.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QProgressDialog>
+#include <algorithm>
+
+#include "app/MainDialogTemplate.h"
+#include "qt/AboutBox.h"
+#include "qt/ApplicationIcon.h"
+#include "qt/QtControls.h"
+
+namespace grill {
+namespace {
+
+// Steps of the progress bar; a run's own counts can exceed what a bar holds.
+constexpr int kProgressSteps = 1000;
+// How often a run lets the window answer the user (the Cancel button).
+constexpr qint64 kEventIntervalMs = 40;
+// A run shorter than this shows no progress dialog.
+constexpr int kShowAfterMs = 500;
+
+class QtProgress final : public ProgressMonitor {
+ public:
+  QtProgress(std::string_view title, QWidget* parent)
+      : dialog_(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+                QStringLiteral("Cancel"), 0, kProgressSteps, parent) {
+    dialog_.setWindowTitle(QString::fromUtf8(kApplicationName));
+    dialog_.setWindowModality(Qt::WindowModal);
+    dialog_.setMinimumDuration(kShowAfterMs);
+    dialog_.setAutoClose(false);
+    dialog_.setAutoReset(false);
+    dialog_.setValue(0);
+    sinceEvents_.start();
+  }
+
+  bool Update(std::int64_t done, std::int64_t total) override {
+    const double share = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 0.0;
+    const int step = static_cast<int>(std::clamp(share, 0.0, 1.0) * kProgressSteps);
+    if (step != dialog_.value()) {
+      dialog_.setValue(step);
+    }
+    if (sinceEvents_.elapsed() >= kEventIntervalMs) {
+      QCoreApplication::processEvents();
+      sinceEvents_.restart();
+    }
+    return !dialog_.wasCanceled();
+  }
+
+ private:
+  QProgressDialog dialog_;
+  QElapsedTimer sinceEvents_;
+};
+
+}  // namespace
+
+void QtDialogHost::ShowAbout() {
+  CreateAboutBox(parent_)->exec();
+}
+
+void QtDialogHost::RunModal(ModalDialog& dialog, std::function<void()> afterClose) {
+  const DialogTemplate& dialogTemplate = dialog.Template();
+  QtControls controls(dialogTemplate, parent_);
+  TemplateDialog& window = controls.Dialog();
+  window.setWindowIcon(ApplicationIcon());
+
+  // OK closes only when the dialog accepts what was typed.
+  auto ok = [&dialog, &controls, &window] {
+    if (dialog.OnOK(controls)) {
+      window.accept();
+    }
+  };
+  controls.onNotify = [&ok, &window](int id, Notification notification) {
+    if (notification != Notification::Clicked) {
+      return;
+    }
+    if (id == kIdOk) {
+      ok();
+    } else if (id == kIdCancel) {
+      window.reject();
+    }
+  };
+  // Enter outside a push button is the template's default button, if any.
+  const bool hasDefault = std::any_of(
+      dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
+      [](const ControlSpec& spec) { return spec.kind == ControlKind::DefaultPushButton; });
+  if (hasDefault) {
+    window.onEnter = ok;
+  }
+  window.onCancel = [&window] { window.reject(); };
+
+  dialog.OnInitDialog(controls);
+  if (!controls.EndRequested()) {
+    window.exec();
+  }
+  if (afterClose) {
+    afterClose();
+  }
+}
+
+std::unique_ptr<ProgressMonitor> QtDialogHost::StartProgress(std::string_view title) {
+  return std::make_unique<QtProgress>(title, parent_);
+}
+
+}  // namespace grill
