@@ -1,0 +1,61 @@
+#include "config/EdgeTypeReader.h"
+
+#include <string>
+#include <utility>
+
+#include "config/FieldText.h"
+#include "model/Measurements.h"
+
+namespace grill {
+namespace {
+
+// The length a key sets, or null for a key the edge type does not know.
+double* LengthFor(std::string_view key, EdgeType& record) {
+  constexpr std::pair<std::string_view, double EdgeType::*> kLengths[] = {
+      {"SH", &EdgeType::SH}, {"SO", &EdgeType::SO}, {"WD", &EdgeType::WD}, {"HD", &EdgeType::HD}};
+  for (const auto& [name, length] : kLengths) {
+    if (key == name) {
+      return &(record.*length);
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void ParseEdgeTypeLine(ConfigReader& reader, std::string_view line, EdgeType& record) {
+  reader.SplitFields(line);
+  if (reader.fieldCount < 2) {
+    reader.diagnostics.push_back("Invalid number of fields Line: " + std::string(line));
+    return;
+  }
+  // Holds a field's stripped text when blanks or commas sit inside it.
+  std::string storage;
+  record.name = reader.StrippedField(0, storage);
+  record.toolMapName = reader.StrippedField(1, storage);
+  for (size_t i = 2; i < reader.fields.size(); ++i) {
+    const std::string_view field = reader.fields[i];
+    const KeyValueView pair = reader.FieldKeyValue(i, storage);
+    int ok = 1;
+    // A value that does not parse is still stored: it then holds the
+    // parser's failure result, and the note tells where it came from.
+    const double value = ParseMeasurement(pair.value, ok);
+    if (ok == 0) {
+      reader.diagnostics.push_back("\n\rInvalid Measurement:" + std::string(field));
+    }
+    if (double* length = LengthFor(pair.key, record)) {
+      *length = value;
+    }
+  }
+}
+
+std::vector<EdgeType> ReadEdgeTypes(ConfigReader& reader) {
+  std::vector<EdgeType> edgeTypes;
+  edgeTypes.reserve(reader.sectionLines.size());
+  for (std::string_view line : reader.sectionLines) {
+    ParseEdgeTypeLine(reader, line, edgeTypes.emplace_back());
+  }
+  return edgeTypes;
+}
+
+}  // namespace grill

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "config/ConfigReader.h"
+#include "config/ConfigRecords.h"
+
+namespace grill {
+
+// One entry per line of the toolmap section, in line order.
+std::vector<ToolMapEntry> ReadToolMap(ConfigReader& reader);
+
+// Fills `record` from a line "PROFILE1, 0.75i, V_DEFAULT=11, H_BOTH=25":
+// name, tool measurement in millimetres, then tool codes by key. A line of
+// fewer than two fields leaves the record as it was (measurement 0.0).
+void ParseToolMapLine(ConfigReader& reader, std::string_view line, ToolMapEntry& record);
+
+}  // namespace grill
