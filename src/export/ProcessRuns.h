@@ -14,8 +14,8 @@ namespace grill {
 struct ExportServices {
   Files& files;
   const Clock& clock;
-  DialogHost& host;      // progress of long runs
-  std::string folder;    // where the cut files go
+  DialogHost& host;    // progress of long runs
+  std::string folder;  // where the cut files go
 };
 
 // "Process Data": exports the current design.

@@ -1,0 +1,165 @@
+#include "export/ExportChecks.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <string_view>
+
+#include "model/NameRules.h"
+
+namespace grill {
+namespace {
+
+std::string NotFoundFor(std::string_view what, const GrillWindow& window) {
+  return std::string(what) + " not found for " + window.name;
+}
+
+std::string ToolEntryMissing(const std::string& typeName, const GrillWindow* forWindow) {
+  if (forWindow == nullptr) {
+    return "Toolmap not found: " + typeName;
+  }
+  return "Toolmap not found for " + forWindow->name + ": " + typeName;
+}
+
+// The types and colours one design needs. Process Data names the combo
+// selections by their type alone; everything else names the design.
+std::string CheckReferences(const ExportJob& job, RunKind kind) {
+  const GrillWindow& window = *job.window;
+  const GrillWindow* owner = kind == RunKind::kProcessData ? nullptr : &window;
+  if (job.barType == nullptr) {
+    return NotFoundFor("Bar Type", window);
+  }
+  if (job.barType->toolEntry == nullptr) {
+    return ToolEntryMissing(job.barType->name, owner);
+  }
+  if (job.edgeType == nullptr) {
+    return NotFoundFor("Edge Type", window);
+  }
+  if (job.edgeType->toolEntry == nullptr) {
+    return ToolEntryMissing(job.edgeType->name, owner);
+  }
+  // The design's own bar type measures its joints and names its bar files;
+  // its own edge type names its edge file.
+  if (window.barType == nullptr) {
+    return NotFoundFor("Bar Type", window);
+  }
+  if (window.barType->toolEntry == nullptr) {
+    return ToolEntryMissing(window.barType->name, &window);
+  }
+  if (window.edgeType == nullptr) {
+    return NotFoundFor("Edge Type", window);
+  }
+  if (window.insideColor == nullptr) {
+    return NotFoundFor("Inside Color", window);
+  }
+  if (window.outsideColor == nullptr) {
+    return NotFoundFor("Outside Color", window);
+  }
+  return {};
+}
+
+bool AxisValid(const PositionTable& positions, std::int32_t count, double inner) {
+  if (count < 0 || count > kMaxBars || !std::isfinite(inner)) {
+    return false;
+  }
+  const auto at = [&positions](int index) { return positions[static_cast<size_t>(index)]; };
+  if (at(0) != 0.0 || at(count + 1) != inner) {
+    return false;
+  }
+  for (int i = 1; i <= count; ++i) {
+    if (!std::isfinite(at(i)) || at(i) < at(i - 1) || at(i) > inner) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string CheckNamePieces(std::initializer_list<const std::string*> pieces) {
+  for (const std::string* piece : pieces) {
+    if (!IsFileNameSafe(*piece)) {
+      return "Invalid File Name: " + *piece;
+    }
+  }
+  return {};
+}
+
+std::string CheckNameLengths(std::initializer_list<const std::string*> names) {
+  for (const std::string* name : names) {
+    if (name->size() > kMaxFileNameBytes) {
+      return "Invalid File Name: " + *name;
+    }
+  }
+  return {};
+}
+
+std::string CheckFileNames(const RunPlan& plan) {
+  std::string refusal = CheckNamePieces({&plan.masterName});
+  if (refusal.empty()) {
+    const std::string edgeMaster = EdgeMasterFileName(plan.masterName, plan.stamp);
+    const std::string barMaster = BarMasterFileName(plan.masterName, plan.stamp);
+    refusal = CheckNameLengths({&edgeMaster, &barMaster});
+  }
+  for (const ExportJob& job : plan.jobs) {
+    if (!refusal.empty()) {
+      break;
+    }
+    const GrillWindow& window = *job.window;
+    refusal = CheckNamePieces({&window.name, &window.edgeType->name, &window.barType->code,
+                               &window.insideColor->code, &window.outsideColor->code});
+    if (refusal.empty()) {
+      const DesignFileNames names = MakeDesignFileNames(window, plan.stamp, plan.kind);
+      refusal = CheckNameLengths({&names.edge, &names.barH, &names.barW});
+    }
+  }
+  return refusal;
+}
+
+// Texts that go into the lines themselves: a control character there would
+// break a line in two.
+std::string CheckExportTexts(const ExportJob& job) {
+  const GrillWindow& window = *job.window;
+  const std::string prefix = job.barType->name.substr(0, job.barType->name.find(','));
+  const ToolMapEntry& bar = *job.barType->toolEntry;
+  const ToolMapEntry& edge = *job.edgeType->toolEntry;
+  for (const std::string* text :
+       {&prefix, &job.edgeType->name, &window.name, &window.insideColor->code,
+        &window.outsideColor->code, &bar.Code(kRowH, UP), &bar.Code(kRowH, DOWN),
+        &bar.Code(kRowH, BOTH), &bar.Code(kRowV, LEFT), &bar.Code(kRowV, RIGHT),
+        &bar.Code(kRowV, BOTH), &edge.Code(kRowH, UP), &edge.Code(kRowH, DOWN),
+        &edge.Code(kRowV, LEFT), &edge.Code(kRowV, RIGHT)}) {
+    if (HasControlCharacter(*text)) {
+      return "Invalid Export Text: " + *text;
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+bool HasValidBarPositions(const GrillWindow& window) {
+  return AxisValid(window.horzPos, window.horzCount, window.innerHeight) &&
+         AxisValid(window.vertPos, window.vertCount, window.innerWidth);
+}
+
+std::string CheckRun(const RunPlan& plan) {
+  for (const ExportJob& job : plan.jobs) {
+    if (std::string refusal = CheckReferences(job, plan.kind); !refusal.empty()) {
+      return refusal;
+    }
+  }
+  for (const ExportJob& job : plan.jobs) {
+    if (!HasValidBarPositions(*job.window)) {
+      return "Invalid Bar Positions: " + job.window->name;
+    }
+  }
+  if (std::string refusal = CheckFileNames(plan); !refusal.empty()) {
+    return refusal;
+  }
+  for (const ExportJob& job : plan.jobs) {
+    if (std::string refusal = CheckExportTexts(job); !refusal.empty()) {
+      return refusal;
+    }
+  }
+  return {};
+}
+
+}  // namespace grill

@@ -1,0 +1,71 @@
+#include "export/OutputFile.h"
+
+namespace grill {
+namespace {
+
+// Small pieces of text are collected up to this size before they are
+// written, so that a run costs few system calls however many lines it writes.
+constexpr size_t kWriteChunk = 64 * 1024;
+// Text this long is written at once rather than copied into the collection.
+constexpr size_t kDirectWrite = 8 * 1024;
+
+}  // namespace
+
+std::string FileErrorMessage(std::string_view path, std::string_view reason) {
+  std::string message = "File Error: ";
+  message += path;
+  message += ": ";
+  message += reason;
+  return message;
+}
+
+OutputFile::OutputFile(std::unique_ptr<WritableFile> file) : file_(std::move(file)) {}
+
+OutputFile::~OutputFile() {
+  Close();
+}
+
+bool OutputFile::Append(std::string_view bytes) {
+  if (failed_ || closed_) {
+    return false;
+  }
+  if (bytes.size() >= kDirectWrite) {
+    return Flush() && WriteNow(bytes);
+  }
+  pending_ += bytes;
+  return pending_.size() < kWriteChunk || Flush();
+}
+
+bool OutputFile::WriteNow(std::string_view bytes) {
+  if (!file_->Write(bytes)) {
+    Fail();
+  }
+  return !failed_;
+}
+
+bool OutputFile::Flush() {
+  if (!failed_ && !pending_.empty()) {
+    WriteNow(pending_);
+  }
+  pending_.clear();
+  return !failed_;
+}
+
+bool OutputFile::Close() {
+  if (closed_) {
+    return !failed_;
+  }
+  Flush();
+  closed_ = true;
+  if (!file_->Close() && !failed_) {
+    Fail();
+  }
+  return !failed_;
+}
+
+void OutputFile::Fail() {
+  failed_ = true;
+  error_ = FileErrorMessage(file_->Path(), file_->Error());
+}
+
+}  // namespace grill

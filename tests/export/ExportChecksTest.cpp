@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <memory>
+#include <string>
+
+#include "ExportFixture.h"
+
+namespace grill::testing_export {
+namespace {
+
+// Two designs, W1 and W2 (current), each with one bar each way; `spoil`
+// breaks something, then the run must refuse with `message` and touch
+// nothing on disk.
+struct Refusal {
+  const char* what;
+  bool processAll;
+  std::function<void(ExportSetup&, GrillWindow&)> spoil;
+  std::string message;
+};
+
+void ExpectRefused(const Refusal& refusal) {
+  SCOPED_TRACE(refusal.what);
+  auto setup = std::make_unique<ExportSetup>();
+  setup->AddDesign("W1", 1000, 800, {500}, {400});
+  GrillWindow& second = setup->AddDesign("W2", 1000, 800, {500}, {400});
+  setup->SelectForProcessData(second);
+  refusal.spoil(*setup, second);
+  if (refusal.processAll) {
+    ProcessAll(setup->state, setup->controls, setup->services);
+  } else {
+    ProcessData(setup->state, setup->controls, setup->services);
+  }
+  EXPECT_EQ(setup->controls.Messages(), std::vector<std::string>{refusal.message});
+  EXPECT_TRUE(setup->files.events.empty());
+  EXPECT_TRUE(setup->files.folders.empty());
+}
+
+Configuration& Config(ExportSetup& setup) {
+  return setup.state.config;
+}
+
+TEST(ExportChecksTest, TypesToolEntriesAndColoursMustBePresent) {
+  const Refusal refusals[] = {
+      {"combo bar type without tool entry", false,
+       [](ExportSetup& s, GrillWindow&) {
+         Config(s).barTypes[1].toolEntry = nullptr;
+         s.controls.SetText(kBarTypeCombo, "G58, 5/8");
+       },
+       "Toolmap not found: G58, 5/8"},
+      {"combo edge type without tool entry", false,
+       [](ExportSetup& s, GrillWindow&) {
+         Config(s).edgeTypes[1].toolEntry = nullptr;
+         s.controls.SetText(kEdgeTypeCombo, "E2");
+       },
+       "Toolmap not found: E2"},
+      {"design's own bar type without tool entry", false,
+       [](ExportSetup& s, GrillWindow& w) {
+         Config(s).barTypes[1].toolEntry = nullptr;
+         w.barType = &Config(s).barTypes[1];
+       },
+       "Toolmap not found for W2: G58, 5/8"},
+      {"design's own edge type missing", false,
+       [](ExportSetup&, GrillWindow& w) { w.edgeType = nullptr; }, "Edge Type not found for W2"},
+      {"edge type without tool entry", true,
+       [](ExportSetup& s, GrillWindow& w) {
+         Config(s).edgeTypes[1].toolEntry = nullptr;
+         w.edgeType = &Config(s).edgeTypes[1];
+       },
+       "Toolmap not found for W2: E2"},
+      {"no bar type", true, [](ExportSetup&, GrillWindow& w) { w.barType = nullptr; },
+       "Bar Type not found for W2"},
+      {"no inside colour", true, [](ExportSetup&, GrillWindow& w) { w.insideColor = nullptr; },
+       "Inside Color not found for W2"},
+      {"no outside colour", true, [](ExportSetup&, GrillWindow& w) { w.outsideColor = nullptr; },
+       "Outside Color not found for W2"},
+  };
+  for (const Refusal& refusal : refusals) {
+    ExpectRefused(refusal);
+  }
+}
+
+TEST(ExportChecksTest, BarPositionsMustBeFiniteOrderedAndInside) {
+  const std::function<void(GrillWindow&)> spoils[] = {
+      [](GrillWindow& w) { w.vertPos[1] = std::numeric_limits<double>::quiet_NaN(); },
+      [](GrillWindow& w) { w.horzPos[1] = std::numeric_limits<double>::infinity(); },
+      [](GrillWindow& w) { w.vertPos[1] = -1.0; },
+      [](GrillWindow& w) { w.horzPos[1] = 801.0; },
+      [](GrillWindow& w) {
+        ExportSetup::SetBars(w.vertPos, w.vertCount, 1000, {600, 500});
+      },
+      [](GrillWindow& w) { w.vertCount = 31; },
+      [](GrillWindow& w) { w.horzCount = -1; },
+      [](GrillWindow& w) { w.innerWidth = 900; },
+  };
+  for (const auto& spoil : spoils) {
+    ExpectRefused({"positions", true, [&spoil](ExportSetup&, GrillWindow& w) { spoil(w); },
+                   "Invalid Bar Positions: W2"});
+  }
+}
+
+TEST(ExportChecksTest, BarsAtEqualPositionsAndAtTheEdgesStayAllowed) {
+  ExportSetup setup;
+  GrillWindow& w = setup.AddDesign("W1", 1000, 800, {0, 500, 500, 1000}, {400, 400});
+  setup.SelectForProcessData(w);
+  ProcessData(setup.state, setup.controls, setup.services);
+  EXPECT_EQ(setup.LastMessage(), "Files Exported to " + setup.kFolder);
+}
+
+TEST(ExportChecksTest, FileNamePiecesAndLengthsAreChecked) {
+  const std::string longName(240, 'x');
+  const Refusal refusals[] = {
+      {"master name", true,
+       [](ExportSetup& s, GrillWindow&) { s.controls.SetText(kMasterFileEdit, "../up"); },
+       "Invalid File Name: ../up"},
+      {"design name", true, [](ExportSetup&, GrillWindow& w) { w.name = ".."; },
+       "Invalid File Name: .."},
+      {"edge type name", true,
+       [](ExportSetup& s, GrillWindow&) { Config(s).edgeTypes[0].name = "E:1"; },
+       "Invalid File Name: E:1"},
+      {"bar type code", true,
+       [](ExportSetup& s, GrillWindow&) { Config(s).barTypes[0].code = "G\\B"; },
+       "Invalid File Name: G\\B"},
+      {"colour code", true,
+       [](ExportSetup& s, GrillWindow& w) {
+         Config(s).colors[1].code = "0\n7";
+         w.outsideColor = &Config(s).colors[1];
+       },
+       "Invalid File Name: 0\n7"},
+      {"composed name too long", true,
+       [&longName](ExportSetup&, GrillWindow& w) { w.name = longName; },
+       "Invalid File Name: " + longName + "_GB_01_H_W_6_11_14_5_9.csv"},
+      {"master name too long", false,
+       [&longName](ExportSetup& s, GrillWindow&) { s.controls.SetText(kMasterFileEdit, longName); },
+       "Invalid File Name: " + longName + "_EdgeMaster_6_11_14_5_9.csv"},
+  };
+  for (const Refusal& refusal : refusals) {
+    ExpectRefused(refusal);
+  }
+}
+
+TEST(ExportChecksTest, TextsWrittenInsideLinesHoldNoControlCharacter) {
+  const Refusal refusals[] = {
+      {"bar tool code", true,
+       [](ExportSetup& s, GrillWindow&) {
+         ExportSetup::SetCode(Config(s).toolMap[0], kRowH, BOTH, "97\r");
+       },
+       "Invalid Export Text: 97\r"},
+      {"edge tool code", true,
+       [](ExportSetup& s, GrillWindow&) {
+         ExportSetup::SetCode(Config(s).toolMap[1], kRowV, LEFT, "\t98");
+       },
+       "Invalid Export Text: \t98"},
+      {"bar type prefix", true,
+       [](ExportSetup& s, GrillWindow&) { Config(s).barTypes[0].name = "G\x7f"; },
+       "Invalid Export Text: G\x7f"},
+  };
+  for (const Refusal& refusal : refusals) {
+    ExpectRefused(refusal);
+  }
+}
+
+TEST(ExportChecksTest, ChecksRunInTheirOrder) {
+  ExpectRefused({"references before positions before names", true,
+                 [](ExportSetup&, GrillWindow& w) {
+                   w.name = "a/b";
+                   w.vertPos[1] = -5.0;
+                   w.outsideColor = nullptr;
+                 },
+                 "Outside Color not found for a/b"});
+  ExpectRefused({"positions before names", true,
+                 [](ExportSetup&, GrillWindow& w) {
+                   w.name = "a/b";
+                   w.vertPos[1] = -5.0;
+                 },
+                 "Invalid Bar Positions: a/b"});
+}
+
+}  // namespace
+}  // namespace grill::testing_export
