@@ -1,7 +1,5 @@
 #include "export/CutBar.h"
 
-#include <algorithm>
-
 #include "export/CutNumbers.h"
 #include "model/Measurements.h"
 

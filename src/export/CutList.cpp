@@ -24,7 +24,7 @@ void BuildBarPieces(int barCount, int crossCount, const PositionTable& crossPos,
                     PieceList& pieces) {
   // Every bar starts one piece, and one more after each band where it stops;
   // with room for all of them made first, a piece stays where it was begun.
-  // Room for a joint in each bar spares the joint split a move.
+  // Room for a joint in each bar spares the joint split a reallocation.
   size_t pieceCount = pieces.size();
   for (int bar = 1; bar <= barCount; ++bar) {
     ++pieceCount;

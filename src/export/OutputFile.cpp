@@ -3,11 +3,10 @@
 namespace grill {
 namespace {
 
-// Small pieces of text are collected up to this size before they are
-// written, so that a run costs few system calls however many lines it writes.
+// Text is collected up to this size before it is written, so that a run
+// costs few system calls however many lines it writes; text at least this
+// long is written at once rather than copied.
 constexpr size_t kWriteChunk = 64 * 1024;
-// Text this long is written at once rather than copied into the collection.
-constexpr size_t kDirectWrite = 8 * 1024;
 
 }  // namespace
 
@@ -29,7 +28,7 @@ bool OutputFile::Append(std::string_view bytes) {
   if (failed_ || closed_) {
     return false;
   }
-  if (bytes.size() >= kDirectWrite) {
+  if (bytes.size() >= kWriteChunk) {
     return Flush() && WriteNow(bytes);
   }
   pending_ += bytes;

@@ -73,8 +73,51 @@ std::unique_ptr<OutputFile> CreateMaster(Files& files, const std::string& path,
   return std::make_unique<OutputFile>(std::move(file));
 }
 
-// Runs a checked plan: creates the folder and the master files, names each
-// design's files, exports the designs in order and reports how it ended.
+// Sets every design's time stamp and file names before it is exported.
+void NameDesignFiles(const RunPlan& plan, DesignerState& state) {
+  for (const ExportJob& job : plan.jobs) {
+    job.window->timeStamp = plan.stamp;
+    AssignFileNames(*job.window, MakeDesignFileNames(*job.window, plan.stamp, plan.kind));
+  }
+  if (plan.kind == RunKind::kProcessAll) {
+    ShareFileNames(state.windowList);
+  }
+}
+
+// Exports the designs in order until one does not complete, reporting
+// every unit to the progress dialog, which may cancel the run.
+ExportOutcome ExportDesigns(const RunPlan& plan, ExportTarget target, DialogHost& host) {
+  const std::unique_ptr<ProgressMonitor> progress =
+      host.StartProgress(plan.kind == RunKind::kProcessData ? "Process Data" : "Process All");
+  const std::int64_t total = TotalUnits(plan);
+  std::int64_t done = 0;
+  target.beforeUnit = [&] { return progress == nullptr || progress->Update(done++, total); };
+  ExportOutcome outcome;
+  for (const ExportJob& job : plan.jobs) {
+    outcome = ExportWindow(*job.window, *job.barType, *job.edgeType, target);
+    if (!outcome.Completed()) {
+      break;
+    }
+  }
+  return outcome;
+}
+
+void ShowOutcome(const ExportOutcome& outcome, const std::string& folder, Controls& controls) {
+  switch (outcome.end) {
+    case ExportOutcome::End::kFileError:
+      controls.ShowMessage(outcome.fileError);
+      break;
+    case ExportOutcome::End::kCancelled:
+      controls.ShowMessage("Export Cancelled");
+      break;
+    case ExportOutcome::End::kCompleted:
+      controls.ShowMessage("Files Exported to " + folder);
+      break;
+  }
+}
+
+// Runs a checked plan: creates the folder and the master files, exports the
+// designs and closes the master files on every way out, then reports.
 void ExecuteRun(const RunPlan& plan, DesignerState& state, Controls& controls,
                 ExportServices& services) {
   Files& files = services.files;
@@ -96,46 +139,16 @@ void ExecuteRun(const RunPlan& plan, DesignerState& state, Controls& controls,
     return;
   }
 
-  for (const ExportJob& job : plan.jobs) {
-    job.window->timeStamp = plan.stamp;
-    AssignFileNames(*job.window, MakeDesignFileNames(*job.window, plan.stamp, plan.kind));
-  }
-  if (plan.kind == RunKind::kProcessAll) {
-    ShareFileNames(state.windowList);
-  }
-
-  const std::unique_ptr<ProgressMonitor> progress = services.host.StartProgress(
-      plan.kind == RunKind::kProcessData ? "Process Data" : "Process All");
-  const std::int64_t total = TotalUnits(plan);
-  std::int64_t done = 0;
-  ExportTarget target{files, services.folder, *edgeMaster, *barMaster, state.useMillimetres, [&] {
-                        return progress == nullptr || progress->Update(done++, total);
-                      }};
-
-  ExportOutcome outcome;
-  for (const ExportJob& job : plan.jobs) {
-    outcome = ExportWindow(*job.window, *job.barType, *job.edgeType, target);
-    if (!outcome.Completed()) {
-      break;
-    }
-  }
+  NameDesignFiles(plan, state);
+  ExportOutcome outcome = ExportDesigns(
+      plan, ExportTarget{files, services.folder, *edgeMaster, *barMaster, state.useMillimetres, {}},
+      services.host);
   for (OutputFile* master : {edgeMaster.get(), barMaster.get()}) {
     if (!master->Close() && outcome.end != ExportOutcome::End::kFileError) {
       outcome = ExportOutcome{ExportOutcome::End::kFileError, master->FileError()};
     }
   }
-
-  switch (outcome.end) {
-    case ExportOutcome::End::kFileError:
-      controls.ShowMessage(outcome.fileError);
-      break;
-    case ExportOutcome::End::kCancelled:
-      controls.ShowMessage("Export Cancelled");
-      break;
-    case ExportOutcome::End::kCompleted:
-      controls.ShowMessage("Files Exported to " + services.folder);
-      break;
-  }
+  ShowOutcome(outcome, services.folder, controls);
 }
 
 void CheckAndRun(const RunPlan& plan, DesignerState& state, Controls& controls,

@@ -42,13 +42,6 @@ TEST(CutBarTest, SameAsAppliesTheInclusiveBoundToTheComputedDifference) {
   }
 }
 
-TEST(CutBarTest, SameAsReadsOnlyTheUsedNotches) {
-  CutBar a = Piece(10.0, {{5.0, "97"}, {6.0, "98"}});
-  const CutBar b = Piece(10.0, {{5.0, "97"}});
-  a.notchCount = 1;
-  EXPECT_TRUE(a.SameAs(b));
-}
-
 TEST(CutBarTest, MirrorMeasuresFromTheOtherEndKeepingOrderAndCodes) {
   const CutBar piece = Piece(1000.0, {{100.0, "97"}, {300.0, "98"}}, 3);
   CutBar mirror;
@@ -66,21 +59,6 @@ TEST(CutBarTest, FlipExchanges97And98AndIsItsOwnInverse) {
   CutBar back;
   flipped.MakeFlipped(back);
   EXPECT_TRUE(back.SameAs(piece));
-}
-
-TEST(CutBarTest, ClearNotchesKeepsLengthAndCount) {
-  CutBar piece = Piece(42.0, {{1.0, "97"}}, 2);
-  piece.ClearNotches();
-  EXPECT_EQ(piece.FormatCutLine(1), "42.0, 2, 0, ");
-}
-
-TEST(CutBarTest, AFullPieceRefusesMoreNotches) {
-  CutBar piece;
-  for (int i = 0; i < kMaxNotches; ++i) {
-    EXPECT_TRUE(piece.AddNotch("97", i));
-  }
-  EXPECT_FALSE(piece.AddNotch("97", 99.0));
-  EXPECT_EQ(piece.notchCount, kMaxNotches);
 }
 
 TEST(CutBarTest, FormatsMillimetresAndInches) {
