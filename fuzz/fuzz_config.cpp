@@ -20,6 +20,7 @@
 #include "config/ColorReader.h"
 #include "config/ConfigReader.h"
 #include "config/EdgeTypeReader.h"
+#include "config/FieldText.h"
 #include "config/InterfaceSection.h"
 #include "config/LoadConfiguration.h"
 #include "config/ToolMapLinking.h"
@@ -28,7 +29,7 @@
 namespace grill {
 namespace {
 
-constexpr std::size_t kLargestFile = 999'999;
+constexpr std::size_t kLargestFile = kConfigFileLimit - 1;
 
 void Require(bool promise) {
   if (!promise) {
@@ -118,6 +119,28 @@ void LoadWhole(std::string_view bytes) {
   }
 }
 
+// The fields put together give the line back, each later one starts with
+// its comma, and the copying and the viewing forms of the field texts agree.
+void RequireFieldsRebuildTheLine(ConfigReader& reader, std::string_view line) {
+  reader.SplitFields(line);
+  Require(reader.fieldCount == static_cast<std::int32_t>(reader.fields.size()));
+  std::string joined;
+  for (std::size_t i = 0; i < reader.fields.size(); ++i) {
+    const std::string_view field = reader.fields[i];
+    Require(i == 0 || field.front() == ',');
+    joined.append(field);
+    std::string storage;
+    const std::string stripped = StripBlanksAndCommas(field);
+    Require(StripBlanksAndCommas(field, storage) == stripped);
+    Require(stripped.find_first_of(" ,") == std::string::npos);
+    const KeyValue pair = SplitKeyValue(field);
+    const KeyValueView view = SplitKeyValue(field, storage);
+    Require(view.key == pair.key && view.value == pair.value);
+    Require(pair.key.find('=') == std::string::npos);
+  }
+  Require(joined == line);
+}
+
 // The first entry of each name, found independently of the linking.
 std::map<std::string, const ToolMapEntry*> FirstOfEachName(
     const std::vector<ToolMapEntry>& toolMap) {
@@ -152,9 +175,10 @@ void ReadEverySectionEveryWay(std::string_view bytes) {
     Require(reader.Cursor() > before && reader.Cursor() <= reader.BufferSize());
     const std::string_view passed = bytes.substr(0, static_cast<std::size_t>(reader.Cursor()));
     Require(reader.LineNumber() == std::count(passed.begin(), passed.end(), '\n'));
-    for (const std::string& line : reader.sectionLines) {
+    for (std::string_view line : reader.sectionLines) {
       Require(!line.empty() && IsAsciiLetterOrDigit(line.front()));
       Require(line.find_first_of(";<") == std::string::npos);
+      RequireFieldsRebuildTheLine(reader, line);
     }
     const std::size_t lines = reader.sectionLines.size();
     Require(ReadBarTypes(reader, controls).size() == lines);

@@ -126,8 +126,7 @@ std::string ParseBarTypeLine(ConfigReader& reader, Controls& controls, std::stri
   record.toolMapName = fields[2];
   record.name.reserve(fields[0].size() + fields[1].size());
   record.name.append(fields[0]).append(fields[1]);
-  std::string storage;
-  record.code = reader.StrippedField(3, storage);
+  record.code = StripBlanksAndCommas(fields[3]);
   record.accepted = true;
   return {};
 }

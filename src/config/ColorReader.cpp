@@ -17,8 +17,7 @@ std::vector<ColorEntry> ReadColors(ConfigReader& reader) {
       reader.diagnostics.push_back("Invalid number of fields Line: " + std::string(line));
       continue;
     }
-    std::string storage;
-    record.code = reader.StrippedField(1, storage);
+    record.code = StripBlanksAndCommas(reader.fields[1]);
   }
   return colors;
 }

@@ -6,6 +6,18 @@
 #include "model/Measurements.h"
 
 namespace grill {
+namespace {
+
+// The first `wanted` byte in [from, end), or `end` when there is none.
+const char* FindByte(char wanted, const char* from, const char* end) {
+  if (from >= end) {
+    return end;
+  }
+  const void* found = std::memchr(from, wanted, static_cast<size_t>(end - from));
+  return found == nullptr ? end : static_cast<const char*>(found);
+}
+
+}  // namespace
 
 int ConfigReader::LoadWholeFile(ReadableFile& file) {
   const std::int64_t length = file.Length();
@@ -34,12 +46,8 @@ void ConfigReader::AdvanceTo(std::int32_t position) {
 }
 
 std::int32_t ConfigReader::Find(char wanted, std::int32_t from, std::int32_t to) const {
-  if (from >= to) {
-    return to;
-  }
   const char* data = buffer_.get();
-  const void* found = std::memchr(data + from, wanted, static_cast<size_t>(to - from));
-  return found == nullptr ? to : static_cast<std::int32_t>(static_cast<const char*>(found) - data);
+  return static_cast<std::int32_t>(FindByte(wanted, data + from, data + to) - data);
 }
 
 std::string ConfigReader::InvalidTagAtEnd() {
@@ -117,61 +125,16 @@ std::string ConfigReader::NextSection() {
 }
 
 void ConfigReader::SplitFields(std::string_view line) {
-  // One pass splits the line and learns each field's shape, so that the
-  // readers need not scan each field again to strip it: a field holds a
-  // comma only as its first byte, so stripping it only has blanks to remove.
   fields.clear();
-  fieldShapes_.clear();
-  const char* const data = line.data();
-  size_t fieldStart = 0;
-  size_t textBegin = 0;
-  size_t textEnd = 0;
-  FieldShape shape;
-  auto closeField = [&](size_t end) {
-    fields.emplace_back(data + fieldStart, end - fieldStart);
-    shape.text = std::string_view(data + textBegin, textEnd - textBegin);
-    if (shape.equals != std::string_view::npos) {
-      shape.equals -= textBegin;
-    }
-    fieldShapes_.push_back(shape);
-  };
-  for (size_t i = 0; i < line.size(); ++i) {
-    const char c = data[i];
-    if (c == ',') {
-      closeField(i);
-      fieldStart = i;
-      textBegin = textEnd = 0;
-      shape = FieldShape{};
-    } else if (c != ' ') {
-      if (textEnd == 0) {
-        textBegin = i;
-      } else if (textEnd != i) {
-        shape.blankInside = true;
-      }
-      textEnd = i + 1;
-      if (c == '=' && shape.equals == std::string_view::npos) {
-        shape.equals = i;
-      }
-    }
+  const char* fieldStart = line.data();
+  const char* const end = line.data() + line.size();
+  for (const char* comma = FindByte(',', fieldStart, end); comma != end;
+       comma = FindByte(',', comma + 1, end)) {
+    fields.emplace_back(fieldStart, static_cast<size_t>(comma - fieldStart));
+    fieldStart = comma;
   }
-  closeField(line.size());
+  fields.emplace_back(fieldStart, static_cast<size_t>(end - fieldStart));
   fieldCount = static_cast<std::int32_t>(fields.size());
-}
-
-std::string_view ConfigReader::StrippedField(size_t index, std::string& storage) const {
-  const FieldShape& shape = fieldShapes_[index];
-  return shape.blankInside ? StripBlanksAndCommas(shape.text, storage) : shape.text;
-}
-
-KeyValueView ConfigReader::FieldKeyValue(size_t index, std::string& storage) const {
-  const FieldShape& shape = fieldShapes_[index];
-  if (shape.blankInside) {
-    return SplitKeyValue(shape.text, storage);
-  }
-  if (shape.equals == std::string_view::npos) {
-    return {shape.text, {}};
-  }
-  return {shape.text.substr(0, shape.equals), shape.text.substr(shape.equals + 1)};
 }
 
 }  // namespace grill

@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "config/FieldText.h"
 #include "platform/Files.h"
 
 namespace grill {
@@ -40,13 +39,6 @@ class ConfigReader {
   // fields refer into `line`, which must outlive their use.
   void SplitFields(std::string_view line);
 
-  // Field `index` of the line split last as StripBlanksAndCommas and
-  // SplitKeyValue give it, from what the split learnt of the field: the
-  // result refers into the line, or into `storage` when blanks lie inside
-  // the field. The section readers take every field this way.
-  std::string_view StrippedField(size_t index, std::string& storage) const;
-  KeyValueView FieldKeyValue(size_t index, std::string& storage) const;
-
   std::int32_t BufferSize() const { return bufferSize_; }
   std::int32_t Cursor() const { return cursor_; }
   // Line feeds the cursor has passed so far.
@@ -71,15 +63,6 @@ class ConfigReader {
   // The buffer ended inside a tag or a body: the cursor moves to its end and
   // the text "?Err Line <n>: invalid tag" counts every line feed of the file.
   std::string InvalidTagAtEnd();
-
-  // A field without its leading comma and its leading and trailing blanks,
-  // whether blanks remain inside it, and where its first '=' lies in `text`.
-  struct FieldShape {
-    std::string_view text;
-    bool blankInside = false;
-    size_t equals = std::string_view::npos;
-  };
-  std::vector<FieldShape> fieldShapes_;
 
   std::unique_ptr<char[]> buffer_;
   std::int32_t bufferSize_ = 0;

@@ -31,11 +31,11 @@ void ParseEdgeTypeLine(ConfigReader& reader, std::string_view line, EdgeType& re
   }
   // Holds a field's stripped text when blanks or commas sit inside it.
   std::string storage;
-  record.name = reader.StrippedField(0, storage);
-  record.toolMapName = reader.StrippedField(1, storage);
+  record.name = StripBlanksAndCommas(reader.fields[0], storage);
+  record.toolMapName = StripBlanksAndCommas(reader.fields[1], storage);
   for (size_t i = 2; i < reader.fields.size(); ++i) {
     const std::string_view field = reader.fields[i];
-    const KeyValueView pair = reader.FieldKeyValue(i, storage);
+    const KeyValueView pair = SplitKeyValue(field, storage);
     int ok = 1;
     // A value that does not parse is still stored: it then holds the
     // parser's failure result, and the note tells where it came from.

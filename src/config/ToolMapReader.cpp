@@ -56,14 +56,14 @@ void ParseToolMapLine(ConfigReader& reader, std::string_view line, ToolMapEntry&
   }
   // Holds a field's stripped text when blanks or commas sit inside it.
   std::string storage;
-  record.name = reader.StrippedField(0, storage);
+  record.name = StripBlanksAndCommas(reader.fields[0], storage);
   int ok = 1;
-  record.toolMeasurement = ParseMeasurement(reader.StrippedField(1, storage), ok);
+  record.toolMeasurement = ParseMeasurement(StripBlanksAndCommas(reader.fields[1], storage), ok);
   if (ok == 0) {
     reader.diagnostics.push_back("Invalid Tool Measurement: " + std::string(line));
   }
   for (size_t i = 2; i < reader.fields.size(); ++i) {
-    ApplyToolKey(record, reader.FieldKeyValue(i, storage));
+    ApplyToolKey(record, SplitKeyValue(reader.fields[i], storage));
   }
 }
 

@@ -3,9 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "ConfigTestFiles.h"
 #include "app/MainDialogTemplate.h"
 #include "platform/ControlIds.h"
@@ -125,11 +122,9 @@ TEST_F(LoadConfigurationTest, TheCompleteExampleYieldsExactlyItsRecords) {
 }
 
 TEST_F(LoadConfigurationTest, TheSampleFileLoadsWithoutAnyMessageOrNote) {
-  std::ifstream sample(GRILL_SOURCE_DIR "/resources/MenuConfig.txt", std::ios::binary);
-  ASSERT_TRUE(sample.good());
-  std::stringstream bytes;
-  bytes << sample.rdbuf();
-  Load(bytes.str());
+  StdFiles disk;
+  LoadConfiguration(disk, GRILL_SOURCE_DIR "/resources/MenuConfig.txt", controls_, config_, modes_,
+                    diagnostics_);
   EXPECT_THAT(controls_.Messages(), IsEmpty());
   EXPECT_THAT(diagnostics_, IsEmpty());
   EXPECT_FALSE(controls_.Ended());
