@@ -26,8 +26,8 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
   DesignerState& s = state_;
   const auto click = Notification::Clicked;
   const auto change = Notification::SelectionChanged;
-  const auto H = Axis::Horizontal;
-  const auto V = Axis::Vertical;
+  constexpr Axis H = Axis::Horizontal;
+  constexpr Axis V = Axis::Vertical;
   auto exportRun = [this](auto run) {
     ExportServices services{services_.files, services_.clock, services_.host,
                             services_.exportFolder};
@@ -40,26 +40,26 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
       {kDeleteButton, click, [&s, &c] { OnDeleteWindow(s, c); }},
       {kInchesRadio, click, [&s, &c] { OnInches(s, c); }},
       {kMillimetresRadio, click, [&s, &c] { OnMillimetres(s, c); }},
-      {kHorzEditButton, click, [&s, &c, H] { OnEditBar(s, c, H); }},
-      {kVertEditButton, click, [&s, &c, V] { OnEditBar(s, c, V); }},
-      {kHorzPlusButton, click, [&s, &c, H] { OnPlusBar(s, c, H); }},
-      {kVertPlusButton, click, [&s, &c, V] { OnPlusBar(s, c, V); }},
-      {kHorzMinusButton, click, [&s, &c, H] { OnMinusBar(s, c, H); }},
-      {kVertMinusButton, click, [&s, &c, V] { OnMinusBar(s, c, V); }},
-      {kHorzRemoveButton, click, [&s, &c, H] { OnRemoveBar(s, c, H); }},
-      {kVertRemoveButton, click, [&s, &c, V] { OnRemoveBar(s, c, V); }},
-      {kHorzInsertButton, click, [&s, &c, H] { OnInsertBar(s, c, H); }},
-      {kVertInsertButton, click, [&s, &c, V] { OnInsertBar(s, c, V); }},
+      {kHorzEditButton, click, [&s, &c] { OnEditBar(s, c, H); }},
+      {kVertEditButton, click, [&s, &c] { OnEditBar(s, c, V); }},
+      {kHorzPlusButton, click, [&s, &c] { OnPlusBar(s, c, H); }},
+      {kVertPlusButton, click, [&s, &c] { OnPlusBar(s, c, V); }},
+      {kHorzMinusButton, click, [&s, &c] { OnMinusBar(s, c, H); }},
+      {kVertMinusButton, click, [&s, &c] { OnMinusBar(s, c, V); }},
+      {kHorzRemoveButton, click, [&s, &c] { OnRemoveBar(s, c, H); }},
+      {kVertRemoveButton, click, [&s, &c] { OnRemoveBar(s, c, V); }},
+      {kHorzInsertButton, click, [&s, &c] { OnInsertBar(s, c, H); }},
+      {kVertInsertButton, click, [&s, &c] { OnInsertBar(s, c, V); }},
       {kEqualSpaceRadio, click, [&s] { OnSpacingMode(s, 1); }},
       {kDividedRadio, click, [&s] { OnSpacingMode(s, 0); }},
-      {kRespaceAboveButton, click, [&s, &c, H] { OnRespaceBefore(s, c, H); }},
-      {kRespaceBelowButton, click, [&s, &c, H] { OnRespaceAfter(s, c, H); }},
-      {kRespaceLeftButton, click, [&s, &c, V] { OnRespaceBefore(s, c, V); }},
-      {kRespaceRightButton, click, [&s, &c, V] { OnRespaceAfter(s, c, V); }},
-      {kHorzSetSpacingButton, click, [&s, &c, H] { OnSetSpacing(s, c, H); }},
-      {kVertSetSpacingButton, click, [&s, &c, V] { OnSetSpacing(s, c, V); }},
-      {kHorzSliderAlignButton, click, [&s, &c, H] { OnSliderAlign(s, c, H); }},
-      {kVertSliderAlignButton, click, [&s, &c, V] { OnSliderAlign(s, c, V); }},
+      {kRespaceAboveButton, click, [&s, &c] { OnRespaceBefore(s, c, H); }},
+      {kRespaceBelowButton, click, [&s, &c] { OnRespaceAfter(s, c, H); }},
+      {kRespaceLeftButton, click, [&s, &c] { OnRespaceBefore(s, c, V); }},
+      {kRespaceRightButton, click, [&s, &c] { OnRespaceAfter(s, c, V); }},
+      {kHorzSetSpacingButton, click, [&s, &c] { OnSetSpacing(s, c, H); }},
+      {kVertSetSpacingButton, click, [&s, &c] { OnSetSpacing(s, c, V); }},
+      {kHorzSliderAlignButton, click, [&s, &c] { OnSliderAlign(s, c, H); }},
+      {kVertSliderAlignButton, click, [&s, &c] { OnSliderAlign(s, c, V); }},
       {kProcessDataButton, click, [exportRun] { exportRun(ProcessData); }},
       {kProcessAllButton, click, [exportRun] { exportRun(ProcessAll); }},
   };
