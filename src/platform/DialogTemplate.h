@@ -42,9 +42,9 @@ struct DialogTemplate {
   std::vector<std::pair<int, int>> radioPairs;
 
   const ControlSpec* Find(int id) const {
-    for (const ControlSpec& spec : controls) {
-      if (spec.id == id) {
-        return &spec;
+    for (const ControlSpec& controlSpec : controls) {
+      if (controlSpec.id == id) {
+        return &controlSpec;
       }
     }
     return nullptr;

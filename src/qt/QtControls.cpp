@@ -57,31 +57,31 @@ QtControls::~QtControls() = default;
 void QtControls::Build(const DialogTemplate& dialogTemplate) {
   dialog_->setWindowTitle(ToQt(dialogTemplate.title));
   dialog_->setFixedSize(ToPixels(units_, 0, 0, dialogTemplate.width, dialogTemplate.height).size());
-  for (const ControlSpec& spec : dialogTemplate.controls) {
-    QWidget* widget = CreateWidget(spec);
-    widget->setGeometry(ToPixels(units_, spec.x, spec.y, spec.width, spec.height));
-    widget->setVisible(!spec.hidden);
-    if (spec.id == kNoId) {
+  for (const ControlSpec& controlSpec : dialogTemplate.controls) {
+    QWidget* widget = CreateWidget(controlSpec);
+    widget->setGeometry(ToPixels(units_, controlSpec.x, controlSpec.y, controlSpec.width, controlSpec.height));
+    widget->setVisible(!controlSpec.hidden);
+    if (controlSpec.id == kNoId) {
       continue;
     }
-    widget->setObjectName(QString::number(spec.id));
-    Bound& bound = controls_[spec.id];
-    bound.kind = spec.kind;
+    widget->setObjectName(QString::number(controlSpec.id));
+    Bound& bound = controls_[controlSpec.id];
+    bound.kind = controlSpec.kind;
     bound.widget = widget;
-    if (IsList(spec.kind)) {
-      ConnectList(spec.id, bound);
-    } else if (spec.kind == ControlKind::DropDownCombo) {
-      ConnectCombo(spec.id, bound);
-    } else if (IsButton(spec.kind)) {
-      ConnectButton(spec.id, bound);
+    if (IsList(controlSpec.kind)) {
+      ConnectList(controlSpec.id, bound);
+    } else if (controlSpec.kind == ControlKind::DropDownCombo) {
+      ConnectCombo(controlSpec.id, bound);
+    } else if (IsButton(controlSpec.kind)) {
+      ConnectButton(controlSpec.id, bound);
     }
   }
 }
 
-QWidget* QtControls::CreateWidget(const ControlSpec& spec) {
+QWidget* QtControls::CreateWidget(const ControlSpec& controlSpec) {
   QWidget* parent = dialog_.get();
-  const QString caption = ToQt(spec.caption);
-  switch (spec.kind) {
+  const QString caption = ToQt(controlSpec.caption);
+  switch (controlSpec.kind) {
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton: {
       auto* button = new QPushButton(caption, parent);

@@ -67,7 +67,7 @@ class QtControls final : public Controls {
   };
 
   void Build(const DialogTemplate& dialogTemplate);
-  QWidget* CreateWidget(const ControlSpec& spec);
+  QWidget* CreateWidget(const ControlSpec& controlSpec);
   void ConnectList(int id, Bound& bound);
   void ConnectCombo(int id, Bound& bound);
   void ConnectButton(int id, Bound& bound);

@@ -5,18 +5,18 @@
 namespace grill {
 
 MemoryControls::MemoryControls(const DialogTemplate& dialogTemplate) : template_(dialogTemplate) {
-  for (const ControlSpec& spec : dialogTemplate.controls) {
-    if (spec.id == kNoId) {
+  for (const ControlSpec& controlSpec : dialogTemplate.controls) {
+    if (controlSpec.id == kNoId) {
       continue;
     }
-    Control& control = controls_[spec.id];
-    control.kind = spec.kind;
-    control.visible = !spec.hidden;
-    const bool captioned = spec.kind != ControlKind::Edit && spec.kind != ControlKind::ListBox &&
-                           spec.kind != ControlKind::SortedListBox &&
-                           spec.kind != ControlKind::DropDownCombo;
+    Control& control = controls_[controlSpec.id];
+    control.kind = controlSpec.kind;
+    control.visible = !controlSpec.hidden;
+    const bool captioned = controlSpec.kind != ControlKind::Edit && controlSpec.kind != ControlKind::ListBox &&
+                           controlSpec.kind != ControlKind::SortedListBox &&
+                           controlSpec.kind != ControlKind::DropDownCombo;
     if (captioned) {
-      control.text = spec.caption;
+      control.text = controlSpec.caption;
     }
   }
 }

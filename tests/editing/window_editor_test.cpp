@@ -99,15 +99,15 @@ TEST(WindowEditorTemplateTest, LaysOutTemplate103WithinItsBounds) {
     EXPECT_EQ(ControlKind::Edit, t.Find(id)->kind) << id;
   }
   int labels = 0;
-  for (const ControlSpec& spec : t.controls) {
-    EXPECT_GT(spec.width, 0) << spec.caption;
-    EXPECT_GT(spec.height, 0) << spec.caption;
-    EXPECT_LE(spec.x + spec.width, t.width) << spec.caption;
-    EXPECT_LE(spec.y + spec.height, t.height) << spec.caption;
-    if (spec.kind == ControlKind::Label) {
+  for (const ControlSpec& controlSpec : t.controls) {
+    EXPECT_GT(controlSpec.width, 0) << controlSpec.caption;
+    EXPECT_GT(controlSpec.height, 0) << controlSpec.caption;
+    EXPECT_LE(controlSpec.x + controlSpec.width, t.width) << controlSpec.caption;
+    EXPECT_LE(controlSpec.y + controlSpec.height, t.height) << controlSpec.caption;
+    if (controlSpec.kind == ControlKind::Label) {
       ++labels;
-      EXPECT_EQ(kNoId, spec.id) << spec.caption;
-      EXPECT_LE(spec.x + spec.width, 60) << spec.caption << " runs into its field";
+      EXPECT_EQ(kNoId, controlSpec.id) << controlSpec.caption;
+      EXPECT_LE(controlSpec.x + controlSpec.width, 60) << controlSpec.caption << " runs into its field";
     }
   }
   EXPECT_EQ(5, labels);

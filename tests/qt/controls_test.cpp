@@ -67,21 +67,21 @@ void ControlsTest::everyTemplateIdIsBoundByName() {
   const DialogTemplate& dialogTemplate = TemplateById(templateId);
   QtControls controls(dialogTemplate);
   QCOMPARE(controls.Dialog().windowTitle(), QString::fromStdString(dialogTemplate.title));
-  for (const ControlSpec& spec : dialogTemplate.controls) {
-    if (spec.id == kNoId) {
+  for (const ControlSpec& controlSpec : dialogTemplate.controls) {
+    if (controlSpec.id == kNoId) {
       continue;
     }
-    const QString name = QString::number(spec.id);
+    const QString name = QString::number(controlSpec.id);
     QWidget* found = controls.Dialog().findChild<QWidget*>(name);
     QVERIFY2(found != nullptr, qPrintable(name));
-    QCOMPARE(found, controls.Widget(spec.id));
-    switch (spec.kind) {
+    QCOMPARE(found, controls.Widget(controlSpec.id));
+    switch (controlSpec.kind) {
       case ControlKind::PushButton:
       case ControlKind::DefaultPushButton: {
         auto* button = qobject_cast<QPushButton*>(found);
         QVERIFY2(button != nullptr, qPrintable(name));
         QVERIFY(!button->autoDefault() && !button->isDefault());
-        QCOMPARE(button->text(), QString::fromStdString(spec.caption));
+        QCOMPARE(button->text(), QString::fromStdString(controlSpec.caption));
         break;
       }
       case ControlKind::RadioButton:
@@ -182,10 +182,10 @@ void ControlsTest::controlsDoNotOverlap() {
   const QList<QWidget*> children =
       controls.Dialog().findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   for (size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
-    const ControlSpec& spec = dialogTemplate.controls[i];
-    if (spec.kind != ControlKind::GroupBox) {
+    const ControlSpec& controlSpec = dialogTemplate.controls[i];
+    if (controlSpec.kind != ControlKind::GroupBox) {
       areas.emplace_back(
-          QString::fromStdString(spec.caption) + QLatin1Char('/') + QString::number(spec.id),
+          QString::fromStdString(controlSpec.caption) + QLatin1Char('/') + QString::number(controlSpec.id),
           children[static_cast<qsizetype>(i)]->geometry());
     }
   }
