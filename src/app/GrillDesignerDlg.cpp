@@ -81,8 +81,7 @@ void CGrillDesignerDlg::OnInitDialog() {
 
   DisplayModes modes{state_.useMillimetres, state_.equalSpace};
   std::vector<std::string> diagnostics;
-  LoadConfiguration(services_.files, services_.configPath, c, state_.config, modes,
-                    diagnostics);
+  LoadConfiguration(services_.files, services_.configPath, c, state_.config, modes, diagnostics);
   state_.useMillimetres = modes.useMillimetres;
   state_.equalSpace = modes.equalSpace;
   for (const std::string& note : diagnostics) {
@@ -135,7 +134,9 @@ bool CGrillDesignerDlg::Handles(int controlId, Notification notification) const 
   return false;
 }
 
-void CGrillDesignerDlg::OnCancel() { services_.controls.EndDialog(); }
+void CGrillDesignerDlg::OnCancel() {
+  services_.controls.EndDialog();
+}
 
 void CGrillDesignerDlg::OnSysCommand(int command) {
   if ((command & ~0xF) == kAboutCommand) {
@@ -163,7 +164,9 @@ void CGrillDesignerDlg::OnCanvasLButtonUp(unsigned flags, int x, int y) {
   state_.canvas.OnLButtonUp(flags, x, y);
 }
 
-void CGrillDesignerDlg::OnCanvasDoubleClick() { OpenWindowEditor(); }
+void CGrillDesignerDlg::OnCanvasDoubleClick() {
+  OpenWindowEditor();
+}
 
 void CGrillDesignerDlg::OpenWindowEditor() {
   if (!CanOpenWindowEditor()) {

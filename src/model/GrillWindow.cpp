@@ -28,13 +28,11 @@ struct AxisView {
 };
 
 AxisView Horizontal(GrillWindow& w) {
-  return {w.horzPos, w.horzCount, w.innerHeight, w.vertCount, w.horzSegments, w.vertSegments,
-          true};
+  return {w.horzPos, w.horzCount, w.innerHeight, w.vertCount, w.horzSegments, w.vertSegments, true};
 }
 
 AxisView Vertical(GrillWindow& w) {
-  return {w.vertPos, w.vertCount, w.innerWidth, w.horzCount, w.vertSegments, w.horzSegments,
-          false};
+  return {w.vertPos, w.vertCount, w.innerWidth, w.horzCount, w.vertSegments, w.horzSegments, false};
 }
 
 int InsertBar(AxisView axis, double position) {
@@ -102,10 +100,18 @@ GrillWindow::GrillWindow() {
   }
 }
 
-int GrillWindow::InsertHorzBar(double position) { return InsertBar(Horizontal(*this), position); }
-int GrillWindow::InsertVertBar(double position) { return InsertBar(Vertical(*this), position); }
-int GrillWindow::RemoveHorzBar(int barNumber) { return RemoveBar(Horizontal(*this), barNumber); }
-int GrillWindow::RemoveVertBar(int barNumber) { return RemoveBar(Vertical(*this), barNumber); }
+int GrillWindow::InsertHorzBar(double position) {
+  return InsertBar(Horizontal(*this), position);
+}
+int GrillWindow::InsertVertBar(double position) {
+  return InsertBar(Vertical(*this), position);
+}
+int GrillWindow::RemoveHorzBar(int barNumber) {
+  return RemoveBar(Horizontal(*this), barNumber);
+}
+int GrillWindow::RemoveVertBar(int barNumber) {
+  return RemoveBar(Vertical(*this), barNumber);
+}
 
 void GrillWindow::AlignHorzTo(const GrillWindow& other) {
   AlignTo(Horizontal(*this), other.horzPos, other.horzCount, other.innerHeight);

@@ -2,7 +2,9 @@
 
 namespace grill {
 
-GrillWindow& WindowList::AppendNewWindow() { return windows_.emplace_back(); }
+GrillWindow& WindowList::AppendNewWindow() {
+  return windows_.emplace_back();
+}
 
 void WindowList::DeleteWindow(const GrillWindow* window) {
   windows_.remove_if([window](const GrillWindow& entry) { return &entry == window; });

@@ -51,8 +51,10 @@ struct DialogTemplate {
   }
   int RadioPartner(int id) const {
     for (const auto& [a, b] : radioPairs) {
-      if (a == id) return b;
-      if (b == id) return a;
+      if (a == id)
+        return b;
+      if (b == id)
+        return a;
     }
     return kNoId;
   }

@@ -51,8 +51,7 @@ class StdFiles final : public Files {
   std::unique_ptr<ReadableFile> OpenForRead(const std::string& path) override;
   std::unique_ptr<WritableFile> CreateForWrite(const std::string& path,
                                                std::string& error) override;
-  std::unique_ptr<WritableFile> OpenForAppend(const std::string& path,
-                                              std::string& error) override;
+  std::unique_ptr<WritableFile> OpenForAppend(const std::string& path, std::string& error) override;
   bool CreateFolders(const std::string& path) override;
   std::string Join(const std::string& folder, const std::string& name) const override;
 

@@ -13,7 +13,9 @@
 namespace grill {
 namespace {
 
-std::string Reason(int errorNumber) { return std::strerror(errorNumber); }
+std::string Reason(int errorNumber) {
+  return std::strerror(errorNumber);
+}
 
 class PosixReadable final : public ReadableFile {
  public:
@@ -104,8 +106,7 @@ class PosixWritable final : public WritableFile {
   std::string error_;
 };
 
-std::unique_ptr<WritableFile> OpenWritable(const std::string& path, int flags,
-                                           std::string& error) {
+std::unique_ptr<WritableFile> OpenWritable(const std::string& path, int flags, std::string& error) {
   const int fd = ::open(path.c_str(), flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) {
     error = Reason(errno);
@@ -134,8 +135,7 @@ std::unique_ptr<WritableFile> StdFiles::CreateForWrite(const std::string& path,
   return OpenWritable(path, O_TRUNC, error);
 }
 
-std::unique_ptr<WritableFile> StdFiles::OpenForAppend(const std::string& path,
-                                                      std::string& error) {
+std::unique_ptr<WritableFile> StdFiles::OpenForAppend(const std::string& path, std::string& error) {
   return OpenWritable(path, O_APPEND, error);
 }
 

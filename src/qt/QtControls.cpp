@@ -59,7 +59,8 @@ void QtControls::Build(const DialogTemplate& dialogTemplate) {
   dialog_->setFixedSize(ToPixels(units_, 0, 0, dialogTemplate.width, dialogTemplate.height).size());
   for (const ControlSpec& controlSpec : dialogTemplate.controls) {
     QWidget* widget = CreateWidget(controlSpec);
-    widget->setGeometry(ToPixels(units_, controlSpec.x, controlSpec.y, controlSpec.width, controlSpec.height));
+    widget->setGeometry(
+        ToPixels(units_, controlSpec.x, controlSpec.y, controlSpec.width, controlSpec.height));
     widget->setVisible(!controlSpec.hidden);
     if (controlSpec.id == kNoId) {
       continue;

@@ -82,9 +82,11 @@ void QtDialogHost::RunModal(ModalDialog& dialog, std::function<void()> afterClos
     }
   };
   // Enter outside a push button is the template's default button, if any.
-  const bool hasDefault = std::any_of(
-      dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
-      [](const ControlSpec& controlSpec) { return controlSpec.kind == ControlKind::DefaultPushButton; });
+  const bool hasDefault =
+      std::any_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
+                  [](const ControlSpec& controlSpec) {
+                    return controlSpec.kind == ControlKind::DefaultPushButton;
+                  });
   if (hasDefault) {
     window.onEnter = ok;
   }

@@ -12,7 +12,8 @@ MemoryControls::MemoryControls(const DialogTemplate& dialogTemplate) : template_
     Control& control = controls_[controlSpec.id];
     control.kind = controlSpec.kind;
     control.visible = !controlSpec.hidden;
-    const bool captioned = controlSpec.kind != ControlKind::Edit && controlSpec.kind != ControlKind::ListBox &&
+    const bool captioned = controlSpec.kind != ControlKind::Edit &&
+                           controlSpec.kind != ControlKind::ListBox &&
                            controlSpec.kind != ControlKind::SortedListBox &&
                            controlSpec.kind != ControlKind::DropDownCombo;
     if (captioned) {

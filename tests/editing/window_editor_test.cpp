@@ -107,7 +107,8 @@ TEST(WindowEditorTemplateTest, LaysOutTemplate103WithinItsBounds) {
     if (controlSpec.kind == ControlKind::Label) {
       ++labels;
       EXPECT_EQ(kNoId, controlSpec.id) << controlSpec.caption;
-      EXPECT_LE(controlSpec.x + controlSpec.width, 60) << controlSpec.caption << " runs into its field";
+      EXPECT_LE(controlSpec.x + controlSpec.width, 60)
+          << controlSpec.caption << " runs into its field";
     }
   }
   EXPECT_EQ(5, labels);

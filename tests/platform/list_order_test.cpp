@@ -21,8 +21,7 @@ TEST(SortedList, OrdersWithoutRegardToCase) {
 }
 
 TEST(SortedList, EntriesEqualButForCaseStandInByteOrder) {
-  EXPECT_EQ(AddAll({"west", "West", "WEST"}),
-            (std::vector<std::string>{"WEST", "West", "west"}));
+  EXPECT_EQ(AddAll({"west", "West", "WEST"}), (std::vector<std::string>{"WEST", "West", "west"}));
 }
 
 TEST(SortedList, ShorterPrefixComesFirstAndEqualNamesKeepTheirOrder) {

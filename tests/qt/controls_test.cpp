@@ -184,9 +184,9 @@ void ControlsTest::controlsDoNotOverlap() {
   for (size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
     const ControlSpec& controlSpec = dialogTemplate.controls[i];
     if (controlSpec.kind != ControlKind::GroupBox) {
-      areas.emplace_back(
-          QString::fromStdString(controlSpec.caption) + QLatin1Char('/') + QString::number(controlSpec.id),
-          children[static_cast<qsizetype>(i)]->geometry());
+      areas.emplace_back(QString::fromStdString(controlSpec.caption) + QLatin1Char('/') +
+                             QString::number(controlSpec.id),
+                         children[static_cast<qsizetype>(i)]->geometry());
     }
   }
   for (size_t a = 0; a < areas.size(); ++a) {
