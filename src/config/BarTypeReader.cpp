@@ -124,9 +124,11 @@ std::string ParseBarTypeLine(ConfigReader& reader, Controls& controls, std::stri
   }
 
   record.toolMapName = fields[2];
-  record.name.reserve(fields[0].size() + fields[1].size());
-  record.name.append(fields[0]).append(fields[1]);
-  record.code = StripBlanksAndCommas(fields[3]);
+  // Field 0 followed by field 1 is the start of the line, as the fields lie
+  // side by side in it: the name is copied in one piece.
+  record.name = line.substr(0, fields[0].size() + fields[1].size());
+  std::string storage;
+  record.code = StripBlanksAndCommas(fields[3], storage);
   record.accepted = true;
   return {};
 }

@@ -9,6 +9,8 @@ namespace grill {
 std::vector<ColorEntry> ReadColors(ConfigReader& reader) {
   std::vector<ColorEntry> colors;
   colors.reserve(reader.sectionLines.size());
+  // Holds a code's stripped text when blanks or commas sit inside it.
+  std::string storage;
   for (std::string_view line : reader.sectionLines) {
     reader.SplitFields(line);
     ColorEntry& record = colors.emplace_back();
@@ -17,7 +19,7 @@ std::vector<ColorEntry> ReadColors(ConfigReader& reader) {
       reader.diagnostics.push_back("Invalid number of fields Line: " + std::string(line));
       continue;
     }
-    record.code = StripBlanksAndCommas(reader.fields[1]);
+    record.code = StripBlanksAndCommas(reader.fields[1], storage);
   }
   return colors;
 }

@@ -31,18 +31,18 @@ int ConfigReader::LoadWholeFile(ReadableFile& file) {
   buffer_ = std::move(fresh);
   bufferSize_ = static_cast<std::int32_t>(std::clamp<std::int64_t>(read, 0, length));
   cursor_ = 0;
-  lineNumber_ = 0;
+  countedTo_ = 0;
+  lineFeeds_ = 0;
   return 0;
 }
 
-void ConfigReader::AdvanceTo(std::int32_t position) {
-  // Written without a branch so that the compiler counts many bytes at once.
-  std::int32_t lineFeeds = 0;
-  for (const char* at = buffer_.get() + cursor_; at != buffer_.get() + position; ++at) {
-    lineFeeds += *at == '\n';
-  }
-  lineNumber_ += lineFeeds;
-  cursor_ = position;
+std::int32_t ConfigReader::LineNumber() const {
+  // The cursor only moves forward, so the count goes on from where it was
+  // last asked for.
+  const char* data = buffer_.get();
+  lineFeeds_ += static_cast<std::int32_t>(std::count(data + countedTo_, data + cursor_, '\n'));
+  countedTo_ = cursor_;
+  return lineFeeds_;
 }
 
 std::int32_t ConfigReader::Find(char wanted, std::int32_t from, std::int32_t to) const {
@@ -51,18 +51,17 @@ std::int32_t ConfigReader::Find(char wanted, std::int32_t from, std::int32_t to)
 }
 
 std::string ConfigReader::InvalidTagAtEnd() {
-  AdvanceTo(bufferSize_);
-  return "?Err Line " + FormatInteger(lineNumber_) + ": invalid tag";
+  cursor_ = bufferSize_;
+  return "?Err Line " + FormatInteger(LineNumber()) + ": invalid tag";
 }
 
 std::string ConfigReader::NextSection() {
   sectionLines.clear();
   const char* data = buffer_.get();
   const std::int32_t end = bufferSize_;
-  // The scan runs on `at`; the cursor follows it, counting the line feeds
-  // passed, whenever a result is given.
+  // The scan runs on `at`; the cursor follows it whenever a result is given.
   auto finish = [this](std::int32_t at, std::string result) {
-    AdvanceTo(at);
+    cursor_ = at;
     return result;
   };
 

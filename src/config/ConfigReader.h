@@ -42,7 +42,7 @@ class ConfigReader {
   std::int32_t BufferSize() const { return bufferSize_; }
   std::int32_t Cursor() const { return cursor_; }
   // Line feeds the cursor has passed so far.
-  std::int32_t LineNumber() const { return lineNumber_; }
+  std::int32_t LineNumber() const;
 
   // The lines of the section read last, raw, in file order: views into the
   // buffer, valid until the next LoadWholeFile.
@@ -56,8 +56,6 @@ class ConfigReader {
   std::vector<std::string> diagnostics;
 
  private:
-  // Moves the cursor to `position`, counting the line feeds it passes.
-  void AdvanceTo(std::int32_t position);
   // Index of the first `wanted` byte in [from, to), or `to` when none.
   std::int32_t Find(char wanted, std::int32_t from, std::int32_t to) const;
   // The buffer ended inside a tag or a body: the cursor moves to its end and
@@ -67,7 +65,11 @@ class ConfigReader {
   std::unique_ptr<char[]> buffer_;
   std::int32_t bufferSize_ = 0;
   std::int32_t cursor_ = 0;
-  std::int32_t lineNumber_ = 0;
+  // The line feeds before `countedTo_`. The line number is only wanted for
+  // a fault, so the bytes are counted when it is asked for, never twice,
+  // rather than on every pass of the cursor.
+  mutable std::int32_t countedTo_ = 0;
+  mutable std::int32_t lineFeeds_ = 0;
 };
 
 }  // namespace grill

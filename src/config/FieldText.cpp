@@ -1,49 +1,38 @@
 #include "config/FieldText.h"
 
-#include <algorithm>
-
 namespace grill {
-namespace {
+namespace field_text {
 
-bool IsBlankOrComma(char c) {
-  return c == ' ' || c == ',';
-}
-
-}  // namespace
-
-std::string_view StripBlanksAndCommas(std::string_view text, std::string& storage) {
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  while (begin < end && IsBlankOrComma(*begin)) {
-    ++begin;
+std::string_view StripInside(const char* begin, const char* end, std::string& storage) {
+  storage.clear();
+  storage.reserve(static_cast<size_t>(end - begin));
+  for (const char* at = begin; at != end; ++at) {
+    if (KindOf(*at) != kBlankOrComma) {
+      storage.push_back(*at);
+    }
   }
-  while (end > begin && IsBlankOrComma(end[-1])) {
-    --end;
-  }
-  // Most fields only lead with a comma and a blank: then what lies between
-  // is the stripped text as it stands.
-  const char* inner = std::find_if(begin, end, IsBlankOrComma);
-  if (inner == end) {
-    return {begin, static_cast<size_t>(end - begin)};
-  }
-  storage.assign(begin, inner);
-  std::copy_if(inner, end, std::back_inserter(storage), [](char c) { return !IsBlankOrComma(c); });
   return storage;
 }
+
+KeyValueView SplitKeyValueInside(const char* begin, const char* end, std::string& storage) {
+  const std::string_view stripped = StripInside(begin, end, storage);
+  const size_t equals = stripped.find('=');
+  if (equals == std::string_view::npos) {
+    return {stripped, {}};
+  }
+  return {stripped.substr(0, equals), stripped.substr(equals + 1)};
+}
+
+}  // namespace field_text
 
 std::string StripBlanksAndCommas(std::string_view text) {
   std::string storage;
   return std::string(StripBlanksAndCommas(text, storage));
 }
 
-KeyValueView SplitKeyValue(std::string_view field, std::string& storage) {
-  const std::string_view stripped = StripBlanksAndCommas(field, storage);
-  const auto equals = std::find(stripped.begin(), stripped.end(), '=');
-  if (equals == stripped.end()) {
-    return {stripped, {}};
-  }
-  const auto at = static_cast<size_t>(equals - stripped.begin());
-  return {stripped.substr(0, at), stripped.substr(at + 1)};
+void StripBlanksAndCommasInPlace(std::string& text) {
+  // A lambda, not the function itself, so that the test is inlined.
+  std::erase_if(text, [](char c) { return IsBlankOrComma(c); });
 }
 
 KeyValue SplitKeyValue(std::string_view field) {

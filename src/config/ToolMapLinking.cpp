@@ -59,7 +59,7 @@ void LinkType(Type& type, const FirstEntryByName& index, Controls& controls) {
 void LinkToolMap(Configuration& config, Controls& controls) {
   const FirstEntryByName index(config.toolMap);
   for (BarType& barType : config.barTypes) {
-    barType.toolMapName = StripBlanksAndCommas(barType.toolMapName);
+    StripBlanksAndCommasInPlace(barType.toolMapName);
     LinkType(barType, index, controls);
   }
   for (EdgeType& edgeType : config.edgeTypes) {
