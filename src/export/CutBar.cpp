@@ -21,14 +21,40 @@ std::string_view FlippedCode(std::string_view code) {
   return code;
 }
 
+// Tool codes are nearly always two characters ("97", "98", "66"): those are
+// copied directly, which spares the general loop the compiler prepares for
+// long texts.
+char* WriteToolCode(char* out, std::string_view code) {
+  if (code.size() == 2) {
+    out[0] = code[0];
+    out[1] = code[1];
+    return out + 2;
+  }
+  for (const char c : code) {
+    *out++ = c;
+  }
+  return out;
+}
+
 char* Separator(char* out) {
   *out++ = ',';
   *out++ = ' ';
   return out;
 }
 
+// Millimetres are written with one decimal, inches with three.
+int DecimalsFor(int inMillimetres) {
+  return inMillimetres != 0 ? 1 : 3;
+}
+
+double ScaleFor(int inMillimetres) {
+  return inMillimetres != 0 ? 1.0 : kInchesPerMillimetre;
+}
+
 // The text of a piece with the general number conversion throughout.
-std::string FormatCutLineLongWay(const CutBar& piece, int decimals, double scale) {
+std::string FormatCutLineLongWay(const CutBar& piece, int inMillimetres) {
+  const int decimals = DecimalsFor(inMillimetres);
+  const double scale = ScaleFor(inMillimetres);
   std::string text = FormatFixed(piece.length * scale, decimals);
   text += ", ";
   text += FormatInteger(piece.count);
@@ -42,6 +68,36 @@ std::string FormatCutLineLongWay(const CutBar& piece, int decimals, double scale
     text += ", ";
   }
   return text;
+}
+
+// Writes the text of `piece` at `out`, which has CutLineRoom() bytes, its
+// lengths and positions written by `writeShort`, which writes as
+// WriteShortFixed does. Returns the end, or null when a number needs the
+// general conversion.
+template <typename WriteShortFn>
+char* WriteCutLineWith(const CutBar& piece, char* out, int inMillimetres, WriteShortFn writeShort) {
+  const int decimals = DecimalsFor(inMillimetres);
+  const double scale = ScaleFor(inMillimetres);
+  out = writeShort(out, piece.length * scale, decimals);
+  if (out == nullptr) {
+    return nullptr;
+  }
+  out = WriteInteger(Separator(out), piece.count);
+  out = WriteInteger(Separator(out), piece.notchCount);
+  out = Separator(out);
+  for (int i = 0; i < piece.notchCount; ++i) {
+    // A copy, as the text written through `out` could otherwise be taken to
+    // change the notch under it after every character.
+    const Notch notch = piece.NotchAt(i);
+    out = writeShort(out, notch.position * scale, decimals);
+    if (out == nullptr) {
+      return nullptr;
+    }
+    out = Separator(out);
+    out = WriteToolCode(out, notch.toolCode);
+    out = Separator(out);
+  }
+  return out;
 }
 
 }  // namespace
@@ -78,36 +134,31 @@ bool CutBar::SameAs(const CutBar& other) const {
   return true;
 }
 
-std::string CutBar::FormatCutLine(int inMillimetres) const {
-  const int decimals = inMillimetres != 0 ? 1 : 3;
-  const double scale = inMillimetres != 0 ? 1.0 : kInchesPerMillimetre;
-  // The usual line is written straight into room reserved for it; a number
-  // that needs the general conversion sends the whole line the long way.
+size_t CutBar::CutLineRoom() const {
   size_t room = 3 * (kShortNumberRoom + 2);
   for (int i = 0; i < notchCount; ++i) {
     room += kShortNumberRoom + 4 + NotchAt(i).toolCode.size();
   }
-  std::string text(room, '\0');
-  char* out = WriteShortFixed(text.data(), length * scale, decimals);
-  if (out == nullptr) {
-    return FormatCutLineLongWay(*this, decimals, scale);
+  return room;
+}
+
+std::string CutBar::FormatCutLine(int inMillimetres) const {
+  // The usual line is written straight into room made for it; a number that
+  // needs the general conversion sends the whole line the long way.
+  std::string text(CutLineRoom(), '\0');
+  const char* const end = WriteCutLineWith(*this, text.data(), inMillimetres, WriteShortFixed);
+  if (end == nullptr) {
+    return FormatCutLineLongWay(*this, inMillimetres);
   }
-  out = WriteInteger(Separator(out), count);
-  out = WriteInteger(Separator(out), notchCount);
-  out = Separator(out);
-  for (int i = 0; i < notchCount; ++i) {
-    out = WriteShortFixed(out, NotchAt(i).position * scale, decimals);
-    if (out == nullptr) {
-      return FormatCutLineLongWay(*this, decimals, scale);
-    }
-    out = Separator(out);
-    for (const char c : NotchAt(i).toolCode) {
-      *out++ = c;
-    }
-    out = Separator(out);
-  }
-  text.resize(static_cast<size_t>(out - text.data()));
+  text.resize(static_cast<size_t>(end - text.data()));
   return text;
+}
+
+char* CutBar::WriteCutLine(char* out, int inMillimetres, ShortFixedCache& numbers) const {
+  return WriteCutLineWith(*this, out, inMillimetres,
+                          [&numbers](char* at, double value, int decimals) {
+                            return numbers.Write(at, value, decimals);
+                          });
 }
 
 }  // namespace grill

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "export/CutNumbers.h"
+
 namespace grill {
 
 // One notch on a piece: the tool that cuts it and the distance in millimetres
@@ -72,6 +74,12 @@ struct CutBar {
   // "length, count, notches, " then "position, code, " per notch: one decimal
   // in millimetres, or three decimals in inches. No line end.
   std::string FormatCutLine(int inMillimetres) const;
+  // The same text written at `out`, which has CutLineRoom() bytes, with the
+  // numbers taken from `numbers` where it has them; returns the end. Returns
+  // null when a number needs the general conversion: FormatCutLine then
+  // gives the text.
+  char* WriteCutLine(char* out, int inMillimetres, ShortFixedCache& numbers) const;
+  size_t CutLineRoom() const;
 
   const Notch& NotchAt(int index) const { return notches[static_cast<size_t>(index)]; }
   Notch& NotchAt(int index) { return notches[static_cast<size_t>(index)]; }

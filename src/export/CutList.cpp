@@ -1,6 +1,9 @@
 #include "export/CutList.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
 
 namespace grill {
 namespace {
@@ -13,57 +16,186 @@ double At(const PositionTable& positions, int index) {
   return positions[static_cast<size_t>(index)];
 }
 
-// One direction of bars seen the same way for both directions: bar `bar` is
-// made of bands 0..crossCount, and its crossing with bar c + 1 of the other
-// direction lies at crossPos[c + 1]. `sideA` and `sideB` tell whether the
-// crossing bar continues on either side of this bar there.
-template <typename PresentFn, typename SideAFn, typename SideBFn>
-void BuildBarPieces(int barCount, int crossCount, const PositionTable& crossPos, PresentFn present,
-                    SideAFn sideA, SideBFn sideB, const std::string& codeBoth,
-                    const std::string& codeA, const std::string& codeB, double toolMeasurement,
-                    PieceList& pieces) {
-  // Every bar starts one piece, and one more after each band where it stops;
-  // with room for all of them made first, a piece stays where it was begun.
-  // Room for a joint in each bar spares the joint split a reallocation.
-  size_t pieceCount = pieces.size();
-  for (int bar = 1; bar <= barCount; ++bar) {
-    ++pieceCount;
-    for (int band = 0; band < crossCount; ++band) {
-      pieceCount += present(bar, band) && !present(bar, band + 1) ? 1 : 0;
-    }
-  }
-  pieces.reserve(pieceCount + static_cast<size_t>(barCount));
-  const double halfTool = toolMeasurement / 2.0;
-  for (int bar = 1; bar <= barCount; ++bar) {
-    CutBar* piece = &pieces.emplace_back();
-    piece->length = -1.0;
+bool IsJointCode(std::string_view code) {
+  return SameToolCode(code, kToolCodeJoint);
+}
+
+// A new piece: not yet closed (length -1), count 1, no notches.
+void StartPiece(CutBar& piece) {
+  piece.length = -1.0;
+  piece.count = 1;
+  piece.ClearNotches();
+}
+
+}  // namespace
+
+// One direction of bars seen the same way for both directions. Bar `bar`
+// (1..barCount) is made of bands 0..crossCount and has its segment in band
+// `band` when present[bar][band] is 1. Its crossing with bar c of the other
+// direction lies at crossPos[c]; that bar has its segment in band r of this
+// direction when crossing[r][c] is 1, so it runs on side A of bar `bar` when
+// crossing[bar - 1][c] is 1 and on side B when crossing[bar][c] is 1.
+struct BarDirection {
+  int barCount;
+  int crossCount;
+  const PositionTable& crossPos;
+  const SegmentTable& present;
+  const SegmentTable& crossing;
+  std::string_view codeBoth;
+  std::string_view codeA;
+  std::string_view codeB;
+  double toolMeasurement;
+
+  // Builds the pieces of bar `bar` in `piece`, one after another, and hands
+  // each to `finished` when it is complete, with whether it has a joint
+  // notch: in order, the open piece begun after the bar's last segment
+  // included with length -1.
+  template <typename FinishedFn>
+  void ForEachPiece(int bar, CutBar& piece, FinishedFn finished) const {
+    const auto row = [bar](const SegmentTable& table, int offset) -> const auto& {
+      return table[static_cast<size_t>(bar + offset)];
+    };
+    const auto& segments = row(present, 0);
+    const auto& sideA = row(crossing, -1);
+    const auto& sideB = row(crossing, 0);
+    const auto has = [](const auto& bands, int band) {
+      return bands[static_cast<size_t>(band)] == 1;
+    };
+    // The notch code by the sides where the crossing bar runs: 1 for side A,
+    // 2 for side B, 3 for both; no notch where it runs on neither side.
+    const std::array<std::string_view, 4> codes = {std::string_view(), codeA, codeB, codeBoth};
+    const std::array<bool, 4> joints = {false, IsJointCode(codeA), IsJointCode(codeB),
+                                        IsJointCode(codeBoth)};
+    const double halfTool = toolMeasurement / 2.0;
+    // The notches are counted here and stored in the piece when it is
+    // complete: the piece's own count would be read back from memory for
+    // every notch. A piece gets at most one notch per crossing, and
+    // crossCount never exceeds kMaxBars, so the room of 32 always suffices.
+    int notches = 0;
+    bool hasJoint = false;
+    const auto complete = [&] {
+      piece.notchCount = notches;
+      finished(std::as_const(piece), hasJoint);
+      StartPiece(piece);
+      notches = 0;
+      hasJoint = false;
+    };
+    StartPiece(piece);
     double offset = 0.0;
+    bool inBand = has(segments, 0);
     for (int band = 0; band < crossCount; ++band) {
-      const int crossing = band + 1;
-      const double crossAt = At(crossPos, crossing);
-      if (!present(bar, band)) {
+      const int crossingBar = band + 1;
+      const double crossAt = At(crossPos, crossingBar);
+      const bool inNextBand = has(segments, band + 1);
+      if (!inBand) {
         offset = crossAt + halfTool;
-      } else if (present(bar, band + 1)) {
-        const bool a = sideA(bar, crossing);
-        const bool b = sideB(bar, crossing);
-        if (a || b) {
-          piece->AddNotch(a && b ? codeBoth : (a ? codeA : codeB), crossAt - offset);
+      } else if (inNextBand) {
+        const size_t sides =
+            (has(sideA, crossingBar) ? 1u : 0u) | (has(sideB, crossingBar) ? 2u : 0u);
+        if (sides != 0) {
+          piece.NotchAt(notches++) = Notch{codes[sides], crossAt - offset};
+          hasJoint = hasJoint || joints[sides];
         }
       } else {
-        piece->length = crossAt - offset - halfTool;
-        piece = &pieces.emplace_back();
-        piece->length = -1.0;
+        piece.length = crossAt - offset - halfTool;
+        complete();
         offset = crossAt + halfTool;
       }
+      inBand = inNextBand;
     }
-    if (present(bar, crossCount)) {
-      piece->length = At(crossPos, crossCount + 1) - offset;
+    if (inBand) {
+      piece.length = At(crossPos, crossCount + 1) - offset;
     }
+    complete();
+  }
+
+  // True when bars `bar` and `other` have the same segments and the same
+  // crossing bars on either side: then they have the same pieces.
+  bool LaidOutAlike(int bar, int other) const {
+    const auto at = [](const SegmentTable& table, int index) -> const auto& {
+      return table[static_cast<size_t>(index)];
+    };
+    return at(present, bar) == at(present, other) &&
+           at(crossing, bar - 1) == at(crossing, other - 1) &&
+           at(crossing, bar) == at(crossing, other);
+  }
+};
+
+namespace {
+
+SegmentTable Transposed(const SegmentTable& table) {
+  SegmentTable turned;
+  for (size_t row = 0; row < table.size(); ++row) {
+    for (size_t column = 0; column < table[row].size(); ++column) {
+      turned[column][row] = table[row][column];
+    }
+  }
+  return turned;
+}
+
+// The segment tables turned so that a row holds one vertical bar's bands,
+// or one column band's segments of the horizontal bars: the vertical bars
+// are then seen as the horizontal ones are.
+struct TurnedSegments {
+  explicit TurnedSegments(const GrillWindow& window)
+      : vertByBar(Transposed(window.vertSegments)), horzByBand(Transposed(window.horzSegments)) {}
+  SegmentTable vertByBar;
+  SegmentTable horzByBand;
+};
+
+// A design's count of bars in one direction, kept within the tables: the
+// export runs refuse a design with more than kMaxBars before building it.
+int BarCount(std::int32_t count) {
+  return std::clamp(count, 0, kMaxBars);
+}
+static_assert(kMaxBars <= kMaxNotches, "a bar piece has room for a notch at every crossing");
+
+// Adds to `edge`, which has no notches yet, a notch with `code` at each of
+// positions[1..count] where `reaches` tells that the bar there meets the
+// edge. The count is kept in a local, as in BarDirection::ForEachPiece; at
+// most kMaxBars notches are added.
+template <typename ReachesFn>
+void NotchEdge(CutBar& edge, const PositionTable& positions, int count, std::string_view code,
+               ReachesFn reaches) {
+  int notches = 0;
+  for (int bar = 1; bar <= count; ++bar) {
+    if (reaches(bar)) {
+      edge.NotchAt(notches++) = Notch{code, At(positions, bar)};
+    }
+  }
+  edge.notchCount = notches;
+}
+
+// The vertical bar above (band bar - 1) or below (band bar) a horizontal bar
+// is on its side A or B.
+BarDirection HorzBars(const GrillWindow& window, const ToolMapEntry& barTools) {
+  return BarDirection{
+      BarCount(window.horzCount), BarCount(window.vertCount), window.vertPos,
+      window.horzSegments,        window.vertSegments,        barTools.Code(kRowH, BOTH),
+      barTools.Code(kRowH, UP),   barTools.Code(kRowH, DOWN), barTools.toolMeasurement};
+}
+
+// The horizontal bar to the left (band bar - 1) or right (band bar) of a
+// vertical bar is on its side A or B.
+BarDirection VertBars(const GrillWindow& window, const ToolMapEntry& barTools,
+                      const TurnedSegments& turned) {
+  return BarDirection{
+      BarCount(window.vertCount), BarCount(window.horzCount),  window.horzPos,
+      turned.vertByBar,           turned.horzByBand,           barTools.Code(kRowV, BOTH),
+      barTools.Code(kRowV, LEFT), barTools.Code(kRowV, RIGHT), barTools.toolMeasurement};
+}
+
+// Every piece of every bar in order, as BarDirection::ForEachPiece hands them.
+void AppendAllPieces(const BarDirection& bars, PieceList& pieces) {
+  CutBar piece;
+  for (int bar = 1; bar <= bars.barCount; ++bar) {
+    bars.ForEachPiece(bar, piece,
+                      [&pieces](const CutBar& finished, bool) { pieces.push_back(finished); });
   }
 }
 
 bool IsJoint(const Notch& notch) {
-  return SameToolCode(notch.toolCode, kToolCodeJoint);
+  return IsJointCode(notch.toolCode);
 }
 
 // The index of the first joint notch of `piece`, -1 for none.
@@ -76,19 +208,37 @@ int FirstJoint(const CutBar& piece) {
   return -1;
 }
 
-// The part of `piece` after its first joint notch `joint`, measured from
-// that part's own start; `piece` keeps the part before the joint, and the
-// joint notch is in neither.
-CutBar CutAfterJoint(CutBar& piece, int joint, double halfTool) {
-  const double jointAt = piece.NotchAt(joint).position;
-  CutBar rest;
-  rest.length = piece.length - jointAt - halfTool;
-  for (int i = joint + 1; i < piece.notchCount; ++i) {
-    rest.AddNotch(piece.NotchAt(i).toolCode, piece.NotchAt(i).position - (jointAt + halfTool));
+// Hands `piece` to `emit` split at its joint notches, part by part in
+// order, or whole when it has none. Each joint cuts the piece into the part
+// before it, which stops half the tool measurement short of the joint, and
+// the rest, which starts as far beyond it and is measured from its own
+// start; the rest is split again at its own first joint. The joint notch is
+// in neither part. `part` is the room the parts are made in.
+template <typename EmitFn>
+void ForEachJointPart(const CutBar& piece, double halfTool, CutBar& part, EmitFn emit) {
+  int joint = FirstJoint(piece);
+  if (joint < 0) {
+    emit(piece);
+    return;
   }
-  piece.notchCount = joint;
-  piece.length = jointAt - halfTool;
-  return rest;
+  part = piece;
+  for (; joint >= 0; joint = FirstJoint(part)) {
+    const double jointAt = part.NotchAt(joint).position;
+    const double restLength = part.length - jointAt - halfTool;
+    const int restNotches = part.notchCount - joint - 1;
+    part.notchCount = joint;
+    part.length = jointAt - halfTool;
+    emit(std::as_const(part));
+    // The rest takes the notches after the joint, moved to the front.
+    for (int i = 0; i < restNotches; ++i) {
+      const Notch& after = part.NotchAt(joint + 1 + i);
+      part.NotchAt(i) = Notch{after.toolCode, after.position - (jointAt + halfTool)};
+    }
+    part.notchCount = restNotches;
+    part.length = restLength;
+    part.count = 1;
+  }
+  emit(std::as_const(part));
 }
 
 // The length test of SameAs, which every turned form of a piece shares.
@@ -122,20 +272,109 @@ void PairEdges(CutBar& kept, CutBar& dropped, CutBar& mirror) {
 
 CutList BuildCutList(const GrillWindow& window, const BarType& barType, const EdgeType& edgeType) {
   CutList cutList;
+  CutListBuilder().Build(window, barType, edgeType, cutList);
+  return cutList;
+}
+
+void CutListBuilder::Build(const GrillWindow& window, const BarType& barType,
+                           const EdgeType& edgeType, CutList& cutList) {
   BuildEdgePieces(window, *edgeType.toolEntry, cutList);
   DeductEdges(edgeType, cutList);
-  BuildHorzPieces(window, *barType.toolEntry, cutList.horzPieces);
-  BuildVertPieces(window, *barType.toolEntry, cutList.vertPieces);
-  RemoveOpenPieces(cutList.horzPieces);
-  RemoveOpenPieces(cutList.vertPieces);
   const double jointMeasurement = window.barType->toolEntry->toolMeasurement;
-  SplitAtJoints(cutList.horzPieces, jointMeasurement);
-  SplitAtJoints(cutList.vertPieces, jointMeasurement);
   const bool colorsDiffer = window.insideColor != window.outsideColor;
-  GroupIdenticalPieces(cutList.horzPieces, colorsDiffer);
-  GroupIdenticalPieces(cutList.vertPieces, colorsDiffer);
+  grouping_.Begin(cutList.horzPieces, colorsDiffer);
+  GroupBarPieces(HorzBars(window, *barType.toolEntry), jointMeasurement);
+  grouping_.Begin(cutList.vertPieces, colorsDiffer);
+  const TurnedSegments turned(window);
+  GroupBarPieces(VertBars(window, *barType.toolEntry, turned), jointMeasurement);
   GroupEdgePieces(cutList);
-  return cutList;
+}
+
+// The steps RemoveOpenPieces, SplitAtJoints and GroupIdenticalPieces, taken
+// one piece at a time: each piece that is not open is split at its joints
+// and its parts grouped before the next piece is built. A bar laid out like
+// an earlier one has the same parts, and each of them joins the group its
+// twin joined (every group before that one was there when the twin came and
+// did not match it), so such a bar only adds one to those groups' counts.
+void CutListBuilder::GroupBarPieces(const BarDirection& bars, double jointMeasurement) {
+  const double halfJointTool = jointMeasurement / 2.0;
+  laidOut_.clear();
+  groupsOfParts_.clear();
+  for (int bar = 1; bar <= bars.barCount; ++bar) {
+    const auto twin = std::find_if(
+        laidOut_.begin(), laidOut_.end(),
+        [&bars, bar](const LaidOutBar& earlier) { return bars.LaidOutAlike(bar, earlier.bar); });
+    if (twin != laidOut_.end()) {
+      for (size_t part = twin->firstPart; part < twin->endPart; ++part) {
+        grouping_.AddTwin(groupsOfParts_[part]);
+      }
+      continue;
+    }
+    const size_t firstPart = groupsOfParts_.size();
+    const auto group = [this](const CutBar& part) {
+      groupsOfParts_.push_back(grouping_.Add(part));
+    };
+    bars.ForEachPiece(bar, piece_, [&](const CutBar& piece, bool hasJoint) {
+      if (piece.length < 0.0) {
+        return;
+      }
+      if (hasJoint) {
+        ForEachJointPart(piece, halfJointTool, part_, group);
+      } else {
+        group(piece);
+      }
+    });
+    laidOut_.push_back(LaidOutBar{bar, firstPart, groupsOfParts_.size()});
+  }
+}
+
+void PieceGrouping::Begin(PieceList& groups, bool colorsDiffer) {
+  groups.clear();
+  groups_ = &groups;
+  colorsDiffer_ = colorsDiffer;
+}
+
+size_t PieceGrouping::Add(const CutBar& piece) {
+  PieceList& groups = *groups_;
+  for (size_t group = 0; group < groups.size(); ++group) {
+    if (Matches(group, piece)) {
+      groups[group].count += 1;
+      return group;
+    }
+  }
+  groups.push_back(piece);
+  if (turned_.size() < groups.size()) {
+    turned_.emplace_back();
+  }
+  turned_[groups.size() - 1].made = false;
+  return groups.size() - 1;
+}
+
+void PieceGrouping::AddTwin(size_t group) {
+  (*groups_)[group].count += 1;
+}
+
+bool PieceGrouping::Matches(size_t group, const CutBar& piece) {
+  const CutBar& first = (*groups_)[group];
+  // The turned forms share the first piece's length and notch count, which
+  // settle most comparisons before any notch is looked at; they are made
+  // only once a piece is not the same as the first piece itself.
+  if (piece.notchCount != first.notchCount || !SameLength(first, piece)) {
+    return false;
+  }
+  if (first.SameAs(piece)) {
+    return true;
+  }
+  TurnedForms& turned = turned_[group];
+  if (!turned.made) {
+    first.MakeMirror(turned.mirror);
+    // Turned face for face only counts when both faces are the same colour.
+    if (!colorsDiffer_) {
+      first.MakeFlipped(turned.flipped);
+    }
+    turned.made = true;
+  }
+  return turned.mirror.SameAs(piece) || (!colorsDiffer_ && turned.flipped.SameAs(piece));
 }
 
 void BuildEdgePieces(const GrillWindow& window, const ToolMapEntry& edgeTools, CutList& cutList) {
@@ -143,24 +382,16 @@ void BuildEdgePieces(const GrillWindow& window, const ToolMapEntry& edgeTools, C
   ResetEdge(cutList.bottomEdge, window.innerWidth);
   ResetEdge(cutList.leftEdge, window.innerHeight);
   ResetEdge(cutList.rightEdge, window.innerHeight);
-  for (int v = 1; v <= window.vertCount; ++v) {
-    const double at = At(window.vertPos, v);
-    if (Present(window.vertSegments, 0, v)) {
-      cutList.topEdge.AddNotch(edgeTools.Code(kRowH, UP), at);
-    }
-    if (Present(window.vertSegments, window.horzCount, v)) {
-      cutList.bottomEdge.AddNotch(edgeTools.Code(kRowH, DOWN), at);
-    }
-  }
-  for (int h = 1; h <= window.horzCount; ++h) {
-    const double at = At(window.horzPos, h);
-    if (Present(window.horzSegments, h, 0)) {
-      cutList.leftEdge.AddNotch(edgeTools.Code(kRowV, LEFT), at);
-    }
-    if (Present(window.horzSegments, h, window.vertCount)) {
-      cutList.rightEdge.AddNotch(edgeTools.Code(kRowV, RIGHT), at);
-    }
-  }
+  const int vertCount = BarCount(window.vertCount);
+  const int horzCount = BarCount(window.horzCount);
+  NotchEdge(cutList.topEdge, window.vertPos, vertCount, edgeTools.Code(kRowH, UP),
+            [&window](int v) { return Present(window.vertSegments, 0, v); });
+  NotchEdge(cutList.bottomEdge, window.vertPos, vertCount, edgeTools.Code(kRowH, DOWN),
+            [&window, horzCount](int v) { return Present(window.vertSegments, horzCount, v); });
+  NotchEdge(cutList.leftEdge, window.horzPos, horzCount, edgeTools.Code(kRowV, LEFT),
+            [&window](int h) { return Present(window.horzSegments, h, 0); });
+  NotchEdge(cutList.rightEdge, window.horzPos, horzCount, edgeTools.Code(kRowV, RIGHT),
+            [&window, vertCount](int h) { return Present(window.horzSegments, h, vertCount); });
 }
 
 void DeductEdges(const EdgeType& edgeType, CutList& cutList) {
@@ -173,35 +404,12 @@ void DeductEdges(const EdgeType& edgeType, CutList& cutList) {
 }
 
 void BuildHorzPieces(const GrillWindow& window, const ToolMapEntry& barTools, PieceList& pieces) {
-  const auto present = [&window](int bar, int band) {
-    return Present(window.horzSegments, bar, band);
-  };
-  // The vertical bar continues above (band bar - 1) or below (band bar).
-  const auto up = [&window](int bar, int crossing) {
-    return Present(window.vertSegments, bar - 1, crossing);
-  };
-  const auto down = [&window](int bar, int crossing) {
-    return Present(window.vertSegments, bar, crossing);
-  };
-  BuildBarPieces(window.horzCount, window.vertCount, window.vertPos, present, up, down,
-                 barTools.Code(kRowH, BOTH), barTools.Code(kRowH, UP), barTools.Code(kRowH, DOWN),
-                 barTools.toolMeasurement, pieces);
+  AppendAllPieces(HorzBars(window, barTools), pieces);
 }
 
 void BuildVertPieces(const GrillWindow& window, const ToolMapEntry& barTools, PieceList& pieces) {
-  const auto present = [&window](int bar, int band) {
-    return Present(window.vertSegments, band, bar);
-  };
-  // The horizontal bar continues to the left (band bar - 1) or right (band bar).
-  const auto left = [&window](int bar, int crossing) {
-    return Present(window.horzSegments, crossing, bar - 1);
-  };
-  const auto right = [&window](int bar, int crossing) {
-    return Present(window.horzSegments, crossing, bar);
-  };
-  BuildBarPieces(window.vertCount, window.horzCount, window.horzPos, present, left, right,
-                 barTools.Code(kRowV, BOTH), barTools.Code(kRowV, LEFT),
-                 barTools.Code(kRowV, RIGHT), barTools.toolMeasurement, pieces);
+  const TurnedSegments turned(window);
+  AppendAllPieces(VertBars(window, barTools, turned), pieces);
 }
 
 void RemoveOpenPieces(PieceList& pieces) {
@@ -209,82 +417,23 @@ void RemoveOpenPieces(PieceList& pieces) {
 }
 
 void SplitAtJoints(PieceList& pieces, double toolMeasurement) {
-  std::vector<int> jointsBefore(pieces.size() + 1, 0);
-  for (size_t p = 0; p < pieces.size(); ++p) {
-    int joints = 0;
-    for (int i = 0; i < pieces[p].notchCount; ++i) {
-      joints += IsJoint(pieces[p].NotchAt(i)) ? 1 : 0;
-    }
-    jointsBefore[p + 1] = jointsBefore[p] + joints;
-  }
-  if (jointsBefore.back() == 0) {
-    return;
-  }
-  // Each piece with joints becomes one piece more per joint, in its place:
-  // working from the last piece back, every piece moves at most once and
-  // never onto a piece still to be split.
-  const double halfTool = toolMeasurement / 2.0;
-  const size_t originalCount = pieces.size();
-  pieces.resize(originalCount + static_cast<size_t>(jointsBefore.back()));
   PieceList parts;
-  for (size_t p = originalCount; p-- > 0;) {
-    size_t at = p + static_cast<size_t>(jointsBefore[p]);
-    if (jointsBefore[p + 1] == jointsBefore[p]) {
-      if (at != p) {
-        pieces[at] = pieces[p];
-      }
-      continue;
-    }
-    // The part after a joint is split again at its own first joint.
-    parts.assign(1, pieces[p]);
-    for (int joint = FirstJoint(parts.back()); joint >= 0; joint = FirstJoint(parts.back())) {
-      CutBar rest = CutAfterJoint(parts.back(), joint, halfTool);
-      parts.push_back(rest);
-    }
-    for (const CutBar& part : parts) {
-      pieces[at++] = part;
-    }
+  CutBar part;
+  for (const CutBar& piece : pieces) {
+    ForEachJointPart(piece, toolMeasurement / 2.0, part,
+                     [&parts](const CutBar& finished) { parts.push_back(finished); });
   }
+  pieces = std::move(parts);
 }
 
 void GroupIdenticalPieces(PieceList& pieces, bool colorsDiffer) {
-  CutBar mirror;
-  CutBar flipped;
-  std::vector<char> merged(pieces.size(), 0);
-  for (size_t p = 0; p < pieces.size(); ++p) {
-    if (merged[p] != 0) {
-      continue;
-    }
-    CutBar& piece = pieces[p];
-    // The turned forms share the piece's length and notch count, so they are
-    // made only once a later piece agrees with it on both.
-    bool turnedFormsMade = false;
-    for (size_t q = p + 1; q < pieces.size(); ++q) {
-      const CutBar& other = pieces[q];
-      if (merged[q] != 0 || other.notchCount != piece.notchCount || !SameLength(piece, other)) {
-        continue;
-      }
-      if (!turnedFormsMade) {
-        piece.MakeMirror(mirror);
-        piece.MakeFlipped(flipped);
-        turnedFormsMade = true;
-      }
-      if (piece.SameAs(other) || mirror.SameAs(other) || (!colorsDiffer && flipped.SameAs(other))) {
-        piece.count += 1;
-        merged[q] = 1;
-      }
-    }
+  PieceList groups;
+  PieceGrouping grouping;
+  grouping.Begin(groups, colorsDiffer);
+  for (const CutBar& piece : pieces) {
+    grouping.Add(piece);
   }
-  size_t kept = 0;
-  for (size_t p = 0; p < pieces.size(); ++p) {
-    if (merged[p] == 0) {
-      if (kept != p) {
-        pieces[kept] = pieces[p];
-      }
-      ++kept;
-    }
-  }
-  pieces.resize(kept);
+  pieces = std::move(groups);
 }
 
 void GroupEdgePieces(CutList& cutList) {

@@ -1,8 +1,11 @@
 #include "export/CutNumbers.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace grill {
 namespace {
@@ -16,25 +19,33 @@ constexpr double kTieMargin = 1e-6;
 constexpr std::array<std::uint32_t, 10> kPowersOfTen = {
     1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
+// The eight decimal digits of `value` (below 10^8), leading zeros included,
+// one digit value (0 to 9) per byte with the first digit in the lowest byte,
+// so that storing the word on a little-endian machine writes them in order.
+// The value is cut into two halves of four digits, each half into two
+// pairs, each pair into two digits, all lanes at once: within a lane of 32
+// (16) bits, v * 10486 >> 20 is v / 100 for every v below 10^4, and
+// v * 103 >> 10 is v / 10 for every v below 100. No lane carries into the next.
+std::uint64_t EightDigits(std::uint32_t value) {
+  std::uint64_t lanes = (value / 10000) | (static_cast<std::uint64_t>(value % 10000) << 32);
+  std::uint64_t quotients = ((lanes * 10486) >> 20) & 0x0000007F0000007FULL;
+  lanes = quotients | ((lanes - quotients * 100) << 16);
+  quotients = ((lanes * 103) >> 10) & 0x000F000F000F000FULL;
+  return quotients | ((lanes - quotients * 10) << 8);
+}
 
-// Writes the `count` last digits of `value` ending at `end`, leading zeros
-// included; `end` is left where it was.
-void WriteDigitsBack(char* end, std::uint32_t value, int count) {
-  char* next = end;
-  for (; count >= 2; count -= 2) {
-    next -= 2;
-    const char* pair = kDigitPairs + 2 * (value % 100);
-    next[0] = pair[0];
-    next[1] = pair[1];
-    value /= 100;
-  }
-  if (count == 1) {
-    *--next = static_cast<char>('0' + value % 10);
-  }
+static_assert(std::endian::native == std::endian::little,
+              "EightDigits lays out its digits for little-endian stores");
+
+constexpr std::uint64_t kAsciiZeros = 0x3030303030303030ULL;
+
+// Writes `count` of the eight digits, from digit `first` (0 is the first of
+// the eight) on, at `out`; the eight bytes from `out` are overwritten.
+// Returns the end of the digits.
+char* WriteDigits(char* out, std::uint64_t digits, int first, int count) {
+  const std::uint64_t text = (digits | kAsciiZeros) >> (8 * first);
+  std::memcpy(out, &text, sizeof text);
+  return out + count;
 }
 
 template <int kDecimals>
@@ -51,24 +62,24 @@ char* WriteShort(char* out, double value) {
     return nullptr;
   }
   const std::uint32_t units = whole + (fraction > 0.5 ? 1u : 0u);
-  const std::uint32_t integer = units / kUnitsPerWhole;
-  const std::uint32_t decimals = units % kUnitsPerWhole;
-  int integerDigits = 1;
-  for (size_t power = 1; power < kPowersOfTen.size(); ++power) {
-    integerDigits += integer >= kPowersOfTen[power] ? 1 : 0;
+  if (units >= kPowersOfTen[8]) {
+    return nullptr;
   }
   if (std::signbit(value)) {
     *out++ = '-';
   }
-  // Both parts are written from their last digit back, two digits a step.
-  char* const point = out + integerDigits;
-  WriteDigitsBack(point, integer, integerDigits);
+  // The digits from the first one that is not zero, but at least one before
+  // the point. The whole-word stores reach at most 17 bytes past `out`, within
+  // kShortNumberRoom.
+  const std::uint64_t digits = EightDigits(units);
+  const int leadingZeros = digits == 0 ? 8 : std::countr_zero(digits) / 8;
+  const int significant = std::max(8 - leadingZeros, kDecimals + 1);
+  out = WriteDigits(out, digits, 8 - significant, significant - kDecimals);
   if constexpr (kDecimals == 0) {
-    return point;
+    return out;
   }
-  *point = '.';
-  WriteDigitsBack(point + 1 + kDecimals, decimals, kDecimals);
-  return point + 1 + kDecimals;
+  *out++ = '.';
+  return WriteDigits(out, digits, 8 - kDecimals, kDecimals);
 }
 
 }  // namespace
@@ -92,6 +103,19 @@ char* WriteShortFixed(char* out, double value, int decimals) {
     default:
       return nullptr;
   }
+}
+
+ShortFixedCache::ShortFixedCache() : slots_(size_t{1} << kSlotBits) {}
+
+char* ShortFixedCache::WriteAndKeep(char* out, double value, int decimals, Slot& slot) {
+  char* const end = WriteShortFixed(out, value, decimals);
+  if (end != nullptr) {
+    slot.bits = std::bit_cast<std::uint64_t>(value);
+    slot.decimals = static_cast<std::int8_t>(decimals);
+    slot.size = static_cast<std::uint8_t>(end - out);
+    std::memcpy(slot.text, out, slot.size);
+  }
+  return end;
 }
 
 char* WriteInteger(char* out, std::int64_t value) {

@@ -1,99 +1,118 @@
 #include "export/ExportWindow.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string_view>
-#include <vector>
-
-#include "export/CutList.h"
-#include "model/Measurements.h"
 
 namespace grill {
 namespace {
 
-// The texts that open every line: profile or edge, side, colours and design.
-struct Headers {
-  std::string barW;
-  std::string barH;
-  std::string edgeH;
-  std::string edgeW;
-};
-
-// The text of every piece, each with its line end, in the order written.
-struct Lines {
-  std::string top;
-  std::string bottom;
-  std::string left;
-  std::string right;
-  std::vector<std::string> vert;
-  std::vector<std::string> horz;
-};
-
-Headers MakeHeaders(const GrillWindow& window, const BarType& barType, const EdgeType& edgeType) {
+void MakeHeaders(const GrillWindow& window, const BarType& barType, const EdgeType& edgeType,
+                 ExportWorkspace& room) {
   const std::string_view prefix = std::string_view(barType.name).substr(0, barType.name.find(','));
-  std::string colours = window.insideColor->code;
-  if (window.insideColor != window.outsideColor) {
-    colours += "_";
-    colours += window.outsideColor->code;
+  const auto make = [&window](std::string& header, std::string_view start, const char* side) {
+    header.assign(start).append(side).append(window.insideColor->code);
+    if (window.insideColor != window.outsideColor) {
+      header.append("_").append(window.outsideColor->code);
+    }
+    header.append("_").append(window.name).append(",000,");
+  };
+  make(room.barHeaderW, prefix, "_W_");
+  make(room.barHeaderH, prefix, "_H_");
+  make(room.edgeHeaderH, edgeType.name, "_H_");
+  make(room.edgeHeaderW, edgeType.name, "_W_");
+}
+
+// Every piece's text, each once, in the order of ExportWorkspace::pieceTexts.
+// The texts are written straight into the buffer, which keeps the size it
+// has grown to: only the ends recorded mark what this design wrote.
+void MakePieceTexts(const CutList& cutList, int inMillimetres, ExportWorkspace& room) {
+  std::string& texts = room.pieceTexts;
+  room.pieceTextEnds.clear();
+  size_t used = 0;
+  const auto add = [&](const CutBar& piece) {
+    const std::string_view lineEnd = "\r\n";
+    const auto makeRoom = [&](size_t size) {
+      if (texts.size() < used + size + lineEnd.size()) {
+        texts.resize(2 * (used + size + lineEnd.size()));
+      }
+      return texts.data() + used;
+    };
+    char* end = piece.WriteCutLine(makeRoom(piece.CutLineRoom()), inMillimetres, room.numberTexts);
+    if (end == nullptr) {
+      const std::string text = piece.FormatCutLine(inMillimetres);
+      end = std::copy(text.begin(), text.end(), makeRoom(text.size()));
+    }
+    end = std::copy(lineEnd.begin(), lineEnd.end(), end);
+    used = static_cast<size_t>(end - texts.data());
+    room.pieceTextEnds.push_back(used);
+  };
+  for (const CutBar* edge :
+       {&cutList.topEdge, &cutList.bottomEdge, &cutList.leftEdge, &cutList.rightEdge}) {
+    add(*edge);
   }
-  const std::string ending = colours + "_" + window.name + ",000,";
-  return Headers{std::string(prefix) + "_W_" + ending, std::string(prefix) + "_H_" + ending,
-                 edgeType.name + "_H_" + ending, edgeType.name + "_W_" + ending};
-}
-
-std::string LineOf(const CutBar& piece, int inMillimetres) {
-  std::string line = piece.FormatCutLine(inMillimetres);
-  line += "\r\n";
-  return line;
-}
-
-Lines MakeLines(const CutList& cutList, int inMillimetres) {
-  Lines lines{LineOf(cutList.topEdge, inMillimetres),
-              LineOf(cutList.bottomEdge, inMillimetres),
-              LineOf(cutList.leftEdge, inMillimetres),
-              LineOf(cutList.rightEdge, inMillimetres),
-              {},
-              {}};
-  lines.vert.reserve(cutList.vertPieces.size());
   for (const CutBar& piece : cutList.vertPieces) {
-    lines.vert.push_back(LineOf(piece, inMillimetres));
+    add(piece);
   }
-  lines.horz.reserve(cutList.horzPieces.size());
   for (const CutBar& piece : cutList.horzPieces) {
-    lines.horz.push_back(LineOf(piece, inMillimetres));
+    add(piece);
   }
-  return lines;
 }
 
-// "G-g B-g W, " or "G-g B-g H, ".
-std::string Tag(std::int64_t unit, char side) {
-  const std::string number = FormatInteger(unit);
-  std::string tag = "G-" + number + " B-" + number + " ";
-  tag += side;
-  tag += ", ";
-  return tag;
-}
-
-void AddLine(std::string& block, const std::string& header, const std::string& tag,
-             const std::string& line) {
-  block += header;
-  block += tag;
-  block += line;
+// The lines of a unit: the top edge, the bottom edge unless the top one
+// stands for both, the right edge, the left edge likewise; each vertical
+// piece; each horizontal piece. Top and bottom edges carry the "_H_" header
+// with the "W" tag, the sides the "_W_" header with the "H" tag.
+void MakeBlocks(const CutList& cutList, ExportWorkspace& room) {
+  const std::string_view texts = room.pieceTexts;
+  size_t index = 0;
+  size_t start = 0;
+  // The next piece's text, in the order they were made.
+  const auto next = [&]() {
+    const size_t end = room.pieceTextEnds[index++];
+    const std::string_view text = texts.substr(start, end - start);
+    start = end;
+    return text;
+  };
+  const std::string_view top = next();
+  const std::string_view bottom = next();
+  const std::string_view left = next();
+  const std::string_view right = next();
+  room.edgeBlock.Clear();
+  room.edgeBlock.AddLine(room.edgeHeaderH, 'W', top);
+  if (cutList.bottomEdge.count != 0) {
+    room.edgeBlock.AddLine(room.edgeHeaderH, 'W', bottom);
+  }
+  room.edgeBlock.AddLine(room.edgeHeaderW, 'H', right);
+  if (cutList.leftEdge.count != 0) {
+    room.edgeBlock.AddLine(room.edgeHeaderW, 'H', left);
+  }
+  room.vertBlock.Clear();
+  for (size_t i = 0; i < cutList.vertPieces.size(); ++i) {
+    room.vertBlock.AddLine(room.barHeaderH, 'H', next());
+  }
+  room.horzBlock.Clear();
+  for (size_t i = 0; i < cutList.horzPieces.size(); ++i) {
+    room.horzBlock.AddLine(room.barHeaderW, 'W', next());
+  }
 }
 
 // The design's own files: the edge file and one bar file, or two when the
-// colours carry different names.
+// colours carry different names. They are the workspace's OutputFiles, open
+// while this object lives.
 class DesignFiles {
  public:
   // Opens the files in the order edge, W, H; on failure `openError` tells
   // which and the files already open are closed again.
   DesignFiles(ExportTarget& target, const GrillWindow& window, bool separateBarFiles) {
-    edge_ = Open(target, window.edgeFileName);
+    ExportWorkspace& room = target.workspace;
+    edge_ = Open(target, window.edgeFileName, room.edgeFile);
     if (edge_ && separateBarFiles) {
-      w_ = Open(target, window.barFileNameW);
+      w_ = Open(target, window.barFileNameW, room.barFileW);
     }
     if (edge_ && (w_ || !separateBarFiles)) {
-      h_ = Open(target, window.barFileNameH);
+      h_ = Open(target, window.barFileNameH, room.barFileH);
     }
     if (!openError.empty()) {
       Close();
@@ -105,16 +124,16 @@ class DesignFiles {
 
   OutputFile& Edge() { return *edge_; }
   OutputFile& H() { return *h_; }
-  OutputFile& W() { return w_ ? *w_ : *h_; }
-  bool Failed() const { return edge_->Failed() || h_->Failed() || (w_ && w_->Failed()); }
+  OutputFile& W() { return w_ != nullptr ? *w_ : *h_; }
+  bool Failed() const { return edge_->Failed() || h_->Failed() || (w_ != nullptr && w_->Failed()); }
 
   // Closes W, then H when it is a file of its own, then the edge file; the
   // first failure is reported.
   std::string Close() {
     std::string error;
-    for (std::unique_ptr<OutputFile>* file : {&w_, &h_, &edge_}) {
-      if (*file && !(*file)->Close() && error.empty()) {
-        error = (*file)->FileError();
+    for (OutputFile* file : {w_, h_, edge_}) {
+      if (file != nullptr && !file->Close() && error.empty()) {
+        error = file->FileError();
       }
     }
     return error;
@@ -123,7 +142,7 @@ class DesignFiles {
   std::string openError;
 
  private:
-  std::unique_ptr<OutputFile> Open(ExportTarget& target, const std::string& name) {
+  OutputFile* Open(ExportTarget& target, const std::string& name, OutputFile& output) {
     const std::string path = target.files.Join(target.folder, name);
     std::string reason;
     std::unique_ptr<WritableFile> file = target.files.OpenForAppend(path, reason);
@@ -131,12 +150,13 @@ class DesignFiles {
       openError = FileErrorMessage(path, reason);
       return nullptr;
     }
-    return std::make_unique<OutputFile>(std::move(file));
+    output.Open(std::move(file));
+    return &output;
   }
 
-  std::unique_ptr<OutputFile> edge_;
-  std::unique_ptr<OutputFile> w_;
-  std::unique_ptr<OutputFile> h_;
+  OutputFile* edge_ = nullptr;
+  OutputFile* w_ = nullptr;
+  OutputFile* h_ = nullptr;
 };
 
 ExportOutcome FileError(std::string message) {
@@ -151,75 +171,22 @@ std::string MasterError(const ExportTarget& target) {
   return target.barMaster.Failed() ? target.barMaster.FileError() : std::string();
 }
 
-// Units are collected up to about this size before they go to the files, so
-// that a design costs few writes whatever its quantity.
-constexpr size_t kHandOverBytes = 64 * 1024;
-
-// The lines of the units written so far and not yet handed to the files:
-// edge lines, bar lines as the BarMaster file takes them (each unit's
-// vertical pieces, then its horizontal ones) and, for two bar files, the
-// vertical and horizontal lines apart.
-class UnitBlocks {
- public:
-  UnitBlocks(const CutList& cutList, const Lines& lines, const Headers& headers,
-             bool separateBarFiles)
-      : cutList_(cutList), lines_(lines), headers_(headers), separate_(separateBarFiles) {}
-
-  void AddUnit(std::int64_t unit) {
-    const std::string tagW = Tag(unit, 'W');
-    const std::string tagH = Tag(unit, 'H');
-    AddLine(edge_, headers_.edgeH, tagW, lines_.top);
-    if (cutList_.bottomEdge.count != 0) {
-      AddLine(edge_, headers_.edgeH, tagW, lines_.bottom);
-    }
-    AddLine(edge_, headers_.edgeW, tagH, lines_.right);
-    if (cutList_.leftEdge.count != 0) {
-      AddLine(edge_, headers_.edgeW, tagH, lines_.left);
-    }
-    for (const std::string& line : lines_.vert) {
-      AddLine(bar_, headers_.barH, tagH, line);
-      if (separate_) {
-        AddLine(vert_, headers_.barH, tagH, line);
-      }
-    }
-    for (const std::string& line : lines_.horz) {
-      AddLine(bar_, headers_.barW, tagW, line);
-      if (separate_) {
-        AddLine(horz_, headers_.barW, tagW, line);
-      }
-    }
-  }
-
-  size_t Size() const { return edge_.size() + bar_.size(); }
-
-  // Hands every block to its files: the master file first, then the
-  // design's own. False when a file has failed.
-  bool HandTo(ExportTarget& target, DesignFiles& files) {
-    target.edgeMaster.Append(edge_);
-    files.Edge().Append(edge_);
-    target.barMaster.Append(bar_);
-    if (separate_) {
-      files.H().Append(vert_);
-      files.W().Append(horz_);
-    } else {
-      files.H().Append(bar_);
-    }
-    for (std::string* block : {&edge_, &bar_, &vert_, &horz_}) {
-      block->clear();
-    }
-    return !files.Failed() && !target.edgeMaster.Failed() && !target.barMaster.Failed();
-  }
-
- private:
-  const CutList& cutList_;
-  const Lines& lines_;
-  const Headers& headers_;
-  const bool separate_;
-  std::string edge_;
-  std::string bar_;
-  std::string vert_;
-  std::string horz_;
-};
+// Hands the lines of unit `unit` to every file, each master file before the
+// design's own: the edge lines; then the bar lines, vertical pieces before
+// horizontal ones. False when a file has failed.
+bool WriteUnit(std::int64_t unit, ExportTarget& target, DesignFiles& files) {
+  ExportWorkspace& room = target.workspace;
+  const std::string_view edge = room.edgeBlock.TextFor(unit);
+  const std::string_view vert = room.vertBlock.TextFor(unit);
+  const std::string_view horz = room.horzBlock.TextFor(unit);
+  target.edgeMaster.Append(edge);
+  files.Edge().Append(edge);
+  target.barMaster.Append(vert);
+  target.barMaster.Append(horz);
+  files.H().Append(vert);
+  files.W().Append(horz);
+  return !files.Failed() && !target.edgeMaster.Failed() && !target.barMaster.Failed();
+}
 
 // The first failure among the master files, else among the design's own
 // files, which are closed on the way.
@@ -229,13 +196,14 @@ ExportOutcome FileErrorAfterWrite(const ExportTarget& target, DesignFiles& files
   return FileError(error.empty() ? ownError : error);
 }
 
-}  // namespace
-
-ExportOutcome ExportWindow(const GrillWindow& window, const BarType& barType,
+// ExportWindow but for leaving the piece lists empty.
+ExportOutcome ExportDesign(const GrillWindow& window, const BarType& barType,
                            const EdgeType& edgeType, ExportTarget& target) {
-  const CutList cutList = BuildCutList(window, barType, edgeType);
-  const Lines lines = MakeLines(cutList, target.exportInMillimetres);
-  const Headers headers = MakeHeaders(window, barType, edgeType);
+  ExportWorkspace& room = target.workspace;
+  room.builder.Build(window, barType, edgeType, room.cutList);
+  MakeHeaders(window, barType, edgeType, room);
+  MakePieceTexts(room.cutList, target.exportInMillimetres, room);
+  MakeBlocks(room.cutList, room);
 
   // Two bar files only when the colours' names differ; colour entries that
   // differ but share a name get their own headers yet one file.
@@ -245,25 +213,29 @@ ExportOutcome ExportWindow(const GrillWindow& window, const BarType& barType,
     return FileError(files.openError);
   }
 
-  UnitBlocks blocks(cutList, lines, headers, separateBarFiles);
   for (std::int64_t unit = 1; unit <= window.quantity; ++unit) {
     if (target.beforeUnit && !target.beforeUnit()) {
-      if (!blocks.HandTo(target, files)) {
-        return FileErrorAfterWrite(target, files);
-      }
       const std::string error = files.Close();
       return error.empty() ? ExportOutcome{ExportOutcome::End::kCancelled, {}} : FileError(error);
     }
-    blocks.AddUnit(unit);
-    if (blocks.Size() >= kHandOverBytes && !blocks.HandTo(target, files)) {
+    if (!WriteUnit(unit, target, files)) {
       return FileErrorAfterWrite(target, files);
     }
   }
-  if (!blocks.HandTo(target, files)) {
-    return FileErrorAfterWrite(target, files);
-  }
   const std::string error = files.Close();
   return error.empty() ? ExportOutcome{} : FileError(error);
+}
+
+}  // namespace
+
+ExportOutcome ExportWindow(const GrillWindow& window, const BarType& barType,
+                           const EdgeType& edgeType, ExportTarget& target) {
+  ExportOutcome outcome = ExportDesign(window, barType, edgeType, target);
+  // Both piece lists are left empty on every way out; the room they took is
+  // kept for the next design.
+  target.workspace.cutList.vertPieces.clear();
+  target.workspace.cutList.horzPieces.clear();
+  return outcome;
 }
 
 }  // namespace grill

@@ -9,16 +9,25 @@
 namespace grill {
 
 // A file the export writes: collects lines and hands them to the file in
-// large writes, checks every write and the close, and remembers the first
-// failure. Once a write has failed nothing more is written.
+// large writes of whole chunks, checks every write and the close, and
+// remembers the first failure. Once a write has failed nothing more is
+// written.
 class OutputFile {
  public:
+  // Holds no file until Open.
+  OutputFile() = default;
   explicit OutputFile(std::unique_ptr<WritableFile> file);
   // A file left open is closed; a failure then goes unreported, so every
   // regular way out calls Close itself.
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
+
+  // Starts on `file`, closing the previous one first if it is still open
+  // (unreported, as in the destructor). The room taken by the text collected
+  // for earlier files is kept, so that one OutputFile can serve many files in
+  // turn without growing it again.
+  void Open(std::unique_ptr<WritableFile> file);
 
   // False once the file has failed.
   bool Append(std::string_view bytes);
@@ -38,7 +47,7 @@ class OutputFile {
   std::unique_ptr<WritableFile> file_;
   std::string pending_;
   bool failed_ = false;
-  bool closed_ = false;
+  bool closed_ = true;
   std::string error_;
 };
 

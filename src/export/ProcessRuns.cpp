@@ -86,7 +86,7 @@ void NameDesignFiles(const RunPlan& plan, DesignerState& state) {
 
 // Exports the designs in order until one does not complete, reporting
 // every unit to the progress dialog, which may cancel the run.
-ExportOutcome ExportDesigns(const RunPlan& plan, ExportTarget target, DialogHost& host) {
+ExportOutcome ExportDesigns(const RunPlan& plan, ExportTarget& target, DialogHost& host) {
   const std::unique_ptr<ProgressMonitor> progress =
       host.StartProgress(plan.kind == RunKind::kProcessData ? "Process Data" : "Process All");
   const std::int64_t total = TotalUnits(plan);
@@ -99,6 +99,8 @@ ExportOutcome ExportDesigns(const RunPlan& plan, ExportTarget target, DialogHost
       break;
     }
   }
+  // The question refers to this function's progress dialog.
+  target.beforeUnit = nullptr;
   return outcome;
 }
 
@@ -140,9 +142,9 @@ void ExecuteRun(const RunPlan& plan, DesignerState& state, Controls& controls,
   }
 
   NameDesignFiles(plan, state);
-  ExportOutcome outcome = ExportDesigns(
-      plan, ExportTarget{files, services.folder, *edgeMaster, *barMaster, state.useMillimetres, {}},
-      services.host);
+  ExportTarget target{files, services.folder, *edgeMaster, *barMaster, state.useMillimetres, {},
+                      {}};
+  ExportOutcome outcome = ExportDesigns(plan, target, services.host);
   for (OutputFile* master : {edgeMaster.get(), barMaster.get()}) {
     if (!master->Close() && outcome.end != ExportOutcome::End::kFileError) {
       outcome = ExportOutcome{ExportOutcome::End::kFileError, master->FileError()};
