@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -123,11 +126,56 @@ struct BarDirection {
 
 namespace {
 
+// The table is turned in squares of 8 x 8 entries, each row of a square
+// held in one 64-bit word (its first entry in the lowest byte, as loaded on a
+// little-endian machine); a square is turned by swapping ever larger blocks
+// across its diagonal, which costs a few word operations per row instead of
+// one move per entry.
+constexpr size_t kSquare = 8;
+static_assert(kTableSize % kSquare == 0, "the tables are made of whole squares");
+static_assert(std::endian::native == std::endian::little,
+              "the squares are turned as little-endian words");
+
+// Swaps between rows `upper` and `lower` the blocks of `span` entries that lie
+// across the diagonal of their square.
+template <unsigned kSpan, std::uint64_t kKeep>
+void SwapAcross(std::uint64_t& upper, std::uint64_t& lower) {
+  const std::uint64_t swapped = ((upper >> (8 * kSpan)) ^ lower) & kKeep;
+  lower ^= swapped;
+  upper ^= swapped << (8 * kSpan);
+}
+
+// Turns the 8 x 8 square whose rows are `r`: afterwards r[i] holds what
+// column i held. Rows i and i + span swap their blocks of span entries, for
+// span 1, 2 and 4.
+void TurnSquare(std::array<std::uint64_t, kSquare>& r) {
+  constexpr std::uint64_t kOnes = 0x00FF00FF00FF00FFULL;
+  constexpr std::uint64_t kTwos = 0x0000FFFF0000FFFFULL;
+  constexpr std::uint64_t kFours = 0x00000000FFFFFFFFULL;
+  for (size_t i = 0; i < kSquare; i += 2) {
+    SwapAcross<1, kOnes>(r[i], r[i + 1]);
+  }
+  constexpr std::array<size_t, 4> kUpperOfPairsTwoApart = {0, 1, 4, 5};
+  for (const size_t i : kUpperOfPairsTwoApart) {
+    SwapAcross<2, kTwos>(r[i], r[i + 2]);
+  }
+  for (size_t i = 0; i < 4; ++i) {
+    SwapAcross<4, kFours>(r[i], r[i + 4]);
+  }
+}
+
 SegmentTable Transposed(const SegmentTable& table) {
   SegmentTable turned;
-  for (size_t row = 0; row < table.size(); ++row) {
-    for (size_t column = 0; column < table[row].size(); ++column) {
-      turned[column][row] = table[row][column];
+  std::array<std::uint64_t, kSquare> rows;
+  for (size_t top = 0; top < table.size(); top += kSquare) {
+    for (size_t left = 0; left < table[top].size(); left += kSquare) {
+      for (size_t i = 0; i < kSquare; ++i) {
+        std::memcpy(&rows[i], &table[top + i][left], sizeof rows[i]);
+      }
+      TurnSquare(rows);
+      for (size_t i = 0; i < kSquare; ++i) {
+        std::memcpy(&turned[left + i][top], &rows[i], sizeof rows[i]);
+      }
     }
   }
   return turned;

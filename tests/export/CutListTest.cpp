@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ExportFixture.h"
@@ -155,6 +157,48 @@ TEST_F(CutListTest, JointsUseTheDesignsOwnBarTypeMeasurement) {
   const CutList cutList = BuildCutList(w, G58(), E1());
   EXPECT_EQ(Texts(cutList.horzPieces),
             (std::vector<std::string>{"398.0, 1, 0, ", "598.0, 1, 0, "}));
+}
+
+// The vertical bars are built from the segment tables turned across their
+// diagonal, so a design's vertical pieces must be the horizontal pieces of
+// the design turned the same way, with each vertical tool code in place of
+// its horizontal counterpart. Every bar has a gap pattern of its own, so that
+// any entry turned to the wrong place changes some piece.
+TEST_F(CutListTest, VerticalPiecesAreTheHorizontalPiecesOfTheTurnedDesign) {
+  Positions vert;
+  Positions horz;
+  for (int i = 1; i <= kMaxBars; ++i) {
+    vert.push_back(40.0 * i);
+    horz.push_back(30.0 * i + (i % 3));
+  }
+  GrillWindow& w = AddDesign("W", 1300, 1000, vert, horz);
+  GrillWindow& turned = AddDesign("T", 1000, 1300, horz, vert);
+  unsigned pattern = 1;
+  for (size_t bar = 1; bar <= kMaxBars; ++bar) {
+    for (size_t band = 0; band <= kMaxBars; ++band) {
+      pattern = pattern * 1103515245u + 12345u;
+      const auto entry = static_cast<std::uint8_t>((pattern >> 16) % 4 != 0);
+      w.vertSegments[band][bar] = entry;
+      turned.horzSegments[bar][band] = entry;
+      const auto crossing = static_cast<std::uint8_t>((pattern >> 20) % 5 != 0);
+      w.horzSegments[bar][band] = crossing;
+      turned.vertSegments[band][bar] = crossing;
+    }
+  }
+  PieceList pieces;
+  BuildVertPieces(w, *G58().toolEntry, pieces);
+  PieceList turnedPieces;
+  BuildHorzPieces(turned, *G58().toolEntry, turnedPieces);
+  // The codes of a vertical bar's sides (98 both, 21 left, 22 right) in place
+  // of a horizontal bar's (97 both, 11 above, 12 below).
+  for (CutBar& piece : turnedPieces) {
+    for (int i = 0; i < piece.notchCount; ++i) {
+      std::string_view& code = piece.NotchAt(i).toolCode;
+      code = code == "97" ? "98" : code == "11" ? "21" : code == "12" ? "22" : code;
+    }
+  }
+  const std::vector<std::string> expected = Texts(turnedPieces);
+  EXPECT_EQ(Texts(pieces), expected);
 }
 
 }  // namespace
