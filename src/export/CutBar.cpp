@@ -23,12 +23,16 @@ std::string_view FlippedCode(std::string_view code) {
 
 // Tool codes are nearly always two characters ("97", "98", "66"): those are
 // copied directly, which spares the general loop the compiler prepares for
-// long texts.
+// long texts. A code longer than kShortToolCode would not fit the room
+// CutLineRoom makes: null then sends the line the long way.
 char* WriteToolCode(char* out, std::string_view code) {
   if (code.size() == 2) {
     out[0] = code[0];
     out[1] = code[1];
     return out + 2;
+  }
+  if (code.size() > kShortToolCode) {
+    return nullptr;
   }
   for (const char c : code) {
     *out++ = c;
@@ -73,7 +77,7 @@ std::string FormatCutLineLongWay(const CutBar& piece, int inMillimetres) {
 // Writes the text of `piece` at `out`, which has CutLineRoom() bytes, its
 // lengths and positions written by `writeShort`, which writes as
 // WriteShortFixed does. Returns the end, or null when a number needs the
-// general conversion.
+// general conversion or a tool code is too long for the room.
 template <typename WriteShortFn>
 char* WriteCutLineWith(const CutBar& piece, char* out, int inMillimetres, WriteShortFn writeShort) {
   const int decimals = DecimalsFor(inMillimetres);
@@ -85,16 +89,20 @@ char* WriteCutLineWith(const CutBar& piece, char* out, int inMillimetres, WriteS
   out = WriteInteger(Separator(out), piece.count);
   out = WriteInteger(Separator(out), piece.notchCount);
   out = Separator(out);
-  for (int i = 0; i < piece.notchCount; ++i) {
-    // A copy, as the text written through `out` could otherwise be taken to
-    // change the notch under it after every character.
-    const Notch notch = piece.NotchAt(i);
-    out = writeShort(out, notch.position * scale, decimals);
+  // The end is taken once, as the text written through `out` could otherwise
+  // be taken to change the notch count after every character. The notches
+  // are read in place: a copy would be kept on the stack around the call
+  // that converts a number new to `writeShort`.
+  const Notch* const end = piece.notches.data() + piece.notchCount;
+  for (const Notch* notch = piece.notches.data(); notch != end; ++notch) {
+    out = writeShort(out, notch->position * scale, decimals);
     if (out == nullptr) {
       return nullptr;
     }
-    out = Separator(out);
-    out = WriteToolCode(out, notch.toolCode);
+    out = WriteToolCode(Separator(out), notch->toolCode);
+    if (out == nullptr) {
+      return nullptr;
+    }
     out = Separator(out);
   }
   return out;
@@ -134,17 +142,10 @@ bool CutBar::SameAs(const CutBar& other) const {
   return true;
 }
 
-size_t CutBar::CutLineRoom() const {
-  size_t room = 3 * (kShortNumberRoom + 2);
-  for (int i = 0; i < notchCount; ++i) {
-    room += kShortNumberRoom + 4 + NotchAt(i).toolCode.size();
-  }
-  return room;
-}
-
 std::string CutBar::FormatCutLine(int inMillimetres) const {
   // The usual line is written straight into room made for it; a number that
-  // needs the general conversion sends the whole line the long way.
+  // needs the general conversion, or a long tool code, sends the whole line
+  // the long way.
   std::string text(CutLineRoom(), '\0');
   const char* const end = WriteCutLineWith(*this, text.data(), inMillimetres, WriteShortFixed);
   if (end == nullptr) {

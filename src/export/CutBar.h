@@ -30,6 +30,10 @@ inline constexpr double kSameCutTolerance = 0.001;
 // At most 30 bars cross a piece, so this room is never filled by the export.
 inline constexpr int kMaxNotches = 32;
 
+// The longest tool code WriteCutLine writes itself; the codes in use have two
+// characters.
+inline constexpr size_t kShortToolCode = 2;
+
 // One piece of bar to cut and notch, or a group of `count` identical pieces.
 struct CutBar {
   CutBar() = default;
@@ -76,10 +80,18 @@ struct CutBar {
   std::string FormatCutLine(int inMillimetres) const;
   // The same text written at `out`, which has CutLineRoom() bytes, with the
   // numbers taken from `numbers` where it has them; returns the end. Returns
-  // null when a number needs the general conversion: FormatCutLine then
-  // gives the text.
+  // null when a number needs the general conversion or a tool code is longer
+  // than kShortToolCode: FormatCutLine then gives the text.
   char* WriteCutLine(char* out, int inMillimetres, ShortFixedCache& numbers) const;
-  size_t CutLineRoom() const;
+  // Room for the text WriteCutLine writes. It follows from the notch count
+  // alone, as every piece of text on that way has a bounded length: this
+  // spares a pass over the notches to add up their codes' lengths.
+  size_t CutLineRoom() const {
+    constexpr size_t kSeparator = 2;
+    constexpr size_t kHead = 3 * (kShortNumberRoom + kSeparator);
+    constexpr size_t kPerNotch = kShortNumberRoom + kShortToolCode + 2 * kSeparator;
+    return kHead + static_cast<size_t>(notchCount) * kPerNotch;
+  }
 
   const Notch& NotchAt(int index) const { return notches[static_cast<size_t>(index)]; }
   Notch& NotchAt(int index) { return notches[static_cast<size_t>(index)]; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -67,6 +68,10 @@ TEST(CutBarTest, FormatsMillimetresAndInches) {
   EXPECT_EQ(piece.FormatCutLine(0), "31.988, 2, 2, 10.661, 97, 21.327, 98, ");
   EXPECT_EQ(Piece(600.0, {}).FormatCutLine(1), "600.0, 1, 0, ");
   EXPECT_EQ(Piece(-1.0, {{0.0, ""}}).FormatCutLine(1), "-1.0, 1, 1, 0.0, , ");
+  // Codes longer than the usual two characters take the long way, whole.
+  const std::string longCode(40, 'T');
+  EXPECT_EQ(Piece(600.0, {{1.0, "97"}, {2.0, longCode.c_str()}}).FormatCutLine(1),
+            "600.0, 1, 2, 1.0, 97, 2.0, " + longCode + ", ");
 }
 
 TEST(CutBarTest, NumbersBeyondTheUsualRangeStillFormatLikePrintf) {
