@@ -7,10 +7,11 @@ set(CPACK_PACKAGE_VENDOR "Varnel")
 set(CPACK_PACKAGE_CONTACT "Varnel Grill Designer developers <grill-designer@varnel.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "designer of window grills and their saw cut lists")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-       "Lays out window grills, the bars that divide a window's glass into panes, and writes the\n"
-       "comma-separated cut lists that drive the saw: the length and count of every bar and edge\n"
-       "piece and where each notch goes with which tool. Includes grill-script, which runs the\n"
-       "designer's commands without a window.")
+       "Lays out window grills, the bars that divide a window's glass into\n"
+       "panes, and writes the comma-separated cut lists that drive the saw:\n"
+       "the length and count of every bar and edge piece and where each notch\n"
+       "goes with which tool. Includes grill-script, which runs the designer's\n"
+       "commands without a window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
