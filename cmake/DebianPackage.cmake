@@ -2,7 +2,7 @@
 # named the Debian way: varnel-grill-designer_VERSION-RELEASE_ARCH.deb.
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME varnel-grill-designer)
+set(CPACK_PACKAGE_NAME ${GRILL_PACKAGE_NAME})
 set(CPACK_PACKAGE_VENDOR "Varnel")
 set(CPACK_PACKAGE_CONTACT "Varnel Grill Designer developers <grill-designer@varnel.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "designer of window grills and their saw cut lists")

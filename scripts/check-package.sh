@@ -12,6 +12,7 @@ out=$PWD/build/package-check
 home=""
 xvfb_pid=""
 designer_pid=""
+installed_here=""
 
 fail() {
   echo "FAIL: $*" >&2
@@ -22,7 +23,7 @@ clean_up() {
   [ -z "$designer_pid" ] || kill "$designer_pid" 2>/dev/null || true
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   [ -z "$home" ] || rm -rf "$home"
-  if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q installed; then
+  if [ -n "$installed_here" ]; then
     DEBIAN_FRONTEND=noninteractive apt-get purge -y "$package" >/dev/null
   fi
 }
@@ -39,6 +40,7 @@ install_package() {
   if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q installed; then
     fail "$package is already installed here; purge it first"
   fi
+  installed_here=yes
   DEBIAN_FRONTEND=noninteractive apt-get install -y "./$deb"
 }
 
