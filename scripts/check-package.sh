@@ -86,9 +86,7 @@ wait_for_main_dialog() {
 }
 
 take_screenshot() {
-  if command -v import >/dev/null; then
-    DISPLAY=$display import -window root "$out/screen.png"
-  fi
+  DISPLAY=$display import -window root "$out/screen.png"
 }
 
 check_job_files_open_with_designer() {
