@@ -2,7 +2,8 @@
 # make test  - build and run every test headless
 # make bench - build and run the benchmarks
 # make fuzz  - build the configuration fuzzer and run it for a minute
-.PHONY: run test bench fuzz sanitize format clean
+# make package - build the Debian package build/dev/varnel-grill-designer_VERSION-RELEASE_ARCH.deb
+.PHONY: run test bench fuzz sanitize package format clean
 
 BUILD := build/dev
 WORKDIR := workdir
@@ -38,6 +39,12 @@ fuzz:
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	./scripts/run-fuzz.sh build/fuzz/fuzz 60
+
+package:
+	./scripts/ensure-packages.sh
+	cmake --preset dev
+	cmake --build --preset dev
+	cd $(BUILD) && cpack
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

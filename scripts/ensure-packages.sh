@@ -4,6 +4,14 @@ set -euo pipefail
 
 packages=(g++ make cmake ninja-build qt6-base-dev fonts-dejavu-core libgtest-dev libgmock-dev
           libbenchmark-dev clang-14 libclang-rt-14-dev locales)
+# The icon rendering, the validators of the installed desktop files and the Debian packaging.
+packages+=(librsvg2-bin desktop-file-utils appstream shared-mime-info xdg-utils libxml2-utils dpkg-dev
+           file)
+# scripts/check-package.sh starts the installed designer on a virtual screen, looks for its window
+# and takes a screenshot.
+if [ "${1:-}" = "--with-package-check" ]; then
+  packages+=(xvfb xdotool imagemagick)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

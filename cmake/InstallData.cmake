@@ -1,0 +1,28 @@
+# The files an installed designer needs besides its programs: the sample configuration, the
+# documentation, and what a desktop needs to list, show and associate it (entry, metadata, icons,
+# the job file type). Paths follow the GNU layout under the install prefix (/usr in the package).
+
+set(GRILL_PACKAGE_NAME varnel-grill-designer)
+set(GRILL_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/${GRILL_PACKAGE_NAME})
+
+install(FILES resources/MenuConfig.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/${GRILL_PACKAGE_NAME})
+
+# Debian wants the licence as a machine-readable copyright file beside the other documentation:
+# the licence text indented by one blank, an empty line written as " .".
+file(READ LICENSE license_text)
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]+)" copyright_line "${license_text}")
+set(GRILL_COPYRIGHT ${CMAKE_MATCH_1})
+string(STRIP "${license_text}" license_text)
+string(REGEX REPLACE "\n\n" "\n.\n" license_text "${license_text}")
+string(REPLACE "\n" "\n " GRILL_LICENSE_TEXT " ${license_text}")
+configure_file(packaging/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
+install(FILES README.md ${PROJECT_BINARY_DIR}/copyright DESTINATION ${GRILL_DOC_DIR})
+
+if(GRILL_WITH_QT)
+  set(data ${CMAKE_INSTALL_DATADIR})
+  install(FILES packaging/${GRILL_PACKAGE_NAME}.desktop DESTINATION ${data}/applications)
+  install(FILES packaging/com.varnel.GrillDesigner.metainfo.xml DESTINATION ${data}/metainfo)
+  install(FILES packaging/${GRILL_PACKAGE_NAME}.xml DESTINATION ${data}/mime/packages)
+  install(DIRECTORY ${GRILL_ICON_DIR}/hicolor DESTINATION ${data}/icons)
+  install(FILES ${GRILL_ICON_SOURCE} DESTINATION ${data}/icons/hicolor/scalable/apps)
+endif()
