@@ -36,7 +36,8 @@ struct SawSettings {
 
 struct PlanOptions {
   SawSettings saw;
-  // Per group; the best plan found by then is returned.
+  // Processor time per group, on the planning thread; the best plan found
+  // by then is returned.
   std::chrono::duration<double> timeLimit{1.0};
 };
 

@@ -7,12 +7,13 @@
 
 #include "BinInstance.h"
 #include "PatternPricing.h"
+#include "ThreadCpuClock.h"
 
 class ClpSimplex;
 
 namespace grill::cutplan {
 
-using Clock = std::chrono::steady_clock;
+using Clock = ThreadCpuClock;
 
 // The linear relaxation of the cutting problem over a growing set of
 // patterns (Gilmore and Gomory): minimise the cost of the bars used, each
