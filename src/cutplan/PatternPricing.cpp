@@ -38,10 +38,14 @@ void PatternPricer::SplitIntoChunks(const std::vector<double>& values,
       continue;
     }
     const std::int64_t size = instance_.sizes[type];
-    int copies = static_cast<int>(std::min<std::int64_t>(demands[type], capacity / size));
+    if (demands[type] >= capacity / size) {
+      chunks_.push_back({type, 1, size, values[type], true});
+      continue;
+    }
+    int copies = demands[type];
     for (int part = 1; copies > 0; part *= 2) {
       int taken = std::min(part, copies);
-      chunks_.push_back({type, taken, size * taken, values[type] * taken});
+      chunks_.push_back({type, taken, size * taken, values[type] * taken, false});
       copies -= taken;
     }
   }
@@ -57,11 +61,14 @@ std::vector<PatternPricer::Priced> PatternPricer::BestPatterns(const std::vector
   for (std::size_t index = 0; index < chunks_.size(); ++index) {
     const Chunk& chunk = chunks_[index];
     std::uint8_t* taken = taken_.data() + index * width;
-    for (std::int64_t c = capacity; c >= chunk.size; --c) {
-      double with = best_[c - chunk.size] + chunk.value;
-      if (with > best_[c]) {
-        best_[c] = with;
-        taken[c] = 1;
+    // Upwards, best_[c - size] may already hold this chunk: repeated use.
+    if (chunk.repeatable) {
+      for (std::int64_t c = chunk.size; c <= capacity; ++c) {
+        TakeIfBetter(c, chunk, taken);
+      }
+    } else {
+      for (std::int64_t c = capacity; c >= chunk.size; --c) {
+        TakeIfBetter(c, chunk, taken);
       }
     }
   }
@@ -72,15 +79,27 @@ std::vector<PatternPricer::Priced> PatternPricer::BestPatterns(const std::vector
   return result;
 }
 
+void PatternPricer::TakeIfBetter(std::int64_t c, const Chunk& chunk, std::uint8_t* taken) {
+  double with = best_[c - chunk.size] + chunk.value;
+  if (with > best_[c]) {
+    best_[c] = with;
+    taken[c] = 1;
+  }
+}
+
 Pattern PatternPricer::Reconstruct(int stock) const {
   const std::size_t width = static_cast<std::size_t>(instance_.capacities.back()) + 1;
   std::vector<int> counts(instance_.TypeCount(), 0);
   std::int64_t c = instance_.capacities[stock];
   for (std::size_t index = chunks_.size(); index-- > 0;) {
-    if (taken_[index * width + c]) {
-      counts[chunks_[index].type] += chunks_[index].copies;
-      c -= chunks_[index].size;
-    }
+    const Chunk& chunk = chunks_[index];
+    do {
+      if (!taken_[index * width + c]) {
+        break;
+      }
+      counts[chunk.type] += chunk.copies;
+      c -= chunk.size;
+    } while (chunk.repeatable);
   }
   Pattern pattern{stock, {}};
   for (int type = 0; type < instance_.TypeCount(); ++type) {

@@ -28,14 +28,18 @@ class PatternPricer {
                                    const std::vector<int>& demands);
 
  private:
-  // A type split into 1, 2, 4, ... copies so a 0/1 knapsack covers every count.
+  // A type split into 1, 2, 4, ... copies so a 0/1 knapsack covers every
+  // count; or, when its demand is no limit within the capacity, one
+  // repeatable chunk, which takes one pass instead of several.
   struct Chunk {
     int type;
     int copies;
     std::int64_t size;
     double value;
+    bool repeatable;
   };
   void SplitIntoChunks(const std::vector<double>& values, const std::vector<int>& demands);
+  void TakeIfBetter(std::int64_t c, const Chunk& chunk, std::uint8_t* taken);
   Pattern Reconstruct(int stock) const;
 
   const BinInstance& instance_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "GreedyPacking.h"
 #include "SimpleBounds.h"
@@ -15,6 +16,7 @@ class Diver {
   Diver(const BinInstance& instance, Solution start, Clock::time_point deadline)
       : instance_(instance),
         master_(instance),
+        fillPricer_(instance),
         deadline_(deadline),
         best_(std::move(start)),
         bestCost_(Cost(instance, best_)),
@@ -114,8 +116,29 @@ class Diver {
     Solution candidate = fixed_;
     Solution rest = BestGreedy(instance_, residual_);
     candidate.insert(candidate.end(), rest.begin(), rest.end());
-    Unfix(fixedBars);
     Record(candidate);
+    // Jobs whose optimum fills every bar exactly need exact fills, which
+    // the greedy rules rarely find.
+    fixedBars += FixFullestBars();
+    Record(fixed_);
+    Unfix(fixedBars);
+  }
+
+  // Fixes, until no demand is left, the fullest bar the residual allows,
+  // as many times as it allows; ties go to the longer items.
+  int FixFullestBars() {
+    int fixedBars = 0;
+    std::vector<double> values(instance_.TypeCount());
+    const double capacity = static_cast<double>(instance_.capacities.back());
+    while (std::any_of(residual_.begin(), residual_.end(), [](int d) { return d > 0; })) {
+      for (int type = 0; type < instance_.TypeCount(); ++type) {
+        const double size = static_cast<double>(instance_.sizes[type]);
+        values[type] = size * (1 + 1e-7 * size / capacity);
+      }
+      PatternPricer::Priced fullest = fillPricer_.BestPatterns(values, residual_).back();
+      fixedBars += Fix(fullest.pattern, std::numeric_limits<int>::max());
+    }
+    return fixedBars;
   }
 
   void Record(const Solution& candidate) {
@@ -151,6 +174,7 @@ class Diver {
 
   const BinInstance& instance_;
   MasterProblem master_;
+  PatternPricer fillPricer_;
   Clock::time_point deadline_;
   Solution best_;
   std::int64_t bestCost_;
