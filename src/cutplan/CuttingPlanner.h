@@ -7,8 +7,9 @@
 namespace grill::cutplan {
 
 // Thrown for a group that cannot be planned: a length that is negative, not
-// a number or beyond 10 km, a count below 1, no usable stock length, or a
-// piece longer than every usable stock length. The message names the piece.
+// a number or beyond 10 km, a count below 1 or over 20,000 pieces in all, no
+// usable stock length, or a piece longer than every usable stock length. The
+// message names the piece.
 class PlanInputError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

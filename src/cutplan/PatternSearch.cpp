@@ -35,6 +35,7 @@ class Diver {
         TryRounding(root);
         for (int deviations = 0; !Finished(); ++deviations) {
           deviationsUsed_ = false;
+          firstDive_ = deviations == 0;
           Dive(root, deviations);
           if (!deviationsUsed_) {
             break;  // the search was complete: more leeway would repeat it
@@ -118,9 +119,11 @@ class Diver {
     candidate.insert(candidate.end(), rest.begin(), rest.end());
     Record(candidate);
     // Jobs whose optimum fills every bar exactly need exact fills, which
-    // the greedy rules rarely find.
-    fixedBars += FixFullestBars();
-    Record(fixed_);
+    // the greedy rules rarely find. Costly, so only on the first dive.
+    if (firstDive_) {
+      fixedBars += FixFullestBars();
+      Record(fixed_);
+    }
     Unfix(fixedBars);
   }
 
@@ -183,6 +186,7 @@ class Diver {
   Solution fixed_;
   std::int64_t fixedCost_ = 0;
   bool deviationsUsed_ = false;
+  bool firstDive_ = true;
 };
 
 }  // namespace
