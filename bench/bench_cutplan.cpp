@@ -1,0 +1,151 @@
+// The cutting plan on public bin-packing sets with proven optima and on
+// shop-like jobs with kerf and trims (bench/cutting-stock/). Per set: the
+// instances planned to the optimum, the bars above the optimum in total and
+// the slowest instance in processor time (the machine is shared; the wall
+// time of the whole set is the benchmark's Time). Goal: every optimum, each
+// within the 1 s limit.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cutplan/CuttingPlanner.h"
+#include "cutplan/ThreadCpuClock.h"
+
+namespace {
+
+using namespace grill::cutplan;
+
+const std::string kInstances = GRILL_SOURCE_DIR "/bench/cutting-stock/";
+
+struct Instance {
+  std::string name;
+  PieceGroup group;
+  SawSettings saw;
+  int optimum = 0;
+};
+
+// `<set>/<name>.txt`: `CAPACITY N`, then N piece lengths.
+PieceGroup ReadGroup(const std::string& path) {
+  std::ifstream file(path);
+  double stock = 0;
+  int count = 0;
+  file >> stock >> count;
+  PieceGroup group{path, {}, {stock}};
+  std::map<double, int> counts;
+  for (double length = 0; count-- > 0 && file >> length;) {
+    ++counts[length];
+  }
+  for (const auto& [length, copies] : counts) {
+    group.pieces.push_back({length, copies, "", ""});
+  }
+  return group;
+}
+
+// Tab-separated with a header; the named columns of every row.
+std::vector<std::map<std::string, std::string>> ReadTable(const std::string& path) {
+  std::ifstream file(path);
+  std::string line;
+  std::vector<std::string> header;
+  std::vector<std::map<std::string, std::string>> rows;
+  while (std::getline(file, line)) {
+    std::vector<std::string> cells;
+    std::istringstream fields(line);
+    for (std::string cell; std::getline(fields, cell, '\t');) {
+      cells.push_back(cell);
+    }
+    if (header.empty()) {
+      header = cells;
+      continue;
+    }
+    std::map<std::string, std::string>& row = rows.emplace_back();
+    for (std::size_t column = 0; column < cells.size() && column < header.size(); ++column) {
+      row[header[column]] = cells[column];
+    }
+  }
+  return rows;
+}
+
+std::vector<Instance> LoadSet(const std::string& set) {
+  std::vector<Instance> instances;
+  if (set == "shop_like") {
+    for (auto& row : ReadTable(kInstances + "shop_like/optima.tsv")) {
+      Instance& instance = instances.emplace_back();
+      instance.name = row["name"];
+      instance.group = ReadGroup(kInstances + "shop_like/" + row["name"] + ".txt");
+      instance.saw = {std::stod(row["kerf"]), std::stod(row["trim_head"]),
+                      std::stod(row["trim_tail"]), 0};
+      instance.optimum = std::stoi(row["optimum"]);
+    }
+    return instances;
+  }
+  for (auto& row : ReadTable(kInstances + "optima.tsv")) {
+    if (row["set"] == set) {
+      Instance& instance = instances.emplace_back();
+      instance.name = row["name"];
+      instance.group = ReadGroup(kInstances + set + "/" + row["name"] + ".txt");
+      instance.optimum = std::stoi(row["optimum"]);
+    }
+  }
+  return instances;
+}
+
+void PlanSet(benchmark::State& state, const std::string& set) {
+  std::vector<Instance> instances = LoadSet(set);
+  if (instances.empty()) {
+    state.SkipWithError(("no instances under " + kInstances + set).c_str());
+    return;
+  }
+  int optimal = 0;
+  int barsOver = 0;
+  double slowest = 0;
+  std::string slowestName;
+  for (auto _ : state) {
+    optimal = barsOver = 0;
+    slowest = 0;
+    for (const Instance& instance : instances) {
+      PlanOptions options;
+      options.saw = instance.saw;
+      const auto start = ThreadCpuClock::now();
+      GroupPlan plan = PlanGroup(instance.group, options);
+      const std::chrono::duration<double> took = ThreadCpuClock::now() - start;
+      const int bars = static_cast<int>(plan.bars.size());
+      optimal += bars == instance.optimum;
+      barsOver += bars - instance.optimum;
+      if (took.count() > slowest) {
+        slowest = took.count();
+        slowestName = instance.name;
+      }
+    }
+  }
+  state.counters["instances"] = static_cast<double>(instances.size());
+  state.counters["optimal"] = optimal;
+  state.counters["bars_over"] = barsOver;
+  state.counters["slowest_cpu_ms"] = slowest * 1000;
+  state.SetLabel("slowest " + slowestName);
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(PlanSet, falkenauer_u120, std::string("falkenauer_u120"))
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PlanSet, falkenauer_t60, std::string("falkenauer_t60"))
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PlanSet, scholl_1, std::string("scholl_1"))
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PlanSet, waescher, std::string("waescher"))
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PlanSet, shop_like, std::string("shop_like"))
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

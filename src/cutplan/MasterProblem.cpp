@@ -1,0 +1,133 @@
+#include "MasterProblem.h"
+
+#include <ClpSimplex.hpp>
+#include <algorithm>
+#include <cmath>
+
+namespace grill::cutplan {
+
+namespace {
+
+// A pattern must improve the relaxation by more than this to enter.
+constexpr double kImproving = 1e-9;
+
+}  // namespace
+
+std::int64_t RoundUpCost(double value) {
+  return static_cast<std::int64_t>(std::ceil(value - 1e-6 * std::max(1.0, std::abs(value))));
+}
+
+MasterProblem::MasterProblem(const BinInstance& instance)
+    : instance_(instance), lp_(std::make_unique<ClpSimplex>()), pricer_(instance) {
+  lp_->setLogLevel(0);
+  lp_->resize(instance.TypeCount(), 0);
+  lp_->setOptimizationDirection(1);
+  // Every type alone in a bar keeps the relaxation feasible for any demand.
+  for (int type = 0; type < instance.TypeCount(); ++type) {
+    const std::int64_t capacity = instance.capacities.back();
+    int copies = static_cast<int>(std::min<std::int64_t>(capacity / instance.sizes[type],
+                                                         std::max(instance.demands[type], 1)));
+    Pattern alone{instance.StockCount() - 1, {{type, copies}}};
+    alone.stock = SmallestStockFor(instance, Load(instance, alone));
+    AddPattern(alone);
+  }
+}
+
+MasterProblem::~MasterProblem() = default;
+
+void MasterProblem::AddPattern(const Pattern& pattern) {
+  std::vector<int> rows;
+  std::vector<double> counts;
+  for (const PatternEntry& entry : pattern.entries) {
+    rows.push_back(entry.type);
+    counts.push_back(entry.count);
+  }
+  lp_->addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0, COIN_DBL_MAX,
+                 static_cast<double>(instance_.costs[pattern.stock]));
+  patterns_.push_back(pattern);
+}
+
+void MasterProblem::SetDemands(const std::vector<int>& demands) {
+  for (int type = 0; type < instance_.TypeCount(); ++type) {
+    lp_->setRowBounds(type, demands[type], COIN_DBL_MAX);
+  }
+  demandsChanged_ = true;
+}
+
+bool MasterProblem::Reoptimise() {
+  // New demands keep the basis dual feasible, new columns keep it primal
+  // feasible: each warm start suits one simplex.
+  if (demandsChanged_) {
+    lp_->dual();
+    demandsChanged_ = false;
+  } else {
+    lp_->primal(1);
+  }
+  return lp_->isProvenOptimal();
+}
+
+MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, std::int64_t beat,
+                                               Clock::time_point deadline) {
+  SetDemands(demands);
+  Relaxation result;
+  std::int64_t provenBound = 0;
+  while (true) {
+    if (!Reoptimise()) {
+      // The single-type patterns make the relaxation always feasible; a
+      // failure here is numerical. Keep what is proven.
+      result.outcome = Outcome::OutOfTime;
+      result.bound = provenBound;
+      return result;
+    }
+    const double objective = lp_->objectiveValue();
+    const double* duals = lp_->dualRowSolution();
+    std::vector<double> values(duals, duals + instance_.TypeCount());
+    for (double& value : values) {
+      value = std::max(value, 0.0);
+    }
+    // Farley's bound: scaling the duals by the best value per cost among
+    // the priced patterns makes them feasible, so objective / ratio bounds
+    // the relaxation from below.
+    std::vector<PatternPricer::Priced> priced = pricer_.BestPatterns(values, demands);
+    double ratio = 1.0;
+    bool added = false;
+    for (const PatternPricer::Priced& candidate : priced) {
+      const double cost = static_cast<double>(instance_.costs[candidate.pattern.stock]);
+      ratio = std::max(ratio, candidate.value / cost);
+      if (candidate.value - cost > kImproving * cost && !candidate.pattern.entries.empty()) {
+        AddPattern(candidate.pattern);
+        added = true;
+      }
+    }
+    provenBound = std::max(provenBound, RoundUpCost(objective / ratio));
+    if (!added || provenBound == RoundUpCost(objective)) {
+      result.bound = std::max(provenBound, RoundUpCost(objective));
+      break;
+    }
+    if (provenBound >= beat) {
+      result.outcome = Outcome::CannotBeat;
+      result.bound = provenBound;
+      return result;
+    }
+    if (Clock::now() >= deadline) {
+      result.outcome = Outcome::OutOfTime;
+      result.bound = provenBound;
+      return result;
+    }
+  }
+  if (result.bound >= beat) {
+    result.outcome = Outcome::CannotBeat;
+    return result;
+  }
+  const double* x = lp_->primalColumnSolution();
+  for (int index = 0; index < static_cast<int>(patterns_.size()); ++index) {
+    if (x[index] > 1e-9) {
+      result.used.emplace_back(index, x[index]);
+    }
+  }
+  std::stable_sort(result.used.begin(), result.used.end(),
+                   [](const auto& a, const auto& b) { return a.second > b.second; });
+  return result;
+}
+
+}  // namespace grill::cutplan

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "BinInstance.h"
+#include "PatternPricing.h"
+#include "ThreadCpuClock.h"
+
+class ClpSimplex;
+
+namespace grill::cutplan {
+
+using Clock = ThreadCpuClock;
+
+// The linear relaxation of the cutting problem over a growing set of
+// patterns (Gilmore and Gomory): minimise the cost of the bars used, each
+// item type covered at least as often as demanded.
+class MasterProblem {
+ public:
+  explicit MasterProblem(const BinInstance& instance);
+  ~MasterProblem();
+  MasterProblem(const MasterProblem&) = delete;
+  MasterProblem& operator=(const MasterProblem&) = delete;
+
+  void AddPattern(const Pattern& pattern);
+
+  enum class Outcome { Solved, CannotBeat, OutOfTime };
+  struct Relaxation {
+    Outcome outcome = Outcome::Solved;
+    // A proven lower bound on the cost of covering the demands, rounded up
+    // to a whole cost: the relaxation's optimum when solved, else the best
+    // bound seen on the way.
+    std::int64_t bound = 0;
+    // Pattern index and its value in the relaxation's solution, largest
+    // first; only when solved.
+    std::vector<std::pair<int, double>> used;
+  };
+  // Column generation for `demands`: prices new patterns until none improves
+  // the relaxation. Stops early once the bound shows no solution costs less
+  // than `beat`.
+  Relaxation Solve(const std::vector<int>& demands, std::int64_t beat, Clock::time_point deadline);
+
+  const Pattern& PatternAt(int index) const { return patterns_[index]; }
+
+ private:
+  void SetDemands(const std::vector<int>& demands);
+  bool Reoptimise();
+
+  const BinInstance& instance_;
+  std::unique_ptr<ClpSimplex> lp_;
+  PatternPricer pricer_;
+  std::vector<Pattern> patterns_;
+  bool demandsChanged_ = true;
+};
+
+// The relaxation's value rounded up to a whole cost, allowing for the
+// solver's tolerance.
+std::int64_t RoundUpCost(double value);
+
+}  // namespace grill::cutplan

@@ -1,0 +1,73 @@
+#include "SimpleBounds.h"
+
+#include <algorithm>
+
+namespace grill::cutplan {
+
+std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
+  return a <= 0 ? 0 : (a + b - 1) / b;
+}
+
+std::int64_t BoundL1(const BinInstance& instance, std::int64_t capacity) {
+  std::int64_t total = 0;
+  for (int type = 0; type < instance.TypeCount(); ++type) {
+    total += instance.sizes[type] * instance.demands[type];
+  }
+  return CeilDiv(total, capacity);
+}
+
+std::int64_t BoundL2(const BinInstance& instance, std::int64_t capacity) {
+  // Every size not above half the capacity is a threshold K to try; K = 0
+  // gives L1.
+  std::int64_t best = BoundL1(instance, capacity);
+  for (int threshold = 0; threshold < instance.TypeCount(); ++threshold) {
+    std::int64_t k = instance.sizes[threshold];
+    if (2 * k > capacity || instance.demands[threshold] == 0) {
+      continue;
+    }
+    std::int64_t alone = 0, large = 0, largeSize = 0, smallSize = 0;
+    for (int type = 0; type < instance.TypeCount(); ++type) {
+      std::int64_t size = instance.sizes[type];
+      std::int64_t count = instance.demands[type];
+      if (size > capacity - k) {
+        alone += count;
+      } else if (2 * size > capacity) {
+        large += count;
+        largeSize += size * count;
+      } else if (size >= k) {
+        smallSize += size * count;
+      }
+    }
+    std::int64_t roomBesideLarge = large * capacity - largeSize;
+    best = std::max(best, alone + large + CeilDiv(smallSize - roomBesideLarge, capacity));
+  }
+  return best;
+}
+
+std::int64_t SimpleCostBound(const BinInstance& instance) {
+  // Stocks are sorted by capacity, so the last is the largest: no solution
+  // has fewer bars than L2 with it, and each bar costs at least the cheapest.
+  std::int64_t bars = BoundL2(instance, instance.capacities.back());
+  std::int64_t bound = bars * instance.costs.front();
+  if (instance.StockCount() == 1) {
+    return bound;
+  }
+  std::int64_t totalSize = 0;
+  for (int type = 0; type < instance.TypeCount(); ++type) {
+    totalSize += instance.sizes[type] * instance.demands[type];
+  }
+  // Each bar costs at least its load times the lowest cost per unit of
+  // capacity. totalSize * cost / capacity is split into whole capacities and
+  // the remainder so the products stay within 64 bits.
+  std::int64_t fluid = 0;
+  for (int stock = 0; stock < instance.StockCount(); ++stock) {
+    const std::int64_t capacity = instance.capacities[stock];
+    const std::int64_t cost = instance.costs[stock];
+    std::int64_t value =
+        totalSize / capacity * cost + CeilDiv(totalSize % capacity * cost, capacity);
+    fluid = stock == 0 ? value : std::min(fluid, value);
+  }
+  return std::max(bound, fluid);
+}
+
+}  // namespace grill::cutplan

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "InstanceFiles.h"
+#include "PlanChecker.h"
+#include "cutplan/CuttingPlanner.h"
+
+namespace grill::cutplan {
+namespace {
+
+using testing::CheckPlan;
+using testing::KnownInstance;
+using testing::LoadInstances;
+
+class PlanOnInstances : public ::testing::TestWithParam<std::string> {};
+
+// Valid plans, never worse than first-fit decreasing, bounds that hold and
+// are at least L2. Optimality is the benchmark's business: it depends on
+// the time the search gets.
+TEST_P(PlanOnInstances, PlansAreValidAndBoundsHold) {
+  std::vector<KnownInstance> instances = LoadInstances(GetParam());
+  ASSERT_FALSE(instances.empty());
+  for (std::size_t index = 0; index < instances.size(); index += 4) {
+    const KnownInstance& instance = instances[index];
+    SCOPED_TRACE(instance.name);
+    PlanOptions options{instance.saw, std::chrono::milliseconds(200)};
+    GroupPlan plan = PlanGroup(instance.group, options);
+    const int bars = static_cast<int>(plan.bars.size());
+    EXPECT_EQ(CheckPlan(instance.group, instance.saw, plan), std::vector<std::string>{});
+    EXPECT_LE(bars, instance.firstFit);
+    EXPECT_LE(plan.barBound, instance.optimum);
+    EXPECT_GE(plan.barBound, instance.boundL2);
+    EXPECT_EQ(plan.optimal, bars == plan.barBound);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(CuttingStock, PlanOnInstances,
+                         ::testing::Values("falkenauer_u120", "falkenauer_t60", "scholl_1",
+                                           "waescher", "shop_like"));
+
+// Jobs as a shop has them, with several stock lengths: lengths in quarter
+// millimetres, kerf, trims, offcuts, labels and tags.
+PieceGroup RandomJob(std::mt19937& random, SawSettings& saw) {
+  std::uniform_int_distribution<int> quarters(200, 12000);
+  std::uniform_int_distribution<int> counts(1, 6);
+  std::uniform_int_distribution<int> kinds(1, 25);
+  PieceGroup group;
+  group.stockLengths = {6000, 4500};
+  if (random() % 2) {
+    group.stockLengths.push_back(3000);
+  }
+  std::uniform_int_distribution<int> steps(0, 8);
+  saw = {steps(random) * 0.5, steps(random) % 3 * 5.0, steps(random) % 3 * 5.0, 500};
+  for (int kind = kinds(random); kind > 0; --kind) {
+    group.pieces.push_back({quarters(random) * 0.25, counts(random),
+                            "design " + std::to_string(kind), kind % 2 ? "upper" : "lower"});
+  }
+  return group;
+}
+
+TEST(PlanRandomJobs, PlansAreValidAndMeetTheirBounds) {
+  std::mt19937 random(2024);
+  for (int job = 0; job < 40; ++job) {
+    SCOPED_TRACE(job);
+    SawSettings saw;
+    PieceGroup group = RandomJob(random, saw);
+    GroupPlan plan = PlanGroup(group, {saw, std::chrono::milliseconds(50)});
+    EXPECT_EQ(CheckPlan(group, saw, plan), std::vector<std::string>{});
+    EXPECT_LE(plan.lengthBound, TotalStockLength(plan));
+    EXPECT_LE(plan.barBound, static_cast<int>(plan.bars.size()));
+    EXPECT_EQ(plan.optimal, TotalStockLength(plan) == plan.lengthBound);
+  }
+}
+
+}  // namespace
+}  // namespace grill::cutplan

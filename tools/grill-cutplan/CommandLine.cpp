@@ -1,0 +1,98 @@
+#include "CommandLine.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace grill::cutplan {
+
+std::optional<double> ParseNumber(const std::string& text) {
+  double value = 0;
+  const char* end = text.data() + text.size();
+  auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+namespace {
+
+std::optional<std::vector<double>> ParseList(const std::string& text) {
+  std::vector<double> values;
+  std::size_t start = 0;
+  while (true) {
+    std::size_t comma = text.find(',', start);
+    std::optional<double> value = ParseNumber(text.substr(start, comma - start));
+    if (!value || *value <= 0) {
+      return std::nullopt;
+    }
+    values.push_back(*value);
+    if (comma == std::string::npos) {
+      return values;
+    }
+    start = comma + 1;
+  }
+}
+
+// The value options and where each goes; every one is a length in
+// millimetres or seconds, not negative.
+double* OptionTarget(const std::string& name, CommandLine& line, double& seconds) {
+  SawSettings& saw = line.options.saw;
+  if (name == "--kerf")
+    return &saw.kerf;
+  if (name == "--trim-head")
+    return &saw.trimHead;
+  if (name == "--trim-tail")
+    return &saw.trimTail;
+  if (name == "--min-offcut")
+    return &saw.minOffcut;
+  if (name == "--time-limit")
+    return &seconds;
+  return nullptr;
+}
+
+}  // namespace
+
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments,
+                                            std::string& error) {
+  CommandLine line;
+  double seconds = line.options.timeLimit.count();
+  for (std::size_t index = 0; index < arguments.size(); ++index) {
+    const std::string& argument = arguments[index];
+    const bool hasValue = index + 1 < arguments.size();
+    if (argument == "--stock" && hasValue) {
+      std::optional<std::vector<double>> lengths = ParseList(arguments[++index]);
+      if (!lengths) {
+        error = "--stock needs positive lengths separated by commas: " + arguments[index];
+        return std::nullopt;
+      }
+      line.stockLengths = *lengths;
+    } else if (double* target = OptionTarget(argument, line, seconds); target && hasValue) {
+      std::optional<double> value = ParseNumber(arguments[++index]);
+      if (!value || *value < 0) {
+        error = argument + " needs a number not below 0: " + arguments[index];
+        return std::nullopt;
+      }
+      *target = *value;
+    } else if (argument.starts_with("-") && argument != "-") {
+      error = "unknown option or missing value: " + argument;
+      return std::nullopt;
+    } else if (line.file) {
+      error = "more than one input file";
+      return std::nullopt;
+    } else {
+      line.file = argument;
+    }
+  }
+  if (line.stockLengths.empty()) {
+    error = "--stock is required";
+    return std::nullopt;
+  }
+  if (line.file == "-") {
+    line.file.reset();
+  }
+  line.options.timeLimit = std::chrono::duration<double>(seconds);
+  return line;
+}
+
+}  // namespace grill::cutplan

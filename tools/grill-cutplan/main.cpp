@@ -1,0 +1,71 @@
+#include <fstream>
+#include <iostream>
+
+#include "CommandLine.h"
+#include "PieceLines.h"
+#include "cutplan/CuttingPlanner.h"
+#include "cutplan/LengthText.h"
+
+namespace {
+
+using namespace grill::cutplan;
+
+// `bar STOCK: P1 P2 ... rest R` per bar, then `bars N bound B`, with
+// "optimal" when the plan meets the bound; with several stock lengths a
+// `length L bound B` line on the total stock length comes first.
+void PrintPlan(const GroupPlan& plan, bool severalStocks, std::ostream& out) {
+  for (const StockBar& bar : plan.bars) {
+    out << "bar " << ShortestText(bar.stockLength) << ':';
+    for (const CutPiece& piece : bar.pieces) {
+      out << ' ' << ShortestText(piece.length);
+    }
+    out << " rest " << ShortestText(bar.rest) << '\n';
+  }
+  const char* optimal = plan.optimal ? " optimal" : "";
+  if (severalStocks) {
+    out << "length " << ShortestText(TotalStockLength(plan)) << " bound "
+        << ShortestText(plan.lengthBound) << optimal << '\n';
+    optimal = "";
+  }
+  out << "bars " << plan.bars.size() << " bound " << plan.barBound << optimal << '\n';
+}
+
+int Run(const CommandLine& line, std::istream& input) {
+  std::string error;
+  std::optional<std::vector<Piece>> pieces = ReadPieceLines(input, error);
+  if (!pieces) {
+    std::cerr << "grill-cutplan: " << error << '\n';
+    return 2;
+  }
+  try {
+    GroupPlan plan = PlanGroup({"", std::move(*pieces), line.stockLengths}, line.options);
+    PrintPlan(plan, line.stockLengths.size() > 1, std::cout);
+  } catch (const PlanInputError& problem) {
+    std::cerr << "grill-cutplan: " << problem.what() << '\n';
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace
+
+// grill-cutplan --stock LENGTH[,LENGTH...] [options] [FILE]: plans the
+// cutting of the pieces listed in FILE, or on standard input without one.
+int main(int argc, char* argv[]) {
+  std::string error;
+  std::optional<CommandLine> line =
+      ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
+  if (!line) {
+    std::cerr << "grill-cutplan: " << error << '\n' << kUsage << '\n';
+    return 2;
+  }
+  if (!line->file) {
+    return Run(*line, std::cin);
+  }
+  std::ifstream input(*line->file, std::ios::binary);
+  if (!input) {
+    std::cerr << "grill-cutplan: cannot open " << *line->file << '\n';
+    return 2;
+  }
+  return Run(*line, input);
+}
