@@ -16,9 +16,7 @@ using test::Show;
 // bar at 135 mm at y = 145.
 class CanvasMouseTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-        Show(canvas, host, window);
-  }
+  void SetUp() override { Show(canvas, host, window); }
 
   void Move(unsigned flags, int x, int y) { canvas.OnMouseMove(host, flags, x, y); }
 
