@@ -3,13 +3,14 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
-#include <vector>
+#include <deque>
 
 #include "model/GrillWindow.h"
 
 namespace grill {
 
 // All designs in creation order, addressed by their place in that order.
+// Appending keeps the address of every design already there.
 class WindowList {
  public:
   GrillWindow& AppendNewWindow();
@@ -35,7 +36,7 @@ class WindowList {
   const GrillWindow& front() const { return windows_.front(); }
 
  private:
-  std::vector<GrillWindow> windows_;
+  std::deque<GrillWindow> windows_;
 };
 
 }  // namespace grill
