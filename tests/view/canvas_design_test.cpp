@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "CanvasDesigns.h"
 #include "view/GrillCanvas.h"
 
@@ -63,6 +65,61 @@ TEST(Shaping, BandOfABarRemovedSinceThePreviousMoveChangesNothing) {
   canvas.OnMouseMove(host, kMouseRight, 150, 50);  // column band 1 of the one bar left
   EXPECT_EQ(window.vertSegments, before.vertSegments);
   EXPECT_EQ(host.invalidations, 0);
+}
+
+// Bars every 8 mm of 270, as many as a direction holds.
+GrillWindow FullDesign() {
+  std::vector<double> bars;
+  for (int k = 1; k <= kMaxBars; ++k) {
+    bars.push_back(8.0 * k);
+  }
+  return MakeDesign(270, 270, bars, bars);
+}
+
+// A design emptied under the held button leaves the picked bar numbers far
+// outside its counts, up to the last bar a direction holds.
+TEST(Drag, BarNumberOutsideTheCountIsNotWritten) {
+  struct Case {
+    GrillWindow design;
+    int bar;
+    int horzHandleY;
+    int vertHandleX;
+  };
+  for (const Case& c : {Case{MakeDesign(270, 270, {100, 200}, {90, 180}), 2, 210, 190},
+                        Case{FullDesign(), kMaxBars, 250, 250}}) {
+    GrillWindow window = c.design;
+    GrillCanvas canvas;
+    test::InPlaceHost host;
+    Show(canvas, host, window);
+    canvas.OnLButtonDown(host, kMouseLeft, 5, c.horzHandleY);
+    canvas.OnLButtonDown(host, kMouseLeft, c.vertHandleX, 5);
+    ASSERT_EQ(canvas.PointerState().dragHorz, c.bar);
+    ASSERT_EQ(canvas.PointerState().dragVert, c.bar);
+    window = MakeDesign(270, 270, {}, {});
+    const GrillWindow before = window;
+    canvas.OnMouseMove(host, kMouseLeft, 4, 5);
+    EXPECT_EQ(window.horzPos, before.horzPos) << c.bar;
+    EXPECT_EQ(window.vertPos, before.vertPos) << c.bar;
+    EXPECT_EQ(host.invalidations, 0) << c.bar;
+  }
+}
+
+// The bands of the last move lie at the far end of the tables when the
+// design loses all its bars under the held button; the next move reaches no
+// entry beyond them.
+TEST(Shaping, StaleBandsBeyondTheTablesChangeNothing) {
+  GrillWindow window = FullDesign();
+  GrillCanvas canvas;
+  test::InPlaceHost host;
+  Show(canvas, host, window);
+  canvas.OnMouseMove(host, kMouseRight, 260, 260);  // the last column and row bands
+  window = MakeDesign(270, 270, {}, {});
+  const GrillWindow before = window;
+  const int invalidations = host.invalidations;
+  canvas.OnMouseMove(host, kMouseRight, 50, 50);
+  EXPECT_EQ(window.vertSegments, before.vertSegments);
+  EXPECT_EQ(window.horzSegments, before.horzSegments);
+  EXPECT_EQ(host.invalidations, invalidations);
 }
 
 class UndrawableDesignTest : public ::testing::TestWithParam<double> {};
