@@ -93,7 +93,7 @@ void AddDesigns(DesignerState& state) {
   Sequence random;
   const Configuration& config = state.config;
   for (int d = 0; d < kDesigns; ++d) {
-    GrillWindow& window = state.windowList.AppendNewWindow();
+    GrillWindow& window = state.document.ExportRecords().AppendNewWindow();
     window.name.assign(1, 'D').append(FormatInteger(d));
     window.quantity = kQuantity;
     window.innerWidth = 1500.0 + (d % 7) * 10.0;
@@ -127,7 +127,7 @@ struct ExportRun {
       : services{files, clock, host, folder} {
     FillConfiguration(state.config);
     AddDesigns(state);
-    state.useMillimetres = 1;
+    state.document.SetUnit(Unit::Millimetres);
     controls.SetText(kMasterFileEdit, "Bench");
   }
   bool Run() {

@@ -1,29 +1,23 @@
 #include "app/GrillDesignerDlg.h"
 
+#include "app/BarListHandlers.h"
 #include "app/MainDialogTemplate.h"
+#include "app/SpacingHandlers.h"
+#include "app/WindowListHandlers.h"
 #include "config/LoadConfiguration.h"
-#include "editing/BarListCommands.h"
-#include "editing/SpacingCommands.h"
-#include "editing/WindowListCommands.h"
+#include "editing/PreDesignLayouts.h"
 #include "export/ProcessRuns.h"
 
 namespace grill {
-namespace {
-
-constexpr const char* kPreDesigns[] = {"Cottage1", "Cottage2", "Standard", "Prarie",
-                                       "Custom Cottage"};
-constexpr int kStandardPreDesign = 2;
-
-}  // namespace
 
 CGrillDesignerDlg::CGrillDesignerDlg(DesignerServices services)
-    : services_(std::move(services)), handlers_(BuildDispatchTable()) {
-  state_.canvas.SetInvalidate([this] { services_.controls.Invalidate(); });
-}
+    : services_(std::move(services)),
+      view_(state_.document, services_.controls),
+      context_{state_, services_.controls, view_},
+      handlers_(BuildDispatchTable()) {}
 
 std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() {
-  Controls& c = services_.controls;
-  DesignerState& s = state_;
+  DesignerContext& s = context_;
   const auto click = Notification::Clicked;
   const auto change = Notification::SelectionChanged;
   constexpr Axis H = Axis::Horizontal;
@@ -34,32 +28,32 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
     run(state_, services_.controls, services);
   };
   return {
-      {kWindowsList, change, [&s, &c] { OnSelectWindow(s, c); }},
-      {kPreDesignCombo, change, [&s, &c] { OnPreDesignChange(s, c); }},
-      {kNewButton, click, [&s, &c] { OnNewWindow(s, c); }},
-      {kDeleteButton, click, [&s, &c] { OnDeleteWindow(s, c); }},
-      {kInchesRadio, click, [&s, &c] { OnInches(s, c); }},
-      {kMillimetresRadio, click, [&s, &c] { OnMillimetres(s, c); }},
-      {kHorzEditButton, click, [&s, &c] { OnEditBar(s, c, H); }},
-      {kVertEditButton, click, [&s, &c] { OnEditBar(s, c, V); }},
-      {kHorzPlusButton, click, [&s, &c] { OnPlusBar(s, c, H); }},
-      {kVertPlusButton, click, [&s, &c] { OnPlusBar(s, c, V); }},
-      {kHorzMinusButton, click, [&s, &c] { OnMinusBar(s, c, H); }},
-      {kVertMinusButton, click, [&s, &c] { OnMinusBar(s, c, V); }},
-      {kHorzRemoveButton, click, [&s, &c] { OnRemoveBar(s, c, H); }},
-      {kVertRemoveButton, click, [&s, &c] { OnRemoveBar(s, c, V); }},
-      {kHorzInsertButton, click, [&s, &c] { OnInsertBar(s, c, H); }},
-      {kVertInsertButton, click, [&s, &c] { OnInsertBar(s, c, V); }},
-      {kEqualSpaceRadio, click, [&s] { OnSpacingMode(s, 1); }},
-      {kDividedRadio, click, [&s] { OnSpacingMode(s, 0); }},
-      {kRespaceAboveButton, click, [&s, &c] { OnRespaceBefore(s, c, H); }},
-      {kRespaceBelowButton, click, [&s, &c] { OnRespaceAfter(s, c, H); }},
-      {kRespaceLeftButton, click, [&s, &c] { OnRespaceBefore(s, c, V); }},
-      {kRespaceRightButton, click, [&s, &c] { OnRespaceAfter(s, c, V); }},
-      {kHorzSetSpacingButton, click, [&s, &c] { OnSetSpacing(s, c, H); }},
-      {kVertSetSpacingButton, click, [&s, &c] { OnSetSpacing(s, c, V); }},
-      {kHorzSliderAlignButton, click, [&s, &c] { OnSliderAlign(s, c, H); }},
-      {kVertSliderAlignButton, click, [&s, &c] { OnSliderAlign(s, c, V); }},
+      {kWindowsList, change, [&s] { OnSelectWindow(s); }},
+      {kPreDesignCombo, change, [&s] { OnPreDesignChange(s); }},
+      {kNewButton, click, [&s] { OnNewWindow(s); }},
+      {kDeleteButton, click, [&s] { OnDeleteWindow(s); }},
+      {kInchesRadio, click, [&s] { OnInches(s); }},
+      {kMillimetresRadio, click, [&s] { OnMillimetres(s); }},
+      {kHorzEditButton, click, [&s] { OnEditBar(s, H); }},
+      {kVertEditButton, click, [&s] { OnEditBar(s, V); }},
+      {kHorzPlusButton, click, [&s] { OnPlusBar(s, H); }},
+      {kVertPlusButton, click, [&s] { OnPlusBar(s, V); }},
+      {kHorzMinusButton, click, [&s] { OnMinusBar(s, H); }},
+      {kVertMinusButton, click, [&s] { OnMinusBar(s, V); }},
+      {kHorzRemoveButton, click, [&s] { OnRemoveBar(s, H); }},
+      {kVertRemoveButton, click, [&s] { OnRemoveBar(s, V); }},
+      {kHorzInsertButton, click, [&s] { OnInsertBar(s, H); }},
+      {kVertInsertButton, click, [&s] { OnInsertBar(s, V); }},
+      {kEqualSpaceRadio, click, [&s] { OnSpacingMode(s, SpacingMode::EqualSpace); }},
+      {kDividedRadio, click, [&s] { OnSpacingMode(s, SpacingMode::Divided); }},
+      {kRespaceAboveButton, click, [&s] { OnRespaceBefore(s, H); }},
+      {kRespaceBelowButton, click, [&s] { OnRespaceAfter(s, H); }},
+      {kRespaceLeftButton, click, [&s] { OnRespaceBefore(s, V); }},
+      {kRespaceRightButton, click, [&s] { OnRespaceAfter(s, V); }},
+      {kHorzSetSpacingButton, click, [&s] { OnSetSpacing(s, H); }},
+      {kVertSetSpacingButton, click, [&s] { OnSetSpacing(s, V); }},
+      {kHorzSliderAlignButton, click, [&s] { OnSliderAlign(s, H); }},
+      {kVertSliderAlignButton, click, [&s] { OnSliderAlign(s, V); }},
       {kProcessDataButton, click, [exportRun] { exportRun(ProcessData); }},
       {kProcessAllButton, click, [exportRun] { exportRun(ProcessAll); }},
   };
@@ -67,29 +61,29 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
 
 void CGrillDesignerDlg::OnInitDialog() {
   Controls& c = services_.controls;
-  state_.equalSpace = 1;
+  DesignDocument& document = state_.document;
+  document.SetSpacing(SpacingMode::EqualSpace);
   c.SetChecked(kEqualSpaceRadio, true);
   c.SetChecked(kInchesRadio, true);
 
-  windowEditor_.windowListRef = &state_.windowList;
-  state_.useMillimetres = 0;
-  state_.currentWindow = nullptr;
+  document.SetUnit(Unit::Inches);
+  document.SetFocus({});
 
-  for (const char* entry : kPreDesigns) {
-    c.AddEntry(kPreDesignCombo, entry);
+  for (const std::string_view entry : kPreDesignNames) {
+    c.AddEntry(kPreDesignCombo, std::string(entry));
   }
 
-  DisplayModes modes{state_.useMillimetres, state_.equalSpace};
+  DisplayModes modes{0, 1};
   std::vector<std::string> diagnostics;
   LoadConfiguration(services_.files, services_.configPath, c, state_.config, modes, diagnostics);
-  state_.useMillimetres = modes.useMillimetres;
-  state_.equalSpace = modes.equalSpace;
+  document.SetUnit(modes.useMillimetres != 0 ? Unit::Millimetres : Unit::Inches);
+  document.SetSpacing(modes.equalSpace != 0 ? SpacingMode::EqualSpace : SpacingMode::Divided);
   for (const std::string& note : diagnostics) {
     services_.log << "MenuConfig.txt: " << note << '\n';
   }
 
   SelectDefaults();
-  c.SetSelection(kPreDesignCombo, kStandardPreDesign);
+  c.SetSelection(kPreDesignCombo, static_cast<int>(PreDesign::Standard));
 }
 
 void CGrillDesignerDlg::SelectDefaults() {
@@ -118,6 +112,7 @@ void CGrillDesignerDlg::SelectDefaults() {
 bool CGrillDesignerDlg::Dispatch(int controlId, Notification notification) {
   for (const Handler& handler : handlers_) {
     if (handler.controlId == controlId && handler.notification == notification) {
+      view_.Stroke().Finish();
       handler.run();
       return true;
     }
@@ -146,22 +141,19 @@ void CGrillDesignerDlg::OnSysCommand(int command) {
 
 void CGrillDesignerDlg::OnPaint(DrawingContext& dialogDc, DrawingContext& canvasDc) {
   dialogDc.Rectangle(kCanvasLeft, kCanvasTop, kCanvasRight, kCanvasBottom);
-  if (state_.currentWindow != nullptr) {
-    state_.canvas.DrawGrill(canvasDc, *state_.currentWindow);
-    state_.canvas.DrawHandles(canvasDc, *state_.currentWindow);
-  }
+  view_.DrawShown(canvasDc);
 }
 
 void CGrillDesignerDlg::OnCanvasLButtonDown(unsigned flags, int x, int y) {
-  state_.canvas.OnLButtonDown(flags, x, y);
+  view_.Canvas().OnLButtonDown(view_.Stroke(), flags, x, y);
 }
 
 void CGrillDesignerDlg::OnCanvasMouseMove(unsigned flags, int x, int y) {
-  state_.canvas.OnMouseMove(flags, x, y);
+  view_.Canvas().OnMouseMove(view_.Stroke(), flags, x, y);
 }
 
 void CGrillDesignerDlg::OnCanvasLButtonUp(unsigned flags, int x, int y) {
-  state_.canvas.OnLButtonUp(flags, x, y);
+  view_.Canvas().OnLButtonUp(view_.Stroke(), flags, x, y);
 }
 
 void CGrillDesignerDlg::OnCanvasDoubleClick() {
@@ -172,8 +164,8 @@ void CGrillDesignerDlg::OpenWindowEditor() {
   if (!CanOpenWindowEditor()) {
     return;
   }
-  windowEditor_.useMillimetres = state_.useMillimetres;
-  grill::OpenWindowEditor(state_, windowEditor_, services_.controls, services_.host);
+  view_.Stroke().Finish();
+  grill::OpenWindowEditor(context_, windowEditor_, services_.host);
 }
 
 }  // namespace grill

@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "app/DesignView.h"
+#include "app/DesignerContext.h"
+#include "app/WindowEditorDialog.h"
 #include "editing/DesignerState.h"
-#include "editing/WindowEditor.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/DialogHost.h"
@@ -61,11 +63,14 @@ class CGrillDesignerDlg {
   void OnCanvasDoubleClick();
 
   // The window editor, reachable only while there is a current design.
-  bool CanOpenWindowEditor() const { return state_.currentWindow != nullptr; }
+  bool CanOpenWindowEditor() const { return state_.document.Current() != nullptr; }
   void OpenWindowEditor();
 
   DesignerState& State() { return state_; }
   const DesignerState& State() const { return state_; }
+  const DesignView& View() const { return view_; }
+  // The design drawn, the live one in the middle of a drag or stroke.
+  const GrillWindow* ShownDesign() const { return view_.ShownDesign(); }
 
  private:
   struct Handler {
@@ -79,6 +84,8 @@ class CGrillDesignerDlg {
 
   DesignerServices services_;
   DesignerState state_;
+  DesignView view_;
+  DesignerContext context_;
   CWindowEditor windowEditor_;
   std::vector<Handler> handlers_;
 };

@@ -48,8 +48,8 @@ void TopPartDivided(PositionTable& pos, int count, double part) {
   }
 }
 
-void TopPart(PositionTable& pos, int count, double part, double barWidth, int equalSpace) {
-  if (equalSpace != 0) {
+void TopPart(PositionTable& pos, int count, double part, double barWidth, SpacingMode spacing) {
+  if (spacing == SpacingMode::EqualSpace) {
     TopPartEqualSpace(pos, count, part, barWidth);
   } else {
     TopPartDivided(pos, count, part);
@@ -64,16 +64,16 @@ void OpenBottomStrip(GrillWindow& window) {
   }
 }
 
-void LayOutCottage(GrillWindow& window, double topPart, int equalSpace) {
+void LayOutCottage(GrillWindow& window, double topPart, SpacingMode spacing) {
   const double t = window.barType->width;
   EqualOpenings(window.vertPos, window.vertCount, window.innerWidth, t);
-  TopPart(window.horzPos, window.horzCount, topPart, t, equalSpace);
+  TopPart(window.horzPos, window.horzCount, topPart, t, spacing);
   OpenBottomStrip(window);
 }
 
-void LayOutStandard(GrillWindow& window, int equalSpace) {
+void LayOutStandard(GrillWindow& window, SpacingMode spacing) {
   const double t = window.barType->width;
-  if (equalSpace != 0) {
+  if (spacing == SpacingMode::EqualSpace) {
     EqualOpenings(window.vertPos, window.vertCount, window.innerWidth, t);
     EqualOpenings(window.horzPos, window.horzCount, window.innerHeight, t);
   } else {
@@ -108,30 +108,38 @@ void LayOutCustomCottage(GrillWindow& window, double cottageHeight) {
 
 }  // namespace
 
-bool UsesSideWidth(int preDesign) {
-  return preDesign == kPrarie || preDesign == kCustomCottage;
+PreDesign PreDesignAt(int comboIndex) {
+  if (comboIndex < 0 || comboIndex >= static_cast<int>(kPreDesignNames.size())) {
+    return PreDesign::Standard;
+  }
+  return static_cast<PreDesign>(comboIndex);
 }
 
-void LayOutPreDesign(GrillWindow& window, int preDesign, int equalSpace, double sideWidth) {
+bool UsesSideWidth(PreDesign preDesign) {
+  return preDesign == PreDesign::Prarie || preDesign == PreDesign::CustomCottage;
+}
+
+void LayOutPreDesign(GrillWindow& window, PreDesign preDesign, SpacingMode spacing,
+                     double sideWidth) {
   window.horzPos[0] = 0.0;
   window.vertPos[0] = 0.0;
   At(window.horzPos, window.horzCount + 1) = window.innerHeight;
   At(window.vertPos, window.vertCount + 1) = window.innerWidth;
   switch (preDesign) {
-    case kCottage1:
-      LayOutCottage(window, window.innerHeight * 0.3333333333333333, equalSpace);
+    case PreDesign::Cottage1:
+      LayOutCottage(window, window.innerHeight * 0.3333333333333333, spacing);
       break;
-    case kCottage2:
-      LayOutCottage(window, window.innerHeight * 0.5, equalSpace);
+    case PreDesign::Cottage2:
+      LayOutCottage(window, window.innerHeight * 0.5, spacing);
       break;
-    case kPrarie:
+    case PreDesign::Prarie:
       LayOutPrarie(window, sideWidth);
       break;
-    case kCustomCottage:
+    case PreDesign::CustomCottage:
       LayOutCustomCottage(window, sideWidth);
       break;
-    default:
-      LayOutStandard(window, equalSpace);
+    case PreDesign::Standard:
+      LayOutStandard(window, spacing);
       break;
   }
 }

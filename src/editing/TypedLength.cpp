@@ -6,21 +6,52 @@
 
 namespace grill {
 
-std::optional<double> FiniteMillimetres(double typed, int useMillimetres) {
-  const double millimetres = ToMillimetres(typed, useMillimetres);
+std::optional<double> FiniteMillimetres(double typed, Unit unit) {
+  const double millimetres = ToMillimetres(typed, unit);
   if (!std::isfinite(millimetres)) {
     return std::nullopt;
   }
   return millimetres;
 }
 
-std::optional<double> ParseTypedLength(std::string_view text, int useMillimetres) {
+std::optional<double> ParseTypedNumber(std::string_view text) {
   int ok = 0;
   const double typed = ParseDecimal(text, ok);
   if (ok == 0) {
     return std::nullopt;
   }
-  return FiniteMillimetres(typed, useMillimetres);
+  return typed;
+}
+
+std::optional<double> ParseTypedLength(std::string_view text, Unit unit) {
+  const auto typed = ParseTypedNumber(text);
+  if (!typed) {
+    return std::nullopt;
+  }
+  return FiniteMillimetres(*typed, unit);
+}
+
+std::optional<double> ParseTypedLengthFrom(std::string_view text, Unit unit, double smallest) {
+  const auto typed = ParseTypedNumber(text);
+  if (!typed || *typed < smallest) {
+    return std::nullopt;
+  }
+  return FiniteMillimetres(*typed, unit);
+}
+
+std::optional<double> ParseWholeMillimetres(std::string_view text, Unit unit) {
+  const auto typed = ParseTypedNumber(text);
+  if (!typed) {
+    return std::nullopt;
+  }
+  double whole = std::trunc(*typed);
+  if (unit == Unit::Inches) {
+    whole = std::trunc(whole * kMillimetresPerInch);
+  }
+  if (!std::isfinite(whole)) {
+    return std::nullopt;
+  }
+  return whole;
 }
 
 }  // namespace grill

@@ -3,15 +3,28 @@
 #include <optional>
 #include <string_view>
 
+#include "model/Units.h"
+
 namespace grill {
 
-// A length typed in the dialog's unit, in millimetres: multiplied by 25.4 when
-// `useMillimetres` is 0. Empty when the product is not finite, so that a huge
-// inch value counts as a rejected text and never reaches a design.
-std::optional<double> FiniteMillimetres(double typed, int useMillimetres);
+// A length typed in the dialog's unit, in millimetres. Empty when the
+// product is not finite, so that a huge inch value counts as a rejected text
+// and never reaches a design.
+std::optional<double> FiniteMillimetres(double typed, Unit unit);
 
 // A length field's text read with ParseDecimal and converted to millimetres;
 // empty when the parser rejects the text or the conversion overflows.
-std::optional<double> ParseTypedLength(std::string_view text, int useMillimetres);
+std::optional<double> ParseTypedLength(std::string_view text, Unit unit);
+
+// A length refused below `smallest` as typed, before the conversion.
+std::optional<double> ParseTypedLengthFrom(std::string_view text, Unit unit, double smallest);
+
+// The vertical Insert places bars at whole millimetres: the typed value cut
+// to a whole number, and in inches the product cut again. Done in double
+// precision, so a huge value fails the range check instead of wrapping.
+std::optional<double> ParseWholeMillimetres(std::string_view text, Unit unit);
+
+// A number typed as it stands, without a unit.
+std::optional<double> ParseTypedNumber(std::string_view text);
 
 }  // namespace grill

@@ -80,7 +80,7 @@ void NameDesignFiles(const RunPlan& plan, DesignerState& state) {
     AssignFileNames(*job.window, MakeDesignFileNames(*job.window, plan.stamp, plan.kind));
   }
   if (plan.kind == RunKind::kProcessAll) {
-    ShareFileNames(state.windowList);
+    ShareFileNames(state.document.ExportRecords());
   }
 }
 
@@ -142,7 +142,12 @@ void ExecuteRun(const RunPlan& plan, DesignerState& state, Controls& controls,
   }
 
   NameDesignFiles(plan, state);
-  ExportTarget target{files, services.folder, *edgeMaster, *barMaster, state.useMillimetres, {},
+  ExportTarget target{files,
+                      services.folder,
+                      *edgeMaster,
+                      *barMaster,
+                      state.document.DisplayUnit() == Unit::Millimetres ? 1 : 0,
+                      {},
                       {}};
   ExportOutcome outcome = ExportDesigns(plan, target, services.host);
   for (OutputFile* master : {edgeMaster.get(), barMaster.get()}) {
@@ -165,7 +170,8 @@ void CheckAndRun(const RunPlan& plan, DesignerState& state, Controls& controls,
 }  // namespace
 
 void ProcessData(DesignerState& state, Controls& controls, ExportServices& services) {
-  GrillWindow* window = state.currentWindow;
+  const auto current = state.document.Focus().current;
+  GrillWindow* window = current ? &state.document.ExportRecords()[*current] : nullptr;
   if (window == nullptr) {
     return;
   }
@@ -218,13 +224,13 @@ void ProcessAll(DesignerState& state, Controls& controls, ExportServices& servic
   plan.kind = RunKind::kProcessAll;
   plan.masterName = controls.Text(kMasterFileEdit);
   if (plan.masterName.empty()) {
-    if (state.windowList.empty()) {
+    if (state.document.Designs().empty()) {
       return;
     }
-    plan.masterName = state.windowList.front().name;
+    plan.masterName = state.document.Designs().front().name;
   }
   plan.stamp = FormatTimeStamp(services.clock.Now());
-  for (GrillWindow& window : state.windowList) {
+  for (GrillWindow& window : state.document.ExportRecords()) {
     plan.jobs.push_back(ExportJob{&window, window.barType, window.edgeType});
   }
   CheckAndRun(plan, state, controls, services);

@@ -1,91 +1,65 @@
 #include "model/GrillWindow.h"
 
+#include "model/BarAxis.h"
+
 namespace grill {
 namespace {
 
-// The bar operations of both directions work on one of these views, so that
-// each rule is written once. For horizontal bars "lines" are the rows of both
-// segment tables; for vertical bars they are the columns.
-struct AxisView {
-  PositionTable& pos;
-  std::int32_t& count;
-  double inner;
-  std::int32_t crossCount;
-  // The segments of the bars being moved, and of the crossing bars' bands.
-  SegmentTable& ownSegments;
-  SegmentTable& crossSegments;
-  bool rows;
-
-  std::uint8_t& Own(int line, int other) {
-    return rows ? ownSegments[static_cast<size_t>(line)][static_cast<size_t>(other)]
-                : ownSegments[static_cast<size_t>(other)][static_cast<size_t>(line)];
+BarEdit InsertBar(BarAxis axis, double position) {
+  if (!(position >= 0.0) || position > axis.Inner()) {
+    return BarEdit::Rejected;
   }
-  std::uint8_t& Cross(int line, int other) {
-    return rows ? crossSegments[static_cast<size_t>(line)][static_cast<size_t>(other)]
-                : crossSegments[static_cast<size_t>(other)][static_cast<size_t>(line)];
-  }
-  double& Pos(int i) { return pos[static_cast<size_t>(i)]; }
-};
-
-AxisView Horizontal(GrillWindow& w) {
-  return {w.horzPos, w.horzCount, w.innerHeight, w.vertCount, w.horzSegments, w.vertSegments, true};
-}
-
-AxisView Vertical(GrillWindow& w) {
-  return {w.vertPos, w.vertCount, w.innerWidth, w.horzCount, w.vertSegments, w.horzSegments, false};
-}
-
-int InsertBar(AxisView axis, double position) {
-  if (!(position >= 0.0) || position > axis.inner) {
-    return kRejected;
-  }
-  if (axis.count >= kMaxBars) {
-    return kNoRoom;
+  std::int32_t& count = axis.Count();
+  if (count >= kMaxBars) {
+    return BarEdit::NoRoom;
   }
   // The smallest index whose position is at or beyond the new bar; never
   // past the far edge entry.
   int index = 0;
-  while (index < axis.count + 1 && axis.Pos(index) < position) {
+  while (index < count + 1 && axis.Pos(index) < position) {
     ++index;
   }
-  for (int k = axis.count + 2; k >= index + 1; --k) {
+  const int crossCount = axis.CrossCount();
+  for (int k = count + 2; k >= index + 1; --k) {
     axis.Pos(k) = axis.Pos(k - 1);
-    for (int other = 0; other <= axis.crossCount; ++other) {
+    for (int other = 0; other <= crossCount; ++other) {
       axis.Own(k, other) = axis.Own(k - 1, other);
       axis.Cross(k, other) = axis.Cross(k - 1, other);
     }
   }
-  ++axis.count;
-  for (int other = 0; other <= axis.crossCount; ++other) {
+  ++count;
+  for (int other = 0; other <= crossCount; ++other) {
     axis.Own(index, other) = 1;
   }
   axis.Pos(index) = position;
-  return kDone;
+  return BarEdit::Done;
 }
 
-int RemoveBar(AxisView axis, int barNumber) {
-  if (barNumber <= 0 || barNumber > axis.count) {
-    return kRejected;
+BarEdit RemoveBar(BarAxis axis, int barNumber) {
+  std::int32_t& count = axis.Count();
+  if (barNumber <= 0 || barNumber > count) {
+    return BarEdit::Rejected;
   }
-  for (int k = barNumber + 1; k <= axis.count + 1; ++k) {
+  const int crossCount = axis.CrossCount();
+  for (int k = barNumber + 1; k <= count + 1; ++k) {
     axis.Pos(k - 1) = axis.Pos(k);
-    for (int other = 0; other <= axis.crossCount; ++other) {
+    for (int other = 0; other <= crossCount; ++other) {
       axis.Own(k - 1, other) = axis.Own(k, other);
       axis.Cross(k - 1, other) = axis.Cross(k, other);
     }
   }
-  --axis.count;
-  return kDone;
+  --count;
+  return BarEdit::Done;
 }
 
-void AlignTo(AxisView axis, const PositionTable& otherPos, std::int32_t otherCount,
-             double otherInner) {
-  if (axis.count != otherCount || axis.count == 0) {
+void AlignTo(BarAxis axis, ConstBarAxis other) {
+  const std::int32_t count = axis.Count();
+  if (count != other.Count() || count == 0) {
     return;
   }
-  const double offset = (axis.inner - otherInner) * 0.5;
-  for (int i = 1; i <= axis.count; ++i) {
-    axis.Pos(i) = otherPos[static_cast<size_t>(i)] + offset;
+  const double offset = (axis.Inner() - other.Inner()) * 0.5;
+  for (int i = 1; i <= count; ++i) {
+    axis.Pos(i) = other.Pos(i) + offset;
   }
 }
 
@@ -100,25 +74,25 @@ GrillWindow::GrillWindow() {
   }
 }
 
-int GrillWindow::InsertHorzBar(double position) {
-  return InsertBar(Horizontal(*this), position);
+BarEdit GrillWindow::InsertHorzBar(double position) {
+  return InsertBar(BarsOf(*this, Axis::Horizontal), position);
 }
-int GrillWindow::InsertVertBar(double position) {
-  return InsertBar(Vertical(*this), position);
+BarEdit GrillWindow::InsertVertBar(double position) {
+  return InsertBar(BarsOf(*this, Axis::Vertical), position);
 }
-int GrillWindow::RemoveHorzBar(int barNumber) {
-  return RemoveBar(Horizontal(*this), barNumber);
+BarEdit GrillWindow::RemoveHorzBar(int barNumber) {
+  return RemoveBar(BarsOf(*this, Axis::Horizontal), barNumber);
 }
-int GrillWindow::RemoveVertBar(int barNumber) {
-  return RemoveBar(Vertical(*this), barNumber);
+BarEdit GrillWindow::RemoveVertBar(int barNumber) {
+  return RemoveBar(BarsOf(*this, Axis::Vertical), barNumber);
 }
 
 void GrillWindow::AlignHorzTo(const GrillWindow& other) {
-  AlignTo(Horizontal(*this), other.horzPos, other.horzCount, other.innerHeight);
+  AlignTo(BarsOf(*this, Axis::Horizontal), BarsOf(other, Axis::Horizontal));
 }
 
 void GrillWindow::AlignVertTo(const GrillWindow& other) {
-  AlignTo(Vertical(*this), other.vertPos, other.vertCount, other.innerWidth);
+  AlignTo(BarsOf(*this, Axis::Vertical), BarsOf(other, Axis::Vertical));
 }
 
 }  // namespace grill

@@ -15,10 +15,11 @@ struct ColorEntry;
 inline constexpr int kMaxBars = 30;
 inline constexpr int kTableSize = 32;
 
-// Status of the record operations.
-inline constexpr int kDone = 0;
-inline constexpr int kRejected = -1;
-inline constexpr int kNoRoom = -2;
+// The two directions of bars; every bar rule exists once for both.
+enum class Axis { Horizontal, Vertical };
+
+// What became of a bar insertion or removal.
+enum class BarEdit { Done, Rejected, NoRoom };
 
 using PositionTable = std::array<double, kTableSize>;
 using SegmentTable = std::array<std::array<std::uint8_t, kTableSize>, kTableSize>;
@@ -55,11 +56,10 @@ struct GrillWindow {
   const ColorEntry* insideColor = nullptr;
   const ColorEntry* outsideColor = nullptr;
 
-  // Each returns kDone, kRejected or kNoRoom.
-  int InsertHorzBar(double position);
-  int InsertVertBar(double position);
-  int RemoveHorzBar(int barNumber);
-  int RemoveVertBar(int barNumber);
+  BarEdit InsertHorzBar(double position);
+  BarEdit InsertVertBar(double position);
+  BarEdit RemoveHorzBar(int barNumber);
+  BarEdit RemoveVertBar(int barNumber);
   // Centres the other design's bar pattern on this design's size when both
   // have the same non-zero number of bars in that direction.
   void AlignHorzTo(const GrillWindow& other);

@@ -128,12 +128,13 @@ std::string FormatInteger(std::int64_t value) {
   return std::string(buffer, result.ptr);
 }
 
-std::string FormatLength(double millimetres, int useMillimetres) {
-  return FormatFixed(useMillimetres != 0 ? millimetres : millimetres * kInchesPerMillimetre, 6);
+std::string FormatLength(double millimetres, Unit unit) {
+  return FormatFixed(unit == Unit::Millimetres ? millimetres : millimetres * kInchesPerMillimetre,
+                     6);
 }
 
-double ToMillimetres(double typed, int useMillimetres) {
-  return useMillimetres != 0 ? typed : typed * kMillimetresPerInch;
+double ToMillimetres(double typed, Unit unit) {
+  return unit == Unit::Millimetres ? typed : typed * kMillimetresPerInch;
 }
 
 }  // namespace grill

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/Units.h"
+
 namespace grill {
 
 // Millimetres per inch, applied by multiplication to inch input.
@@ -31,10 +33,10 @@ double ParseMeasurement(std::string_view text, int& ok);
 std::string FormatFixed(double value, int decimals);
 // printf "%d".
 std::string FormatInteger(std::int64_t value);
-// A length in millimetres as the dialogs show it: "%f" in millimetres or, when
-// `useMillimetres` is 0, of the value times kInchesPerMillimetre.
-std::string FormatLength(double millimetres, int useMillimetres);
+// A length in millimetres as the dialogs show it: "%f" in millimetres or, in
+// inches, of the value times kInchesPerMillimetre.
+std::string FormatLength(double millimetres, Unit unit);
 // A typed length in the dialog's unit, converted to millimetres.
-double ToMillimetres(double typed, int useMillimetres);
+double ToMillimetres(double typed, Unit unit);
 
 }  // namespace grill

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <tuple>
 #include <utility>
 
 #include "view/PixelMapping.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr int kHandleHalf = 2;
 
 constexpr std::uint8_t kSegmentGiven = 1;
-constexpr std::uint8_t kSegmentTaken = 0;
 
 bool IsPositiveFinite(double value) {
   return std::isfinite(value) && value > 0.0;
@@ -51,35 +51,25 @@ bool WithinHandle(int coordinate, int centre) {
 
 }  // namespace
 
-GrillCanvas::GrillCanvas(std::function<void()> invalidateDialog)
-    : invalidate_(std::move(invalidateDialog)) {}
-
-void GrillCanvas::SetInvalidate(std::function<void()> invalidateDialog) {
-  invalidate_ = std::move(invalidateDialog);
-}
-
-void GrillCanvas::SetDesign(GrillWindow* design) {
-  if (design == design_) {
-    return;
-  }
-  design_ = design;
-  dragHorz = -1;
-  dragVert = -1;
-  prevRow = -1;
-  prevColumn = -1;
+void GrillCanvas::ForgetPointer() {
+  pointer_.dragHorz = -1;
+  pointer_.dragVert = -1;
+  pointer_.prevRow = -1;
+  pointer_.prevColumn = -1;
+  gestureOpen_ = false;
 }
 
 int GrillCanvas::px(double x) const {
-  return ToPixel(x, scale, originX);
+  return ToPixel(x, scale_, originX);
 }
 
 int GrillCanvas::py(double y) const {
-  return ToPixel(y, scale, originY);
+  return ToPixel(y, scale_, originY);
 }
 
 bool GrillCanvas::CanDraw(const GrillWindow& window) const {
   return IsPositiveFinite(window.innerWidth) && IsPositiveFinite(window.innerHeight) &&
-         IsPositiveFinite(scale);
+         IsPositiveFinite(scale_);
 }
 
 void GrillCanvas::UpdateScale(const GrillWindow& window) {
@@ -94,7 +84,7 @@ void GrillCanvas::UpdateScale(const GrillWindow& window) {
   // A canvas with no room inside its margins, or a size so small that the
   // scale overflows, keeps the scale it had.
   if (IsPositiveFinite(fitted)) {
-    scale = fitted;
+    scale_ = fitted;
   }
 }
 
@@ -148,93 +138,109 @@ void GrillCanvas::DrawHandles(DrawingContext& dc, const GrillWindow& window) con
   }
 }
 
-int GrillCanvas::ColumnAt(int x) const {
-  if (!HasDrawableDesign()) {
+int GrillCanvas::ColumnAt(const GrillWindow& window, int x) const {
+  if (!CanDraw(window)) {
     return -1;
   }
-  return BandAt(ToMillimetres(x, originX, scale), design_->vertPos, design_->vertCount,
-                design_->innerWidth);
+  return BandAt(ToMillimetres(x, originX, scale_), window.vertPos, window.vertCount,
+                window.innerWidth);
 }
 
-int GrillCanvas::RowAt(int y) const {
-  if (!HasDrawableDesign()) {
+int GrillCanvas::RowAt(const GrillWindow& window, int y) const {
+  if (!CanDraw(window)) {
     return -1;
   }
-  return BandAt(ToMillimetres(y, originY, scale), design_->horzPos, design_->horzCount,
-                design_->innerHeight);
+  return BandAt(ToMillimetres(y, originY, scale_), window.horzPos, window.horzCount,
+                window.innerHeight);
 }
 
-void GrillCanvas::OnLButtonDown(unsigned /*flags*/, int x, int y) {
-  if (!HasDrawableDesign()) {
-    return;
+const GrillWindow* GrillCanvas::Drawable(const CanvasHost& host) const {
+  const GrillWindow* window = host.ShownDesign();
+  return window != nullptr && CanDraw(*window) ? window : nullptr;
+}
+
+void GrillCanvas::OnLButtonDown(CanvasHost& host, unsigned /*flags*/, int x, int y) {
+  if (const GrillWindow* window = Drawable(host)) {
+    PickBar(*window, x, y);
   }
-  PickBar(x, y);
 }
 
 // Every handle under the press is tested in turn, so that of overlapping
 // handles the highest-numbered bar is the one dragged. A press on no handle
 // leaves any drag as it was.
-void GrillCanvas::PickBar(int x, int y) {
+void GrillCanvas::PickBar(const GrillWindow& window, int x, int y) {
   if (WithinHandle(x, originX / 2)) {
-    for (int bar = 1; bar <= BarCount(design_->horzCount); ++bar) {
-      if (WithinHandle(y, py(design_->horzPos[Index(bar)]))) {
-        dragHorz = bar;
+    for (int bar = 1; bar <= BarCount(window.horzCount); ++bar) {
+      if (WithinHandle(y, py(window.horzPos[Index(bar)]))) {
+        pointer_.dragHorz = bar;
       }
     }
   }
   if (WithinHandle(y, originY / 2)) {
-    for (int bar = 1; bar <= BarCount(design_->vertCount); ++bar) {
-      if (WithinHandle(x, px(design_->vertPos[Index(bar)]))) {
-        dragVert = bar;
+    for (int bar = 1; bar <= BarCount(window.vertCount); ++bar) {
+      if (WithinHandle(x, px(window.vertPos[Index(bar)]))) {
+        pointer_.dragVert = bar;
       }
     }
   }
 }
 
-void GrillCanvas::OnMouseMove(unsigned flags, int x, int y) {
-  lastX = x;
-  lastY = y;
+void GrillCanvas::OnMouseMove(CanvasHost& host, unsigned flags, int x, int y) {
+  if (gestureOpen_ && flags != gestureFlags_) {
+    EndGesture(host);
+  }
+  pointer_.lastX = x;
+  pointer_.lastY = y;
   const bool leftAlone = flags == kMouseLeft;
   const bool rightAlone = flags == kMouseRight;
   if (!leftAlone) {
-    dragHorz = -1;
-    dragVert = -1;
+    pointer_.dragHorz = -1;
+    pointer_.dragVert = -1;
   }
-  int column = ColumnAt(x);
-  int row = RowAt(y);
-  DragBars();
+  auto bandsUnderPointer = [this, &host, x, y] {
+    const GrillWindow* window = Drawable(host);
+    return window != nullptr ? std::pair{ColumnAt(*window, x), RowAt(*window, y)}
+                             : std::pair{-1, -1};
+  };
+  auto [column, row] = bandsUnderPointer();
+  DragBars(host, flags);
   if (leftAlone) {
     // A bar dragged just now already divides the bands it crossed.
-    column = ColumnAt(x);
-    row = RowAt(y);
-    ShapeSegments(column, row, kSegmentGiven);
+    std::tie(column, row) = bandsUnderPointer();
+    ShapeSegments(host, flags, column, row, true);
   } else if (rightAlone) {
-    ShapeSegments(column, row, kSegmentTaken);
+    ShapeSegments(host, flags, column, row, false);
   }
-  prevColumn = column;
-  prevRow = row;
+  pointer_.prevColumn = column;
+  pointer_.prevRow = row;
 }
 
-void GrillCanvas::OnLButtonUp(unsigned /*flags*/, int /*x*/, int /*y*/) {
-  dragHorz = -1;
-  dragVert = -1;
+void GrillCanvas::OnLButtonUp(CanvasHost& host, unsigned /*flags*/, int /*x*/, int /*y*/) {
+  if (gestureOpen_) {
+    EndGesture(host);
+  }
+  pointer_.dragHorz = -1;
+  pointer_.dragVert = -1;
 }
 
 // The dragged bar follows the pointer without limits: past its neighbours,
 // out of the grill area, to negative positions. Only a bar that still exists
-// is written; one removed while the button is held is left alone.
-void GrillCanvas::DragBars() {
-  if (!HasDrawableDesign()) {
+// is dragged; one removed while the button is held is left alone.
+void GrillCanvas::DragBars(CanvasHost& host, unsigned flags) {
+  const GrillWindow* window = Drawable(host);
+  if (window == nullptr) {
     return;
   }
-  GrillWindow& window = *design_;
-  if (dragHorz >= 1 && dragHorz <= BarCount(window.horzCount)) {
-    window.horzPos[Index(dragHorz)] = ToMillimetres(lastY, originY, scale);
-    Invalidate();
+  if (pointer_.dragHorz >= 1 && pointer_.dragHorz <= BarCount(window->horzCount)) {
+    Report(host, flags)
+        .BarDragged(Axis::Horizontal, pointer_.dragHorz,
+                    ToMillimetres(pointer_.lastY, originY, scale_));
+    window = host.ShownDesign();
   }
-  if (dragVert >= 1 && dragVert <= BarCount(window.vertCount)) {
-    window.vertPos[Index(dragVert)] = ToMillimetres(lastX, originX, scale);
-    Invalidate();
+  if (pointer_.dragVert >= 1 && pointer_.dragVert <= BarCount(window->vertCount)) {
+    Report(host, flags)
+        .BarDragged(Axis::Vertical, pointer_.dragVert,
+                    ToMillimetres(pointer_.lastX, originX, scale_));
   }
 }
 
@@ -243,31 +249,36 @@ void GrillCanvas::DragBars() {
 // changes one bar per direction only: the bar that begins the higher-numbered
 // of the two bands. Bar numbers left over from a design that has since lost
 // bars change nothing.
-void GrillCanvas::ShapeSegments(int column, int row, std::uint8_t value) {
-  if (!HasDrawableDesign() || column < 0 || row < 0 || prevColumn < 0 || prevRow < 0) {
+void GrillCanvas::ShapeSegments(CanvasHost& host, unsigned flags, int column, int row, bool given) {
+  const GrillWindow* window = Drawable(host);
+  if (window == nullptr || column < 0 || row < 0 || pointer_.prevColumn < 0 ||
+      pointer_.prevRow < 0) {
     return;
   }
-  GrillWindow& window = *design_;
-  if (column != prevColumn) {
-    const int bar = std::max(column, prevColumn);
-    if (bar <= BarCount(window.vertCount)) {
-      window.vertSegments[Index(row)][Index(bar)] = value;
-      Invalidate();
+  if (column != pointer_.prevColumn) {
+    const int bar = std::max(column, pointer_.prevColumn);
+    if (bar <= BarCount(window->vertCount)) {
+      Report(host, flags).SegmentShaped(Axis::Vertical, bar, row, given);
+      window = host.ShownDesign();
     }
   }
-  if (row != prevRow) {
-    const int bar = std::max(row, prevRow);
-    if (bar <= BarCount(window.horzCount)) {
-      window.horzSegments[Index(bar)][Index(column)] = value;
-      Invalidate();
+  if (row != pointer_.prevRow) {
+    const int bar = std::max(row, pointer_.prevRow);
+    if (bar <= BarCount(window->horzCount)) {
+      Report(host, flags).SegmentShaped(Axis::Horizontal, bar, column, given);
     }
   }
 }
 
-void GrillCanvas::Invalidate() const {
-  if (invalidate_) {
-    invalidate_();
-  }
+CanvasHost& GrillCanvas::Report(CanvasHost& host, unsigned flags) {
+  gestureOpen_ = true;
+  gestureFlags_ = flags;
+  return host;
+}
+
+void GrillCanvas::EndGesture(CanvasHost& host) {
+  gestureOpen_ = false;
+  host.GestureEnded();
 }
 
 }  // namespace grill

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <cstdint>
-#include <functional>
-
 #include "model/GrillWindow.h"
 #include "platform/Drawing.h"
+#include "view/CanvasHost.h"
 
 namespace grill {
 
-// The drawing of the current design and the mouse work on it. Works on
-// numbers alone: pixel positions and button flags in, design changes out.
+// The drawing of the shown design and the mouse work on it. Works on
+// numbers alone: pixel positions and button flags in, gestures out to the
+// host, which changes the design.
 //
 // A design is drawn and shaped only when its inner width and height are
 // finite and positive and the scale is finite and positive; for any other
@@ -24,27 +23,34 @@ class GrillCanvas {
     int bottom = 300;
   };
 
-  // `invalidateDialog` asks for a repaint of the whole dialog.
-  explicit GrillCanvas(std::function<void()> invalidateDialog = {});
+  // Where the pointer's work stands: the bars being dragged (-1 none) and
+  // the bands the last move was in (-1 outside).
+  struct Pointer {
+    int dragHorz = -1;
+    int dragVert = -1;
+    int lastX = 0;
+    int lastY = 0;
+    int prevRow = -1;
+    int prevColumn = -1;
+  };
 
-  void SetInvalidate(std::function<void()> invalidateDialog);
-  // The design the mouse works on; changing it to another design or to none
-  // ends any drag and forgets the band under the pointer.
-  void SetDesign(GrillWindow* design);
-  GrillWindow* Design() const { return design_; }
+  // Another design (or none) is shown: any drag ends and the band under the
+  // pointer is forgotten, without a gesture reported.
+  void ForgetPointer();
 
   // The scale that fits the design's inner size into `bounds` less the
   // margins. A design of no drawable size leaves the scale as it was.
   void UpdateScale(const GrillWindow& window);
   void DrawGrill(DrawingContext& dc, const GrillWindow& window) const;
   void DrawHandles(DrawingContext& dc, const GrillWindow& window) const;
-  // The band under a pixel, -1 outside the grill area or without a design.
-  int ColumnAt(int x) const;
-  int RowAt(int y) const;
+  // The band of `window` under a pixel, -1 outside the grill area or for a
+  // design that is not drawn.
+  int ColumnAt(const GrillWindow& window, int x) const;
+  int RowAt(const GrillWindow& window, int y) const;
 
-  void OnLButtonDown(unsigned flags, int x, int y);
-  void OnMouseMove(unsigned flags, int x, int y);
-  void OnLButtonUp(unsigned flags, int x, int y);
+  void OnLButtonDown(CanvasHost& host, unsigned flags, int x, int y);
+  void OnMouseMove(CanvasHost& host, unsigned flags, int x, int y);
+  void OnLButtonUp(CanvasHost& host, unsigned flags, int x, int y);
 
   // Where a length in millimetres is drawn, held within a million pixels.
   int px(double x) const;
@@ -52,27 +58,28 @@ class GrillCanvas {
   // Whether `window` is drawn (and shaped) at the current scale.
   bool CanDraw(const GrillWindow& window) const;
 
+  double Scale() const { return scale_; }
+  const Pointer& PointerState() const { return pointer_; }
+
+  // The canvas's place and layout in its client pixels.
   Rect bounds;
   int originX = 10;
   int originY = 10;
-  double scale = 1.0;
   int margin = 10;
-  int dragHorz = -1;
-  int dragVert = -1;
-  int lastX = 0;
-  int lastY = 0;
-  int prevRow = -1;
-  int prevColumn = -1;
 
  private:
-  bool HasDrawableDesign() const { return design_ != nullptr && CanDraw(*design_); }
-  void PickBar(int x, int y);
-  void DragBars();
-  void ShapeSegments(int column, int row, std::uint8_t value);
-  void Invalidate() const;
+  const GrillWindow* Drawable(const CanvasHost& host) const;
+  void PickBar(const GrillWindow& window, int x, int y);
+  void DragBars(CanvasHost& host, unsigned flags);
+  void ShapeSegments(CanvasHost& host, unsigned flags, int column, int row, bool given);
+  // Marks a gesture as under way before reporting it.
+  CanvasHost& Report(CanvasHost& host, unsigned flags);
+  void EndGesture(CanvasHost& host);
 
-  GrillWindow* design_ = nullptr;
-  std::function<void()> invalidate_;
+  double scale_ = 1.0;
+  Pointer pointer_;
+  bool gestureOpen_ = false;
+  unsigned gestureFlags_ = 0;
 };
 
 }  // namespace grill

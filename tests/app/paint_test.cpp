@@ -30,18 +30,17 @@ class PaintTest : public ::testing::Test {
 
   // Makes a 1000 by 500 mm design with a vertical bar at 250 mm and a
   // horizontal bar at 50 mm current, as showing a design does.
-  GrillWindow& ShowDesign() {
-    GrillWindow& window = dialog.State().windowList.AppendNewWindow();
+  const GrillWindow& ShowDesign() {
+    GrillWindow window;
     window.innerWidth = 1000;
     window.innerHeight = 500;
     window.horzCount = 1;
     window.horzPos = {0, 50, 500};
     window.vertCount = 1;
     window.vertPos = {0, 250, 1000};
-    dialog.State().currentWindow = &window;
-    dialog.State().canvas.SetDesign(&window);
-    dialog.State().canvas.UpdateScale(window);
-    return window;
+    DesignDocument& document = dialog.State().document;
+    document.Commit(AddDesign(document, window));
+    return *document.Current();
   }
 
   void Paint() {
@@ -84,8 +83,8 @@ TEST_F(PaintTest, CurrentDesignIsDrawnOnTheCanvasAfterTheClearing) {
 }
 
 TEST_F(PaintTest, DragRepaintsTheCanvasButLeavesTheBarListsAlone) {
-  GrillWindow& window = ShowDesign();
-  controls.AddEntry(kHorzList, "1.968504");
+  const GrillWindow& window = ShowDesign();
+  ASSERT_THAT(controls.Entries(kHorzList), ElementsAre("1.968504"));
   const int invalidationsBefore = controls.Invalidations();
 
   dialog.OnCanvasLButtonDown(kMouseLeft, 5, 23);
@@ -100,8 +99,11 @@ TEST_F(PaintTest, DragRepaintsTheCanvasButLeavesTheBarListsAlone) {
 }
 
 TEST_F(PaintTest, DesignWithoutAreaIsOnlyTheClearedRectangle) {
-  GrillWindow& window = ShowDesign();
-  window.innerWidth = 0;
+  ShowDesign();
+  DesignDocument& document = dialog.State().document;
+  GrillWindow flat = *document.Current();
+  flat.innerWidth = 0;
+  document.Commit(ReplaceCurrentDesign(document, "Edit", flat));
   Paint();
   EXPECT_THAT(dialogDc.operations, ElementsAre("rect 10 10 300 300"));
   EXPECT_THAT(canvasDc.operations, IsEmpty());

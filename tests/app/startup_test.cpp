@@ -97,10 +97,10 @@ TEST_F(StartupTest, SoundConfigurationSelectsTheFirstEntriesAndStandard) {
   EXPECT_FALSE(controls_.IsChecked(kMillimetresRadio));
   EXPECT_TRUE(controls_.IsChecked(kEqualSpaceRadio));
   EXPECT_FALSE(controls_.IsChecked(kDividedRadio));
-  EXPECT_EQ(dialog_->State().useMillimetres, 0);
-  EXPECT_EQ(dialog_->State().equalSpace, 1);
+  EXPECT_EQ(dialog_->State().document.DisplayUnit(), Unit::Inches);
+  EXPECT_EQ(dialog_->State().document.Spacing(), SpacingMode::EqualSpace);
 
-  EXPECT_EQ(dialog_->State().currentWindow, nullptr);
+  EXPECT_EQ(dialog_->State().document.Current(), nullptr);
   EXPECT_EQ(controls_.EntryCount(kWindowsList), 0);
   EXPECT_FALSE(controls_.IsVisible(kSideWidthEdit));
   EXPECT_FALSE(controls_.IsVisible(kSideWidthLabel));
@@ -114,8 +114,8 @@ TEST_F(StartupTest, InterfaceSectionOverridesTheStartingModes) {
   EXPECT_FALSE(controls_.IsChecked(kInchesRadio));
   EXPECT_TRUE(controls_.IsChecked(kDividedRadio));
   EXPECT_FALSE(controls_.IsChecked(kEqualSpaceRadio));
-  EXPECT_EQ(dialog_->State().useMillimetres, 1);
-  EXPECT_EQ(dialog_->State().equalSpace, 0);
+  EXPECT_EQ(dialog_->State().document.DisplayUnit(), Unit::Millimetres);
+  EXPECT_EQ(dialog_->State().document.Spacing(), SpacingMode::Divided);
 }
 
 TEST_F(StartupTest, WithoutConfigFileAllFourMessagesFollowAndTheDialogEnds) {

@@ -69,7 +69,7 @@ class ExportSetup {
     SetEdgeType(config.edgeTypes[0], "E1", 5.0, 5.0);
     SetEdgeType(config.edgeTypes[1], "E2", 3.0, 4.0);
     config.colors = {{"01", "White"}, {"07", "Black"}, {"01", "White"}};
-    state.useMillimetres = 1;
+    state.document.SetUnit(Unit::Millimetres);
   }
 
   static void SetCode(ToolMapEntry& entry, int row, NotchDirection direction, const char* code) {
@@ -100,7 +100,7 @@ class ExportSetup {
   // both sides, quantity 1; made current.
   GrillWindow& AddDesign(const std::string& name, double width, double height,
                          const Positions& vert, const Positions& horz) {
-    GrillWindow& window = state.windowList.AppendNewWindow();
+    GrillWindow& window = state.document.ExportRecords().AppendNewWindow();
     window.name = name;
     window.innerWidth = width;
     window.innerHeight = height;
@@ -111,7 +111,7 @@ class ExportSetup {
     window.edgeType = &E1();
     window.insideColor = White();
     window.outsideColor = White();
-    state.currentWindow = &window;
+    state.document.SetFocus({state.document.Designs().size() - 1, std::nullopt});
     return window;
   }
 

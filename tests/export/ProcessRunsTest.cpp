@@ -37,7 +37,7 @@ TEST_F(ProcessRunsTest, WorkedExampleByteForByte) {
 }
 
 TEST_F(ProcessRunsTest, InchesUseThreeDecimals) {
-  state.useMillimetres = 0;
+  state.document.SetUnit(Unit::Inches);
   SelectForProcessData(AddDesign("W1", 1000, 800, {500}, {400}));
   ProcessData(state, controls, services);
   EXPECT_EQ(FileText("W1_BarMaster_6_11_14_5_9.csv"),
@@ -106,9 +106,9 @@ TEST_F(ProcessRunsTest, ProcessAllDesignsOfOneGroupAppendToTheFirstDesignsFiles)
   EXPECT_TRUE(HasFile("B_E2.csv"));
   EXPECT_EQ(FileText("A_GB_01_H_W_6_11_14_5_9.csv"),
             ExampleBarBlock(1, "A") + ExampleBarBlock(1, "B"));
-  EXPECT_EQ(state.windowList.front().edgeFileName, "A_E1.csv");
-  EXPECT_EQ((++state.windowList.begin())->edgeFileName, "B_E2.csv");
-  EXPECT_EQ(state.currentWindow->edgeFileName, "A_E1.csv");
+  EXPECT_EQ(state.document.Designs().front().edgeFileName, "A_E1.csv");
+  EXPECT_EQ((++state.document.Designs().begin())->edgeFileName, "B_E2.csv");
+  EXPECT_EQ(state.document.Current()->edgeFileName, "A_E1.csv");
 }
 
 TEST_F(ProcessRunsTest, ASecondRunAppendsToTheDesignFilesAndReplacesTheMasters) {
@@ -151,7 +151,7 @@ TEST_F(ProcessRunsTest, QuantityEditRules) {
     SCOPED_TRACE(c.text);
     files.contents.clear();
     controls.ClearMessages();
-    GrillWindow& w = AddDesign("W" + std::to_string(state.windowList.size()), 1000, 800, {}, {});
+    GrillWindow& w = AddDesign("W" + std::to_string(state.document.Designs().size()), 1000, 800, {}, {});
     SelectForProcessData(w, c.text);
     ProcessData(state, controls, services);
     EXPECT_EQ(w.quantity, c.quantity);
@@ -165,7 +165,7 @@ TEST_F(ProcessRunsTest, QuantityEditRules) {
     EXPECT_EQ(FileText(w.edgeFileName).empty(), !c.linesWritten);
   }
   EXPECT_EQ(controls.Text(kQuantityEdit), "0");
-  SelectForProcessData(*state.currentWindow, "");
+  SelectForProcessData(*state.document.Current(), "");
   ProcessData(state, controls, services);
   EXPECT_EQ(controls.Text(kQuantityEdit), "1");
 }

@@ -56,7 +56,7 @@ TEST(GrillWindowTest, ConstructionGivesEmptyDesignWithEverySegmentPresent) {
 
 TEST(GrillWindowTest, InsertHorzBarKeepsTheOrderAndShiftsTheEdge) {
   GrillWindow window = SampleWindow();
-  EXPECT_EQ(window.InsertHorzBar(450.0), kDone);
+  EXPECT_EQ(window.InsertHorzBar(450.0), BarEdit::Done);
   EXPECT_EQ(window.horzCount, 3);
   EXPECT_THAT(Bars(window.horzPos, 3), ElementsAre(300, 450, 600));
   EXPECT_EQ(window.horzPos[4], 900.0);
@@ -65,17 +65,17 @@ TEST(GrillWindowTest, InsertHorzBarKeepsTheOrderAndShiftsTheEdge) {
 
 TEST(GrillWindowTest, InsertAtTheInnerSizeIsTheLastBarBeforeTheEdge) {
   GrillWindow window = SampleWindow();
-  EXPECT_EQ(window.InsertHorzBar(900.0), kDone);
+  EXPECT_EQ(window.InsertHorzBar(900.0), BarEdit::Done);
   EXPECT_THAT(Bars(window.horzPos, 3), ElementsAre(300, 600, 900));
   EXPECT_EQ(window.horzPos[4], 900.0);
-  EXPECT_EQ(window.InsertVertBar(1000.0), kDone);
+  EXPECT_EQ(window.InsertVertBar(1000.0), BarEdit::Done);
   EXPECT_EQ(window.vertPos[4], 1000.0);
   EXPECT_EQ(window.vertPos[5], 1000.0);
 }
 
 TEST(GrillWindowTest, InsertAtZeroIsTheFirstBar) {
   GrillWindow window = SampleWindow();
-  EXPECT_EQ(window.InsertHorzBar(0.0), kDone);
+  EXPECT_EQ(window.InsertHorzBar(0.0), BarEdit::Done);
   EXPECT_THAT(Bars(window.horzPos, 3), ElementsAre(0, 300, 600));
   EXPECT_EQ(window.horzPos[0], 0.0);
   EXPECT_EQ(window.horzPos[4], 900.0);
@@ -87,7 +87,7 @@ TEST(GrillWindowTest, InsertAtZeroIsTheFirstBar) {
 TEST(GrillWindowTest, InsertAtAnExistingPositionGoesInFront) {
   GrillWindow window = SampleWindow();
   FillRow(window.horzSegments, 2, 0);  // bar at 600 without segments
-  EXPECT_EQ(window.InsertHorzBar(600.0), kDone);
+  EXPECT_EQ(window.InsertHorzBar(600.0), BarEdit::Done);
   EXPECT_THAT(Bars(window.horzPos, 3), ElementsAre(300, 600, 600));
   EXPECT_EQ(window.horzSegments[2][0], 1);  // the new bar
   EXPECT_EQ(window.horzSegments[3][0], 0);  // the old one
@@ -98,9 +98,9 @@ TEST(GrillWindowTest, InsertOutsideTheGrillIsRejected) {
                             std::numeric_limits<double>::infinity(), -3e9};
   for (const double position : outside) {
     GrillWindow window = SampleWindow();
-    EXPECT_EQ(window.InsertHorzBar(position), kRejected) << position;
+    EXPECT_EQ(window.InsertHorzBar(position), BarEdit::Rejected) << position;
     EXPECT_EQ(window.horzCount, 2);
-    EXPECT_EQ(window.InsertVertBar(position * 1000.0 / 900.0), kRejected) << position;
+    EXPECT_EQ(window.InsertVertBar(position * 1000.0 / 900.0), BarEdit::Rejected) << position;
     EXPECT_EQ(window.vertCount, 3);
   }
 }
@@ -108,11 +108,11 @@ TEST(GrillWindowTest, InsertOutsideTheGrillIsRejected) {
 TEST(GrillWindowTest, InsertIntoAFullDirectionChangesNothing) {
   GrillWindow window = SampleWindow();
   for (int k = 0; k < 27; ++k) {
-    ASSERT_EQ(window.InsertVertBar(10.0 + k), kDone);
+    ASSERT_EQ(window.InsertVertBar(10.0 + k), BarEdit::Done);
   }
   ASSERT_EQ(window.vertCount, kMaxBars);
   const GrillWindow before = window;
-  EXPECT_EQ(window.InsertVertBar(5.0), kNoRoom);
+  EXPECT_EQ(window.InsertVertBar(5.0), BarEdit::NoRoom);
   EXPECT_EQ(window.vertCount, kMaxBars);
   EXPECT_EQ(window.vertPos, before.vertPos);
   EXPECT_EQ(window.vertPos[31], 1000.0);
@@ -125,7 +125,7 @@ TEST(GrillWindowTest, InsertedHorizontalBarGivesTheNewStripTheFlagsBelowTheNextB
   FillRow(window.vertSegments, 2, 0);  // no vertical segments below the bar at 600
   window.horzSegments[2][1] = 0;       // bar at 600 lacks its second segment
 
-  ASSERT_EQ(window.InsertHorzBar(450.0), kDone);
+  ASSERT_EQ(window.InsertHorzBar(450.0), BarEdit::Done);
 
   // Strips: 0-300, 300-450, 450-600, 600-900. The new strip between the new
   // bar and the bar at 600 gets the cleared flags of the strip below that bar.
@@ -142,7 +142,7 @@ TEST(GrillWindowTest, InsertedVerticalBarGivesTheNewBandTheFlagsRightOfTheNextBa
   FillColumn(window.horzSegments, 3, 0);  // no horizontal segments right of the bar at 750
   window.vertSegments[1][3] = 0;          // bar at 750 interrupted in the middle strip
 
-  ASSERT_EQ(window.InsertVertBar(600.0), kDone);
+  ASSERT_EQ(window.InsertVertBar(600.0), BarEdit::Done);
 
   EXPECT_THAT(Bars(window.vertPos, 4), ElementsAre(250, 500, 600, 750));
   EXPECT_EQ(window.vertPos[5], 1000.0);
@@ -160,7 +160,7 @@ TEST(GrillWindowTest, RemovedBarTakesTheStripBelowAlongAndTheStripAboveStays) {
   window.vertSegments[2][2] = 0;
   window.horzSegments[2][0] = 0;
 
-  ASSERT_EQ(window.RemoveHorzBar(1), kDone);
+  ASSERT_EQ(window.RemoveHorzBar(1), BarEdit::Done);
 
   EXPECT_EQ(window.horzCount, 1);
   EXPECT_THAT(Bars(window.horzPos, 1), ElementsAre(600));
@@ -176,7 +176,7 @@ TEST(GrillWindowTest, RemoveVertBarShiftsColumns) {
   GrillWindow window = SampleWindow();
   window.vertSegments[0][3] = 0;
   window.horzSegments[1][3] = 0;
-  ASSERT_EQ(window.RemoveVertBar(2), kDone);
+  ASSERT_EQ(window.RemoveVertBar(2), BarEdit::Done);
   EXPECT_THAT(Bars(window.vertPos, 2), ElementsAre(250, 750));
   EXPECT_EQ(window.vertPos[3], 1000.0);
   EXPECT_EQ(window.vertSegments[0][2], 0);
@@ -185,9 +185,9 @@ TEST(GrillWindowTest, RemoveVertBarShiftsColumns) {
 
 TEST(GrillWindowTest, RemovingTheLastBarMovesTheEdgeDown) {
   GrillWindow window = SampleWindow();
-  ASSERT_EQ(window.RemoveHorzBar(2), kDone);
+  ASSERT_EQ(window.RemoveHorzBar(2), BarEdit::Done);
   EXPECT_EQ(window.horzPos[2], 900.0);
-  ASSERT_EQ(window.RemoveHorzBar(1), kDone);
+  ASSERT_EQ(window.RemoveHorzBar(1), BarEdit::Done);
   EXPECT_EQ(window.horzCount, 0);
   EXPECT_EQ(window.horzPos[1], 900.0);
 }
@@ -195,10 +195,10 @@ TEST(GrillWindowTest, RemovingTheLastBarMovesTheEdgeDown) {
 TEST(GrillWindowTest, RemoveOutsideTheBarsIsRejected) {
   GrillWindow window = SampleWindow();
   for (const int barNumber : {0, -1, 3, 31, 1 << 30}) {
-    EXPECT_EQ(window.RemoveHorzBar(barNumber), kRejected) << barNumber;
+    EXPECT_EQ(window.RemoveHorzBar(barNumber), BarEdit::Rejected) << barNumber;
   }
   for (const int barNumber : {0, -1, 4, 32}) {
-    EXPECT_EQ(window.RemoveVertBar(barNumber), kRejected) << barNumber;
+    EXPECT_EQ(window.RemoveVertBar(barNumber), BarEdit::Rejected) << barNumber;
   }
   EXPECT_EQ(window.horzCount, 2);
   EXPECT_EQ(window.vertCount, 3);

@@ -125,15 +125,15 @@ TEST(ParseMeasurement, ReadsNumbersFractionsAndTheInchMark) {
 }
 
 TEST(Formats, ShowLengthsInTheDialogUnit) {
-  EXPECT_EQ(FormatLength(25.4, 0), "1.000000");
-  EXPECT_EQ(FormatLength(25.4, 1), "25.400000");
-  EXPECT_EQ(FormatLength(-0.0, 1), "-0.000000");
+  EXPECT_EQ(FormatLength(25.4, Unit::Inches), "1.000000");
+  EXPECT_EQ(FormatLength(25.4, Unit::Millimetres), "25.400000");
+  EXPECT_EQ(FormatLength(-0.0, Unit::Millimetres), "-0.000000");
   EXPECT_EQ(FormatFixed(990.0, 1), "990.0");
   EXPECT_EQ(FormatFixed(812.5 * kInchesPerMillimetre, 3), "31.988");
   EXPECT_EQ(FormatFixed(0.05, 1), "0.1");
   EXPECT_EQ(FormatInteger(-2147483648LL), "-2147483648");
-  EXPECT_EQ(ToMillimetres(10.0, 0), 254.0);
-  EXPECT_EQ(ToMillimetres(10.0, 1), 10.0);
+  EXPECT_EQ(ToMillimetres(10.0, Unit::Inches), 254.0);
+  EXPECT_EQ(ToMillimetres(10.0, Unit::Millimetres), 10.0);
 }
 
 TEST(Formats, WriteAPointWhateverTheUsersLocale) {
@@ -147,7 +147,7 @@ TEST(Formats, WriteAPointWhateverTheUsersLocale) {
   std::snprintf(probe, sizeof probe, "%.1f", 990.0);
   EXPECT_STREQ(probe, "990,0") << "the locale did not take effect";
   EXPECT_EQ(FormatFixed(990.0, 1), "990.0");
-  EXPECT_EQ(FormatLength(25.4, 0), "1.000000");
+  EXPECT_EQ(FormatLength(25.4, Unit::Inches), "1.000000");
   int ok = 0;
   EXPECT_EQ(ParseDecimal("2.5", ok), 2.5);
   std::setlocale(LC_ALL, saved.c_str());

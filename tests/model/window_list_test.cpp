@@ -39,20 +39,23 @@ TEST(WindowListTest, AppendKeepsCreationOrderAndAddresses) {
   EXPECT_EQ(b.horzCount, 0);
 }
 
-TEST(WindowListTest, DeleteRemovesOnlyThatDesign) {
+TEST(WindowListTest, RemoveTakesOnlyThatDesignAndInsertPutsItBack) {
   WindowList list = ListOf({"A", "B", "C"});
-  GrillWindow* c = list.FindWindowByName("C");
-  list.DeleteWindow(list.FindWindowByName("B"));
+  list.Remove(1);
   EXPECT_THAT(Names(list), ElementsAre("A", "C"));
-  EXPECT_EQ(list.FindWindowByName("C"), c);
+  EXPECT_EQ(list.IndexOfName("C"), 1u);
+  GrillWindow b;
+  b.name = "B";
+  list.Insert(1, b);
+  EXPECT_THAT(Names(list), ElementsAre("A", "B", "C"));
 }
 
-TEST(WindowListTest, DeleteOfADesignNotInTheListChangesNothing) {
+TEST(WindowListTest, RemovePastTheEndChangesNothing) {
   WindowList list = ListOf({"A"});
-  const GrillWindow stranger;
-  list.DeleteWindow(&stranger);
-  list.DeleteWindow(nullptr);
+  list.Remove(1);
+  list.Remove(99);
   EXPECT_THAT(Names(list), ElementsAre("A"));
+  EXPECT_EQ(list.IndexOfName("B"), std::nullopt);
 }
 
 TEST(WindowListTest, FindIsExactAndCaseSensitive) {

@@ -28,8 +28,8 @@ class CanvasTest : public QObject {
   void doubleClickOpensTheWindowEditor();
 
  private:
-  GrillWindow& Design() { return *run_->designer.Designer().State().currentWindow; }
-  GrillCanvas& Grill() { return run_->designer.Designer().State().canvas; }
+  const GrillWindow& Design() { return *run_->designer.Designer().ShownDesign(); }
+  const GrillCanvas& Grill() { return run_->designer.Designer().View().Canvas(); }
   CanvasWidget& Canvas() { return run_->designer.Canvas(); }
 
   std::unique_ptr<ModalAnswerer> answerer_;
@@ -48,7 +48,7 @@ void CanvasTest::init() {
   CreateDesign(controls, QStringLiteral("Canvas"), QStringLiteral("1030"), QStringLiteral("530"),
                QStringLiteral("3"), QStringLiteral("1"));
   QVERIFY2(answerer_->messages.empty(), qPrintable(answerer_->Texts().join('|')));
-  QCOMPARE(Grill().scale, 0.27);
+  QCOMPARE(Grill().Scale(), 0.27);
   QCOMPARE(Design().horzPos[1], 250.0);
 }
 
@@ -82,10 +82,10 @@ void CanvasTest::mouseFlagsFollowButtonsAndModifiers() {
 
 void CanvasTest::pressOnAHandleAndMoveDragsTheBar() {
   QTest::mousePress(&Canvas(), Qt::LeftButton, {}, QPoint(6, 77));
-  QCOMPARE(Grill().dragHorz, 1);
+  QCOMPARE(Grill().PointerState().dragHorz, 1);
   QTest::mouseMove(&Canvas(), QPoint(6, 100));
   QTest::mouseRelease(&Canvas(), Qt::LeftButton, {}, QPoint(6, 100));
-  QCOMPARE(Grill().dragHorz, -1);
+  QCOMPARE(Grill().PointerState().dragHorz, -1);
   QCOMPARE(Design().horzPos[1], (100 - 10) / 0.27);
   // The bar list keeps the old value until the design is shown again.
   QCOMPARE(run_->designer.Controls().EntryText(kHorzList, 0).substr(0, 6), std::string("250.00"));
@@ -93,7 +93,7 @@ void CanvasTest::pressOnAHandleAndMoveDragsTheBar() {
 
 void CanvasTest::pressBesideAHandlePicksNothing() {
   QTest::mousePress(&Canvas(), Qt::LeftButton, {}, QPoint(7, 77));
-  QCOMPARE(Grill().dragHorz, -1);
+  QCOMPARE(Grill().PointerState().dragHorz, -1);
   QTest::mouseMove(&Canvas(), QPoint(7, 120));
   QTest::mouseRelease(&Canvas(), Qt::LeftButton, {}, QPoint(7, 120));
   QCOMPARE(Design().horzPos[1], 250.0);
@@ -101,9 +101,9 @@ void CanvasTest::pressBesideAHandlePicksNothing() {
 
 void CanvasTest::shiftEndsADragWithoutMovingTheBar() {
   QTest::mousePress(&Canvas(), Qt::LeftButton, {}, QPoint(145, 5));
-  QCOMPARE(Grill().dragVert, 2);
+  QCOMPARE(Grill().PointerState().dragVert, 2);
   MoveMouse(Canvas(), QPoint(150, 5), Qt::LeftButton, Qt::ShiftModifier);
-  QCOMPARE(Grill().dragVert, -1);
+  QCOMPARE(Grill().PointerState().dragVert, -1);
   QCOMPARE(Design().vertPos[2], 500.0);
   QTest::mouseRelease(&Canvas(), Qt::LeftButton, {}, QPoint(150, 5));
 }
@@ -128,18 +128,18 @@ void CanvasTest::rightButtonTakesASegmentAndLeftGivesItBack() {
 void CanvasTest::pointsOutsideTheCanvasAreNotPassedOn() {
   MoveMouse(Canvas(), QPoint(6, 77), Qt::NoButton);
   QTest::mousePress(&Canvas(), Qt::LeftButton, {}, QPoint(6, 77));
-  QCOMPARE(Grill().dragHorz, 1);
+  QCOMPARE(Grill().PointerState().dragHorz, 1);
   // The held button keeps the mouse on the canvas, yet the canvas never
   // hears of points beyond its rectangle.
   QTest::mouseMove(&Canvas(), QPoint(6, 400));
   QTest::mouseMove(&Canvas(), QPoint(-3, 100));
   QCOMPARE(Design().horzPos[1], 250.0);
-  QCOMPARE(Grill().lastY, 77);
+  QCOMPARE(Grill().PointerState().lastY, 77);
   QTest::mouseRelease(&Canvas(), Qt::LeftButton, {}, QPoint(6, 400));
-  QCOMPARE(Grill().dragHorz, 1);
+  QCOMPARE(Grill().PointerState().dragHorz, 1);
   // The next move over the canvas, without the button, ends the drag.
   MoveMouse(Canvas(), QPoint(6, 120), Qt::NoButton);
-  QCOMPARE(Grill().dragHorz, -1);
+  QCOMPARE(Grill().PointerState().dragHorz, -1);
   QCOMPARE(Design().horzPos[1], 250.0);
 }
 

@@ -167,13 +167,13 @@ void DesignerTest::enterOutsideAButtonDoesNothing() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   }
   QVERIFY(run->designer.Dialog().isVisible());
-  QVERIFY(run->designer.Designer().State().windowList.empty());
+  QVERIFY(run->designer.Designer().State().document.Designs().empty());
   QVERIFY(answerer.messages.empty());
 
   // On the focused New button, Enter is a click.
   controls.Widget(kNewButton)->setFocus();
   QTest::keyClick(controls.Widget(kNewButton), Qt::Key_Return);
-  QVERIFY(run->designer.Designer().State().currentWindow != nullptr);
+  QVERIFY(run->designer.Designer().State().document.Current() != nullptr);
   QCOMPARE(controls.EntryText(kWindowsList, 0), std::string("Hall"));
 }
 
@@ -288,7 +288,7 @@ void DesignerTest::ctrlEOpensTheEditorOnlyOnADesign() {
   QCOMPARE(opened, 1);
   QVERIFY(stayedOpenOnRefusal);
   QCOMPARE(answerer.Texts(), QStringList{"Input Name"});
-  const GrillWindow& design = *run->designer.Designer().State().currentWindow;
+  const GrillWindow& design = *run->designer.Designer().State().document.Current();
   QCOMPARE(design.name, std::string("Study"));
   QCOMPARE(design.vertPos[2], 500.0);
   QCOMPARE(design.horzPos[3], 600.0);

@@ -67,22 +67,24 @@ void ScreenshotsTest::drawnDesign() {
   CreateDesign(controls, QStringLiteral("Kitchen"), QStringLiteral("1030"), QStringLiteral("830"),
                QStringLiteral("3"), QStringLiteral("2"));
   QVERIFY2(answerer.messages.empty(), qPrintable(answerer.Texts().join('|')));
-  QVERIFY(run.designer.Designer().State().currentWindow != nullptr);
+  QVERIFY(run.designer.Designer().State().document.Current() != nullptr);
 
   // Take two segments away with the right button, as a user shapes a grill.
   CanvasWidget& canvas = run.designer.Canvas();
-  const GrillCanvas& grill = run.designer.Designer().State().canvas;
-  const GrillWindow& design = *run.designer.Designer().State().currentWindow;
-  auto px = [&grill](double mm) { return static_cast<int>(mm * grill.scale + grill.originX); };
-  auto py = [&grill](double mm) { return static_cast<int>(mm * grill.scale + grill.originY); };
+  const GrillCanvas& grill = run.designer.Designer().View().Canvas();
+  const GrillWindow& design = *run.designer.Designer().State().document.Current();
+  auto px = [&grill](double mm) { return static_cast<int>(mm * grill.Scale() + grill.originX); };
+  auto py = [&grill](double mm) { return static_cast<int>(mm * grill.Scale() + grill.originY); };
   const int middleRow = (py(design.horzPos[1]) + py(design.horzPos[2])) / 2;
   const int start = px(design.vertPos[1]) - 8;
   MoveMouse(canvas, QPoint(start, middleRow), Qt::NoButton);
   for (int x = start; x <= px(design.vertPos[3]) + 8; x += 4) {
     MoveMouse(canvas, QPoint(x, middleRow), Qt::RightButton);
   }
-  QCOMPARE(design.vertSegments[1][2], 0);
-  QCOMPARE(design.vertSegments[1][3], 0);
+  // The stroke is still under way: the live design shows it.
+  const GrillWindow& shaped = *run.designer.Designer().ShownDesign();
+  QCOMPARE(shaped.vertSegments[1][2], 0);
+  QCOMPARE(shaped.vertSegments[1][3], 0);
 
   // The canvas with its frame and a little of the dialog around it.
   const int border = 4;

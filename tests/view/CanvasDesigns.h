@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "model/BarAxis.h"
 #include "model/GrillWindow.h"
+#include "view/CanvasHost.h"
 #include "view/GrillCanvas.h"
 
 namespace grill::test {
@@ -27,9 +29,28 @@ inline GrillWindow MakeDesign(double width, double height, const std::vector<dou
   return window;
 }
 
+// A host that applies every gesture straight to one design and counts them.
+struct InPlaceHost final : CanvasHost {
+  GrillWindow* design = nullptr;
+  int invalidations = 0;
+  int gesturesEnded = 0;
+
+  const GrillWindow* ShownDesign() const override { return design; }
+  void BarDragged(Axis axis, int barNumber, double position) override {
+    BarsOf(*design, axis).Pos(barNumber) = position;
+    ++invalidations;
+  }
+  void SegmentShaped(Axis axis, int barNumber, int band, bool given) override {
+    BarsOf(*design, axis).Own(barNumber, band) = given ? 1 : 0;
+    ++invalidations;
+  }
+  void GestureEnded() override { ++gesturesEnded; }
+};
+
 // A canvas showing `window` the way the main dialog shows a design.
-inline void Show(GrillCanvas& canvas, GrillWindow& window) {
-  canvas.SetDesign(&window);
+inline void Show(GrillCanvas& canvas, InPlaceHost& host, GrillWindow& window) {
+  host.design = &window;
+  canvas.ForgetPointer();
   canvas.UpdateScale(window);
 }
 

@@ -29,8 +29,9 @@ class UpdateScaleTest : public ::testing::TestWithParam<ScaleCase> {};
 TEST_P(UpdateScaleTest, FitsTheLimitingSideInto270Pixels) {
   const ScaleCase c = GetParam();
   GrillCanvas canvas;
+  test::InPlaceHost host;
   canvas.UpdateScale(MakeDesign(c.width, c.height, {}, {}));
-  EXPECT_DOUBLE_EQ(canvas.scale, c.scale);
+  EXPECT_DOUBLE_EQ(canvas.Scale(), c.scale);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, UpdateScaleTest,
@@ -40,6 +41,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, UpdateScaleTest,
 
 TEST(DrawGrill, DrawsOutlineAndBarAtScale) {
   GrillCanvas canvas;
+  test::InPlaceHost host;
   GrillWindow window = MakeDesign(1000, 500, {}, {250});
   canvas.UpdateScale(window);
   RecordingDrawing dc;
@@ -52,6 +54,7 @@ TEST(DrawGrill, DrawsOutlineAndBarAtScale) {
 
 TEST(DrawGrill, DrawsOnlyPresentSegmentsRowByRowThenBarByBar) {
   GrillCanvas canvas;
+  test::InPlaceHost host;
   GrillWindow window = MakeDesign(270, 270, {100}, {50, 200});
   window.vertSegments[1][1] = 0;  // vertical bar 1 below horizontal bar 1
   window.horzSegments[1][2] = 0;  // horizontal bar 1 right of vertical bar 2
@@ -70,6 +73,7 @@ TEST(DrawGrill, DrawsOnlyPresentSegmentsRowByRowThenBarByBar) {
 
 TEST(DrawHandles, DrawsHorizontalHandlesInLeftMarginThenVerticalInTopMargin) {
   GrillCanvas canvas;
+  test::InPlaceHost host;
   GrillWindow window = MakeDesign(270, 270, {100, 150}, {50});
   canvas.UpdateScale(window);
   RecordingDrawing dc;
@@ -102,6 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DrawHandles, BarFarOutsideIsDrawnAtTheClampedPixel) {
   GrillCanvas canvas;
+  test::InPlaceHost host;
   GrillWindow window = MakeDesign(1000, 500, {}, {1e12});
   canvas.UpdateScale(window);
   RecordingDrawing dc;
@@ -111,6 +116,7 @@ TEST(DrawHandles, BarFarOutsideIsDrawnAtTheClampedPixel) {
 
 TEST(DrawHandles, CountBeyondTheTablesDrawsOnlyTheBarsTheTablesHold) {
   GrillCanvas canvas;
+  test::InPlaceHost host;
   GrillWindow window = MakeDesign(270, 270, {}, {});
   window.horzCount = 1000;
   window.vertCount = -7;
@@ -130,10 +136,11 @@ class UndrawableSizeTest : public ::testing::TestWithParam<SizeCase> {};
 TEST_P(UndrawableSizeTest, IsNotDrawnAndKeepsTheScale) {
   const SizeCase c = GetParam();
   GrillCanvas canvas;
-  canvas.scale = 0.5;
+  test::InPlaceHost host;
+  canvas.UpdateScale(MakeDesign(540, 540, {}, {}));  // 270 pixels of room: scale 0.5
   GrillWindow window = MakeDesign(c.width, c.height, {10}, {10});
   canvas.UpdateScale(window);
-  EXPECT_EQ(canvas.scale, 0.5);
+  EXPECT_EQ(canvas.Scale(), 0.5);
   EXPECT_FALSE(canvas.CanDraw(window));
   RecordingDrawing dc;
   canvas.DrawGrill(dc, window);
@@ -148,16 +155,18 @@ INSTANTIATE_TEST_SUITE_P(Sizes, UndrawableSizeTest,
 
 TEST(UpdateScale, CanvasWithoutRoomInsideItsMarginsKeepsTheScale) {
   GrillCanvas canvas;
+  test::InPlaceHost host;
   canvas.margin = 145;  // 290 - 2 x 145 leaves nothing
   canvas.UpdateScale(MakeDesign(1000, 500, {}, {}));
-  EXPECT_EQ(canvas.scale, 1.0);
+  EXPECT_EQ(canvas.Scale(), 1.0);
 }
 
 TEST(UpdateScale, SizeSoSmallTheScaleOverflowsKeepsTheScale) {
   GrillCanvas canvas;
+  test::InPlaceHost host;
   canvas.UpdateScale(MakeDesign(1e-310, 1e-310, {}, {}));
-  EXPECT_TRUE(std::isfinite(canvas.scale));
-  EXPECT_EQ(canvas.scale, 1.0);
+  EXPECT_TRUE(std::isfinite(canvas.Scale()));
+  EXPECT_EQ(canvas.Scale(), 1.0);
 }
 
 }  // namespace

@@ -16,17 +16,14 @@ using test::Show;
 // bar at 135 mm at y = 145.
 class CanvasMouseTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    canvas.SetInvalidate([this] { ++invalidations; });
-    Show(canvas, window);
-  }
+  void SetUp() override { Show(canvas, host, window); }
 
-  void Move(unsigned flags, int x, int y) { canvas.OnMouseMove(flags, x, y); }
+  void Move(unsigned flags, int x, int y) { canvas.OnMouseMove(host, flags, x, y); }
 
   GrillWindow window = MakeDesign(270, 270, {135}, {90, 180});
   GrillWindow original = window;
   GrillCanvas canvas;
-  int invalidations = 0;
+  test::InPlaceHost host;
 };
 
 struct BandCase {
@@ -39,8 +36,8 @@ class BandLookupTest : public CanvasMouseTest, public ::testing::WithParamInterf
 
 TEST_P(BandLookupTest, FindsTheBandUnderThePixel) {
   const BandCase c = GetParam();
-  EXPECT_EQ(canvas.ColumnAt(c.pixel), c.column);
-  EXPECT_EQ(canvas.RowAt(c.pixel), c.row);
+  EXPECT_EQ(canvas.ColumnAt(*host.design, c.pixel), c.column);
+  EXPECT_EQ(canvas.RowAt(*host.design, c.pixel), c.row);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pixels, BandLookupTest,
@@ -64,9 +61,9 @@ class HandlePressTest : public CanvasMouseTest, public ::testing::WithParamInter
 
 TEST_P(HandlePressTest, PicksTheBarWhoseHandleHoldsThePress) {
   const PressCase c = GetParam();
-  canvas.OnLButtonDown(kMouseLeft, c.x, c.y);
-  EXPECT_EQ(canvas.dragHorz, c.dragHorz);
-  EXPECT_EQ(canvas.dragVert, c.dragVert);
+  canvas.OnLButtonDown(host, kMouseLeft, c.x, c.y);
+  EXPECT_EQ(canvas.PointerState().dragHorz, c.dragHorz);
+  EXPECT_EQ(canvas.PointerState().dragVert, c.dragVert);
 }
 
 INSTANTIATE_TEST_SUITE_P(Presses, HandlePressTest,
@@ -80,47 +77,49 @@ INSTANTIATE_TEST_SUITE_P(Presses, HandlePressTest,
 TEST(HandlePress, OfTwoCloseHandlesTheHigherNumberedBarIsPicked) {
   GrillWindow window = MakeDesign(270, 270, {90, 91}, {40, 41});
   GrillCanvas canvas;
-  Show(canvas, window);
-  canvas.OnLButtonDown(kMouseLeft, 5, 100);
-  EXPECT_EQ(canvas.dragHorz, 2);
-  canvas.OnLButtonDown(kMouseLeft, 51, 5);
-  EXPECT_EQ(canvas.dragVert, 2);
+  test::InPlaceHost host;
+  Show(canvas, host, window);
+  canvas.OnLButtonDown(host, kMouseLeft, 5, 100);
+  EXPECT_EQ(canvas.PointerState().dragHorz, 2);
+  canvas.OnLButtonDown(host, kMouseLeft, 51, 5);
+  EXPECT_EQ(canvas.PointerState().dragVert, 2);
 }
 
 TEST_F(CanvasMouseTest, PressOnNoHandleKeepsTheDrag) {
-  canvas.OnLButtonDown(kMouseLeft, 5, 145);
-  canvas.OnLButtonDown(kMouseLeft, 150, 150);
-  EXPECT_EQ(canvas.dragHorz, 1);
+  canvas.OnLButtonDown(host, kMouseLeft, 5, 145);
+  canvas.OnLButtonDown(host, kMouseLeft, 150, 150);
+  EXPECT_EQ(canvas.PointerState().dragHorz, 1);
 }
 
 TEST(HandlePress, WithoutADesignNothingIsPicked) {
   GrillCanvas canvas;
-  canvas.OnLButtonDown(kMouseLeft, 5, 10);
-  EXPECT_EQ(canvas.dragHorz, -1);
-  EXPECT_EQ(canvas.dragVert, -1);
+  test::InPlaceHost host;
+  canvas.OnLButtonDown(host, kMouseLeft, 5, 10);
+  EXPECT_EQ(canvas.PointerState().dragHorz, -1);
+  EXPECT_EQ(canvas.PointerState().dragVert, -1);
 }
 
 TEST(Drag, HorizontalBarFollowsThePointerAtTheScale) {
   GrillWindow window = MakeDesign(1000, 500, {50}, {});
-  int invalidations = 0;
-  GrillCanvas canvas([&] { ++invalidations; });
-  Show(canvas, window);
+  GrillCanvas canvas;
+  test::InPlaceHost host;
+  Show(canvas, host, window);
   const int handleY = canvas.py(50);
-  canvas.OnLButtonDown(kMouseLeft, 5, handleY);
-  canvas.OnMouseMove(kMouseLeft, 5, 100);
+  canvas.OnLButtonDown(host, kMouseLeft, 5, handleY);
+  canvas.OnMouseMove(host, kMouseLeft, 5, 100);
   EXPECT_DOUBLE_EQ(window.horzPos[1], (100 - 10) / 0.27);
   EXPECT_NEAR(window.horzPos[1], 333.33, 0.01);
-  EXPECT_GE(invalidations, 1);
+  EXPECT_GE(host.invalidations, 1);
 }
 
 TEST_F(CanvasMouseTest, DragIsUnlimitedAndEndsWithTheButton) {
-  canvas.OnLButtonDown(kMouseLeft, 190, 5);
+  canvas.OnLButtonDown(host, kMouseLeft, 190, 5);
   Move(kMouseLeft, 400, 5);
   EXPECT_EQ(window.vertPos[2], 390);
   Move(kMouseLeft, 0, 5);
   EXPECT_EQ(window.vertPos[2], -10);
-  canvas.OnLButtonUp(0, 0, 5);
-  EXPECT_EQ(canvas.dragVert, -1);
+  canvas.OnLButtonUp(host, 0, 0, 5);
+  EXPECT_EQ(canvas.PointerState().dragVert, -1);
   Move(kMouseLeft, 50, 5);
   EXPECT_EQ(window.vertPos[2], -10);
   EXPECT_EQ(window.vertPos[3], 270);  // the edge never moves
@@ -130,11 +129,11 @@ TEST_F(CanvasMouseTest, DragIsUnlimitedAndEndsWithTheButton) {
 class EndingFlagsTest : public CanvasMouseTest, public ::testing::WithParamInterface<unsigned> {};
 
 TEST_P(EndingFlagsTest, MoveWithOtherFlagsEndsTheDragWithoutMovingOrShaping) {
-  canvas.OnLButtonDown(kMouseLeft, 5, 145);
+  canvas.OnLButtonDown(host, kMouseLeft, 5, 145);
   Move(kMouseLeft, 150, 100);  // drags bar 1 to 90 mm, in column band 1
   const GrillWindow dragged = window;
   Move(GetParam(), 200, 200);
-  EXPECT_EQ(canvas.dragHorz, -1);
+  EXPECT_EQ(canvas.PointerState().dragHorz, -1);
   EXPECT_EQ(window.horzPos, dragged.horzPos);
   EXPECT_EQ(window.vertSegments, dragged.vertSegments);
   EXPECT_EQ(window.horzSegments, dragged.horzSegments);
@@ -149,10 +148,10 @@ TEST_F(CanvasMouseTest, RightButtonTakesASegmentAndLeftButtonGivesItBack) {
   Move(kMouseRight, 150, 50);  // column band 1, row band 0
   Move(kMouseRight, 200, 50);  // column band 2: crosses vertical bar 2
   EXPECT_EQ(window.vertSegments[0][2], 0);
-  EXPECT_EQ(invalidations, 1);
+  EXPECT_EQ(host.invalidations, 1);
   Move(kMouseLeft, 150, 50);
   EXPECT_EQ(window.vertSegments[0][2], 1);
-  EXPECT_EQ(invalidations, 2);
+  EXPECT_EQ(host.invalidations, 2);
   EXPECT_EQ(window.vertSegments, original.vertSegments);
 }
 
@@ -179,7 +178,7 @@ TEST_F(CanvasMouseTest, EnteringFromOutsideChangesNothingUntilTheNextMoveInside)
   Move(kMouseRight, 5, 50);    // left of the grill area
   Move(kMouseRight, 200, 50);  // straight into column band 2
   EXPECT_EQ(window.vertSegments, original.vertSegments);
-  EXPECT_EQ(canvas.prevColumn, 2);
+  EXPECT_EQ(canvas.PointerState().prevColumn, 2);
   Move(kMouseRight, 150, 50);
   EXPECT_EQ(window.vertSegments[0][2], 0);
 }
@@ -189,40 +188,40 @@ TEST_F(CanvasMouseTest, MovesWithOtherFlagsOnlyTrackThePointer) {
        {0u, unsigned{kMouseMiddle}, kMouseLeft | kMouseShift, kMouseRight | kMouseControl}) {
     Move(flags, 50, 50);
     Move(flags, 250, 200);
-    EXPECT_EQ(canvas.prevColumn, 2);
-    EXPECT_EQ(canvas.prevRow, 1);
-    EXPECT_EQ(canvas.lastX, 250);
-    EXPECT_EQ(canvas.lastY, 200);
+    EXPECT_EQ(canvas.PointerState().prevColumn, 2);
+    EXPECT_EQ(canvas.PointerState().prevRow, 1);
+    EXPECT_EQ(canvas.PointerState().lastX, 250);
+    EXPECT_EQ(canvas.PointerState().lastY, 200);
   }
   EXPECT_EQ(window.vertSegments, original.vertSegments);
   EXPECT_EQ(window.horzSegments, original.horzSegments);
-  EXPECT_EQ(invalidations, 0);
+  EXPECT_EQ(host.invalidations, 0);
 }
 
 TEST_F(CanvasMouseTest, DraggedBarCountsForShapingInTheSameMove) {
   // Vertical bar 1 follows the pointer, which therefore stands on the bar, in
   // the band after it, and never crosses it.
   window.vertSegments[0][1] = 0;
-  canvas.OnLButtonDown(kMouseLeft, 100, 5);
+  canvas.OnLButtonDown(host, kMouseLeft, 100, 5);
   Move(kMouseLeft, 60, 50);
   EXPECT_EQ(window.vertPos[1], 50);
-  EXPECT_EQ(canvas.prevColumn, 1);
+  EXPECT_EQ(canvas.PointerState().prevColumn, 1);
   Move(kMouseLeft, 40, 50);
   EXPECT_EQ(window.vertPos[1], 30);
-  EXPECT_EQ(canvas.prevColumn, 1);
+  EXPECT_EQ(canvas.PointerState().prevColumn, 1);
   EXPECT_EQ(window.vertSegments[0][1], 0);
 }
 
 TEST(CanvasWithoutDesign, MovesOnlyTrackThePointer) {
-  int invalidations = 0;
-  GrillCanvas canvas([&] { ++invalidations; });
-  canvas.OnMouseMove(kMouseRight, 50, 60);
-  canvas.OnMouseMove(kMouseRight, 250, 70);
-  EXPECT_EQ(canvas.lastX, 250);
-  EXPECT_EQ(canvas.lastY, 70);
-  EXPECT_EQ(canvas.prevColumn, -1);
-  EXPECT_EQ(canvas.prevRow, -1);
-  EXPECT_EQ(invalidations, 0);
+  GrillCanvas canvas;
+  test::InPlaceHost host;
+  canvas.OnMouseMove(host, kMouseRight, 50, 60);
+  canvas.OnMouseMove(host, kMouseRight, 250, 70);
+  EXPECT_EQ(canvas.PointerState().lastX, 250);
+  EXPECT_EQ(canvas.PointerState().lastY, 70);
+  EXPECT_EQ(canvas.PointerState().prevColumn, -1);
+  EXPECT_EQ(canvas.PointerState().prevRow, -1);
+  EXPECT_EQ(host.invalidations, 0);
 }
 
 }  // namespace

@@ -208,14 +208,14 @@ void ScriptSession::Show(const ScriptLine& line) {
 
 void ScriptSession::Designs(const ScriptLine& line) {
   ExpectWords(line, 0, "designs");
-  for (const GrillWindow& window : dialog_.State().windowList) {
+  for (const GrillWindow& window : dialog_.State().document.Designs()) {
     out_ << "window " << window.name << '\n';
   }
 }
 
 void ScriptSession::Design(const ScriptLine& line) {
   ExpectWords(line, 0, "design");
-  PrintAll(out_, DesignReport(dialog_.State().currentWindow));
+  PrintAll(out_, DesignReport(dialog_.ShownDesign()));
 }
 
 void ScriptSession::SetClock(const ScriptLine& line) {
@@ -271,7 +271,7 @@ void ScriptSession::Paint(const ScriptLine& line) {
 
 void ScriptSession::Canvas(const ScriptLine& line) {
   ExpectWords(line, 0, "canvas");
-  out_ << CanvasReport(dialog_.State().canvas) << '\n';
+  out_ << CanvasReport(dialog_.View().Canvas()) << '\n';
 }
 
 void ScriptSession::Editor(const ScriptLine& line) {

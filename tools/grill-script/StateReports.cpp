@@ -115,11 +115,12 @@ std::vector<std::string> DesignReport(const GrillWindow* design) {
 }
 
 std::string CanvasReport(const GrillCanvas& canvas) {
-  return "canvas scale=" + FormatFixed(canvas.scale, 6) +
-         " dragHorz=" + FormatInteger(canvas.dragHorz) +
-         " dragVert=" + FormatInteger(canvas.dragVert) +
-         " prevRow=" + FormatInteger(canvas.prevRow) +
-         " prevColumn=" + FormatInteger(canvas.prevColumn);
+  const GrillCanvas::Pointer& pointer = canvas.PointerState();
+  return "canvas scale=" + FormatFixed(canvas.Scale(), 6) +
+         " dragHorz=" + FormatInteger(pointer.dragHorz) +
+         " dragVert=" + FormatInteger(pointer.dragVert) +
+         " prevRow=" + FormatInteger(pointer.prevRow) +
+         " prevColumn=" + FormatInteger(pointer.prevColumn);
 }
 
 }  // namespace grill

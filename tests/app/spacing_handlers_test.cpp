@@ -3,10 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/MainDialogTemplate.h"
-#include "editing/BarListCommands.h"
-#include "editing/SpacingCommands.h"
-#include "testing/MemoryControls.h"
+#include "app/SpacingHandlers.h"
+#include "designs_fixture.h"
 
 namespace grill {
 namespace {
@@ -15,28 +13,25 @@ using Bars = std::vector<double>;
 
 constexpr double kTolerance = 1e-9;
 
-class SpacingTest : public ::testing::Test {
+class SpacingTest : public HandlerTest {
  protected:
-  SpacingTest() : controls(MainDialogTemplate()) {
+  SpacingTest() {
     BarType bar;
     bar.name = "Flat";
     bar.width = 20.0;
     bar.accepted = true;
     state.config.barTypes.push_back(bar);
-    state.useMillimetres = 1;
+    Document().SetUnit(Unit::Millimetres);
   }
 
   // A design of the given inner size with the same bars in both directions,
-  // made current and shown.
-  GrillWindow& Show(const std::string& name, double inner, const Bars& bars) {
-    GrillWindow& window = AddDesign(name, inner, bars);
-    state.currentWindow = &window;
-    ShowWindowDesign(state, controls, &window);
-    return window;
+  // made current and shown; the design current before becomes the previous one.
+  const GrillWindow& Show(const std::string& name, double inner, const Bars& bars) {
+    return Add(Design(name, inner, bars));
   }
 
-  GrillWindow& AddDesign(const std::string& name, double inner, const Bars& bars) {
-    GrillWindow& window = state.windowList.AppendNewWindow();
+  GrillWindow Design(const std::string& name, double inner, const Bars& bars) {
+    GrillWindow window;
     window.name = name;
     window.innerWidth = inner;
     window.innerHeight = inner;
@@ -71,15 +66,12 @@ class SpacingTest : public ::testing::Test {
       EXPECT_NEAR(expected[i], actual[i], kTolerance) << "entry " << i + 1;
     }
   }
-
-  DesignerState state;
-  MemoryControls controls;
 };
 
 struct RespaceCase {
   const char* title;
   bool before;  // Respace Above/Left, else Below/Right
-  int equalSpace;
+  SpacingMode spacing;
   Bars bars;
   int selected;
   Bars expected;  // bars and the far edge
@@ -90,15 +82,15 @@ class RespaceTest : public SpacingTest, public ::testing::WithParamInterface<Res
 TEST_P(RespaceTest, RespacesTheBarsOnOneSideOfTheSelectedBarInEitherDirection) {
   const RespaceCase& c = GetParam();
   for (const Axis axis : {Axis::Horizontal, Axis::Vertical}) {
-    state.equalSpace = c.equalSpace;
-    GrillWindow& window =
+    Document().SetSpacing(c.spacing);
+    const GrillWindow& window =
         Show(std::string(c.title) + (axis == Axis::Horizontal ? "H" : "V"), 1000.0, c.bars);
     const Bars otherBefore =
         BarsAndEdge(window, axis == Axis::Horizontal ? Axis::Vertical : Axis::Horizontal);
     controls.SetSelection(ListOf(axis), c.selected);
     const int invalidations = controls.Invalidations();
 
-    (c.before ? OnRespaceBefore : OnRespaceAfter)(state, controls, axis);
+    (c.before ? OnRespaceBefore : OnRespaceAfter)(context, axis);
 
     ExpectPositions(c.expected, BarsAndEdge(window, axis));
     EXPECT_EQ(otherBefore,
@@ -108,19 +100,24 @@ TEST_P(RespaceTest, RespacesTheBarsOnOneSideOfTheSelectedBarInEitherDirection) {
   }
 }
 
+constexpr SpacingMode kEqual = SpacingMode::EqualSpace;
+constexpr SpacingMode kDivided = SpacingMode::Divided;
+
 INSTANTIATE_TEST_SUITE_P(
     Examples, RespaceTest,
     ::testing::Values(
         RespaceCase{
-            "AboveDivided", true, 0, {100, 200, 700}, 2, {700.0 / 3, 1400.0 / 3, 700, 1000}},
+            "AboveDivided", true, kDivided, {100, 200, 700}, 2, {700.0 / 3, 1400.0 / 3, 700, 1000}},
         // Openings of 650/3 between the top edge, the bars and the selected bar.
-        RespaceCase{"AboveEqual", true, 1, {100, 200, 700}, 2, {680.0 / 3, 1390.0 / 3, 700, 1000}},
-        RespaceCase{"BelowDivided", false, 0, {100, 200, 300}, 0, {100, 400, 700, 1000}},
+        RespaceCase{
+            "AboveEqual", true, kEqual, {100, 200, 700}, 2, {680.0 / 3, 1390.0 / 3, 700, 1000}},
+        RespaceCase{"BelowDivided", false, kDivided, {100, 200, 300}, 0, {100, 400, 700, 1000}},
         // Openings of 850/3 between the selected bar, the bars and the bottom edge.
         RespaceCase{
-            "BelowEqual", false, 1, {100, 200, 300}, 0, {100, 1210.0 / 3, 2120.0 / 3, 1000}},
-        RespaceCase{"AboveFirstStays", true, 1, {100.3, 200, 300}, 0, {100.3, 200, 300, 1000}},
-        RespaceCase{"BelowLastStays", false, 1, {100, 200, 300.3}, 2, {100, 200, 300.3, 1000}}),
+            "BelowEqual", false, kEqual, {100, 200, 300}, 0, {100, 1210.0 / 3, 2120.0 / 3, 1000}},
+        RespaceCase{"AboveFirstStays", true, kEqual, {100.3, 200, 300}, 0, {100.3, 200, 300, 1000}},
+        RespaceCase{
+            "BelowLastStays", false, kEqual, {100, 200, 300.3}, 2, {100, 200, 300.3, 1000}}),
     [](const auto& test) { return std::string(test.param.title); });
 
 TEST_F(SpacingTest, RespaceWithoutASelectedBarAsksForOneAndChangesNothing) {
@@ -132,29 +129,29 @@ TEST_F(SpacingTest, RespaceWithoutASelectedBarAsksForOneAndChangesNothing) {
                {Axis::Horizontal, false, "Select a Row"},
                {Axis::Vertical, true, "Select a Column"},
                {Axis::Vertical, false, "Select a Column"}};
-  GrillWindow& window = Show("Hall", 1000.0, {100, 200, 700});
+  const GrillWindow& window = Show("Hall", 1000.0, {100, 200, 700});
   for (const auto& c : cases) {
     controls.ClearMessages();
-    (c.before ? OnRespaceBefore : OnRespaceAfter)(state, controls, c.axis);
+    (c.before ? OnRespaceBefore : OnRespaceAfter)(context, c.axis);
     EXPECT_EQ(std::vector<std::string>{c.message}, controls.Messages());
     EXPECT_EQ((Bars{100, 200, 700, 1000}), BarsAndEdge(window, c.axis));
   }
 }
 
 TEST_F(SpacingTest, RespaceWithoutACurrentDesignDoesNothing) {
-  OnRespaceBefore(state, controls, Axis::Horizontal);
-  OnRespaceAfter(state, controls, Axis::Vertical);
+  OnRespaceBefore(context, Axis::Horizontal);
+  OnRespaceAfter(context, Axis::Vertical);
   EXPECT_TRUE(controls.Messages().empty());
   EXPECT_EQ(0, controls.Invalidations());
 }
 
 TEST_F(SpacingTest, SetSpacingPushesTheOvertakenBarAndSelectsTheNextBar) {
   for (const Axis axis : {Axis::Horizontal, Axis::Vertical}) {
-    GrillWindow& window = Show(axis == Axis::Horizontal ? "H" : "V", 1000.0, {250, 500, 750});
+    const GrillWindow& window = Show(axis == Axis::Horizontal ? "H" : "V", 1000.0, {250, 500, 750});
     controls.SetSelection(ListOf(axis), 0);
     controls.SetText(EditOf(axis), "600");
 
-    OnSetSpacing(state, controls, axis);
+    OnSetSpacing(context, axis);
 
     EXPECT_EQ((Bars{600, 620, 750, 1000}), BarsAndEdge(window, axis));
     EXPECT_EQ(1, controls.Selection(ListOf(axis)));
@@ -163,11 +160,11 @@ TEST_F(SpacingTest, SetSpacingPushesTheOvertakenBarAndSelectsTheNextBar) {
 }
 
 TEST_F(SpacingTest, SetSpacingWithoutRoomForThePushedBarsIsRefused) {
-  GrillWindow& window = Show("Hall", 1000.0, {250, 500, 750});
+  const GrillWindow& window = Show("Hall", 1000.0, {250, 500, 750});
   controls.SetSelection(kHorzList, 0);
   controls.SetText(kHorzEdit, "950");  // (1000 - 950) / 3 is below the bar width 20
 
-  OnSetSpacing(state, controls, Axis::Horizontal);
+  OnSetSpacing(context, Axis::Horizontal);
 
   EXPECT_EQ(std::vector<std::string>{"Invalid Spacing"}, controls.Messages());
   EXPECT_EQ((Bars{250, 500, 750, 1000}), BarsAndEdge(window, Axis::Horizontal));
@@ -175,23 +172,23 @@ TEST_F(SpacingTest, SetSpacingWithoutRoomForThePushedBarsIsRefused) {
 }
 
 TEST_F(SpacingTest, SetSpacingReadsInchesAndMeasuresFromThePreviousBar) {
-  state.useMillimetres = 0;
-  GrillWindow& window = Show("Hall", 1000.0, {250, 500, 750});
+  Document().SetUnit(Unit::Inches);
+  const GrillWindow& window = Show("Hall", 1000.0, {250, 500, 750});
   controls.SetSelection(kVertList, 1);
   controls.SetText(kVertEdit, "2");
 
-  OnSetSpacing(state, controls, Axis::Vertical);
+  OnSetSpacing(context, Axis::Vertical);
 
   ExpectPositions({250, 250 + 50.8, 750, 1000}, BarsAndEdge(window, Axis::Vertical));
   EXPECT_EQ(2, controls.Selection(kVertList));
 }
 
 TEST_F(SpacingTest, SetSpacingOfTheLastBarLeavesNoSelection) {
-  GrillWindow& window = Show("Hall", 1000.0, {250, 500, 750});
+  const GrillWindow& window = Show("Hall", 1000.0, {250, 500, 750});
   controls.SetSelection(kHorzList, 2);
   controls.SetText(kHorzEdit, "100");
 
-  OnSetSpacing(state, controls, Axis::Horizontal);
+  OnSetSpacing(context, Axis::Horizontal);
 
   EXPECT_EQ((Bars{250, 500, 600, 1000}), BarsAndEdge(window, Axis::Horizontal));
   EXPECT_EQ(-1, controls.Selection(kHorzList));
@@ -199,59 +196,59 @@ TEST_F(SpacingTest, SetSpacingOfTheLastBarLeavesNoSelection) {
 
 TEST_F(SpacingTest, SetSpacingNeverMovesTheEdgeBehindABarBeyondIt) {
   // A negative "-" step can leave the last bar beyond the bottom edge.
-  GrillWindow& window = Show("Hall", 1000.0, {100, 200, 1010});
+  const GrillWindow& window = Show("Hall", 1000.0, {100, 200, 1010});
   controls.SetSelection(kHorzList, 0);
   controls.SetText(kHorzEdit, "500");
 
-  OnSetSpacing(state, controls, Axis::Horizontal);
+  OnSetSpacing(context, Axis::Horizontal);
 
   EXPECT_EQ((Bars{500, 520, 1010, 1000}), BarsAndEdge(window, Axis::Horizontal));
 }
 
 TEST_F(SpacingTest, SetSpacingRefusesAnUnreadableOrEndlessSpacing) {
-  state.useMillimetres = 0;
-  GrillWindow& window = Show("Hall", 1000.0, {250, 500, 750});
+  Document().SetUnit(Unit::Inches);
+  const GrillWindow& window = Show("Hall", 1000.0, {250, 500, 750});
   // The last text parses, but in inches it is no finite length.
   for (const std::string& text :
        {std::string("1.5.2"), std::string(""), "-1" + std::string(308, '0')}) {
     controls.ClearMessages();
     controls.SetSelection(kHorzList, 1);
     controls.SetText(kHorzEdit, text);
-    OnSetSpacing(state, controls, Axis::Horizontal);
+    OnSetSpacing(context, Axis::Horizontal);
     EXPECT_EQ(std::vector<std::string>{"Invalid Spacing"}, controls.Messages()) << text;
     EXPECT_EQ((Bars{250, 500, 750, 1000}), BarsAndEdge(window, Axis::Horizontal));
   }
 }
 
 TEST_F(SpacingTest, SetSpacingNeedsADesignAndASelectedBar) {
-  OnSetSpacing(state, controls, Axis::Horizontal);
+  OnSetSpacing(context, Axis::Horizontal);
   EXPECT_EQ(std::vector<std::string>{"No Window Selected"}, controls.Messages());
 
   controls.ClearMessages();
-  GrillWindow& window = Show("Hall", 1000.0, {250, 500, 750});
+  const GrillWindow& window = Show("Hall", 1000.0, {250, 500, 750});
   controls.SetText(kHorzEdit, "abc");
-  OnSetSpacing(state, controls, Axis::Horizontal);
+  OnSetSpacing(context, Axis::Horizontal);
   EXPECT_TRUE(controls.Messages().empty());
   EXPECT_EQ((Bars{250, 500, 750, 1000}), BarsAndEdge(window, Axis::Horizontal));
 }
 
 TEST_F(SpacingTest, SpacingModeOnlySetsTheFlag) {
-  GrillWindow& window = Show("Hall", 1000.0, {100, 200, 700});
+  const GrillWindow& window = Show("Hall", 1000.0, {100, 200, 700});
   const int invalidations = controls.Invalidations();
-  OnSpacingMode(state, 0);
-  EXPECT_EQ(0, state.equalSpace);
-  OnSpacingMode(state, 1);
-  EXPECT_EQ(1, state.equalSpace);
+  OnSpacingMode(context, SpacingMode::Divided);
+  EXPECT_EQ(SpacingMode::Divided, Document().Spacing());
+  OnSpacingMode(context, SpacingMode::EqualSpace);
+  EXPECT_EQ(SpacingMode::EqualSpace, Document().Spacing());
   EXPECT_EQ((Bars{100, 200, 700, 1000}), BarsAndEdge(window, Axis::Horizontal));
   EXPECT_EQ(invalidations, controls.Invalidations());
 }
 
 TEST_F(SpacingTest, SliderAlignCentresThePreviousDesignsBars) {
   for (const Axis axis : {Axis::Horizontal, Axis::Vertical}) {
-    state.previousWindow = &AddDesign(axis == Axis::Horizontal ? "PH" : "PV", 900.0, {300, 600});
-    GrillWindow& window = Show(axis == Axis::Horizontal ? "H" : "V", 1000.0, {100, 200});
+    Show(axis == Axis::Horizontal ? "PH" : "PV", 900.0, {300, 600});
+    const GrillWindow& window = Show(axis == Axis::Horizontal ? "H" : "V", 1000.0, {100, 200});
 
-    OnSliderAlign(state, controls, axis);
+    OnSliderAlign(context, axis);
 
     EXPECT_EQ((Bars{350, 650, 1000}), BarsAndEdge(window, axis));
     EXPECT_TRUE(controls.Messages().empty());
@@ -259,11 +256,11 @@ TEST_F(SpacingTest, SliderAlignCentresThePreviousDesignsBars) {
 }
 
 TEST_F(SpacingTest, SliderAlignWithAnotherBarCountChangesNothing) {
-  state.previousWindow = &AddDesign("Previous", 900.0, {300, 600, 700});
-  GrillWindow& window = Show("Hall", 1000.0, {100, 200});
+  Show("Previous", 900.0, {300, 600, 700});
+  const GrillWindow& window = Show("Hall", 1000.0, {100, 200});
 
-  OnSliderAlign(state, controls, Axis::Horizontal);
-  OnSliderAlign(state, controls, Axis::Vertical);
+  OnSliderAlign(context, Axis::Horizontal);
+  OnSliderAlign(context, Axis::Vertical);
 
   EXPECT_EQ((Bars{100, 200, 1000}), BarsAndEdge(window, Axis::Horizontal));
   EXPECT_EQ((Bars{100, 200, 1000}), BarsAndEdge(window, Axis::Vertical));
@@ -271,9 +268,9 @@ TEST_F(SpacingTest, SliderAlignWithAnotherBarCountChangesNothing) {
 }
 
 TEST_F(SpacingTest, SliderAlignWithoutAPreviousDesignDoesNothing) {
-  GrillWindow& window = Show("Hall", 1000.0, {100, 200});
+  const GrillWindow& window = Show("Hall", 1000.0, {100, 200});
   const int invalidations = controls.Invalidations();
-  OnSliderAlign(state, controls, Axis::Horizontal);
+  OnSliderAlign(context, Axis::Horizontal);
   EXPECT_EQ((Bars{100, 200, 1000}), BarsAndEdge(window, Axis::Horizontal));
   EXPECT_EQ(invalidations, controls.Invalidations());
 }

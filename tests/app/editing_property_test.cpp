@@ -87,8 +87,8 @@ class EditingPropertyTest : public DesignerTest {
   }
 
   void TryNew() {
-    state.useMillimetres = Pick(2);
-    state.equalSpace = Pick(2);
+    Document().SetUnit(Pick(2) == 0 ? Unit::Inches : Unit::Millimetres);
+    Document().SetSpacing(Pick(2) == 0 ? SpacingMode::Divided : SpacingMode::EqualSpace);
     TypeDesign(AnyName(), SizeText(), SizeText(), CountText(), CountText());
     controls.SetText(kQuantityEdit, Pick(3) == 0 ? AnyText() : "1");
     controls.SetText(kSideWidthEdit, AnyText());
@@ -99,29 +99,29 @@ class EditingPropertyTest : public DesignerTest {
       controls.SetText(Pick(2) == 0 ? kEdgeTypeCombo : kBarTypeCombo, "Unknown");
     }
     controls.ClearMessages();
-    OnNewWindow(state, controls);
+    OnNewWindow(context);
     if (controls.Messages().empty()) {
       ++designsMade_;
-      ASSERT_NE(state.currentWindow, nullptr);
-      ASSERT_EQ(state.currentWindow, &*std::prev(state.windowList.end()));
+      ASSERT_NE(Current(), nullptr);
+      ASSERT_EQ(Current(), &*std::prev(Designs().end()));
     } else {
       ASSERT_EQ(controls.Messages().size(), 1u);
-      ASSERT_EQ(state.currentWindow, nullptr);
-      ASSERT_EQ(state.canvas.Design(), nullptr);
+      ASSERT_EQ(Current(), nullptr);
+      ASSERT_EQ(Shown(), nullptr);
     }
   }
 
-  void TryBarCommand(void (*command)(DesignerState&, Controls&, Axis)) {
+  void TryBarCommand(void (*command)(DesignerContext&, Axis)) {
     const Axis axis = AnyAxis();
     const int list = axis == Axis::Horizontal ? kHorzList : kVertList;
     controls.SetText(axis == Axis::Horizontal ? kHorzEdit : kVertEdit, AnyText());
     controls.SetSelection(list, PickSelection(list, 0));
-    command(state, controls, axis);
+    command(context, axis);
   }
 
-  void TryListCommand(void (*command)(DesignerState&, Controls&)) {
+  void TryListCommand(void (*command)(DesignerContext&)) {
     controls.SetSelection(kWindowsList, PickSelection(kWindowsList, 0));
-    command(state, controls);
+    command(context);
   }
 
   void Step() {
@@ -153,16 +153,16 @@ class EditingPropertyTest : public DesignerTest {
         TryListCommand(OnSelectWindow);
         break;
       case 10:
-        OnInches(state, controls);
+        OnInches(context);
         break;
       default:
-        OnMillimetres(state, controls);
+        OnMillimetres(context);
         break;
     }
   }
 
   bool InList(const GrillWindow* window) const {
-    for (const GrillWindow& entry : state.windowList) {
+    for (const GrillWindow& entry : Designs()) {
       if (&entry == window) {
         return true;
       }
@@ -184,21 +184,22 @@ class EditingPropertyTest : public DesignerTest {
   }
 
   void ExpectInvariants() {
-    for (const GrillWindow& window : state.windowList) {
+    for (const GrillWindow& window : Designs()) {
       SCOPED_TRACE(window.name);
       mostBars_ = std::max({mostBars_, window.horzCount, window.vertCount});
       ExpectDirectionSound(window.horzPos, window.horzCount, window.innerHeight, "horizontal");
       ExpectDirectionSound(window.vertPos, window.vertCount, window.innerWidth, "vertical");
       ASSERT_FALSE(window.name.empty());
       ASSERT_TRUE(IsAcceptableDesignName(window.name));
-      ASSERT_EQ(state.windowList.FindWindowByName(window.name), &window);
+      ASSERT_EQ(Designs().FindWindowByName(window.name), &window);
       ASSERT_NE(window.barType, nullptr);
       ASSERT_NE(window.edgeType, nullptr);
     }
-    ASSERT_TRUE(state.currentWindow == nullptr || InList(state.currentWindow));
-    ASSERT_TRUE(state.previousWindow == nullptr || InList(state.previousWindow));
-    ASSERT_TRUE(state.canvas.Design() == nullptr || InList(state.canvas.Design()));
-    ASSERT_EQ(controls.EntryCount(kWindowsList), static_cast<int>(state.windowList.size()));
+    const DesignFocus& focus = Document().Focus();
+    ASSERT_TRUE(!focus.current || *focus.current < Designs().size());
+    ASSERT_TRUE(!focus.previous || *focus.previous < Designs().size());
+    ASSERT_TRUE(Shown() == nullptr || InList(Shown()));
+    ASSERT_EQ(controls.EntryCount(kWindowsList), static_cast<int>(Designs().size()));
   }
 
   std::mt19937 random_{20240517u};
@@ -224,9 +225,9 @@ TEST_F(EditingPropertyTest, RandomSessionsKeepEveryDesignSound) {
       }
     }
     // A fresh start for the next session.
-    while (!state.windowList.empty()) {
+    while (!Designs().empty()) {
       controls.SetSelection(kWindowsList, 0);
-      OnDeleteWindow(state, controls);
+      OnDeleteWindow(context);
     }
     ExpectInvariants();
   }

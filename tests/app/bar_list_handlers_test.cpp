@@ -17,29 +17,32 @@ class BarListTest : public DesignerTest {
   void SetUp() override {
     window = NewDesign("Bars", "1000", "800", "3", "3");
     ASSERT_NE(window, nullptr);
-    window->horzPos = {0, 200, 400, 600, 800};
-    window->vertPos = {0, 250, 500, 750, 1000};
-    ShowWindowDesign(state, controls, window);
+    ChangeCurrent([](GrillWindow& w) {
+      w.horzPos = {0, 200, 400, 600, 800};
+      w.vertPos = {0, 250, 500, 750, 1000};
+    });
     controls.ClearMessages();
   }
 
-  void Press(void (*command)(DesignerState&, Controls&, Axis), Axis axis, int selected,
+  void Press(void (*command)(DesignerContext&, Axis), Axis axis, int selected,
              const std::string& typed) {
     const int list = axis == Axis::Horizontal ? kHorzList : kVertList;
     controls.SetText(axis == Axis::Horizontal ? kHorzEdit : kVertEdit, typed);
     controls.SetSelection(list, selected);
-    command(state, controls, axis);
+    command(context, axis);
   }
 
-  GrillWindow* window = nullptr;
+  const GrillWindow* window = nullptr;
 };
 
 TEST_F(BarListTest, ShowWindowDesignFillsListsAndWindowInfo) {
-  window->quantity = 4;
-  window->outsideColor = nullptr;
+  ChangeCurrent([](GrillWindow& w) {
+    w.quantity = 4;
+    w.outsideColor = nullptr;
+  });
   controls.SetSelection(kHorzList, 1);
-  state.useMillimetres = 0;
-  ShowWindowDesign(state, controls, window);
+  Document().SetUnit(Unit::Inches);
+  view.ShowCurrent();
 
   EXPECT_THAT(controls.Entries(kVertList), ElementsAre("9.842520", "19.685039", "29.527559"));
   EXPECT_EQ(controls.Selection(kHorzList), -1);
@@ -55,11 +58,11 @@ TEST_F(BarListTest, ShowWindowDesignFillsListsAndWindowInfo) {
   EXPECT_EQ(controls.Text(kVertBarsEdit), "3");
   EXPECT_EQ(controls.Text(kHorzBarsEdit), "3");
   EXPECT_EQ(controls.Text(kNameEdit), "Bars");
-  EXPECT_EQ(state.canvas.Design(), window);
+  EXPECT_EQ(Shown(), window);
 }
 
 TEST_F(BarListTest, CommandsWithoutCurrentDesignDoNothing) {
-  state.currentWindow = nullptr;
+  Document().SetFocus({});
   const auto before = *window;
   for (auto command : {OnEditBar, OnPlusBar, OnMinusBar, OnInsertBar, OnRemoveBar}) {
     Press(command, Axis::Horizontal, 0, "300");
@@ -91,15 +94,16 @@ TEST_F(BarListTest, EditOntoANeighbourOrTheEdgeIsOutOfRange) {
 }
 
 TEST_F(BarListTest, EditAgainstEqualNeighboursIsAlwaysOutOfRange) {
-  window->horzPos = {0, 300, 300, 300, 800};
+  ChangeCurrent([](GrillWindow& w) { w.horzPos = {0, 300, 300, 300, 800}; });
   Press(OnEditBar, Axis::Horizontal, 1, "300");
   EXPECT_THAT(controls.Messages(), ElementsAre("Index is not within range"));
 }
 
 TEST_F(BarListTest, EditOfTheOnlyBarAcceptsAnythingInsideTheGrill) {
-  ASSERT_EQ(window->RemoveHorzBar(1), kDone);
-  ASSERT_EQ(window->RemoveHorzBar(1), kDone);
-  ShowWindowDesign(state, controls, window);
+  ChangeCurrent([](GrillWindow& w) {
+    ASSERT_EQ(w.RemoveHorzBar(1), BarEdit::Done);
+    ASSERT_EQ(w.RemoveHorzBar(1), BarEdit::Done);
+  });
   Press(OnEditBar, Axis::Horizontal, 0, "0.001");
   Press(OnEditBar, Axis::Horizontal, 0, "799.999");
   EXPECT_EQ(window->horzPos[1], 799.999);
@@ -108,7 +112,7 @@ TEST_F(BarListTest, EditOfTheOnlyBarAcceptsAnythingInsideTheGrill) {
 }
 
 TEST_F(BarListTest, EditIsConvertedFromInches) {
-  state.useMillimetres = 0;
+  Document().SetUnit(Unit::Inches);
   Press(OnEditBar, Axis::Vertical, 0, "10");
   EXPECT_EQ(window->vertPos[1], 254.0);
 }
@@ -124,16 +128,16 @@ TEST_F(BarListTest, PlusAndMinusKeepTheBarSelected) {
   Press(OnPlusBar, Axis::Horizontal, 1, "50");
   EXPECT_EQ(window->horzPos[2], 450.0);
   EXPECT_EQ(controls.Selection(kHorzList), 1);
-  OnPlusBar(state, controls, Axis::Horizontal);
+  OnPlusBar(context, Axis::Horizontal);
   EXPECT_EQ(window->horzPos[2], 500.0);
-  OnMinusBar(state, controls, Axis::Horizontal);
+  OnMinusBar(context, Axis::Horizontal);
   EXPECT_EQ(window->horzPos[2], 450.0);
   EXPECT_EQ(controls.Selection(kHorzList), 1);
   EXPECT_EQ(controls.EntryText(kHorzList, 1), "450.000000");
 }
 
 TEST_F(BarListTest, PlusThatWouldReachTheNextBarLeavesTheBarExactlyInPlace) {
-  window->horzPos[2] = 400.1;
+  ChangeCurrent([](GrillWindow& w) { w.horzPos[2] = 400.1; });
   Press(OnPlusBar, Axis::Horizontal, 1, "199.9");
   EXPECT_EQ(window->horzPos[2], 400.1);
   EXPECT_EQ(controls.Selection(kHorzList), 1);
@@ -162,7 +166,7 @@ TEST_F(BarListTest, AStepThatWouldOverflowIsRefused) {
   Press(OnMinusBar, Axis::Horizontal, 2, hugeBackStep);
   const double farAway = window->horzPos[3];
   EXPECT_GT(farAway, 1e308);
-  OnMinusBar(state, controls, Axis::Horizontal);
+  OnMinusBar(context, Axis::Horizontal);
   EXPECT_EQ(window->horzPos[3], farAway);
 }
 
@@ -202,15 +206,19 @@ TEST_F(BarListTest, InsertBeyondTheGrillRefreshesButAddsNothing) {
 
 TEST_F(BarListTest, VerticalInsertIsAtWholeMillimetres) {
   struct Case {
-    int useMillimetres;
+    Unit unit;
     const char* typed;
     double position;
   };
-  for (const Case& c : {Case{1, "250.7", 250}, Case{0, "10.9", 254}, Case{0, "1", 25},
-                        Case{1, "0.9", 0}, Case{1, "-0.9", 0}}) {
-    window->vertCount = 0;
-    window->vertPos[1] = 1000.0;
-    state.useMillimetres = c.useMillimetres;
+  constexpr Unit kMm = Unit::Millimetres;
+  constexpr Unit kInch = Unit::Inches;
+  for (const Case& c : {Case{kMm, "250.7", 250}, Case{kInch, "10.9", 254}, Case{kInch, "1", 25},
+                        Case{kMm, "0.9", 0}, Case{kMm, "-0.9", 0}}) {
+    ChangeCurrent([](GrillWindow& w) {
+      w.vertCount = 0;
+      w.vertPos[1] = 1000.0;
+    });
+    Document().SetUnit(c.unit);
     Press(OnInsertBar, Axis::Vertical, -1, c.typed);
     EXPECT_EQ(window->vertCount, 1) << c.typed;
     EXPECT_EQ(window->vertPos[1], c.position) << c.typed;
@@ -222,7 +230,7 @@ TEST_F(BarListTest, VerticalInsertOfAHugeValueIsOutOfRange) {
   for (const char* typed : {"3000000000", "-3000000000", "1e3"}) {
     Press(OnInsertBar, Axis::Vertical, -1, typed);
   }
-  state.useMillimetres = 0;
+  Document().SetUnit(Unit::Inches);
   Press(OnInsertBar, Axis::Vertical, -1, std::string(308, '9').c_str());
   EXPECT_EQ(window->vertCount, 3);
 }
@@ -242,8 +250,12 @@ TEST_F(BarListTest, RemoveTakesTheSelectedBar) {
 TEST_F(BarListTest, AStaleListEntryReachesNoEdgeEntry) {
   // The list still shows three bars after the design lost two of them
   // elsewhere (the canvas or another command).
-  window->horzCount = 1;
-  window->horzPos[2] = 800.0;
+  ChangeCurrent(
+      [](GrillWindow& w) {
+        w.horzCount = 1;
+        w.horzPos[2] = 800.0;
+      },
+      ChangeOrigin::Canvas);
   for (auto command : {OnEditBar, OnPlusBar, OnMinusBar, OnRemoveBar}) {
     controls.ClearEntries(kHorzList);
     for (const char* entry : {"200", "400", "600"}) {
@@ -251,7 +263,7 @@ TEST_F(BarListTest, AStaleListEntryReachesNoEdgeEntry) {
     }
     controls.SetSelection(kHorzList, 2);
     controls.SetText(kHorzEdit, "10");
-    command(state, controls, Axis::Horizontal);
+    command(context, Axis::Horizontal);
   }
   EXPECT_EQ(window->horzCount, 1);
   EXPECT_EQ(window->horzPos[1], 200.0);

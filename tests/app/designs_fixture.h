@@ -2,17 +2,53 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "app/BarListHandlers.h"
+#include "app/DesignView.h"
+#include "app/DesignerContext.h"
 #include "app/MainDialogTemplate.h"
-#include "editing/BarListCommands.h"
+#include "app/WindowListHandlers.h"
 #include "editing/DesignerState.h"
-#include "editing/WindowListCommands.h"
 #include "platform/ControlIds.h"
 #include "testing/MemoryControls.h"
 
 namespace grill {
+
+// The document, the controls and the view the handlers work with, wired as
+// the dialog wires them.
+class HandlerTest : public ::testing::Test {
+ protected:
+  HandlerTest() : controls(MainDialogTemplate()) {}
+
+  DesignDocument& Document() { return state.document; }
+  const GrillWindow* Current() const { return state.document.Current(); }
+  const GrillWindow* Previous() const { return state.document.Previous(); }
+  const GrillWindow* Shown() const { return view.ShownDesign(); }
+  const WindowList& Designs() const { return state.document.Designs(); }
+
+  // Changes the current design as another command would: committed, and
+  // shown again unless it came from the canvas.
+  void ChangeCurrent(const std::function<void(GrillWindow&)>& change,
+                     ChangeOrigin origin = ChangeOrigin::Form) {
+    GrillWindow after = *Current();
+    change(after);
+    Document().Commit(ReplaceCurrentDesign(Document(), "Edit", std::move(after), origin));
+  }
+
+  // Adds `window` as New does: it becomes current, the old current previous.
+  const GrillWindow& Add(GrillWindow window) {
+    Document().Commit(AddDesign(Document(), std::move(window)));
+    return *Current();
+  }
+
+  DesignerState state;
+  MemoryControls controls;
+  DesignView view{state.document, controls};
+  DesignerContext context{state, controls, view};
+};
 
 // The main dialog's state and controls as they stand after a normal start:
 // a small configuration in the combos, first entries selected, "Standard"
@@ -21,9 +57,9 @@ namespace grill {
 // Bar types: "Bar20" (width 20), "Bar25" (width 25). Edge types: "Flat"
 // (SH = SO = 0, so the inner size is the outer size), "Deep" (SH 10, SO 5:
 // 30 mm off each inner size). Colours: "White", "Black".
-class DesignerTest : public ::testing::Test {
+class DesignerTest : public HandlerTest {
  protected:
-  DesignerTest() : controls(MainDialogTemplate()) {
+  DesignerTest() {
     state.config.barTypes = {BarTypeNamed("Bar20", 20.0), BarTypeNamed("Bar25", 25.0)};
     state.config.edgeTypes = {EdgeTypeNamed("Flat", 0.0, 0.0), EdgeTypeNamed("Deep", 10.0, 5.0)};
     state.config.colors = {{"W", "White"}, {"B", "Black"}};
@@ -45,7 +81,7 @@ class DesignerTest : public ::testing::Test {
     controls.SetSelection(kInsideColorCombo, 0);
     controls.SetSelection(kOutsideColorCombo, 0);
     controls.SetSelection(kPreDesignCombo, 2);
-    state.useMillimetres = 1;
+    Document().SetUnit(Unit::Millimetres);
     controls.ClickRadio(kMillimetresRadio);
   }
 
@@ -75,26 +111,20 @@ class DesignerTest : public ::testing::Test {
   }
 
   // Types and creates a design; returns it (null when New refused it).
-  GrillWindow* NewDesign(const std::string& name, const std::string& width = "1000",
-                         const std::string& height = "800", const std::string& vertBars = "3",
-                         const std::string& horzBars = "2") {
+  // Appending keeps the address of every design already made.
+  const GrillWindow* NewDesign(const std::string& name, const std::string& width = "1000",
+                               const std::string& height = "800", const std::string& vertBars = "3",
+                               const std::string& horzBars = "2") {
     TypeDesign(name, width, height, vertBars, horzBars);
-    OnNewWindow(state, controls);
-    return state.currentWindow;
+    OnNewWindow(context);
+    return Current();
   }
 
-  std::vector<double> HorzBars() const {
-    return Bars(state.currentWindow->horzPos, state.currentWindow->horzCount);
-  }
-  std::vector<double> VertBars() const {
-    return Bars(state.currentWindow->vertPos, state.currentWindow->vertCount);
-  }
+  std::vector<double> HorzBars() const { return Bars(Current()->horzPos, Current()->horzCount); }
+  std::vector<double> VertBars() const { return Bars(Current()->vertPos, Current()->vertCount); }
   static std::vector<double> Bars(const PositionTable& pos, int count) {
     return {pos.begin() + 1, pos.begin() + 1 + count};
   }
-
-  DesignerState state;
-  MemoryControls controls;
 };
 
 }  // namespace grill

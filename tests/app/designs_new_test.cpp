@@ -18,7 +18,7 @@ using ::testing::IsEmpty;
 // message the user sees.
 struct RefusedCase {
   const char* label;
-  std::function<void(MemoryControls&, DesignerState&)> change;
+  std::function<void(MemoryControls&, DesignDocument&)> change;
   const char* message;
 };
 
@@ -33,7 +33,7 @@ void SetField(MemoryControls& c, int id, const std::string& text) {
 class NewRefusedTest : public DesignerTest, public ::testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(NewRefusedTest, ShowsOneMessageAndLeavesEverythingAsBefore) {
-  GrillWindow* before = NewDesign("Existing");
+  const GrillWindow* before = NewDesign("Existing");
   ASSERT_NE(before, nullptr);
   controls.ClearMessages();
   const int invalidations = controls.Invalidations();
@@ -41,14 +41,14 @@ TEST_P(NewRefusedTest, ShowsOneMessageAndLeavesEverythingAsBefore) {
   const std::vector<std::string> horzListed = controls.Entries(kHorzList);
 
   TypeDesign("Fresh", "1000", "800", "3", "2");
-  GetParam().change(controls, state);
-  OnNewWindow(state, controls);
+  GetParam().change(controls, Document());
+  OnNewWindow(context);
 
   EXPECT_THAT(controls.Messages(), ElementsAre(GetParam().message));
-  EXPECT_EQ(state.windowList.size(), 1u);
-  EXPECT_EQ(state.currentWindow, nullptr);
-  EXPECT_EQ(state.previousWindow, before);
-  EXPECT_EQ(state.canvas.Design(), nullptr);
+  EXPECT_EQ(Designs().size(), 1u);
+  EXPECT_EQ(Current(), nullptr);
+  EXPECT_EQ(Previous(), before);
+  EXPECT_EQ(Shown(), nullptr);
   EXPECT_EQ(controls.Entries(kWindowsList), listed);
   EXPECT_EQ(controls.Entries(kHorzList), horzListed);
   EXPECT_EQ(controls.Invalidations(), invalidations);
@@ -121,13 +121,13 @@ const RefusedCase kRefusedCases[] = {
      "Input Cottage Height"},
     {"InchWidthOverflowingOnConversion",
      [](auto& c, auto& s) {
-       s.useMillimetres = 0;
+       s.SetUnit(Unit::Inches);
        SetField(c, kWidthEdit, std::string(308, '9'));
      },
      "Invalid Width"},
     {"InchSideWidthOverflowingOnConversion",
      [](auto& c, auto& s) {
-       s.useMillimetres = 0;
+       s.SetUnit(Unit::Inches);
        c.SetSelection(kPreDesignCombo, 3);
        SetField(c, kSideWidthEdit, std::string(308, '9'));
      },
@@ -138,12 +138,12 @@ INSTANTIATE_TEST_SUITE_P(Messages, NewRefusedTest, ::testing::ValuesIn(kRefusedC
                          [](const auto& testCase) { return std::string(testCase.param.label); });
 
 TEST_F(DesignerTest, NewMakesTheDesignCurrentAndShowsIt) {
-  GrillWindow* first = NewDesign("First");
-  GrillWindow* second = NewDesign("Second");
+  const GrillWindow* first = NewDesign("First");
+  const GrillWindow* second = NewDesign("Second");
 
   ASSERT_NE(second, nullptr);
-  EXPECT_EQ(state.previousWindow, first);
-  EXPECT_EQ(state.canvas.Design(), second);
+  EXPECT_EQ(Previous(), first);
+  EXPECT_EQ(Shown(), second);
   EXPECT_EQ(second->name, "Second");
   EXPECT_EQ(second->barType, &state.config.barTypes[0]);
   EXPECT_EQ(second->edgeType, &state.config.edgeTypes[0]);
@@ -161,7 +161,7 @@ TEST_F(DesignerTest, WindowsListShowsNamesInAlphabeticalOrder) {
 
   EXPECT_THAT(controls.Entries(kWindowsList), ElementsAre("A", "B"));
   std::vector<std::string> creationOrder;
-  for (const GrillWindow& window : state.windowList) {
+  for (const GrillWindow& window : Designs()) {
     creationOrder.push_back(window.name);
   }
   EXPECT_THAT(creationOrder, ElementsAre("B", "A"));
@@ -169,16 +169,16 @@ TEST_F(DesignerTest, WindowsListShowsNamesInAlphabeticalOrder) {
 
 TEST_F(DesignerTest, SmallestWidthIsATenthInTheUnitAsTyped) {
   ASSERT_NE(NewDesign("mm", "0.1", "0.1", "0", "0"), nullptr);
-  EXPECT_DOUBLE_EQ(state.currentWindow->outerWidth, 0.1);
+  EXPECT_DOUBLE_EQ(Current()->outerWidth, 0.1);
 
-  state.useMillimetres = 0;
+  Document().SetUnit(Unit::Inches);
   ASSERT_NE(NewDesign("inch", "0.1", "10", "0", "0"), nullptr);
-  EXPECT_DOUBLE_EQ(state.currentWindow->outerWidth, 0.1 * 25.4);
-  EXPECT_EQ(state.currentWindow->outerHeight, 254.0);
+  EXPECT_DOUBLE_EQ(Current()->outerWidth, 0.1 * 25.4);
+  EXPECT_EQ(Current()->outerHeight, 254.0);
 }
 
 TEST_F(DesignerTest, ThirtyBarsEachWayAreAccepted) {
-  GrillWindow* window = NewDesign("Full", "1000", "1000", "30", "30");
+  const GrillWindow* window = NewDesign("Full", "1000", "1000", "30", "30");
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->vertCount, 30);
   EXPECT_EQ(window->horzCount, 30);
@@ -187,7 +187,7 @@ TEST_F(DesignerTest, ThirtyBarsEachWayAreAccepted) {
 
 TEST_F(DesignerTest, EmptyQuantityBecomesOne) {
   controls.SetText(kQuantityEdit, "");
-  GrillWindow* window = NewDesign("Q");
+  const GrillWindow* window = NewDesign("Q");
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->quantity, 1);
   EXPECT_EQ(controls.Text(kQuantityEdit), "1");
@@ -195,7 +195,7 @@ TEST_F(DesignerTest, EmptyQuantityBecomesOne) {
 
 TEST_F(DesignerTest, UnknownColourLeavesItEmptyAndShowsAnEmptyText) {
   controls.SetText(kInsideColorCombo, "Mauve");
-  GrillWindow* window = NewDesign("C");
+  const GrillWindow* window = NewDesign("C");
   ASSERT_NE(window, nullptr);
   EXPECT_THAT(controls.Messages(), IsEmpty());
   EXPECT_EQ(window->insideColor, nullptr);
@@ -203,14 +203,14 @@ TEST_F(DesignerTest, UnknownColourLeavesItEmptyAndShowsAnEmptyText) {
 
   NewDesign("Other");
   controls.SetSelection(kWindowsList, controls.FindEntryExact(kWindowsList, "C"));
-  OnSelectWindow(state, controls);
+  OnSelectWindow(context);
   EXPECT_EQ(controls.Text(kInsideColorCombo), "");
   EXPECT_EQ(controls.Text(kOutsideColorCombo), "White");
 }
 
 TEST_F(DesignerTest, InnerSizeComesOffTheEdgeType) {
   controls.SetText(kEdgeTypeCombo, "Deep");
-  GrillWindow* window = NewDesign("D", "1000", "30", "0", "0");
+  const GrillWindow* window = NewDesign("D", "1000", "30", "0", "0");
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->innerWidth, 970.0);
   EXPECT_EQ(window->innerHeight, 0.0);
@@ -221,7 +221,7 @@ TEST_F(DesignerTest, InnerSizeComesOffTheEdgeType) {
 struct LayoutCase {
   const char* label;
   int preDesign;  // -1: a typed text, no selection
-  int equalSpace;
+  SpacingMode spacing;
   const char* width;
   const char* height;
   const char* vertBars;
@@ -241,7 +241,7 @@ class PreDesignLayoutTest : public DesignerTest,
 
 TEST_P(PreDesignLayoutTest, PlacesTheBars) {
   const LayoutCase& c = GetParam();
-  state.equalSpace = c.equalSpace;
+  Document().SetSpacing(c.spacing);
   if (c.preDesign < 0) {
     controls.SetSelection(kPreDesignCombo, -1);
     controls.SetText(kPreDesignCombo, "Mine");
@@ -252,7 +252,7 @@ TEST_P(PreDesignLayoutTest, PlacesTheBars) {
   if (c.preDesign == 4) {
     controls.SetText(kEdgeTypeCombo, "Deep");  // SO = 5
   }
-  GrillWindow* window = NewDesign("L", c.width, c.height, c.vertBars, c.horzBars);
+  const GrillWindow* window = NewDesign("L", c.width, c.height, c.vertBars, c.horzBars);
   ASSERT_NE(window, nullptr) << controls.Messages().front();
 
   EXPECT_THAT(VertBars(), ElementsAreArray(c.vertical));
@@ -267,13 +267,16 @@ TEST_P(PreDesignLayoutTest, PlacesTheBars) {
   }
 }
 
+constexpr SpacingMode kEqual = SpacingMode::EqualSpace;
+constexpr SpacingMode kDivided = SpacingMode::Divided;
+
 const LayoutCase kLayoutCases[] = {
-    {"StandardEqualSpace", 2, 1, "1000", "800", "3", "0", "", {245, 500, 755}, {}, false},
-    {"StandardDivided", 2, 0, "1000", "800", "3", "0", "", {250, 500, 750}, {}, false},
-    {"StandardDividedHorizontal", 2, 0, "1000", "900", "0", "2", "", {}, {300, 600}, false},
+    {"StandardEqualSpace", 2, kEqual, "1000", "800", "3", "0", "", {245, 500, 755}, {}, false},
+    {"StandardDivided", 2, kDivided, "1000", "800", "3", "0", "", {250, 500, 750}, {}, false},
+    {"StandardDividedHorizontal", 2, kDivided, "1000", "900", "0", "2", "", {}, {300, 600}, false},
     {"NoSelectionLaysOutAsStandard",
      -1,
-     1,
+     kEqual,
      "1000",
      "800",
      "3",
@@ -282,25 +285,55 @@ const LayoutCase kLayoutCases[] = {
      {245, 500, 755},
      {},
      false},
-    {"Cottage1EqualSpace", 0, 1, "1000", "900", "3", "2", "", {245, 500, 755}, {145, 300}, true},
-    {"Cottage1Divided", 0, 0, "1000", "900", "3", "2", "", {245, 500, 755}, {150, 300}, true},
-    {"Cottage1WithoutHorizontalBars", 0, 1, "1000", "900", "1", "0", "", {500}, {}, true},
-    {"Cottage2EqualSpace", 1, 1, "1000", "900", "0", "2", "", {}, {220, 450}, true},
-    {"Cottage2Divided", 1, 0, "1000", "900", "0", "2", "", {}, {225, 450}, true},
-    {"PrarieEqualSpace", 3, 1, "1000", "800", "5", "7", "100", {100, 900}, {100, 700}, false},
-    {"CustomCottageEqualSpace", 4, 1, "1000", "800", "0", "2", "400", {}, {190, 395}, true},
-    {"CustomCottageDivided", 4, 0, "1000", "800", "0", "2", "400", {}, {190, 395}, true},
-    {"CustomCottageWithoutHorizontalBars", 4, 1, "1000", "800", "1", "0", "400", {485}, {}, true},
+    {"Cottage1EqualSpace",
+     0,
+     kEqual,
+     "1000",
+     "900",
+     "3",
+     "2",
+     "",
+     {245, 500, 755},
+     {145, 300},
+     true},
+    {"Cottage1Divided",
+     0,
+     kDivided,
+     "1000",
+     "900",
+     "3",
+     "2",
+     "",
+     {245, 500, 755},
+     {150, 300},
+     true},
+    {"Cottage1WithoutHorizontalBars", 0, kEqual, "1000", "900", "1", "0", "", {500}, {}, true},
+    {"Cottage2EqualSpace", 1, kEqual, "1000", "900", "0", "2", "", {}, {220, 450}, true},
+    {"Cottage2Divided", 1, kDivided, "1000", "900", "0", "2", "", {}, {225, 450}, true},
+    {"PrarieEqualSpace", 3, kEqual, "1000", "800", "5", "7", "100", {100, 900}, {100, 700}, false},
+    {"CustomCottageEqualSpace", 4, kEqual, "1000", "800", "0", "2", "400", {}, {190, 395}, true},
+    {"CustomCottageDivided", 4, kDivided, "1000", "800", "0", "2", "400", {}, {190, 395}, true},
+    {"CustomCottageWithoutHorizontalBars",
+     4,
+     kEqual,
+     "1000",
+     "800",
+     "1",
+     "0",
+     "400",
+     {485},
+     {},
+     true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Examples, PreDesignLayoutTest, ::testing::ValuesIn(kLayoutCases),
                          [](const auto& testCase) { return std::string(testCase.param.label); });
 
 TEST_F(DesignerTest, PrarieSideWidthIsConvertedFromInches) {
-  state.useMillimetres = 0;
+  Document().SetUnit(Unit::Inches);
   controls.SetSelection(kPreDesignCombo, 3);
   controls.SetText(kSideWidthEdit, "2");
-  GrillWindow* window = NewDesign("P", "40", "30", "0", "0");
+  const GrillWindow* window = NewDesign("P", "40", "30", "0", "0");
   ASSERT_NE(window, nullptr);
   EXPECT_THAT(VertBars(), ElementsAre(50.8, 1016.0 - 50.8));
   EXPECT_THAT(HorzBars(), ElementsAre(50.8, 762.0 - 50.8));
@@ -308,7 +341,7 @@ TEST_F(DesignerTest, PrarieSideWidthIsConvertedFromInches) {
 }
 
 TEST_F(DesignerTest, NoBarsKeepTheEdgeAtIndexOne) {
-  GrillWindow* window = NewDesign("Empty", "1000", "800", "0", "0");
+  const GrillWindow* window = NewDesign("Empty", "1000", "800", "0", "0");
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->vertPos[1], 1000.0);
   EXPECT_EQ(window->horzPos[1], 800.0);

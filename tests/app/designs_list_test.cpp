@@ -12,21 +12,21 @@ class DesignListTest : public DesignerTest {
  protected:
   void SelectInWindowsList(const std::string& name) {
     controls.SetSelection(kWindowsList, controls.FindEntryExact(kWindowsList, name));
-    OnSelectWindow(state, controls);
+    OnSelectWindow(context);
   }
   void DeleteInWindowsList(const std::string& name) {
     controls.SetSelection(kWindowsList, controls.FindEntryExact(kWindowsList, name));
-    OnDeleteWindow(state, controls);
+    OnDeleteWindow(context);
   }
 };
 
 TEST_F(DesignListTest, DeleteWithoutSelectionDoesNothing) {
-  GrillWindow* window = NewDesign("A");
+  const GrillWindow* window = NewDesign("A");
   const int invalidations = controls.Invalidations();
-  OnDeleteWindow(state, controls);
-  EXPECT_EQ(state.windowList.size(), 1u);
-  EXPECT_EQ(state.currentWindow, window);
-  EXPECT_EQ(state.canvas.Design(), window);
+  OnDeleteWindow(context);
+  EXPECT_EQ(Designs().size(), 1u);
+  EXPECT_EQ(Current(), window);
+  EXPECT_EQ(Shown(), window);
   EXPECT_EQ(controls.Invalidations(), invalidations);
 }
 
@@ -35,9 +35,9 @@ TEST_F(DesignListTest, DeletingTheCurrentDesignLeavesItsBarsListed) {
   NewDesign("B");
   DeleteInWindowsList("B");
 
-  EXPECT_EQ(state.currentWindow, nullptr);
-  EXPECT_EQ(state.canvas.Design(), nullptr);
-  EXPECT_EQ(state.windowList.size(), 1u);
+  EXPECT_EQ(Current(), nullptr);
+  EXPECT_EQ(Shown(), nullptr);
+  EXPECT_EQ(Designs().size(), 1u);
   EXPECT_THAT(controls.Entries(kWindowsList), ElementsAre("A"));
   EXPECT_EQ(controls.Selection(kWindowsList), -1);
   EXPECT_EQ(controls.EntryCount(kVertList), 3);
@@ -46,23 +46,23 @@ TEST_F(DesignListTest, DeletingTheCurrentDesignLeavesItsBarsListed) {
 
 TEST_F(DesignListTest, DeletingThePreviousDesignForgetsIt) {
   NewDesign("A");
-  GrillWindow* b = NewDesign("B");
+  const GrillWindow* b = NewDesign("B");
   DeleteInWindowsList("A");
-  EXPECT_EQ(state.previousWindow, nullptr);
-  EXPECT_EQ(state.currentWindow, nullptr);
-  EXPECT_EQ(state.windowList.FindWindowByName("B"), b);
+  EXPECT_EQ(Previous(), nullptr);
+  EXPECT_EQ(Current(), nullptr);
+  EXPECT_EQ(Designs().FindWindowByName("B"), b);
 }
 
 TEST_F(DesignListTest, SelectMakesTheChosenDesignCurrent) {
-  GrillWindow* a = NewDesign("A", "1000", "800", "1", "1");
-  GrillWindow* b = NewDesign("B", "500", "400", "2", "0");
+  const GrillWindow* a = NewDesign("A", "1000", "800", "1", "1");
+  const GrillWindow* b = NewDesign("B", "500", "400", "2", "0");
   controls.SetText(kHorzEdit, "kept");
 
   SelectInWindowsList("A");
 
-  EXPECT_EQ(state.currentWindow, a);
-  EXPECT_EQ(state.previousWindow, b);
-  EXPECT_EQ(state.canvas.Design(), a);
+  EXPECT_EQ(Current(), a);
+  EXPECT_EQ(Previous(), b);
+  EXPECT_EQ(Shown(), a);
   EXPECT_EQ(controls.Text(kNameEdit), "A");
   EXPECT_EQ(controls.Text(kWidthEdit), "1000.000000");
   EXPECT_EQ(controls.EntryCount(kVertList), 1);
@@ -70,25 +70,25 @@ TEST_F(DesignListTest, SelectMakesTheChosenDesignCurrent) {
 }
 
 TEST_F(DesignListTest, SelectWithoutSelectionDoesNothing) {
-  GrillWindow* a = NewDesign("A");
-  OnSelectWindow(state, controls);
-  EXPECT_EQ(state.currentWindow, a);
-  EXPECT_EQ(state.previousWindow, nullptr);
+  const GrillWindow* a = NewDesign("A");
+  OnSelectWindow(context);
+  EXPECT_EQ(Current(), a);
+  EXPECT_EQ(Previous(), nullptr);
 }
 
 TEST_F(DesignListTest, UnitButtonsShowTheDesignAgainInTheirUnit) {
   NewDesign("A", "25.4", "254", "0", "1");
   controls.SetText(kHorzEdit, "12");
 
-  OnInches(state, controls);
-  EXPECT_EQ(state.useMillimetres, 0);
+  OnInches(context);
+  EXPECT_EQ(Document().DisplayUnit(), Unit::Inches);
   EXPECT_EQ(controls.Text(kWidthEdit), "1.000000");
   EXPECT_EQ(controls.Text(kHeightEdit), "10.000000");
   EXPECT_EQ(controls.EntryText(kHorzList, 0), "5.000000");
   EXPECT_EQ(controls.Text(kHorzEdit), "12");
 
-  OnMillimetres(state, controls);
-  EXPECT_EQ(state.useMillimetres, 1);
+  OnMillimetres(context);
+  EXPECT_EQ(Document().DisplayUnit(), Unit::Millimetres);
   EXPECT_EQ(controls.Text(kWidthEdit), "25.400000");
 }
 
@@ -102,7 +102,7 @@ TEST_F(DesignListTest, PreDesignChangeShowsTheSideWidthFieldWhenItIsNeeded) {
                         Case{4, true, "Cottage Height"}, Case{-1, false, "Cottage Height"},
                         Case{3, true, "Side Width"}, Case{2, false, "Side Width"}}) {
     controls.SetSelection(kPreDesignCombo, c.selection);
-    OnPreDesignChange(state, controls);
+    OnPreDesignChange(context);
     EXPECT_EQ(controls.IsVisible(kSideWidthEdit), c.shown) << c.selection;
     EXPECT_EQ(controls.IsVisible(kSideWidthLabel), c.shown) << c.selection;
     EXPECT_EQ(controls.Text(kSideWidthLabel), c.label) << c.selection;
@@ -115,7 +115,7 @@ TEST_F(DesignListTest, FillWindowListRefillsWithoutSelection) {
   NewDesign("a");
   controls.AddEntry(kWindowsList, "stale");
   controls.SetSelection(kWindowsList, 0);
-  FillWindowList(state, controls);
+  view.FillWindowList();
   EXPECT_THAT(controls.Entries(kWindowsList), ElementsAre("a", "b", "C"));
   EXPECT_EQ(controls.Selection(kWindowsList), -1);
 }

@@ -1,4 +1,4 @@
-#include "editing/WindowEditor.h"
+#include "app/WindowEditorDialog.h"
 
 namespace grill {
 namespace {

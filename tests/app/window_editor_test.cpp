@@ -4,10 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/MainDialogTemplate.h"
-#include "editing/BarListCommands.h"
-#include "editing/WindowEditor.h"
-#include "testing/MemoryControls.h"
+#include "app/WindowEditorDialog.h"
+#include "designs_fixture.h"
 #include "testing/MemoryHost.h"
 
 namespace grill {
@@ -24,26 +22,26 @@ struct Typed {
   std::string horzBars;
 };
 
-class WindowEditorTest : public ::testing::Test {
+class WindowEditorTest : public HandlerTest {
  protected:
-  WindowEditorTest() : controls(MainDialogTemplate()) {
+  WindowEditorTest() {
     BarType bar;
     bar.name = "Flat";
     bar.width = 20.0;
     bar.accepted = true;
     state.config.barTypes.push_back(bar);
-    state.useMillimetres = 1;
-    AddDesign("Bath");
-    GrillWindow& kitchen = AddDesign("Kitchen");
+    Document().SetUnit(Unit::Millimetres);
+    Add(Design("Bath"));
+    GrillWindow kitchen = Design("Kitchen");
     kitchen.outerWidth = 540.0;
     kitchen.outerHeight = 440.0;
     kitchen.quantity = 3;
-    state.currentWindow = &kitchen;
+    Add(kitchen);
   }
 
   // A design of 500 x 400 with one bar each way at 100.
-  GrillWindow& AddDesign(const std::string& name) {
-    GrillWindow& window = state.windowList.AppendNewWindow();
+  GrillWindow Design(const std::string& name) {
+    GrillWindow window;
     window.name = name;
     window.innerWidth = 500.0;
     window.innerHeight = 400.0;
@@ -55,10 +53,10 @@ class WindowEditorTest : public ::testing::Test {
     return window;
   }
 
-  GrillWindow& Kitchen() { return *state.currentWindow; }
+  const GrillWindow& Kitchen() const { return *Current(); }
 
   MemoryControls& Open() {
-    OpenWindowEditor(state, editor, controls, host);
+    OpenWindowEditor(context, editor, host);
     return *host.ModalControls();
   }
 
@@ -78,8 +76,6 @@ class WindowEditorTest : public ::testing::Test {
     return Positions(pos.begin(), pos.begin() + count + 2);
   }
 
-  DesignerState state;
-  MemoryControls controls;
   MemoryHost host;
   CWindowEditor editor;
 };
@@ -115,23 +111,22 @@ TEST(WindowEditorTemplateTest, LaysOutTemplate103WithinItsBounds) {
 }
 
 TEST_F(WindowEditorTest, OpensWithEmptyFieldsOnTheMainDialogsUnit) {
-  for (const int useMillimetres : {0, 1}) {
-    state.useMillimetres = useMillimetres;
+  for (const Unit unit : {Unit::Inches, Unit::Millimetres}) {
+    Document().SetUnit(unit);
     MemoryControls& dialog = Open();
-    EXPECT_EQ(&Kitchen(), editor.targetWindow);
     for (const int id : {kEditorNameEdit, kEditorHeightEdit, kEditorWidthEdit, kEditorVertBarsEdit,
                          kEditorHorzBarsEdit}) {
       EXPECT_EQ("", dialog.Text(id)) << id;
     }
-    EXPECT_EQ(useMillimetres == 0, dialog.IsChecked(kEditorInchesRadio));
-    EXPECT_EQ(useMillimetres == 1, dialog.IsChecked(kEditorMillimetresRadio));
+    EXPECT_EQ(unit == Unit::Inches, dialog.IsChecked(kEditorInchesRadio));
+    EXPECT_EQ(unit == Unit::Millimetres, dialog.IsChecked(kEditorMillimetresRadio));
     host.CancelModal();
   }
 }
 
 TEST_F(WindowEditorTest, OpensOnlyWithACurrentDesign) {
-  state.currentWindow = nullptr;
-  OpenWindowEditor(state, editor, controls, host);
+  Document().SetFocus({});
+  OpenWindowEditor(context, editor, host);
   EXPECT_EQ(nullptr, host.ModalControls());
 }
 
@@ -176,23 +171,26 @@ TEST_F(WindowEditorTest, ReadsLengthsInTheChosenUnit) {
   EXPECT_DOUBLE_EQ(2.54, Kitchen().innerWidth);
 }
 
-struct Refusal {
+struct EditorRefusal {
   Typed typed;
   int unitRadio;
   const char* message;
 };
 
-void PrintTo(const Refusal& refusal, std::ostream* out) {
+void PrintTo(const EditorRefusal& refusal, std::ostream* out) {
   *out << '"' << refusal.message << "\" for name \"" << refusal.typed.name << "\" width \""
        << refusal.typed.width << "\" height \"" << refusal.typed.height << "\" bars \""
        << refusal.typed.vertBars << "\", \"" << refusal.typed.horzBars << '"';
 }
 
 class WindowEditorRefusalTest : public WindowEditorTest,
-                                public ::testing::WithParamInterface<Refusal> {};
+                                public ::testing::WithParamInterface<EditorRefusal> {};
 
 TEST_P(WindowEditorRefusalTest, ShowsTheFirstFailingCheckAndChangesNothing) {
-  AddDesign("Den,1");  // a name the rule refuses, made before the rule existed
+  // A name the rule refuses, made before the rule existed.
+  const DesignFocus onKitchen = Document().Focus();
+  Add(Design("Den,1"));
+  Document().SetFocus(onKitchen);
   const GrillWindow before = Kitchen();
 
   EXPECT_FALSE(Submit(GetParam().typed, GetParam().unitRadio));
@@ -216,23 +214,23 @@ const std::string kHuge = "1" + std::string(308, '0');  // 1e308: infinite once 
 INSTANTIATE_TEST_SUITE_P(
     Checks, WindowEditorRefusalTest,
     ::testing::Values(
-        Refusal{{"", "1000", "600", "3", "2"}, kMm, "Input Name"},
-        Refusal{{"Kitchen", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
-        Refusal{{"Bath", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
-        Refusal{{"Den,1", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
-        Refusal{{"Den,2", "1000", "600", "3", "2"}, kMm, "Invalid Name"},
-        Refusal{{"Den/2", "x", "x", "x", "x"}, kMm, "Invalid Name"},
-        Refusal{{"Porch", "0.09", "600", "3", "2"}, kMm, "Invalid Width"},
-        Refusal{{"Porch", "wide", "600", "3", "2"}, kMm, "Invalid Width"},
-        Refusal{{"Porch", "0.09", "600", "3", "2"}, kInch, "Invalid Width"},
-        Refusal{{"Porch", kHuge, "600", "3", "2"}, kInch, "Invalid Width"},
-        Refusal{{"Porch", "1000", "tall", "3", "2"}, kMm, "Invalid Height"},
-        Refusal{{"Porch", "1000", kHuge, "3", "2"}, kInch, "Invalid Height"},
-        Refusal{{"Porch", "1000", "600", "0", "2"}, kMm, "Invalid Vertical Sections"},
-        Refusal{{"Porch", "1000", "600", "3a", "2"}, kMm, "Invalid Vertical Sections"},
-        Refusal{{"Porch", "1000", "600", "31", "2"}, kMm, "Invalid Vertical Sections"},
-        Refusal{{"Porch", "1000", "600", "3", "-1"}, kMm, "Invalid Horizontal Sections"},
-        Refusal{{"Porch", "1000", "600", "3", "31"}, kMm, "Invalid Horizontal Sections"}));
+        EditorRefusal{{"", "1000", "600", "3", "2"}, kMm, "Input Name"},
+        EditorRefusal{{"Kitchen", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
+        EditorRefusal{{"Bath", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
+        EditorRefusal{{"Den,1", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
+        EditorRefusal{{"Den,2", "1000", "600", "3", "2"}, kMm, "Invalid Name"},
+        EditorRefusal{{"Den/2", "x", "x", "x", "x"}, kMm, "Invalid Name"},
+        EditorRefusal{{"Porch", "0.09", "600", "3", "2"}, kMm, "Invalid Width"},
+        EditorRefusal{{"Porch", "wide", "600", "3", "2"}, kMm, "Invalid Width"},
+        EditorRefusal{{"Porch", "0.09", "600", "3", "2"}, kInch, "Invalid Width"},
+        EditorRefusal{{"Porch", kHuge, "600", "3", "2"}, kInch, "Invalid Width"},
+        EditorRefusal{{"Porch", "1000", "tall", "3", "2"}, kMm, "Invalid Height"},
+        EditorRefusal{{"Porch", "1000", kHuge, "3", "2"}, kInch, "Invalid Height"},
+        EditorRefusal{{"Porch", "1000", "600", "0", "2"}, kMm, "Invalid Vertical Sections"},
+        EditorRefusal{{"Porch", "1000", "600", "3a", "2"}, kMm, "Invalid Vertical Sections"},
+        EditorRefusal{{"Porch", "1000", "600", "31", "2"}, kMm, "Invalid Vertical Sections"},
+        EditorRefusal{{"Porch", "1000", "600", "3", "-1"}, kMm, "Invalid Horizontal Sections"},
+        EditorRefusal{{"Porch", "1000", "600", "3", "31"}, kMm, "Invalid Horizontal Sections"}));
 
 TEST_F(WindowEditorTest, ARefusalCanBeCorrectedWithoutReopening) {
   ASSERT_FALSE(Submit({"Porch", "1000", "600", "3", "x"}));
@@ -250,12 +248,13 @@ TEST_F(WindowEditorTest, AfterOkTheListsShowTheRenamedDesign) {
   EXPECT_EQ(2, controls.EntryCount(kHorzList));
   EXPECT_EQ(3, controls.EntryCount(kVertList));
   EXPECT_EQ("Porch", controls.Text(kNameEdit));
-  EXPECT_EQ(&Kitchen(), state.canvas.Design());
+  EXPECT_EQ(&Kitchen(), Shown());
   EXPECT_GT(controls.Invalidations(), invalidations);
 }
 
 TEST_F(WindowEditorTest, CancelChangesNothingButStillRepaints) {
   const GrillWindow before = Kitchen();
+  const int invalidations = controls.Invalidations();
   MemoryControls& dialog = Open();
   dialog.SetText(kEditorNameEdit, "Porch");
   dialog.SetText(kEditorWidthEdit, "1000");
@@ -264,7 +263,7 @@ TEST_F(WindowEditorTest, CancelChangesNothingButStillRepaints) {
   EXPECT_EQ(before.name, Kitchen().name);
   EXPECT_EQ(before.innerWidth, Kitchen().innerWidth);
   EXPECT_EQ(before.vertPos, Kitchen().vertPos);
-  EXPECT_EQ(1, controls.Invalidations());
+  EXPECT_EQ(invalidations + 1, controls.Invalidations());
 }
 
 }  // namespace

@@ -1,0 +1,123 @@
+#include "app/BarListHandlers.h"
+
+#include <optional>
+#include <utility>
+
+#include "app/BarControls.h"
+#include "editing/BarOperations.h"
+#include "editing/TypedLength.h"
+
+namespace grill {
+namespace {
+
+// Commits the changed current design, if the operation made one.
+void CommitCurrent(DesignerContext& context, const char* label,
+                   std::optional<GrillWindow> changed) {
+  if (changed) {
+    DesignDocument& document = context.Document();
+    document.Commit(ReplaceCurrentDesign(document, label, std::move(*changed)));
+  }
+}
+
+// "+" and "-". The lists are shown again whether or not the bar moved, and
+// the same entry stays selected, so repeated clicks keep moving one bar.
+void OnStepBar(DesignerContext& context, Axis axis, bool towardsNext) {
+  const GrillWindow* window = context.Document().Current();
+  if (window == nullptr) {
+    return;
+  }
+  const BarControls group = BarControlsOf(axis);
+  const auto step =
+      ParseTypedLength(context.controls.Text(group.edit), context.Document().DisplayUnit());
+  if (!step) {
+    return;
+  }
+  const std::optional<int> bar = SelectedBar(context.controls, axis, *window);
+  std::optional<GrillWindow> moved;
+  if (bar) {
+    moved = StepBar(*window, axis, *bar, *step, towardsNext);
+  }
+  if (moved) {
+    CommitCurrent(context, towardsNext ? "+" : "-", std::move(moved));
+  } else {
+    context.view.ShowCurrent();
+  }
+  context.controls.SetSelection(group.list, bar.value_or(-1));
+  context.controls.Invalidate();
+}
+
+// Insert and Remove show the design again even when they change nothing.
+void CommitOrShow(DesignerContext& context, const char* label, std::optional<GrillWindow> changed) {
+  if (changed) {
+    CommitCurrent(context, label, std::move(changed));
+  } else {
+    context.view.ShowAndRedraw();
+  }
+}
+
+}  // namespace
+
+std::optional<int> SelectedBar(const Controls& controls, Axis axis, const GrillWindow& window) {
+  const int selected = controls.Selection(BarControlsOf(axis).list);
+  const int count = axis == Axis::Horizontal ? window.horzCount : window.vertCount;
+  if (selected < 0 || selected >= count) {
+    return std::nullopt;
+  }
+  return selected;
+}
+
+void OnEditBar(DesignerContext& context, Axis axis) {
+  const GrillWindow* window = context.Document().Current();
+  if (window == nullptr) {
+    return;
+  }
+  const auto value = ParseTypedLength(context.controls.Text(BarControlsOf(axis).edit),
+                                      context.Document().DisplayUnit());
+  if (!value) {
+    return;
+  }
+  const std::optional<int> bar = SelectedBar(context.controls, axis, *window);
+  if (!bar) {
+    return;
+  }
+  auto moved = SetBarPosition(*window, axis, *bar, *value);
+  if (!moved) {
+    context.controls.ShowMessage(moved.Message());
+    return;
+  }
+  CommitCurrent(context, "Edit", std::move(*moved));
+}
+
+void OnMinusBar(DesignerContext& context, Axis axis) {
+  OnStepBar(context, axis, false);
+}
+
+void OnPlusBar(DesignerContext& context, Axis axis) {
+  OnStepBar(context, axis, true);
+}
+
+void OnInsertBar(DesignerContext& context, Axis axis) {
+  const GrillWindow* window = context.Document().Current();
+  if (window == nullptr) {
+    return;
+  }
+  const Unit unit = context.Document().DisplayUnit();
+  const std::string typed = context.controls.Text(BarControlsOf(axis).edit);
+  const auto position =
+      axis == Axis::Horizontal ? ParseTypedLength(typed, unit) : ParseWholeMillimetres(typed, unit);
+  if (!position) {
+    return;
+  }
+  CommitOrShow(context, "Insert", InsertBar(*window, axis, *position));
+}
+
+void OnRemoveBar(DesignerContext& context, Axis axis) {
+  const GrillWindow* window = context.Document().Current();
+  if (window == nullptr) {
+    return;
+  }
+  const int barNumber = context.controls.Selection(BarControlsOf(axis).list) + 1;
+  CommitOrShow(context, "Remove", RemoveBar(*window, axis, barNumber));
+}
+
+}  // namespace grill

@@ -1,0 +1,104 @@
+#include "app/DesignView.h"
+
+#include <string>
+
+#include "config/ConfigRecords.h"
+#include "model/Measurements.h"
+#include "platform/ControlIds.h"
+
+namespace grill {
+namespace {
+
+void FillBarList(Controls& controls, int list, const PositionTable& pos, std::int32_t count,
+                 Unit unit) {
+  controls.ClearEntries(list);
+  for (int k = 1; k <= count; ++k) {
+    controls.AddEntry(list, FormatLength(pos[static_cast<size_t>(k)], unit));
+  }
+  controls.SetSelection(list, -1);
+}
+
+std::string InfoLine(const GrillWindow& window, Unit unit) {
+  return "Width = " + FormatLength(window.outerWidth, unit) +
+         ", Height = " + FormatLength(window.outerHeight, unit) +
+         ", Inner Width = " + FormatLength(window.innerWidth, unit) +
+         ", Inner Height = " + FormatLength(window.innerHeight, unit);
+}
+
+// A reference left empty shows as an empty text.
+template <typename Record>
+std::string NameOf(const Record* record) {
+  return record != nullptr ? record->name : std::string();
+}
+
+}  // namespace
+
+void ShowWindowDesign(Controls& controls, GrillCanvas& canvas, const GrillWindow& window,
+                      Unit unit) {
+  FillBarList(controls, kHorzList, window.horzPos, window.horzCount, unit);
+  FillBarList(controls, kVertList, window.vertPos, window.vertCount, unit);
+  canvas.UpdateScale(window);
+  controls.SetText(kNoteText, InfoLine(window, unit));
+  controls.SetText(kQuantityEdit, FormatInteger(window.quantity));
+  controls.SetText(kBarTypeCombo, NameOf(window.barType));
+  controls.SetText(kEdgeTypeCombo, NameOf(window.edgeType));
+  controls.SetText(kInsideColorCombo, NameOf(window.insideColor));
+  controls.SetText(kOutsideColorCombo, NameOf(window.outsideColor));
+  controls.SetText(kHeightEdit, FormatLength(window.outerHeight, unit));
+  controls.SetText(kWidthEdit, FormatLength(window.outerWidth, unit));
+  controls.SetText(kVertBarsEdit, FormatInteger(window.vertCount));
+  controls.SetText(kHorzBarsEdit, FormatInteger(window.horzCount));
+  controls.SetText(kNameEdit, window.name);
+}
+
+DesignView::DesignView(DesignDocument& document, Controls& controls)
+    : document_(document), controls_(controls), stroke_(document, controls) {
+  document_.SetListener(
+      {[this](const DesignChange& change) { Refresh(change); }, [this] { FollowFocus(); }});
+}
+
+void DesignView::ShowCurrent() {
+  if (const GrillWindow* window = document_.Current()) {
+    ShowWindowDesign(controls_, canvas_, *window, document_.DisplayUnit());
+  }
+}
+
+void DesignView::FillWindowList() {
+  controls_.ClearEntries(kWindowsList);
+  for (const GrillWindow& window : document_.Designs()) {
+    controls_.AddEntry(kWindowsList, window.name);
+  }
+}
+
+void DesignView::ShowAndRedraw() {
+  ShowCurrent();
+  controls_.Invalidate();
+}
+
+void DesignView::DrawShown(DrawingContext& dc) const {
+  if (const GrillWindow* window = ShownDesign()) {
+    canvas_.DrawGrill(dc, *window);
+    canvas_.DrawHandles(dc, *window);
+  }
+}
+
+// A canvas change was on the screen while it was made; the lists keep what
+// they showed until the design is shown again.
+void DesignView::Refresh(const DesignChange& change) {
+  if (change.origin == ChangeOrigin::Form) {
+    ShowCurrent();
+    if (change.ChangesNames()) {
+      FillWindowList();
+    }
+  }
+  controls_.Invalidate();
+}
+
+void DesignView::FollowFocus() {
+  if (document_.Focus().current != canvasDesign_) {
+    canvasDesign_ = document_.Focus().current;
+    canvas_.ForgetPointer();
+  }
+}
+
+}  // namespace grill

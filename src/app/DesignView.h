@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "app/CanvasStroke.h"
+#include "editing/DesignDocument.h"
+#include "platform/Controls.h"
+#include "platform/Drawing.h"
+#include "view/GrillCanvas.h"
+
+namespace grill {
+
+// Refreshes the bar lists and the Window Info controls from `window` and fits
+// the canvas's scale to it. Does not redraw.
+void ShowWindowDesign(Controls& controls, GrillCanvas& canvas, const GrillWindow& window,
+                      Unit unit);
+
+// What the dialog shows of the document: the Windows list, the current
+// design's lists and fields, and the canvas. It listens to the document, so
+// every committed change reaches the screen by one path.
+class DesignView {
+ public:
+  DesignView(DesignDocument& document, Controls& controls);
+  DesignView(const DesignView&) = delete;
+  DesignView& operator=(const DesignView&) = delete;
+
+  GrillCanvas& Canvas() { return canvas_; }
+  const GrillCanvas& Canvas() const { return canvas_; }
+  CanvasStroke& Stroke() { return stroke_; }
+  // The design drawn: the live one while a canvas gesture is under way.
+  const GrillWindow* ShownDesign() const { return stroke_.ShownDesign(); }
+
+  // ShowWindowDesign of the current design; nothing without one.
+  void ShowCurrent();
+  // Refills the Windows list from the designs; nothing is selected afterwards.
+  void FillWindowList();
+  // Lists, fields and repaint, as after a change of the current design.
+  void ShowAndRedraw();
+  void DrawShown(DrawingContext& dc) const;
+
+ private:
+  // The refresh after every committed, reverted or reapplied change.
+  void Refresh(const DesignChange& change);
+  // Another design shown: the canvas lets go of the old one's drag.
+  void FollowFocus();
+
+  DesignDocument& document_;
+  Controls& controls_;
+  GrillCanvas canvas_;
+  CanvasStroke stroke_;
+  std::optional<std::size_t> canvasDesign_;
+};
+
+}  // namespace grill

@@ -1,0 +1,78 @@
+#include "app/WindowEditorDialog.h"
+
+#include <utility>
+
+#include "editing/DesignForm.h"
+#include "editing/WindowEditor.h"
+#include "platform/ControlIds.h"
+
+namespace grill {
+namespace {
+
+constexpr int kEditFields[] = {kEditorNameEdit, kEditorHeightEdit, kEditorWidthEdit,
+                               kEditorVertBarsEdit, kEditorHorzBarsEdit};
+
+}  // namespace
+
+const DialogTemplate& CWindowEditor::Template() const {
+  return WindowEditorTemplate();
+}
+
+void CWindowEditor::Begin(const DesignDocument& document, std::size_t target) {
+  document_ = &document;
+  target_ = target;
+  accepted_.reset();
+}
+
+void CWindowEditor::OnInitDialog(Controls& controls) {
+  for (const int id : kEditFields) {
+    controls.SetText(id, "");
+  }
+  const bool millimetres = document_ != nullptr && document_->DisplayUnit() == Unit::Millimetres;
+  controls.SetChecked(millimetres ? kEditorMillimetresRadio : kEditorInchesRadio, true);
+}
+
+// A refusal is shown and keeps the dialog open, with the design as it was.
+bool CWindowEditor::OnOK(Controls& controls) {
+  if (document_ == nullptr || target_ >= document_->Designs().size()) {
+    return true;
+  }
+  const DesignFormText form{controls.Text(kEditorNameEdit), controls.Text(kEditorWidthEdit),
+                            controls.Text(kEditorHeightEdit), controls.Text(kEditorVertBarsEdit),
+                            controls.Text(kEditorHorzBarsEdit)};
+  const Unit unit = controls.IsChecked(kEditorMillimetresRadio) ? Unit::Millimetres : Unit::Inches;
+  const auto values = ReadDesignForm(form, {unit, 1}, document_->Designs());
+  if (!values) {
+    controls.ShowMessage(values.Message());
+    return false;
+  }
+  accepted_ = EditedDesign(document_->Designs()[target_], *values);
+  return true;
+}
+
+std::optional<GrillWindow> CWindowEditor::TakeAccepted() {
+  return std::exchange(accepted_, std::nullopt);
+}
+
+void OpenWindowEditor(DesignerContext& context, CWindowEditor& editor, DialogHost& host) {
+  DesignDocument& document = context.Document();
+  if (!document.Focus().current) {
+    return;
+  }
+  editor.Begin(document, *document.Focus().current);
+  // The editor may rename the design and change its bars: the Windows list
+  // and the bar lists must follow, or the renamed design could no longer be
+  // selected or deleted.
+  host.RunModal(editor, [&context, &editor] {
+    DesignDocument& doc = context.Document();
+    std::optional<GrillWindow> accepted = editor.TakeAccepted();
+    if (accepted && doc.Current() != nullptr) {
+      doc.Commit(ReplaceCurrentDesign(doc, "Edit " + accepted->name, std::move(*accepted)));
+      return;
+    }
+    context.view.FillWindowList();
+    context.view.ShowAndRedraw();
+  });
+}
+
+}  // namespace grill

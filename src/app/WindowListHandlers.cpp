@@ -1,0 +1,118 @@
+#include "app/WindowListHandlers.h"
+
+#include <optional>
+#include <utility>
+
+#include "editing/DesignForm.h"
+#include "editing/NewDesign.h"
+#include "editing/PreDesignLayouts.h"
+#include "editing/TypedLength.h"
+#include "platform/ControlIds.h"
+
+namespace grill {
+namespace {
+
+// The design New makes from the Window Info controls, checked in the order
+// the messages are given; the first fault is shown and gives no design.
+std::optional<GrillWindow> ReadNewDesign(DesignerContext& context) {
+  Controls& c = context.controls;
+  const DesignDocument& document = context.Document();
+  const Unit unit = document.DisplayUnit();
+  const DesignFormText form{c.Text(kNameEdit), c.Text(kWidthEdit), c.Text(kHeightEdit),
+                            c.Text(kVertBarsEdit), c.Text(kHorzBarsEdit)};
+  const auto values = ReadDesignForm(form, {unit, 0}, document.Designs());
+  if (!values) {
+    c.ShowMessage(values.Message());
+    return std::nullopt;
+  }
+  const NewDesignChoices choices{c.Text(kEdgeTypeCombo), c.Text(kBarTypeCombo),
+                                 c.Text(kInsideColorCombo), c.Text(kOutsideColorCombo),
+                                 c.Text(kQuantityEdit)};
+  auto built = BuildNewDesign(*values, choices, context.state.config);
+  if (!built) {
+    c.ShowMessage(built.Message());
+    return std::nullopt;
+  }
+  // An empty quantity reads as 1, and the field says so.
+  if (choices.quantity.empty()) {
+    c.SetText(kQuantityEdit, "1");
+  }
+  const PreDesign preDesign = PreDesignAt(c.Selection(kPreDesignCombo));
+  const std::optional<double> sideWidth =
+      UsesSideWidth(preDesign) ? ParseTypedLength(c.Text(kSideWidthEdit), unit) : std::nullopt;
+  auto laidOut = LayOutNewDesign(std::move(*built), preDesign, document.Spacing(), sideWidth);
+  if (!laidOut) {
+    c.ShowMessage(laidOut.Message());
+    return std::nullopt;
+  }
+  return std::move(*laidOut);
+}
+
+}  // namespace
+
+void OnNewWindow(DesignerContext& context) {
+  DesignDocument& document = context.Document();
+  // The design joins the list only once every field has passed, so a
+  // half-built design is never current while a message box is up. A refusal
+  // leaves no design current.
+  std::optional<GrillWindow> design = ReadNewDesign(context);
+  if (!design) {
+    document.SetFocus({std::nullopt, document.Focus().current});
+    return;
+  }
+  document.Commit(AddDesign(document, std::move(*design)));
+}
+
+void OnDeleteWindow(DesignerContext& context) {
+  Controls& c = context.controls;
+  DesignDocument& document = context.Document();
+  const int selected = c.Selection(kWindowsList);
+  if (selected < 0) {
+    return;
+  }
+  const auto doomed = document.Designs().IndexOfName(c.EntryText(kWindowsList, selected));
+  if (doomed) {
+    document.Commit(DeleteDesign(document, *doomed));
+    return;
+  }
+  // A stale entry: the list is refilled and nothing is current.
+  document.SetFocus({std::nullopt, document.Focus().previous});
+  context.view.FillWindowList();
+  c.Invalidate();
+}
+
+void OnSelectWindow(DesignerContext& context) {
+  Controls& c = context.controls;
+  DesignDocument& document = context.Document();
+  const int selected = c.Selection(kWindowsList);
+  if (selected < 0) {
+    return;
+  }
+  const auto index = document.Designs().IndexOfName(c.EntryText(kWindowsList, selected));
+  document.SetFocus({index, document.Focus().current});
+  context.view.ShowAndRedraw();
+}
+
+void OnInches(DesignerContext& context) {
+  context.Document().SetUnit(Unit::Inches);
+  context.view.ShowCurrent();
+}
+
+void OnMillimetres(DesignerContext& context) {
+  context.Document().SetUnit(Unit::Millimetres);
+  context.view.ShowCurrent();
+}
+
+void OnPreDesignChange(DesignerContext& context) {
+  Controls& c = context.controls;
+  const int index = c.Selection(kPreDesignCombo);
+  const bool shown = UsesSideWidth(PreDesignAt(index));
+  if (shown) {
+    c.SetText(kSideWidthLabel,
+              PreDesignAt(index) == PreDesign::Prarie ? "Side Width" : "Cottage Height");
+  }
+  c.SetVisible(kSideWidthEdit, shown);
+  c.SetVisible(kSideWidthLabel, shown);
+}
+
+}  // namespace grill
