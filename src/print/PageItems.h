@@ -49,7 +49,8 @@ struct Line {
   Role role = Role::Frame;
 };
 
-// A rectangle drawn as an outline or filled in grey without an outline.
+// A rectangle drawn as an outline, or filled: a bar in grey without an
+// outline, anything else (a table's heading row) shaded inside its outline.
 struct Rect {
   Box box;
   bool filled = false;
