@@ -23,7 +23,6 @@ constexpr double kSizeBand = kSizeLineOffset + 0.5 + kDimensionTextSize * kLineS
 constexpr double kTickHalf = 1.0;
 
 struct BarMark {
-  int bar = 0;
   double position = 0.0;  // millimetres of design
   std::string text;
 };
@@ -46,7 +45,7 @@ std::vector<BarMark> BarMarks(const PositionTable& positions, std::int32_t count
   for (int bar = 1; bar <= BarCount(count); ++bar) {
     const double position = positions[Index(bar)];
     if (std::isfinite(position)) {
-      marks.push_back({bar, position, FormatPageLength(position, unit)});
+      marks.push_back({position, FormatPageLength(position, unit)});
     }
   }
   return marks;
