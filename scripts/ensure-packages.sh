@@ -8,6 +8,8 @@ packages=(g++ make cmake ninja-build qt6-base-dev fonts-dejavu-core libgtest-dev
 packages+=(pkg-config coinor-libclp-dev)
 # The job files' JSON.
 packages+=(nlohmann-json3-dev)
+# pdftotext reads the drawings' PDF back in the tests.
+packages+=(poppler-utils)
 # The icon rendering, the validators of the installed desktop files and the Debian packaging.
 packages+=(librsvg2-bin desktop-file-utils appstream shared-mime-info xdg-utils libxml2-utils dpkg-dev
            file)

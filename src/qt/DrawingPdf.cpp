@@ -1,0 +1,67 @@
+#include "qt/DrawingPdf.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <algorithm>
+
+#include "qt/PagePainter.h"
+
+namespace grill {
+namespace {
+
+constexpr int kResolution = 600;  // dots per inch
+constexpr double kMillimetresPerInch = 25.4;
+
+// The sheet as it stands in portrait, turned as the page asks.
+QPageLayout LayoutOf(const print::Page& page) {
+  const QSizeF portrait(std::min(page.width, page.height), std::max(page.width, page.height));
+  return QPageLayout(QPageSize(portrait, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+                     page.width > page.height ? QPageLayout::Landscape : QPageLayout::Portrait,
+                     QMarginsF());
+}
+
+}  // namespace
+
+bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path, QString& error) {
+  if (pages.empty()) {
+    error = QStringLiteral("There are no pages to write.");
+    return false;
+  }
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  {
+    QPdfWriter writer(&file);
+    writer.setResolution(kResolution);
+    writer.setCreator(QStringLiteral("Grill Designer"));
+    writer.setTitle(QStringLiteral("Grill drawings"));
+    writer.setPageLayout(LayoutOf(pages.front()));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+      file.cancelWriting();
+      error = QStringLiteral("Cannot start the PDF %1.").arg(path);
+      return false;
+    }
+    const double pixelsPerMillimetre = kResolution / kMillimetresPerInch;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      if (i > 0) {
+        writer.setPageLayout(LayoutOf(pages[i]));
+        writer.newPage();
+      }
+      PaintPage(painter, pages[i], pixelsPerMillimetre);
+    }
+    painter.end();
+  }
+  if (!file.commit()) {
+    error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace grill

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "print/PageItems.h"
+
+namespace grill {
+
+// Writes `pages` as one PDF, each page at its own size and orientation.
+// The file is written beside `path` under a temporary name and renamed over
+// `path` only once complete, so a failed write leaves any earlier file as it
+// was. On failure returns false with a message for the user in `error`.
+bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path, QString& error);
+
+}  // namespace grill
