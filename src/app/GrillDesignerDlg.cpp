@@ -1,7 +1,7 @@
 #include "app/GrillDesignerDlg.h"
 
+#include "app/ConfigStartup.h"
 #include "app/MainDialogTemplate.h"
-#include "config/LoadConfiguration.h"
 #include "editing/BarListCommands.h"
 #include "editing/SpacingCommands.h"
 #include "editing/WindowListCommands.h"
@@ -79,14 +79,8 @@ void CGrillDesignerDlg::OnInitDialog() {
     c.AddEntry(kPreDesignCombo, entry);
   }
 
-  DisplayModes modes{state_.useMillimetres, state_.equalSpace};
-  std::vector<std::string> diagnostics;
-  LoadConfiguration(services_.files, services_.configPath, c, state_.config, modes, diagnostics);
-  state_.useMillimetres = modes.useMillimetres;
-  state_.equalSpace = modes.equalSpace;
-  for (const std::string& note : diagnostics) {
-    services_.log << "MenuConfig.txt: " << note << '\n';
-  }
+  ApplyConfiguration(LoadConfiguration(services_.files, services_.configPath), c, state_,
+                     services_.log);
 
   SelectDefaults();
   c.SetSelection(kPreDesignCombo, kStandardPreDesign);
