@@ -79,8 +79,9 @@ void CGrillDesignerDlg::OnInitDialog() {
     c.AddEntry(kPreDesignCombo, entry);
   }
 
-  ApplyConfiguration(LoadConfiguration(services_.files, services_.configPath), c, state_,
-                     services_.log);
+  ApplyConfiguration(LoadStartupConfiguration(services_.files, services_.host, services_.configPath,
+                                              services_.configSearch),
+                     c, state_, services_.log);
 
   SelectDefaults();
   c.SetSelection(kPreDesignCombo, kStandardPreDesign);

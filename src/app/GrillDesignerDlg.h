@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "config/ConfigSearch.h"
 #include "editing/DesignerState.h"
 #include "editing/WindowEditor.h"
 #include "platform/Clock.h"
@@ -24,6 +25,8 @@ struct DesignerServices {
   std::string exportFolder;
   std::string configPath = "MenuConfig.txt";
   std::ostream& log;  // notes on MenuConfig.txt faults
+  // Where else to look when `configPath` cannot be read.
+  ConfigSearch configSearch = {};
 };
 
 // The main dialog: owns the run's state and maps each control event to its
