@@ -75,27 +75,6 @@ class OneFile final : public Files {
   std::string_view bytes_;
 };
 
-// Controls that accept everything and remember nothing.
-class NullControls final : public Controls {
- public:
-  std::string Text(int) const override { return {}; }
-  void SetText(int, std::string_view) override {}
-  void SetVisible(int, bool) override {}
-  bool IsVisible(int) const override { return false; }
-  int AddEntry(int, std::string_view) override { return 0; }
-  int EntryCount(int) const override { return 0; }
-  void ClearEntries(int) override {}
-  void SetSelection(int, int) override {}
-  int Selection(int) const override { return -1; }
-  std::string EntryText(int, int) const override { return {}; }
-  int FindEntryExact(int, std::string_view) const override { return -1; }
-  void SetChecked(int, bool) override {}
-  bool IsChecked(int) const override { return false; }
-  void ShowMessage(std::string_view) override {}
-  void EndDialog() override {}
-  void Invalidate() override {}
-};
-
 std::string Stretched(std::string_view bytes, std::size_t size) {
   std::string file;
   file.reserve(size);
@@ -107,36 +86,32 @@ std::string Stretched(std::string_view bytes, std::size_t size) {
 
 void LoadWhole(std::string_view bytes) {
   OneFile files(bytes);
-  NullControls controls;
-  Configuration config;
-  DisplayModes modes;
-  std::vector<std::string> diagnostics;
-  LoadConfiguration(files, "MenuConfig.txt", controls, config, modes, diagnostics);
-  Require(bytes.size() < kLargestFile + 1 || config.barTypes.empty());
-  Require(modes.useMillimetres == 0 || modes.useMillimetres == 1);
-  for (const std::string& note : diagnostics) {
+  const LoadedConfiguration loaded = LoadConfiguration(files, "MenuConfig.txt");
+  Require(bytes.size() < kLargestFile + 1 || loaded.configuration.barTypes.empty());
+  Require(loaded.barTypeNames.size() >= loaded.configuration.barTypes.size());
+  const bool fatal =
+      std::any_of(loaded.messages.begin(), loaded.messages.end(),
+                  [](const std::string& m) { return m.starts_with("Config Error:"); });
+  Require(!fatal || loaded.endDialog);
+  for (const std::string& note : loaded.notes) {
     Require(note.find_first_of("\r\n") == std::string::npos);
   }
 }
 
 // The fields put together give the line back, each later one starts with
-// its comma, and the copying and the viewing forms of the field texts agree.
+// its comma, and the field texts hold no blank or comma.
 void RequireFieldsRebuildTheLine(ConfigReader& reader, std::string_view line) {
   reader.SplitFields(line);
   Require(reader.fieldCount == static_cast<std::int32_t>(reader.fields.size()));
   std::string joined;
   for (std::size_t i = 0; i < reader.fields.size(); ++i) {
-    const std::string_view field = reader.fields[i];
+    const std::string& field = reader.fields[i];
     Require(i == 0 || field.front() == ',');
     joined.append(field);
-    std::string storage;
-    const std::string stripped = StripBlanksAndCommas(field);
-    Require(StripBlanksAndCommas(field, storage) == stripped);
-    Require(stripped.find_first_of(" ,") == std::string::npos);
+    Require(StripBlanksAndCommas(field).find_first_of(" ,") == std::string::npos);
     const KeyValue pair = SplitKeyValue(field);
-    const KeyValueView view = SplitKeyValue(field, storage);
-    Require(view.key == pair.key && view.value == pair.value);
     Require(pair.key.find('=') == std::string::npos);
+    Require((pair.key + pair.value).find_first_of(" ,") == std::string::npos);
   }
   Require(joined == line);
 }
@@ -166,36 +141,36 @@ void ReadEverySectionEveryWay(std::string_view bytes) {
     return;
   }
   Require(reader.BufferSize() == static_cast<std::int32_t>(bytes.size()));
-  NullControls controls;
   Configuration config;
-  DisplayModes modes;
+  InterfaceSettings settings;
   while (reader.Cursor() < reader.BufferSize()) {
     const std::int32_t before = reader.Cursor();
     reader.NextSection();
     Require(reader.Cursor() > before && reader.Cursor() <= reader.BufferSize());
     const std::string_view passed = bytes.substr(0, static_cast<std::size_t>(reader.Cursor()));
     Require(reader.LineNumber() == std::count(passed.begin(), passed.end(), '\n'));
-    for (std::string_view line : reader.sectionLines) {
+    for (const std::string& line : reader.sectionLines) {
       Require(!line.empty() && IsAsciiLetterOrDigit(line.front()));
       Require(line.find_first_of(";<") == std::string::npos);
       RequireFieldsRebuildTheLine(reader, line);
     }
     const std::size_t lines = reader.sectionLines.size();
-    Require(ReadBarTypes(reader, controls).size() == lines);
+    Require(ReadBarTypes(reader).size() == lines);
     Require(ReadEdgeTypes(reader).size() == lines);
     Require(ReadColors(reader).size() == lines);
     Require(ReadToolMap(reader).size() == lines);
     // The lists kept for linking: bar types, edge types and tool map entries
     // of the same lines, so that names meet.
-    auto barTypes = ReadBarTypes(reader, controls);
+    auto barTypes = ReadBarTypes(reader);
     auto edgeTypes = ReadEdgeTypes(reader);
     auto toolMap = ReadToolMap(reader);
     config.barTypes.insert(config.barTypes.end(), barTypes.begin(), barTypes.end());
     config.edgeTypes.insert(config.edgeTypes.end(), edgeTypes.begin(), edgeTypes.end());
     config.toolMap.insert(config.toolMap.end(), toolMap.begin(), toolMap.end());
-    ApplyInterfaceSection(reader, controls, modes);
+    ReadInterfaceSection(reader, settings);
   }
-  LinkToolMap(config, controls);
+  std::vector<std::string> messages;
+  LinkToolMap(config, messages);
   const auto first = FirstOfEachName(config.toolMap);
   for (const BarType& barType : config.barTypes) {
     RequireFirstMatch(barType, first);

@@ -1,6 +1,7 @@
 #include "app/GrillDesignerDlg.h"
 
 #include "app/BarListHandlers.h"
+#include "app/ConfigStartup.h"
 #include "app/MainDialogTemplate.h"
 #include "app/SpacingHandlers.h"
 #include "app/WindowListHandlers.h"
@@ -73,14 +74,9 @@ void CGrillDesignerDlg::OnInitDialog() {
     c.AddEntry(kPreDesignCombo, std::string(entry));
   }
 
-  DisplayModes modes{0, 1};
-  std::vector<std::string> diagnostics;
-  LoadConfiguration(services_.files, services_.configPath, c, state_.config, modes, diagnostics);
-  document.SetUnit(modes.useMillimetres != 0 ? Unit::Millimetres : Unit::Inches);
-  document.SetSpacing(modes.equalSpace != 0 ? SpacingMode::EqualSpace : SpacingMode::Divided);
-  for (const std::string& note : diagnostics) {
-    services_.log << "MenuConfig.txt: " << note << '\n';
-  }
+  ApplyConfiguration(LoadStartupConfiguration(services_.files, services_.host, services_.configPath,
+                                              services_.configSearch),
+                     c, state_, services_.log);
 
   SelectDefaults();
   c.SetSelection(kPreDesignCombo, static_cast<int>(PreDesign::Standard));

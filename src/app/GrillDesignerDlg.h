@@ -8,6 +8,7 @@
 #include "app/DesignView.h"
 #include "app/DesignerContext.h"
 #include "app/WindowEditorDialog.h"
+#include "config/ConfigSearch.h"
 #include "editing/DesignerState.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
@@ -26,6 +27,8 @@ struct DesignerServices {
   std::string exportFolder;
   std::string configPath = "MenuConfig.txt";
   std::ostream& log;  // notes on MenuConfig.txt faults
+  // Where else to look when `configPath` cannot be read.
+  ConfigSearch configSearch = {};
 };
 
 // The main dialog: owns the run's state and maps each control event to its

@@ -94,19 +94,18 @@ std::string ReadSize(std::string_view field, BarType& record) {
 
 }  // namespace
 
-std::string ParseBarTypeLine(ConfigReader& reader, Controls& controls, std::string_view line,
-                             BarType& record) {
+std::string ParseBarTypeLine(ConfigReader& reader, std::string_view line, BarType& record) {
   reader.SplitFields(line);
   if (reader.fieldCount < 4) {
     reader.diagnostics.push_back("Bartype Not Enough Fields:" + std::string(line));
-    controls.ShowMessage("Invalid Fields");
+    reader.messages.push_back("Invalid Fields");
     return "Err";
   }
-  const std::vector<std::string_view>& fields = reader.fields;
+  const std::vector<std::string>& fields = reader.fields;
 
   record.kind = fields[0].empty() ? 255 : KindOf(fields[0].front());
   if (record.kind == 255) {
-    return "?Unrecognized Bartype:" + std::string(fields[0]);
+    return "?Unrecognized Bartype:" + fields[0];
   }
 
   std::string sizeFault = ReadSize(fields[1], record);
@@ -124,21 +123,19 @@ std::string ParseBarTypeLine(ConfigReader& reader, Controls& controls, std::stri
   }
 
   record.toolMapName = fields[2];
-  // Field 0 followed by field 1 is the start of the line, as the fields lie
-  // side by side in it: the name is copied in one piece.
-  record.name = line.substr(0, fields[0].size() + fields[1].size());
-  std::string storage;
-  record.code = StripBlanksAndCommas(fields[3], storage);
+  // The name is field 0 followed by field 1, raw.
+  record.name = fields[0] + fields[1];
+  record.code = StripBlanksAndCommas(fields[3]);
   record.accepted = true;
   return {};
 }
 
-std::vector<BarType> ReadBarTypes(ConfigReader& reader, Controls& controls) {
+std::vector<BarType> ReadBarTypes(ConfigReader& reader) {
   std::vector<BarType> barTypes;
   barTypes.reserve(reader.sectionLines.size());
-  for (std::string_view line : reader.sectionLines) {
+  for (const std::string& line : reader.sectionLines) {
     BarType& record = barTypes.emplace_back();
-    std::string result = ParseBarTypeLine(reader, controls, line, record);
+    std::string result = ParseBarTypeLine(reader, line, record);
     if (!result.empty()) {
       reader.diagnostics.push_back(std::move(result));
     }

@@ -6,21 +6,19 @@
 
 #include "config/ConfigReader.h"
 #include "config/ConfigRecords.h"
-#include "platform/Controls.h"
 
 namespace grill {
 
 // One record per line of the bartypes section, in line order, accepted or
 // not. The result text of each rejected line joins the reader's diagnostics
 // after that line's own notes.
-std::vector<BarType> ReadBarTypes(ConfigReader& reader, Controls& controls);
+std::vector<BarType> ReadBarTypes(ConfigReader& reader);
 
 // Fills `record` from a line "Georgian, 5/8 x 3/4 i, PROFILE1, GEO58".
 // Returns the empty text for an accepted line, otherwise "Err",
 // "?Unrecognized Bartype:<field 0>", "?Invalid height", "?Missing an X",
 // "?Invalid width" or "?Invalid measurement". A line of fewer than four
-// fields also shows "Invalid Fields".
-std::string ParseBarTypeLine(ConfigReader& reader, Controls& controls, std::string_view line,
-                             BarType& record);
+// fields also adds the message "Invalid Fields" to the reader's messages.
+std::string ParseBarTypeLine(ConfigReader& reader, std::string_view line, BarType& record);
 
 }  // namespace grill

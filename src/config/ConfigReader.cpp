@@ -1,101 +1,76 @@
 #include "config/ConfigReader.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "model/Measurements.h"
 
 namespace grill {
-namespace {
-
-// The first `wanted` byte in [from, end), or `end` when there is none.
-const char* FindByte(char wanted, const char* from, const char* end) {
-  if (from >= end) {
-    return end;
-  }
-  const void* found = std::memchr(from, wanted, static_cast<size_t>(end - from));
-  return found == nullptr ? end : static_cast<const char*>(found);
-}
-
-}  // namespace
 
 int ConfigReader::LoadWholeFile(ReadableFile& file) {
   const std::int64_t length = file.Length();
   if (length < 0 || length >= kConfigFileLimit) {
     return -1;
   }
-  auto fresh = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(length));
-  const std::int64_t read = file.Read(fresh.get(), length);
-  // A short read leaves the tail of the buffer unwritten: only the bytes
-  // actually read are parsed.
-  buffer_ = std::move(fresh);
-  bufferSize_ = static_cast<std::int32_t>(std::clamp<std::int64_t>(read, 0, length));
+  std::string bytes(static_cast<size_t>(length), '\0');
+  const std::int64_t read = file.Read(bytes.data(), length);
+  // A short read leaves the tail unwritten: only the bytes actually read are
+  // parsed.
+  bytes.resize(static_cast<size_t>(std::clamp<std::int64_t>(read, 0, length)));
+  buffer_ = std::move(bytes);
   cursor_ = 0;
-  countedTo_ = 0;
-  lineFeeds_ = 0;
   return 0;
 }
 
 std::int32_t ConfigReader::LineNumber() const {
-  // The cursor only moves forward, so the count goes on from where it was
-  // last asked for.
-  const char* data = buffer_.get();
-  lineFeeds_ += static_cast<std::int32_t>(std::count(data + countedTo_, data + cursor_, '\n'));
-  countedTo_ = cursor_;
-  return lineFeeds_;
+  // Only a fault asks for it, so the passed bytes are counted then.
+  const auto passed = buffer_.begin() + static_cast<std::ptrdiff_t>(cursor_);
+  return static_cast<std::int32_t>(std::count(buffer_.begin(), passed, '\n'));
 }
 
-std::int32_t ConfigReader::Find(char wanted, std::int32_t from, std::int32_t to) const {
-  const char* data = buffer_.get();
-  return static_cast<std::int32_t>(FindByte(wanted, data + from, data + to) - data);
+size_t ConfigReader::Find(char wanted, size_t from, size_t to) const {
+  if (from >= to) {
+    return to;
+  }
+  const size_t found = std::string_view(buffer_).substr(0, to).find(wanted, from);
+  return found == std::string_view::npos ? to : found;
 }
 
 std::string ConfigReader::InvalidTagAtEnd() {
-  cursor_ = bufferSize_;
+  cursor_ = buffer_.size();
   return "?Err Line " + FormatInteger(LineNumber()) + ": invalid tag";
 }
 
 std::string ConfigReader::NextSection() {
   sectionLines.clear();
-  const char* data = buffer_.get();
-  const std::int32_t end = bufferSize_;
-  // The scan runs on `at`; the cursor follows it whenever a result is given.
-  auto finish = [this](std::int32_t at, std::string result) {
-    cursor_ = at;
-    return result;
-  };
+  const size_t end = buffer_.size();
 
   // Bytes outside sections are skipped up to the next opening '<'.
-  std::int32_t at = Find('<', cursor_, end);
-  if (at >= end) {
-    return finish(end, "?End of File");
+  const size_t opening = Find('<', cursor_, end);
+  if (opening >= end) {
+    cursor_ = end;
+    return "?End of File";
   }
-
-  const std::int32_t nameStart = at + 1;
-  const std::int32_t nameEnd = Find('>', nameStart, end);
+  const size_t nameStart = opening + 1;
+  const size_t nameEnd = Find('>', nameStart, end);
   if (nameEnd >= end) {
     return InvalidTagAtEnd();
   }
-  const std::string_view name(data + nameStart, static_cast<size_t>(nameEnd - nameStart));
+  const std::string name = buffer_.substr(nameStart, nameEnd - nameStart);
 
   // Body, from the '>': every line starts at a letter or digit and ends
   // before its ';'. The first '<' ends the body and drops a line still
-  // waiting for its ';'; it is looked up once, and every other search stops
-  // there.
-  const std::int32_t bodyEnd = Find('<', nameEnd, end);
-  at = nameEnd;
+  // waiting for its ';'.
+  const size_t bodyEnd = Find('<', nameEnd, end);
+  size_t at = nameEnd;
   for (;;) {
-    while (at < bodyEnd && !IsAsciiLetterOrDigit(data[at])) {
+    while (at < bodyEnd && !IsAsciiLetterOrDigit(buffer_[at])) {
       ++at;
     }
-    if (at == bodyEnd) {
-      break;
-    }
-    const std::int32_t semicolon = Find(';', at, bodyEnd);
+    const size_t semicolon = Find(';', at, bodyEnd);
     if (semicolon == bodyEnd) {
       break;
     }
-    sectionLines.emplace_back(data + at, static_cast<size_t>(semicolon - at));
+    sectionLines.push_back(buffer_.substr(at, semicolon - at));
     at = semicolon;
   }
   if (bodyEnd >= end) {
@@ -103,36 +78,34 @@ std::string ConfigReader::NextSection() {
   }
 
   // Closing tag: '<', a backslash, the same name, '>'.
-  at = bodyEnd + 1;
-  if (at >= end) {
+  const size_t slash = bodyEnd + 1;
+  if (slash >= end) {
     return InvalidTagAtEnd();
   }
-  if (data[at] != '\\') {
-    return finish(at, "?Invalid Closing Tag");
+  if (buffer_[slash] != '\\') {
+    cursor_ = slash;
+    return "?Invalid Closing Tag";
   }
-  const std::int32_t closingStart = at + 1;
-  const std::int32_t closingEnd = Find('>', closingStart, end);
+  const size_t closingEnd = Find('>', slash + 1, end);
   if (closingEnd >= end) {
     return InvalidTagAtEnd();
   }
-  const std::string_view closingName(data + closingStart,
-                                     static_cast<size_t>(closingEnd - closingStart));
-  if (closingName != name) {
-    return finish(closingEnd, "?Invalid Closing Tag: ");
+  cursor_ = closingEnd;
+  if (buffer_.compare(slash + 1, closingEnd - slash - 1, name) != 0) {
+    return "?Invalid Closing Tag: ";
   }
-  return finish(closingEnd, std::string(name));
+  return name;
 }
 
 void ConfigReader::SplitFields(std::string_view line) {
   fields.clear();
-  const char* fieldStart = line.data();
-  const char* const end = line.data() + line.size();
-  for (const char* comma = FindByte(',', fieldStart, end); comma != end;
-       comma = FindByte(',', comma + 1, end)) {
-    fields.emplace_back(fieldStart, static_cast<size_t>(comma - fieldStart));
+  size_t fieldStart = 0;
+  for (size_t comma = line.find(','); comma != std::string_view::npos;
+       comma = line.find(',', comma + 1)) {
+    fields.emplace_back(line.substr(fieldStart, comma - fieldStart));
     fieldStart = comma;
   }
-  fields.emplace_back(fieldStart, static_cast<size_t>(end - fieldStart));
+  fields.emplace_back(line.substr(fieldStart));
   fieldCount = static_cast<std::int32_t>(fields.size());
 }
 

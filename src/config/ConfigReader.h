@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,14 +18,13 @@ inline bool IsAsciiLetterOrDigit(char c) {
 
 // Turns MenuConfig.txt into sections, lines and fields. A section is
 // '<' name '>', lines that each begin at a letter or digit and end before a
-// ';', then '<' '\' name '>'. The file is read whole into one buffer and
-// parsed in place by index; the reader never looks past the bytes it read.
+// ';', then '<' '\' name '>'. The file is read whole and parsed by index; the
+// reader never looks past the bytes it read.
 class ConfigReader {
  public:
   // Reads the whole file. A length that cannot be told or is at the limit or
   // beyond returns -1 and changes nothing; otherwise the bytes actually read
-  // become the buffer, the cursor and line count start again at 0, and 0 is
-  // returned.
+  // become the buffer, the cursor starts again at 0, and 0 is returned.
   int LoadWholeFile(ReadableFile& file);
 
   // Reads the section at the cursor into `sectionLines` and returns its name,
@@ -35,41 +33,34 @@ class ConfigReader {
   std::string NextSection();
 
   // Splits `line` at every ',' into `fields`: the first field is the text
-  // before the first comma, every later one starts with its comma. The
-  // fields refer into `line`, which must outlive their use.
+  // before the first comma, every later one starts with its comma.
   void SplitFields(std::string_view line);
 
-  std::int32_t BufferSize() const { return bufferSize_; }
-  std::int32_t Cursor() const { return cursor_; }
+  std::int32_t BufferSize() const { return static_cast<std::int32_t>(buffer_.size()); }
+  std::int32_t Cursor() const { return static_cast<std::int32_t>(cursor_); }
   // Line feeds the cursor has passed so far.
   std::int32_t LineNumber() const;
 
-  // The lines of the section read last, raw, in file order: views into the
-  // buffer, valid until the next LoadWholeFile.
-  std::vector<std::string_view> sectionLines;
-  // The fields of the line split last, as views into that line, and their
-  // number.
-  std::vector<std::string_view> fields;
+  // The lines of the section read last, raw, in file order.
+  std::vector<std::string> sectionLines;
+  // The fields of the line split last, and their number.
+  std::vector<std::string> fields;
   std::int32_t fieldCount = 0;
+  // Messages for the user that the section readers raised, in order.
+  std::vector<std::string> messages;
   // Notes on malformed lines, one per entry, as the section readers wrote
   // them; never shown in the dialog.
   std::vector<std::string> diagnostics;
 
  private:
   // Index of the first `wanted` byte in [from, to), or `to` when none.
-  std::int32_t Find(char wanted, std::int32_t from, std::int32_t to) const;
+  size_t Find(char wanted, size_t from, size_t to) const;
   // The buffer ended inside a tag or a body: the cursor moves to its end and
   // the text "?Err Line <n>: invalid tag" counts every line feed of the file.
   std::string InvalidTagAtEnd();
 
-  std::unique_ptr<char[]> buffer_;
-  std::int32_t bufferSize_ = 0;
-  std::int32_t cursor_ = 0;
-  // The line feeds before `countedTo_`. The line number is only wanted for
-  // a fault, so the bytes are counted when it is asked for, never twice,
-  // rather than on every pass of the cursor.
-  mutable std::int32_t countedTo_ = 0;
-  mutable std::int32_t lineFeeds_ = 0;
+  std::string buffer_;
+  size_t cursor_ = 0;
 };
 
 }  // namespace grill

@@ -29,19 +29,17 @@ void ParseEdgeTypeLine(ConfigReader& reader, std::string_view line, EdgeType& re
     reader.diagnostics.push_back("Invalid number of fields Line: " + std::string(line));
     return;
   }
-  // Holds a field's stripped text when blanks or commas sit inside it.
-  std::string storage;
-  record.name = StripBlanksAndCommas(reader.fields[0], storage);
-  record.toolMapName = StripBlanksAndCommas(reader.fields[1], storage);
+  record.name = StripBlanksAndCommas(reader.fields[0]);
+  record.toolMapName = StripBlanksAndCommas(reader.fields[1]);
   for (size_t i = 2; i < reader.fields.size(); ++i) {
-    const std::string_view field = reader.fields[i];
-    const KeyValueView pair = SplitKeyValue(field, storage);
+    const std::string& field = reader.fields[i];
+    const KeyValue pair = SplitKeyValue(field);
     int ok = 1;
     // A value that does not parse is still stored: it then holds the
     // parser's failure result, and the note tells where it came from.
     const double value = ParseMeasurement(pair.value, ok);
     if (ok == 0) {
-      reader.diagnostics.push_back("\n\rInvalid Measurement:" + std::string(field));
+      reader.diagnostics.push_back("\n\rInvalid Measurement:" + field);
     }
     if (double* length = LengthFor(pair.key, record)) {
       *length = value;
@@ -52,7 +50,7 @@ void ParseEdgeTypeLine(ConfigReader& reader, std::string_view line, EdgeType& re
 std::vector<EdgeType> ReadEdgeTypes(ConfigReader& reader) {
   std::vector<EdgeType> edgeTypes;
   edgeTypes.reserve(reader.sectionLines.size());
-  for (std::string_view line : reader.sectionLines) {
+  for (const std::string& line : reader.sectionLines) {
     ParseEdgeTypeLine(reader, line, edgeTypes.emplace_back());
   }
   return edgeTypes;

@@ -1,50 +1,58 @@
 #include "config/InterfaceSection.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 #include "config/FieldText.h"
-#include "platform/ControlIds.h"
 
 namespace grill {
 namespace {
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view upperCase) {
-  if (text.size() != upperCase.size()) {
-    return false;
+  const auto sameLetter = [](char c, char upper) {
+    return (c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) == upper;
+  };
+  return std::equal(text.begin(), text.end(), upperCase.begin(), upperCase.end(), sameLetter);
+}
+
+std::optional<Unit> ExportUnitOf(std::string_view value) {
+  if (EqualsIgnoringCase(value, "MM")) {
+    return Unit::Millimetres;
   }
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    if (upper != upperCase[i]) {
-      return false;
-    }
+  if (EqualsIgnoringCase(value, "IN")) {
+    return Unit::Inches;
   }
-  return true;
+  return std::nullopt;
 }
 
 }  // namespace
 
-void ApplyInterfaceSection(ConfigReader& reader, Controls& controls, DisplayModes& modes) {
+void ReadInterfaceSection(ConfigReader& reader, InterfaceSettings& settings) {
   if (reader.sectionLines.empty()) {
     return;
   }
   // Only the first line counts.
-  reader.SplitFields(reader.sectionLines.front());
-  for (std::string_view field : reader.fields) {
+  const std::string line = reader.sectionLines.front();
+  reader.SplitFields(line);
+  for (const std::string& field : reader.fields) {
     const KeyValue pair = SplitKeyValue(field);
     if (EqualsIgnoringCase(pair.key, "MEASURE")) {
+      // There is no value for inches: inches is where the dialog starts.
       if (EqualsIgnoringCase(pair.value, "MM")) {
-        controls.SetChecked(kMillimetresRadio, true);
-        modes.useMillimetres = 1;
+        settings.unit = Unit::Millimetres;
       }
     } else if (EqualsIgnoringCase(pair.key, "ALIGNMODE")) {
       if (EqualsIgnoringCase(pair.value, "DIVIDED")) {
-        controls.SetChecked(kDividedRadio, true);
-        modes.equalSpace = 0;
+        settings.spacingMode = SpacingMode::Divided;
       } else if (EqualsIgnoringCase(pair.value, "EQUALSPACE")) {
-        controls.SetChecked(kEqualSpaceRadio, true);
-        modes.equalSpace = 1;
+        settings.spacingMode = SpacingMode::EqualSpace;
+      }
+    } else if (EqualsIgnoringCase(pair.key, "EXPORTUNIT")) {
+      if (const std::optional<Unit> unit = ExportUnitOf(pair.value)) {
+        settings.exportUnit = unit;
+      } else {
+        reader.diagnostics.push_back("Invalid Export Unit: " + line);
       }
     }
   }

@@ -4,10 +4,8 @@
 #include "config/ColorReader.h"
 #include "config/ConfigReader.h"
 #include "config/EdgeTypeReader.h"
-#include "config/InterfaceSection.h"
 #include "config/ToolMapLinking.h"
 #include "config/ToolMapReader.h"
-#include "platform/ControlIds.h"
 
 namespace grill {
 namespace {
@@ -27,7 +25,6 @@ std::string OnOneLine(std::string_view note) {
     note.remove_suffix(1);
   }
   std::string line;
-  line.reserve(note.size());
   for (size_t i = 0; i < note.size(); ++i) {
     if (!IsLineBreak(note[i])) {
       line.push_back(note[i]);
@@ -39,61 +36,59 @@ std::string OnOneLine(std::string_view note) {
 }
 
 template <typename Record>
-void AddNames(Controls& controls, int comboId, const std::vector<Record>& records) {
+void AddNames(const std::vector<Record>& records, std::vector<std::string>& names) {
   for (const Record& record : records) {
-    controls.AddEntry(comboId, record.name);
+    names.push_back(record.name);
   }
 }
 
-void ReadSections(ConfigReader& reader, Controls& controls, Configuration& config,
-                  DisplayModes& modes) {
+void ReadSections(ConfigReader& reader, LoadedConfiguration& loaded) {
+  Configuration& config = loaded.configuration;
   while (reader.Cursor() < reader.BufferSize()) {
     const std::string section = reader.NextSection();
     if (section == "bartypes") {
-      config.barTypes = ReadBarTypes(reader, controls);
-      AddNames(controls, kBarTypeCombo, config.barTypes);
+      config.barTypes = ReadBarTypes(reader);
+      AddNames(config.barTypes, loaded.barTypeNames);
     } else if (section == "color") {
       config.colors = ReadColors(reader);
-      for (const ColorEntry& color : config.colors) {
-        controls.AddEntry(kInsideColorCombo, color.name);
-        controls.AddEntry(kOutsideColorCombo, color.name);
-      }
+      AddNames(config.colors, loaded.colorNames);
     } else if (section == "edgetypes") {
       config.edgeTypes = ReadEdgeTypes(reader);
-      AddNames(controls, kEdgeTypeCombo, config.edgeTypes);
+      AddNames(config.edgeTypes, loaded.edgeTypeNames);
     } else if (section == "toolmap") {
       config.toolMap = ReadToolMap(reader);
     } else if (section == "interface") {
-      ApplyInterfaceSection(reader, controls, modes);
+      ReadInterfaceSection(reader, loaded.settings);
     } else if (section != "?End of File") {
       // Fatal for the dialog, yet the rest of the file is still read.
-      controls.ShowMessage("Config Error:" + section);
-      controls.EndDialog();
+      reader.messages.push_back("Config Error:" + section);
+      loaded.endDialog = true;
     }
   }
 }
 
 }  // namespace
 
-void LoadConfiguration(Files& files, const std::string& path, Controls& controls,
-                       Configuration& config, DisplayModes& modes,
-                       std::vector<std::string>& diagnostics) {
+LoadedConfiguration LoadConfiguration(Files& files, const std::string& path) {
+  LoadedConfiguration loaded;
   ConfigReader reader;
   {
     const std::unique_ptr<ReadableFile> file = files.OpenForRead(path);
     if (file == nullptr) {
-      controls.ShowMessage("Cannot Find Config File");
-      controls.EndDialog();
-      return;
+      loaded.messages.push_back("Cannot Find Config File");
+      loaded.endDialog = true;
+      return loaded;
     }
     // A file too large to read leaves the reader empty: no section is read.
     reader.LoadWholeFile(*file);
   }
-  ReadSections(reader, controls, config, modes);
-  LinkToolMap(config, controls);
+  ReadSections(reader, loaded);
+  loaded.messages = std::move(reader.messages);
+  LinkToolMap(loaded.configuration, loaded.messages);
   for (const std::string& note : reader.diagnostics) {
-    diagnostics.push_back(OnOneLine(note));
+    loaded.notes.push_back(OnOneLine(note));
   }
+  return loaded;
 }
 
 }  // namespace grill

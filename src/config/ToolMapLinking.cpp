@@ -1,69 +1,43 @@
 #include "config/ToolMapLinking.h"
 
-#include <functional>
-#include <string_view>
-#include <vector>
+#include <unordered_map>
 
 #include "config/FieldText.h"
 
 namespace grill {
 namespace {
 
-// The tool map by name, holding the first entry of each name: a lookup finds
-// the same entry as a search of the list from its head, without a search of
-// the list per type. Open addressing in one table, as linking happens once on
-// a list that never changes afterwards.
-class FirstEntryByName {
- public:
-  explicit FirstEntryByName(const std::vector<ToolMapEntry>& toolMap) {
-    size_t capacity = 16;
-    while (capacity < toolMap.size() * 2) {
-      capacity *= 2;
-    }
-    slots_.assign(capacity, nullptr);
-    for (const ToolMapEntry& entry : toolMap) {
-      const ToolMapEntry*& slot = slots_[SlotOf(entry.name)];
-      if (slot == nullptr) {
-        slot = &entry;
-      }
-    }
+using EntriesByName = std::unordered_map<std::string, const ToolMapEntry*>;
+
+// A name given twice keeps its first entry, as a search from the head of the
+// list would find.
+EntriesByName FirstEntryOfEachName(const std::vector<ToolMapEntry>& toolMap) {
+  EntriesByName entries;
+  for (const ToolMapEntry& entry : toolMap) {
+    entries.emplace(entry.name, &entry);
   }
-
-  const ToolMapEntry* Find(std::string_view name) const { return slots_[SlotOf(name)]; }
-
- private:
-  // The slot holding the entry of that name, or the empty slot where it
-  // would go. The table is never more than half full.
-  size_t SlotOf(std::string_view name) const {
-    const size_t mask = slots_.size() - 1;
-    size_t at = std::hash<std::string_view>{}(name)&mask;
-    while (slots_[at] != nullptr && slots_[at]->name != name) {
-      at = (at + 1) & mask;
-    }
-    return at;
-  }
-
-  std::vector<const ToolMapEntry*> slots_;
-};
+  return entries;
+}
 
 template <typename Type>
-void LinkType(Type& type, const FirstEntryByName& index, Controls& controls) {
-  type.toolEntry = index.Find(type.toolMapName);
+void LinkType(Type& type, const EntriesByName& entries, std::vector<std::string>& messages) {
+  const auto found = entries.find(type.toolMapName);
+  type.toolEntry = found == entries.end() ? nullptr : found->second;
   if (type.toolEntry == nullptr) {
-    controls.ShowMessage("Toolmap not found: " + type.name);
+    messages.push_back("Toolmap not found: " + type.name);
   }
 }
 
 }  // namespace
 
-void LinkToolMap(Configuration& config, Controls& controls) {
-  const FirstEntryByName index(config.toolMap);
+void LinkToolMap(Configuration& config, std::vector<std::string>& messages) {
+  const EntriesByName entries = FirstEntryOfEachName(config.toolMap);
   for (BarType& barType : config.barTypes) {
-    StripBlanksAndCommasInPlace(barType.toolMapName);
-    LinkType(barType, index, controls);
+    barType.toolMapName = StripBlanksAndCommas(barType.toolMapName);
+    LinkType(barType, entries, messages);
   }
   for (EdgeType& edgeType : config.edgeTypes) {
-    LinkType(edgeType, index, controls);
+    LinkType(edgeType, entries, messages);
   }
 }
 

@@ -39,6 +39,9 @@ class DialogHost {
   virtual void RunModal(ModalDialog& dialog, std::function<void()> afterClose) = 0;
   // Starts reporting the progress of a long run (shown only if it lasts).
   virtual std::unique_ptr<ProgressMonitor> StartProgress(std::string_view title) = 0;
+  // A modal message box with OK and, unless `action` is empty, a second
+  // button labelled `action`; true when the user chose the action.
+  virtual bool MessageWithAction(std::string_view text, std::string_view action) = 0;
 };
 
 }  // namespace grill

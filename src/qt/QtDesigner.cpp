@@ -9,11 +9,11 @@
 namespace grill {
 
 QtDesigner::QtDesigner(Files& files, const Clock& clock, std::string exportFolder,
-                       std::string configPath, std::ostream& log)
+                       std::string configPath, std::ostream& log, ConfigSearch configSearch)
     : controls_(MainDialogTemplate()),
       host_(&controls_.Dialog()),
       designer_(DesignerServices{controls_, host_, files, clock, std::move(exportFolder),
-                                 std::move(configPath), log}),
+                                 std::move(configPath), log, std::move(configSearch)}),
       canvas_(new CanvasWidget(designer_, &controls_.Dialog())) {
   TemplateDialog& dialog = controls_.Dialog();
   dialog.setWindowIcon(ApplicationIcon());

@@ -18,7 +18,7 @@ namespace grill {
 class QtDesigner {
  public:
   QtDesigner(Files& files, const Clock& clock, std::string exportFolder, std::string configPath,
-             std::ostream& log);
+             std::ostream& log, ConfigSearch configSearch = {});
   QtDesigner(const QtDesigner&) = delete;
   QtDesigner& operator=(const QtDesigner&) = delete;
 

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <algorithm>
 
 #include "app/MainDialogTemplate.h"
@@ -103,6 +105,19 @@ void QtDialogHost::RunModal(ModalDialog& dialog, std::function<void()> afterClos
 
 std::unique_ptr<ProgressMonitor> QtDialogHost::StartProgress(std::string_view title) {
   return std::make_unique<QtProgress>(title, parent_);
+}
+
+bool QtDialogHost::MessageWithAction(std::string_view text, std::string_view action) {
+  auto toQt = [](std::string_view bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  };
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationName), toQt(text),
+                  QMessageBox::Ok, parent_);
+  box.setTextFormat(Qt::PlainText);
+  QPushButton* actionButton =
+      action.empty() ? nullptr : box.addButton(toQt(action), QMessageBox::AcceptRole);
+  box.exec();
+  return actionButton != nullptr && box.clickedButton() == actionButton;
 }
 
 }  // namespace grill

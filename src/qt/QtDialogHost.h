@@ -16,6 +16,7 @@ class QtDialogHost final : public DialogHost {
   void ShowAbout() override;
   void RunModal(ModalDialog& dialog, std::function<void()> afterClose) override;
   std::unique_ptr<ProgressMonitor> StartProgress(std::string_view title) override;
+  bool MessageWithAction(std::string_view text, std::string_view action) override;
 
  private:
   QWidget* parent_;

@@ -68,4 +68,12 @@ std::unique_ptr<ProgressMonitor> MemoryHost::StartProgress(std::string_view) {
   return std::make_unique<CountingProgress>(cancelAfterUpdates);
 }
 
+bool MemoryHost::MessageWithAction(std::string_view text, std::string_view action) {
+  offeredActions.emplace_back(action);
+  if (onModalMessage) {
+    onModalMessage(std::string(text));
+  }
+  return !action.empty() && chooseAction;
+}
+
 }  // namespace grill

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/DialogHost.h"
 #include "testing/MemoryControls.h"
@@ -17,6 +18,9 @@ class MemoryHost final : public DialogHost {
   void ShowAbout() override;
   void RunModal(ModalDialog& dialog, std::function<void()> afterClose) override;
   std::unique_ptr<ProgressMonitor> StartProgress(std::string_view title) override;
+  // Passes the text to `onModalMessage`, records the action offered and
+  // answers `chooseAction` when there was one.
+  bool MessageWithAction(std::string_view text, std::string_view action) override;
 
   // The open modal dialog's controls, or null.
   MemoryControls* ModalControls() { return modal_ ? modal_->controls.get() : nullptr; }
@@ -30,6 +34,9 @@ class MemoryHost final : public DialogHost {
   // Progress updates after which the run is to be cancelled (-1: never).
   int cancelAfterUpdates = -1;
   std::function<void(const std::string&)> onModalMessage;
+  // The actions offered with messages, in order ("" for a plain message).
+  std::vector<std::string> offeredActions;
+  bool chooseAction = false;
 
  private:
   struct Modal {

@@ -3,9 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/MainDialogTemplate.h"
-#include "testing/MemoryControls.h"
-
 namespace grill {
 namespace {
 
@@ -30,9 +27,8 @@ class ParseBarTypeLineTest : public ::testing::TestWithParam<BarTypeCase> {};
 TEST_P(ParseBarTypeLineTest, FillsTheRecord) {
   const BarTypeCase& c = GetParam();
   ConfigReader reader;
-  MemoryControls controls(MainDialogTemplate());
   BarType record;
-  EXPECT_EQ(ParseBarTypeLine(reader, controls, c.line, record), c.result);
+  EXPECT_EQ(ParseBarTypeLine(reader, c.line, record), c.result);
   EXPECT_EQ(record.kind, c.kind);
   EXPECT_EQ(record.unit, c.unit);
   EXPECT_EQ(record.height, c.height);
@@ -43,7 +39,7 @@ TEST_P(ParseBarTypeLineTest, FillsTheRecord) {
   if (!c.result.empty()) {
     EXPECT_THAT(record.toolMapName, IsEmpty());
   }
-  EXPECT_THAT(controls.Messages(), IsEmpty());
+  EXPECT_THAT(reader.messages, IsEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,18 +69,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ParseBarTypeLine, KeepsTheToolMapNameRawUntilLinking) {
   ConfigReader reader;
-  MemoryControls controls(MainDialogTemplate());
   BarType record;
-  ParseBarTypeLine(reader, controls, "Georgian, 5/8 x 3/4 i,  PROFILE1, GEO58", record);
+  ParseBarTypeLine(reader, "Georgian, 5/8 x 3/4 i,  PROFILE1, GEO58", record);
   EXPECT_EQ(record.toolMapName, ",  PROFILE1");
 }
 
-TEST(ParseBarTypeLine, TooFewFieldsShowsInvalidFieldsAndLeavesTheRecordUntouched) {
+TEST(ParseBarTypeLine, TooFewFieldsRaisesInvalidFieldsAndLeavesTheRecordUntouched) {
   ConfigReader reader;
-  MemoryControls controls(MainDialogTemplate());
   BarType record;
-  EXPECT_EQ(ParseBarTypeLine(reader, controls, "Georgian, 5/8x3/4i, PROFILE1", record), "Err");
-  EXPECT_THAT(controls.Messages(), ElementsAre("Invalid Fields"));
+  EXPECT_EQ(ParseBarTypeLine(reader, "Georgian, 5/8x3/4i, PROFILE1", record), "Err");
+  EXPECT_THAT(reader.messages, ElementsAre("Invalid Fields"));
   EXPECT_THAT(reader.diagnostics,
               ElementsAre("Bartype Not Enough Fields:Georgian, 5/8x3/4i, PROFILE1"));
   EXPECT_EQ(record.kind, 255);
@@ -94,10 +88,9 @@ TEST(ParseBarTypeLine, TooFewFieldsShowsInvalidFieldsAndLeavesTheRecordUntouched
 
 TEST(ReadBarTypes, GivesOneRecordPerLineAndNotesEachRejection) {
   ConfigReader reader;
-  MemoryControls controls(MainDialogTemplate());
   reader.sectionLines = {"Georgian, 1x1i, P, G", "Bevel, 1x1i, P, B", "Contour, 1x1i",
                          "Contour, 2x2mm, P, C"};
-  const std::vector<BarType> barTypes = ReadBarTypes(reader, controls);
+  const std::vector<BarType> barTypes = ReadBarTypes(reader);
   ASSERT_EQ(barTypes.size(), 4u);
   EXPECT_EQ(barTypes[0].name, "Georgian, 1x1i");
   EXPECT_EQ(barTypes[1].name, "");
@@ -105,21 +98,19 @@ TEST(ReadBarTypes, GivesOneRecordPerLineAndNotesEachRejection) {
   EXPECT_EQ(barTypes[3].name, "Contour, 2x2mm");
   EXPECT_THAT(reader.diagnostics, ElementsAre("?Unrecognized Bartype:Bevel",
                                               "Bartype Not Enough Fields:Contour, 1x1i", "Err"));
-  EXPECT_THAT(controls.Messages(), ElementsAre("Invalid Fields"));
+  EXPECT_THAT(reader.messages, ElementsAre("Invalid Fields"));
 }
 
 TEST(ReadBarTypes, AnEmptySectionGivesAnEmptyList) {
   ConfigReader reader;
-  MemoryControls controls(MainDialogTemplate());
-  EXPECT_THAT(ReadBarTypes(reader, controls), IsEmpty());
+  EXPECT_THAT(ReadBarTypes(reader), IsEmpty());
 }
 
 TEST(FindBarType, NeverReturnsARejectedRecordAndTheFirstMatchWins) {
   Configuration config;
   ConfigReader reader;
-  MemoryControls controls(MainDialogTemplate());
   reader.sectionLines = {"Bevel, 1x1i, P, B", "Georgian, 1x1i, P, G1", "Georgian, 1x1i, P, G2"};
-  config.barTypes = ReadBarTypes(reader, controls);
+  config.barTypes = ReadBarTypes(reader);
   EXPECT_EQ(config.FindBarType(""), nullptr);
   ASSERT_NE(config.FindBarType("Georgian, 1x1i"), nullptr);
   EXPECT_EQ(config.FindBarType("Georgian, 1x1i")->code, "G1");

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ConfigTestFiles.h"
 
 namespace grill {
@@ -131,6 +133,23 @@ TEST(NextSection, ReadsSectionAfterSectionUpToTheEnd) {
   EXPECT_THAT(reader.sectionLines, IsEmpty());
   EXPECT_EQ(reader.Cursor(), reader.BufferSize());
   EXPECT_EQ(reader.LineNumber(), 11);
+}
+
+TEST(LineNumber, CountsThePassedLineFeedsAtAnyPointAndAfterAReload) {
+  const std::string bytes = "\n<color>\na;\n<\\color>\n\n<toolmap>\nP, 1;\n<\\toolmap>\n\n";
+  ConfigReader reader = ReaderOf(bytes);
+  EXPECT_EQ(reader.LineNumber(), 0);
+  while (reader.Cursor() < reader.BufferSize()) {
+    reader.NextSection();
+    EXPECT_EQ(reader.LineNumber(),
+              std::count(bytes.begin(), bytes.begin() + reader.Cursor(), '\n'));
+  }
+  EXPECT_EQ(reader.LineNumber(), 9);
+
+  config_test::BytesFile other("\n\n<color>");
+  ASSERT_EQ(reader.LoadWholeFile(other), 0);
+  EXPECT_EQ(reader.LineNumber(), 0);
+  EXPECT_EQ(reader.NextSection(), "?Err Line 2: invalid tag");
 }
 
 TEST(LoadWholeFile, RefusesAFileAtTheLimitAndKeepsWhatItHad) {

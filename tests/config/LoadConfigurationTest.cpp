@@ -3,10 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "ConfigTestFiles.h"
-#include "app/MainDialogTemplate.h"
-#include "platform/ControlIds.h"
-#include "testing/MemoryControls.h"
 
 namespace grill {
 namespace {
@@ -39,30 +38,21 @@ constexpr const char* kExampleFile =
 
 class LoadConfigurationTest : public ::testing::Test {
  protected:
-  LoadConfigurationTest() {
-    // The dialog's state before loading: inches and Equal Space.
-    controls_.SetChecked(kInchesRadio, true);
-    controls_.SetChecked(kEqualSpaceRadio, true);
-  }
-
   void Load(const std::string& bytes) {
     files_.Add(kPath, bytes);
-    LoadConfiguration(files_, kPath, controls_, config_, modes_, diagnostics_);
+    loaded_ = LoadConfiguration(files_, kPath);
   }
-  const std::vector<std::string>& Entries(int id) const { return controls_.Entries(id); }
 
   config_test::ReadOnlyFiles files_;
-  MemoryControls controls_{MainDialogTemplate()};
-  Configuration config_;
-  DisplayModes modes_;
-  std::vector<std::string> diagnostics_;
+  LoadedConfiguration loaded_;
+  const Configuration& config_ = loaded_.configuration;
 };
 
 TEST_F(LoadConfigurationTest, TheCompleteExampleYieldsExactlyItsRecords) {
   Load(kExampleFile);
-  EXPECT_THAT(controls_.Messages(), IsEmpty());
-  EXPECT_FALSE(controls_.Ended());
-  EXPECT_THAT(diagnostics_, IsEmpty());
+  EXPECT_THAT(loaded_.messages, IsEmpty());
+  EXPECT_FALSE(loaded_.endDialog);
+  EXPECT_THAT(loaded_.notes, IsEmpty());
 
   ASSERT_EQ(config_.toolMap.size(), 2u);
   const ToolMapEntry& profile = config_.toolMap[0];
@@ -108,26 +98,21 @@ TEST_F(LoadConfigurationTest, TheCompleteExampleYieldsExactlyItsRecords) {
   EXPECT_EQ(config_.colors[1].name, "Sandstone");
   EXPECT_EQ(config_.colors[1].code, "SS");
 
-  EXPECT_THAT(Entries(kBarTypeCombo), ElementsAre("Georgian, 5/8 x 3/4 i", "Contour, 16x19mm"));
-  EXPECT_THAT(Entries(kEdgeTypeCombo), ElementsAre("Flat"));
-  EXPECT_THAT(Entries(kInsideColorCombo), ElementsAre("White", "Sandstone"));
-  EXPECT_THAT(Entries(kOutsideColorCombo), ElementsAre("White", "Sandstone"));
+  EXPECT_THAT(loaded_.barTypeNames, ElementsAre("Georgian, 5/8 x 3/4 i", "Contour, 16x19mm"));
+  EXPECT_THAT(loaded_.edgeTypeNames, ElementsAre("Flat"));
+  EXPECT_THAT(loaded_.colorNames, ElementsAre("White", "Sandstone"));
 
-  EXPECT_EQ(modes_.useMillimetres, 1);
-  EXPECT_EQ(modes_.equalSpace, 0);
-  EXPECT_TRUE(controls_.IsChecked(kMillimetresRadio));
-  EXPECT_FALSE(controls_.IsChecked(kInchesRadio));
-  EXPECT_TRUE(controls_.IsChecked(kDividedRadio));
-  EXPECT_FALSE(controls_.IsChecked(kEqualSpaceRadio));
+  EXPECT_EQ(loaded_.settings.unit, Unit::Millimetres);
+  EXPECT_EQ(loaded_.settings.spacingMode, SpacingMode::Divided);
+  EXPECT_EQ(loaded_.settings.exportUnit, std::nullopt);
 }
 
 TEST_F(LoadConfigurationTest, TheSampleFileLoadsWithoutAnyMessageOrNote) {
   StdFiles disk;
-  LoadConfiguration(disk, GRILL_SOURCE_DIR "/resources/MenuConfig.txt", controls_, config_, modes_,
-                    diagnostics_);
-  EXPECT_THAT(controls_.Messages(), IsEmpty());
-  EXPECT_THAT(diagnostics_, IsEmpty());
-  EXPECT_FALSE(controls_.Ended());
+  loaded_ = LoadConfiguration(disk, GRILL_SOURCE_DIR "/resources/MenuConfig.txt");
+  EXPECT_THAT(loaded_.messages, IsEmpty());
+  EXPECT_THAT(loaded_.notes, IsEmpty());
+  EXPECT_FALSE(loaded_.endDialog);
   EXPECT_GE(config_.barTypes.size(), 6u);
   EXPECT_GE(config_.edgeTypes.size(), 2u);
   EXPECT_EQ(config_.colors.size(), 4u);
@@ -141,10 +126,10 @@ TEST_F(LoadConfigurationTest, TheSampleFileLoadsWithoutAnyMessageOrNote) {
 }
 
 TEST_F(LoadConfigurationTest, AMissingFileEndsTheDialogWithoutReading) {
-  LoadConfiguration(files_, kPath, controls_, config_, modes_, diagnostics_);
-  EXPECT_THAT(controls_.Messages(), ElementsAre("Cannot Find Config File"));
-  EXPECT_TRUE(controls_.Ended());
-  EXPECT_THAT(Entries(kBarTypeCombo), IsEmpty());
+  loaded_ = LoadConfiguration(files_, kPath);
+  EXPECT_THAT(loaded_.messages, ElementsAre("Cannot Find Config File"));
+  EXPECT_TRUE(loaded_.endDialog);
+  EXPECT_THAT(loaded_.barTypeNames, IsEmpty());
 }
 
 TEST_F(LoadConfigurationTest, BrokenSectionsAreReportedInOrderAndLoadingGoesOn) {
@@ -155,14 +140,14 @@ TEST_F(LoadConfigurationTest, BrokenSectionsAreReportedInOrderAndLoadingGoesOn) 
       "<toolmap>\nP, 10;\n<\\toolmap>\n"
       "<edgetypes>\nFlat, P;\n<\\edgetypes>\n"
       "<edgetypes>\nRound, P;\n");
-  EXPECT_THAT(controls_.Messages(),
+  EXPECT_THAT(loaded_.messages,
               ElementsAre("Config Error:?Invalid Closing Tag",
                           "Config Error:?Invalid Closing Tag: ", "Config Error:Bartypes",
                           "Config Error:?Err Line 17: invalid tag"));
-  EXPECT_TRUE(controls_.Ended());
-  EXPECT_THAT(Entries(kBarTypeCombo), IsEmpty());
-  EXPECT_THAT(Entries(kInsideColorCombo), IsEmpty());
-  EXPECT_THAT(Entries(kEdgeTypeCombo), ElementsAre("Flat"));
+  EXPECT_TRUE(loaded_.endDialog);
+  EXPECT_THAT(loaded_.barTypeNames, IsEmpty());
+  EXPECT_THAT(loaded_.colorNames, IsEmpty());
+  EXPECT_THAT(loaded_.edgeTypeNames, ElementsAre("Flat"));
   ASSERT_EQ(config_.edgeTypes.size(), 1u);
   EXPECT_EQ(config_.edgeTypes[0].toolEntry, &config_.toolMap[0]);
 }
@@ -174,11 +159,10 @@ TEST_F(LoadConfigurationTest, ASectionReadTwiceReplacesTheListButAddsToTheCombo)
       "<bartypes>Contour, 2x2mm, LATE, C2; Pencil, 1x1i, LATE, P3;<\\bartypes>\n"
       "<color>Bronze, BZ;<\\color>\n"
       "<toolmap>LATE, 10;<\\toolmap>\n");
-  EXPECT_THAT(controls_.Messages(), IsEmpty());
-  EXPECT_THAT(Entries(kBarTypeCombo),
+  EXPECT_THAT(loaded_.messages, IsEmpty());
+  EXPECT_THAT(loaded_.barTypeNames,
               ElementsAre("Georgian, 1x1i", "Contour, 2x2mm", "Pencil, 1x1i"));
-  EXPECT_THAT(Entries(kInsideColorCombo), ElementsAre("White", "Black", "Bronze"));
-  EXPECT_THAT(Entries(kOutsideColorCombo), ElementsAre("White", "Black", "Bronze"));
+  EXPECT_THAT(loaded_.colorNames, ElementsAre("White", "Black", "Bronze"));
   ASSERT_EQ(config_.barTypes.size(), 2u);
   EXPECT_EQ(config_.barTypes[0].code, "C2");
   EXPECT_EQ(config_.barTypes[1].toolEntry, &config_.toolMap[0]);
@@ -193,15 +177,15 @@ TEST_F(LoadConfigurationTest, RejectedLinesKeepAnEmptyComboEntryAndAreNoted) {
       "<\\bartypes>"
       "<edgetypes>Flat;\nRound, P, SH=1 in, SO=\n1/8i;<\\edgetypes>"
       "<color>Lonely;<\\color>");
-  EXPECT_THAT(controls_.Messages(), ElementsAre("Invalid Fields", "Toolmap not found: ",
-                                                "Toolmap not found: ", "Toolmap not found: "));
-  EXPECT_FALSE(controls_.Ended());
-  EXPECT_THAT(Entries(kBarTypeCombo), ElementsAre("", "", "Pencil, 1x1i"));
-  EXPECT_THAT(Entries(kEdgeTypeCombo), ElementsAre("", "Round"));
+  EXPECT_THAT(loaded_.messages, ElementsAre("Invalid Fields", "Toolmap not found: ",
+                                            "Toolmap not found: ", "Toolmap not found: "));
+  EXPECT_FALSE(loaded_.endDialog);
+  EXPECT_THAT(loaded_.barTypeNames, ElementsAre("", "", "Pencil, 1x1i"));
+  EXPECT_THAT(loaded_.edgeTypeNames, ElementsAre("", "Round"));
   EXPECT_EQ(config_.FindBarType(""), nullptr);
   EXPECT_EQ(config_.edgeTypes[1].SH, 25.4);
   // One note per entry, each on one line, in file order.
-  EXPECT_THAT(diagnostics_,
+  EXPECT_THAT(loaded_.notes,
               ElementsAre("?Missing an X", "Bartype Not Enough Fields:Contour, 1x1i, P", "Err",
                           "Invalid number of fields Line: Flat", "Invalid Measurement:, SO= 1/8i",
                           "Invalid number of fields Line: Lonely"));
@@ -211,54 +195,86 @@ TEST_F(LoadConfigurationTest, AnEntryWithoutANameLinksTheTypesWithoutAToolMapNam
   // Lookups are exact: the empty name of a malformed tool map line matches
   // the empty tool map name of a rejected bar type.
   Load("<toolmap>Q;<\\toolmap><bartypes>Bevel, 1x1i, P, B;<\\bartypes>");
-  EXPECT_THAT(controls_.Messages(), IsEmpty());
+  EXPECT_THAT(loaded_.messages, IsEmpty());
   EXPECT_EQ(config_.barTypes[0].toolEntry, &config_.toolMap[0]);
-  EXPECT_THAT(diagnostics_,
+  EXPECT_THAT(loaded_.notes,
               ElementsAre("Invalid number of Fields: Q", "?Unrecognized Bartype:Bevel"));
 }
 
 TEST_F(LoadConfigurationTest, AFileOfOnlyTextOrTooLargeReadsNoSection) {
   Load("no sections here, just words\n");
-  EXPECT_THAT(controls_.Messages(), IsEmpty());
-  EXPECT_FALSE(controls_.Ended());
+  EXPECT_THAT(loaded_.messages, IsEmpty());
+  EXPECT_FALSE(loaded_.endDialog);
 
   std::string tooLarge(1'000'000, ' ');
   tooLarge.replace(0, 23, "<color>White, WH;<\\clr>");
   Load(tooLarge);
-  EXPECT_THAT(controls_.Messages(), IsEmpty());
-  EXPECT_THAT(Entries(kInsideColorCombo), IsEmpty());
+  EXPECT_THAT(loaded_.messages, IsEmpty());
+  EXPECT_THAT(loaded_.colorNames, IsEmpty());
   EXPECT_THAT(config_.colors, IsEmpty());
 }
 
 struct InterfaceCase {
   const char* section;
-  int useMillimetres;
-  int equalSpace;
+  std::optional<Unit> unit;
+  std::optional<SpacingMode> spacingMode;
+  std::optional<Unit> exportUnit;
+  std::vector<std::string> notes;
 };
 
 class InterfaceSectionTest : public LoadConfigurationTest,
                              public ::testing::WithParamInterface<InterfaceCase> {};
 
-TEST_P(InterfaceSectionTest, SetsModesAndRadios) {
+TEST_P(InterfaceSectionTest, SetsTheNamedModesOnly) {
   const InterfaceCase& c = GetParam();
   Load(std::string("<interface>") + c.section + "<\\interface>");
-  EXPECT_THAT(controls_.Messages(), IsEmpty());
-  EXPECT_EQ(modes_.useMillimetres, c.useMillimetres);
-  EXPECT_EQ(modes_.equalSpace, c.equalSpace);
-  EXPECT_EQ(controls_.IsChecked(kMillimetresRadio), c.useMillimetres == 1);
-  EXPECT_EQ(controls_.IsChecked(kInchesRadio), c.useMillimetres == 0);
-  EXPECT_EQ(controls_.IsChecked(kEqualSpaceRadio), c.equalSpace == 1);
-  EXPECT_EQ(controls_.IsChecked(kDividedRadio), c.equalSpace == 0);
+  EXPECT_THAT(loaded_.messages, IsEmpty());
+  EXPECT_EQ(loaded_.settings.unit, c.unit);
+  EXPECT_EQ(loaded_.settings.spacingMode, c.spacingMode);
+  EXPECT_EQ(loaded_.settings.exportUnit, c.exportUnit);
+  EXPECT_EQ(loaded_.notes, c.notes);
 }
+
+constexpr auto kMm = Unit::Millimetres;
+constexpr auto kIn = Unit::Inches;
+constexpr auto kDivided = SpacingMode::Divided;
+constexpr auto kEqual = SpacingMode::EqualSpace;
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, InterfaceSectionTest,
-    ::testing::Values(InterfaceCase{"measure = mm;", 1, 1},
-                      InterfaceCase{"MEASURE=MILLIMETRES;", 0, 1},
-                      InterfaceCase{"ALIGNMODE=DIVIDED, ALIGNMODE=EQUALSPACE;", 0, 1},
-                      InterfaceCase{"alignmode=divided, MEASURE=IN, COLOR=MM;", 0, 0},
-                      InterfaceCase{"MEASURE=MM;\nALIGNMODE=DIVIDED;", 1, 1},
-                      InterfaceCase{"MEASURE;", 0, 1}, InterfaceCase{"", 0, 1}));
+    ::testing::Values(InterfaceCase{"measure = mm;", kMm, {}, {}, {}},
+                      InterfaceCase{"MEASURE=MILLIMETRES;", {}, {}, {}, {}},
+                      InterfaceCase{"MEASURE=IN;", {}, {}, {}, {}},
+                      InterfaceCase{"ALIGNMODE=DIVIDED, ALIGNMODE=EQUALSPACE;", {}, kEqual, {}, {}},
+                      InterfaceCase{
+                          "alignmode=divided, MEASURE=IN, COLOR=MM;", {}, kDivided, {}, {}},
+                      InterfaceCase{"MEASURE=MM;\nALIGNMODE=DIVIDED;", kMm, {}, {}, {}},
+                      InterfaceCase{"MEASURE;", {}, {}, {}, {}}, InterfaceCase{"", {}, {}, {}, {}},
+                      InterfaceCase{"EXPORTUNIT=MM;", {}, {}, kMm, {}},
+                      InterfaceCase{"exportunit = in, MEASURE=MM;", kMm, {}, kIn, {}},
+                      InterfaceCase{"EXPORTUNIT=MM, EXPORTUNIT=IN;", {}, {}, kIn, {}},
+                      InterfaceCase{"EXPORTUNIT=IN;\nEXPORTUNIT=MM;", {}, {}, kIn, {}},
+                      // A bad value is noted and keeps what an earlier field chose.
+                      InterfaceCase{"EXPORTUNIT=MM, EXPORTUNIT=CM;",
+                                    {},
+                                    {},
+                                    kMm,
+                                    {"Invalid Export Unit: EXPORTUNIT=MM, EXPORTUNIT=CM"}},
+                      InterfaceCase{"EXPORTUNIT;", {}, {}, {}, {"Invalid Export Unit: EXPORTUNIT"}},
+                      InterfaceCase{"ALIGNMODE=DIVIDED, EXPORTUNIT=\nINCH;",
+                                    {},
+                                    kDivided,
+                                    {},
+                                    {"Invalid Export Unit: ALIGNMODE=DIVIDED, EXPORTUNIT= INCH"}}));
+
+TEST_F(LoadConfigurationTest, ALaterInterfaceSectionOverridesOnlyWhatItNames) {
+  Load(
+      "<interface>MEASURE=MM, ALIGNMODE=DIVIDED, EXPORTUNIT=IN;<\\interface>"
+      "<interface>ALIGNMODE=EQUALSPACE;<\\interface>");
+  EXPECT_EQ(loaded_.settings.unit, Unit::Millimetres);
+  EXPECT_EQ(loaded_.settings.spacingMode, SpacingMode::EqualSpace);
+  EXPECT_EQ(loaded_.settings.exportUnit, Unit::Inches);
+}
 
 }  // namespace
 }  // namespace grill

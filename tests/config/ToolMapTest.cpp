@@ -1,10 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/MainDialogTemplate.h"
 #include "config/ToolMapLinking.h"
 #include "config/ToolMapReader.h"
-#include "testing/MemoryControls.h"
 
 namespace grill {
 namespace {
@@ -79,6 +77,44 @@ TEST(ParseToolMapLine, AMeasurementThatDoesNotParseIsStoredAndNoted) {
   EXPECT_THAT(reader.diagnostics, ElementsAre("Invalid Tool Measurement: P, in, V_LEFT=1"));
 }
 
+struct KeyOrderCase {
+  const char* line;
+  Cells cells;
+};
+
+class ToolKeyOrderTest : public ::testing::TestWithParam<KeyOrderCase> {};
+
+TEST_P(ToolKeyOrderTest, KeysApplyOneByOne) {
+  ConfigReader reader;
+  ToolMapEntry record;
+  ParseToolMapLine(reader, GetParam().line, record);
+  EXPECT_EQ(record.toolCodes, GetParam().cells);
+  EXPECT_THAT(reader.diagnostics, IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, ToolKeyOrderTest,
+                         ::testing::Values(
+                             // Values with inner blanks are stripped whole.
+                             KeyOrderCase{
+                                 "P, 1, V_DEFAULT=1 1, H_UP=3 4, V_LEFT=2, H_DOWN=5 6",
+                                 {"11", "11", "2", "11", "11", "11", "34", "56", "", "", "", ""}},
+                             // An empty value leaves its cells empty for a later default.
+                             KeyOrderCase{"P, 1, V_LEFT=, V_DEFAULT=9, H_DEFAULT=, H_UP=8",
+                                          {"9", "9", "9", "9", "9", "9", "8", "", "", "", "", ""}},
+                             // A later named key overwrites what a default gave.
+                             KeyOrderCase{"P, 1, H_DEFAULT=7, H_BOTH=6, H_BOTH=5",
+                                          {"", "", "", "", "", "", "7", "7", "7", "7", "5", "7"}}));
+
+TEST(ParseToolMapLine, ADefaultFillsOnlyTheCellsARecordHasEmpty) {
+  ConfigReader reader;
+  ToolMapEntry record;
+  record.toolCodes[kRowV + UP] = "A";
+  record.toolCodes[kRowH + DOWN] = "B";
+  record.toolCodes[kRowH + NONE] = "C";
+  ParseToolMapLine(reader, "P, 1, V_DEFAULT=1, H_DOWN=2", record);
+  EXPECT_EQ(record.toolCodes, (Cells{"A", "1", "1", "1", "1", "1", "", "2", "", "", "", "C"}));
+}
+
 class LinkToolMapTest : public ::testing::Test {
  protected:
   void Read(std::vector<std::string> toolMapLines) {
@@ -100,7 +136,7 @@ class LinkToolMapTest : public ::testing::Test {
   std::vector<std::string> toolMapLines_;
   ConfigReader reader_;
   Configuration config_;
-  MemoryControls controls_{MainDialogTemplate()};
+  std::vector<std::string> messages_;
 };
 
 TEST_F(LinkToolMapTest, LinksByStrippedExactNameToTheFirstEntry) {
@@ -108,8 +144,8 @@ TEST_F(LinkToolMapTest, LinksByStrippedExactNameToTheFirstEntry) {
   AddBarType("Georgian, 1x1i", ", PROFILE 1");
   AddBarType("Contour, 1x1i", ",PROFILE1 ");
   AddEdgeType("Flat", "EDGE1");
-  LinkToolMap(config_, controls_);
-  EXPECT_THAT(controls_.Messages(), IsEmpty());
+  LinkToolMap(config_, messages_);
+  EXPECT_THAT(messages_, IsEmpty());
   EXPECT_EQ(config_.barTypes[0].toolMapName, "PROFILE1");
   ASSERT_EQ(config_.barTypes[0].toolEntry, &config_.toolMap[0]);
   EXPECT_EQ(config_.barTypes[1].toolEntry, &config_.toolMap[0]);
@@ -122,9 +158,9 @@ TEST_F(LinkToolMapTest, ReportsEachUnlinkedBarTypeThenEachUnlinkedEdgeType) {
   AddBarType("Georgian, 5/8 x 3/4 i", ", profile1");
   AddBarType("", "");
   AddBarType("Contour, 1x1i", ", PROFILE1");
-  LinkToolMap(config_, controls_);
-  EXPECT_THAT(controls_.Messages(), ElementsAre("Toolmap not found: Georgian, 5/8 x 3/4 i",
-                                                "Toolmap not found: ", "Toolmap not found: Flat"));
+  LinkToolMap(config_, messages_);
+  EXPECT_THAT(messages_, ElementsAre("Toolmap not found: Georgian, 5/8 x 3/4 i",
+                                     "Toolmap not found: ", "Toolmap not found: Flat"));
   EXPECT_EQ(config_.barTypes[0].toolEntry, nullptr);
   EXPECT_EQ(config_.barTypes[2].toolEntry, &config_.toolMap[0]);
   EXPECT_EQ(config_.edgeTypes[0].toolEntry, nullptr);
@@ -133,8 +169,8 @@ TEST_F(LinkToolMapTest, ReportsEachUnlinkedBarTypeThenEachUnlinkedEdgeType) {
 TEST_F(LinkToolMapTest, AnEmptyToolMapLeavesEveryTypeUnlinked) {
   AddBarType("Georgian, 1x1i", ", P");
   AddEdgeType("Flat", "E");
-  LinkToolMap(config_, controls_);
-  EXPECT_THAT(controls_.Messages(),
+  LinkToolMap(config_, messages_);
+  EXPECT_THAT(messages_,
               ElementsAre("Toolmap not found: Georgian, 1x1i", "Toolmap not found: Flat"));
 }
 

@@ -156,6 +156,7 @@ class RecordingHost final : public DialogHost {
   std::unique_ptr<ProgressMonitor> StartProgress(std::string_view) override {
     return std::make_unique<Monitor>(reports);
   }
+  bool MessageWithAction(std::string_view, std::string_view) override { return false; }
   std::vector<std::pair<std::int64_t, std::int64_t>> reports;
 
  private:

@@ -8,6 +8,8 @@
 #   expected.txt         the exact standard output; the temporary home folder
 #                        is written as $HOME in it
 #   MenuConfig.txt       optional: copied into the working folder
+#   arguments            optional: words given to grill-script before the
+#                        script; $SESSION in them is the session folder
 #   generate-config      optional: a byte count; MenuConfig.txt (the session's
 #                        own, or an empty one) is padded with blanks to it
 #   expected-files/      optional: the exact files expected under
@@ -38,7 +40,12 @@ if [ -f "$session/generate-config" ]; then
   head -c $((size - have)) /dev/zero | tr '\0' ' ' >> "$work/MenuConfig.txt"
 fi
 
-(cd "$work" && HOME="$work" "$program" "$session/script.txt") \
+arguments=()
+if [ -f "$session/arguments" ]; then
+  read -r -a arguments < <(sed "s|\$SESSION|$session|g" "$session/arguments")
+fi
+
+(cd "$work" && HOME="$work" "$program" "${arguments[@]}" "$session/script.txt") \
   > "$work/.stdout" 2> "$work/.stderr"
 status=$?
 

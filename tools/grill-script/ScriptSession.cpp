@@ -60,11 +60,11 @@ const ScriptSession::CommandEntry ScriptSession::kCommands[] = {
 };
 // clang-format on
 
-ScriptSession::ScriptSession(std::ostream& out, std::ostream& log)
+ScriptSession::ScriptSession(std::ostream& out, std::ostream& log, ConfigSearch configSearch)
     : out_(out),
       controls_(MainDialogTemplate()),
       dialog_(DesignerServices{controls_, host_, files_, clock_, StdFiles::DefaultExportFolder(),
-                               "MenuConfig.txt", log}) {
+                               "MenuConfig.txt", log, std::move(configSearch)}) {
   clock_.now = SystemClock().Now();
   const auto printMessage = [this](const std::string& text) {
     out_ << "message: " << text << '\n';
@@ -282,8 +282,9 @@ void ScriptSession::Editor(const ScriptLine& line) {
   dialog_.OpenWindowEditor();
 }
 
-int RunScript(std::istream& script, std::ostream& out, std::ostream& err) {
-  ScriptSession session(out, err);
+int RunScript(std::istream& script, std::ostream& out, std::ostream& err,
+              ConfigSearch configSearch) {
+  ScriptSession session(out, err, std::move(configSearch));
   session.Start();
   std::string text;
   int lineNumber = 0;

@@ -18,8 +18,9 @@ namespace grill {
 // the about box and the end of the dialog are printed to `out` as they happen.
 class ScriptSession {
  public:
-  // `log` receives the designer's notes on MenuConfig.txt.
-  ScriptSession(std::ostream& out, std::ostream& log);
+  // `log` receives the designer's notes on MenuConfig.txt; `configSearch`
+  // says where else to look when the working folder holds none.
+  ScriptSession(std::ostream& out, std::ostream& log, ConfigSearch configSearch = {});
   ScriptSession(const ScriptSession&) = delete;
   ScriptSession& operator=(const ScriptSession&) = delete;
 
@@ -72,6 +73,7 @@ class ScriptSession {
 // Runs start-up and then every line of `script`. Returns the exit status:
 // 0 when the script ran out or the dialog ended, 2 after a line that could
 // not be carried out ("error: line N: REASON" on `err`).
-int RunScript(std::istream& script, std::ostream& out, std::ostream& err);
+int RunScript(std::istream& script, std::ostream& out, std::ostream& err,
+              ConfigSearch configSearch = {});
 
 }  // namespace grill
