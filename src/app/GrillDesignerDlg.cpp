@@ -1,11 +1,11 @@
 #include "app/GrillDesignerDlg.h"
 
+#include "app/ExportCommands.h"
 #include "app/MainDialogTemplate.h"
 #include "config/LoadConfiguration.h"
 #include "editing/BarListCommands.h"
 #include "editing/SpacingCommands.h"
 #include "editing/WindowListCommands.h"
-#include "export/ProcessRuns.h"
 
 namespace grill {
 namespace {

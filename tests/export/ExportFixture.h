@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/ExportCommands.h"
 #include "editing/DesignerState.h"
-#include "export/ProcessRuns.h"
 #include "platform/ControlIds.h"
 #include "platform/DialogTemplate.h"
 #include "testing/MemoryControls.h"

@@ -52,11 +52,9 @@ TEST_F(ProcessRunsTest, ProcessDataFileNamesAndHeadersWithTwoColours) {
   controls.SetText(kMasterFileEdit, "Job7");
   ProcessData(state, controls, services);
 
-  EXPECT_EQ(w.edgeFileName, "W1_E1_6_11_14_5_9.csv");
-  EXPECT_EQ(w.barFileNameH, "W1_GB_01+07_2T_H__6_11_14_5_9.csv");
-  EXPECT_EQ(w.barFileNameW, "W1_GB_01+07_2T_W__6_11_14_5_9.csv");
-  EXPECT_EQ(w.timeStamp, "_6_11_14_5_9");
+  EXPECT_TRUE(HasFile("W1_E1_6_11_14_5_9.csv"));
   EXPECT_TRUE(HasFile("Job7_EdgeMaster_6_11_14_5_9.csv"));
+  EXPECT_EQ(files.contents.size(), 5u);
   EXPECT_EQ(FileText("W1_GB_01+07_2T_H__6_11_14_5_9.csv"),
             "G58_H_01_07_W1,000,G-1 B-1 H, 800.0, 1, 1, 400.0, 98, \r\n");
   EXPECT_EQ(FileText("W1_GB_01+07_2T_W__6_11_14_5_9.csv"),
@@ -70,7 +68,6 @@ TEST_F(ProcessRunsTest, ProcessDataUsesTheCombosForCuttingAndTheDesignForNames) 
   controls.SetText(kBarTypeCombo, "G58, 5/8");
   controls.SetText(kEdgeTypeCombo, "E2");
   ProcessData(state, controls, services);
-  EXPECT_EQ(w.edgeFileName, "W1_E1_6_11_14_5_9.csv");
   EXPECT_EQ(FileText("W1_E1_6_11_14_5_9.csv").substr(0, 17), "E2_H_01_W1,000,G-");
   EXPECT_EQ(FileText("W1_GB_01_H_W__6_11_14_5_9.csv").substr(0, 18), "G58_H_01_W1,000,G-");
 }
@@ -106,9 +103,6 @@ TEST_F(ProcessRunsTest, ProcessAllDesignsOfOneGroupAppendToTheFirstDesignsFiles)
   EXPECT_TRUE(HasFile("B_E2.csv"));
   EXPECT_EQ(FileText("A_GB_01_H_W_6_11_14_5_9.csv"),
             ExampleBarBlock(1, "A") + ExampleBarBlock(1, "B"));
-  EXPECT_EQ(state.windowList.front().edgeFileName, "A_E1.csv");
-  EXPECT_EQ((++state.windowList.begin())->edgeFileName, "B_E2.csv");
-  EXPECT_EQ(state.currentWindow->edgeFileName, "A_E1.csv");
 }
 
 TEST_F(ProcessRunsTest, ASecondRunAppendsToTheDesignFilesAndReplacesTheMasters) {
@@ -162,7 +156,7 @@ TEST_F(ProcessRunsTest, QuantityEditRules) {
     }
     // The design files are made even when no line is written.
     EXPECT_EQ(files.contents.size(), 4u);
-    EXPECT_EQ(FileText(w.edgeFileName).empty(), !c.linesWritten);
+    EXPECT_EQ(FileText(w.name + "_E1_6_11_14_5_9.csv").empty(), !c.linesWritten);
   }
   EXPECT_EQ(controls.Text(kQuantityEdit), "0");
   SelectForProcessData(*state.currentWindow, "");
