@@ -20,7 +20,8 @@ struct BarKeyHash {
 
 void NameRunFiles(RunPlan& plan) {
   for (ExportJob& job : plan.jobs) {
-    job.fileNames = MakeDesignFileNames(*job.window, plan.stamp, plan.kind);
+    job.fileNames =
+        MakeDesignFileNames(*job.window, *job.barType, *job.edgeType, plan.stamp, plan.kind);
   }
   if (plan.kind != RunKind::kProcessAll) {
     return;
@@ -30,11 +31,11 @@ void NameRunFiles(RunPlan& plan) {
   std::unordered_map<BarKey, const DesignFileNames*, BarKeyHash> barGroups;
   for (ExportJob& job : plan.jobs) {
     const GrillWindow& window = *job.window;
-    const auto [edgeFirst, newEdgeGroup] = edgeGroups.try_emplace(window.edgeType, &job.fileNames);
+    const auto [edgeFirst, newEdgeGroup] = edgeGroups.try_emplace(job.edgeType, &job.fileNames);
     if (!newEdgeGroup) {
       job.fileNames.edge = edgeFirst->second->edge;
     }
-    const BarKey barKey{window.insideColor, window.outsideColor, window.barType};
+    const BarKey barKey{window.insideColor, window.outsideColor, job.barType};
     const auto [barFirst, newBarGroup] = barGroups.try_emplace(barKey, &job.fileNames);
     if (!newBarGroup) {
       job.fileNames.barH = barFirst->second->barH;

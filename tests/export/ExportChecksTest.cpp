@@ -119,6 +119,18 @@ TEST(ExportChecksTest, FileNamePiecesAndLengthsAreChecked) {
       {"edge type name", true,
        [](ExportSetup& s, GrillWindow&) { Config(s).edgeTypes[0].name = "E:1"; },
        "Invalid File Name: E:1"},
+      {"combo edge type name", false,
+       [](ExportSetup& s, GrillWindow&) {
+         Config(s).edgeTypes[1].name = "E:2";
+         s.controls.SetText(kEdgeTypeCombo, "E:2");
+       },
+       "Invalid File Name: E:2"},
+      {"combo bar type code", false,
+       [](ExportSetup& s, GrillWindow&) {
+         Config(s).barTypes[1].code = "G/C";
+         s.controls.SetText(kBarTypeCombo, "G58, 5/8");
+       },
+       "Invalid File Name: G/C"},
       {"bar type code", true,
        [](ExportSetup& s, GrillWindow&) { Config(s).barTypes[0].code = "G\\B"; },
        "Invalid File Name: G\\B"},

@@ -62,14 +62,17 @@ TEST_F(ProcessRunsTest, ProcessDataFileNamesAndHeadersWithTwoColours) {
   EXPECT_EQ(FileText("Job7_EdgeMaster_6_11_14_5_9.csv").substr(0, 20), "E1_H_01_07_W1,000,G-");
 }
 
-TEST_F(ProcessRunsTest, ProcessDataUsesTheCombosForCuttingAndTheDesignForNames) {
+// The files are named after the types they hold: the combo selections.
+TEST_F(ProcessRunsTest, ProcessDataNamesItsFilesAfterTheTypesItExports) {
   GrillWindow& w = AddDesign("W1", 1000, 800, {500}, {400});
   SelectForProcessData(w);
   controls.SetText(kBarTypeCombo, "G58, 5/8");
   controls.SetText(kEdgeTypeCombo, "E2");
   ProcessData(state, controls, services);
-  EXPECT_EQ(FileText("W1_E1_6_11_14_5_9.csv").substr(0, 17), "E2_H_01_W1,000,G-");
-  EXPECT_EQ(FileText("W1_GB_01_H_W__6_11_14_5_9.csv").substr(0, 18), "G58_H_01_W1,000,G-");
+  EXPECT_EQ(FileText("W1_E2_6_11_14_5_9.csv").substr(0, 17), "E2_H_01_W1,000,G-");
+  EXPECT_EQ(FileText("W1_GC_01_H_W__6_11_14_5_9.csv").substr(0, 18), "G58_H_01_W1,000,G-");
+  EXPECT_FALSE(HasFile("W1_E1_6_11_14_5_9.csv"));
+  EXPECT_FALSE(HasFile("W1_GB_01_H_W__6_11_14_5_9.csv"));
 }
 
 TEST_F(ProcessRunsTest, ProcessAllFileNames) {
