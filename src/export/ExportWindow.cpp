@@ -128,7 +128,9 @@ class DesignFiles {
   std::unique_ptr<OutputFile> Open(ExportTarget& target, const std::string& name) {
     const std::string path = target.files.Join(target.folder, name);
     std::string reason;
-    std::unique_ptr<WritableFile> file = target.files.OpenForAppend(path, reason);
+    const bool firstInRun = target.openedInRun.insert(path).second;
+    std::unique_ptr<WritableFile> file = firstInRun ? target.files.CreateForWrite(path, reason)
+                                                    : target.files.OpenForAppend(path, reason);
     if (!file) {
       openError = FileErrorMessage(path, reason);
       return nullptr;

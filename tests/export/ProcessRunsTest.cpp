@@ -108,17 +108,20 @@ TEST_F(ProcessRunsTest, ProcessAllDesignsOfOneGroupAppendToTheFirstDesignsFiles)
             ExampleBarBlock(1, "A") + ExampleBarBlock(1, "B"));
 }
 
-TEST_F(ProcessRunsTest, ASecondRunAppendsToTheDesignFilesAndReplacesTheMasters) {
+// A run's files hold that run's pieces only: a design file left by an
+// earlier run is replaced, not appended to, so no piece is cut twice.
+TEST_F(ProcessRunsTest, ARunReplacesTheFilesOfAnEarlierRun) {
   AddDesign("W1", 1000, 800, {500}, {400});
   ProcessAll(state, controls, services);
   clock.now.second = 10;
   ProcessAll(state, controls, services);
-  EXPECT_EQ(FileText("W1_E1.csv"), ExampleEdgeBlock(1) + ExampleEdgeBlock(1));
+  EXPECT_EQ(FileText("W1_E1.csv"), ExampleEdgeBlock(1));
   EXPECT_EQ(FileText("W1_EdgeMaster_6_11_14_5_10.csv"), ExampleEdgeBlock(1));
 
-  ProcessAll(state, controls, services);  // the same second: masters replaced
+  ProcessAll(state, controls, services);  // the same second: every name again
   EXPECT_EQ(FileText("W1_EdgeMaster_6_11_14_5_10.csv"), ExampleEdgeBlock(1));
-  EXPECT_EQ(FileText("W1_GB_01_H_W_6_11_14_5_10.csv"), ExampleBarBlock(1) + ExampleBarBlock(1));
+  EXPECT_EQ(FileText("W1_GB_01_H_W_6_11_14_5_10.csv"), ExampleBarBlock(1));
+  EXPECT_EQ(FileText("W1_E1.csv"), ExampleEdgeBlock(1));
 }
 
 TEST_F(ProcessRunsTest, SameNamedColourEntriesGiveTwoToneHeadersButOneBarFile) {
