@@ -28,9 +28,10 @@ SettingsReading ReadExportSettings(const Configuration& config, Controls& contro
     controls.SetText(kQuantityEdit, "1");
   } else {
     int ok = 0;
-    // The typed value is kept even when it is refused.
+    // The typed value is kept even when it is refused. A quantity below 1
+    // would write empty files.
     reading.settings.quantity = ParseInteger(quantityText, ok);
-    if (ok == 0) {
+    if (ok == 0 || *reading.settings.quantity < 1) {
       reading.refusal = "Invalid quantity";
       return reading;
     }

@@ -20,7 +20,7 @@ std::string ToolEntryMissing(const std::string& typeName, const GrillWindow* for
   return "Toolmap not found for " + forWindow->name + ": " + typeName;
 }
 
-// The types and colours one design needs. Process Data names the combo
+// The types, colours and quantity one design needs. Process Data names the combo
 // selections by their type alone; everything else names the design.
 std::string CheckReferences(const ExportJob& job, RunKind kind) {
   const GrillWindow& window = *job.window;
@@ -52,6 +52,10 @@ std::string CheckReferences(const ExportJob& job, RunKind kind) {
   }
   if (window.outsideColor == nullptr) {
     return NotFoundFor("Outside Color", window);
+  }
+  // A quantity below 1 would write empty files.
+  if (window.quantity < 1) {
+    return "Invalid quantity: " + window.name;
   }
   return {};
 }

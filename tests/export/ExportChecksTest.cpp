@@ -75,6 +75,8 @@ TEST(ExportChecksTest, TypesToolEntriesAndColoursMustBePresent) {
        "Inside Color not found for W2"},
       {"no outside colour", true, [](ExportSetup&, GrillWindow& w) { w.outsideColor = nullptr; },
        "Outside Color not found for W2"},
+      {"quantity below 1", true, [](ExportSetup&, GrillWindow& w) { w.quantity = 0; },
+       "Invalid quantity: W2"},
   };
   for (const Refusal& refusal : refusals) {
     ExpectRefused(refusal);
@@ -181,6 +183,18 @@ TEST(ExportChecksTest, ChecksRunInTheirOrder) {
                    w.outsideColor = nullptr;
                  },
                  "Outside Color not found for a/b"});
+  ExpectRefused({"colours before quantity", true,
+                 [](ExportSetup&, GrillWindow& w) {
+                   w.quantity = -1;
+                   w.insideColor = nullptr;
+                 },
+                 "Inside Color not found for W2"});
+  ExpectRefused({"quantity before positions", true,
+                 [](ExportSetup&, GrillWindow& w) {
+                   w.quantity = -1;
+                   w.vertPos[1] = -5.0;
+                 },
+                 "Invalid quantity: W2"});
   ExpectRefused({"positions before names", true,
                  [](ExportSetup&, GrillWindow& w) {
                    w.name = "a/b";
