@@ -106,8 +106,10 @@ class PosixWritable final : public WritableFile {
   std::string error_;
 };
 
+// A link planted under the name of a file to write is not followed: nothing
+// is written through it, and the open fails with the system's reason.
 std::unique_ptr<WritableFile> OpenWritable(const std::string& path, int flags, std::string& error) {
-  const int fd = ::open(path.c_str(), flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  const int fd = ::open(path.c_str(), flags | O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
   if (fd < 0) {
     error = Reason(errno);
     return nullptr;

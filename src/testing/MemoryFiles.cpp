@@ -113,6 +113,10 @@ std::unique_ptr<WritableFile> MemoryFiles::Open(const std::string& path, bool tr
     error = "No such file or directory";
     return nullptr;
   }
+  if (links.count(path) != 0) {
+    error = "Too many levels of symbolic links";
+    return nullptr;
+  }
   std::string& bytes = contents[path];
   if (truncate) {
     bytes.clear();

@@ -33,6 +33,9 @@ class MemoryFiles final : public Files {
   // be made only in a folder that exists (or at a path without a folder).
   std::map<std::string, std::string> contents;
   std::set<std::string> folders;
+  // Paths where a symbolic link was planted: opening one for writing fails
+  // as the std implementation does, without following the link.
+  std::set<std::string> links;
 
   // Faults: the 1-based number of the call that is to fail, 0 for none.
   // Creations and append-opens are counted apart; writes and closes are

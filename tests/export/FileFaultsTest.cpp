@@ -85,6 +85,24 @@ TEST_F(FileFaultsTest, DesignFileCannotBeOpened) {
 
 // The example's files are written at their close, in the order bar file,
 // edge file, EdgeMaster, BarMaster; each fault leaves the others whole.
+// A link planted in the export folder under a file's name is never written
+// through: the run ends with a file error there.
+TEST_F(FileFaultsTest, LinkInTheExportFolderIsAFileError) {
+  for (const std::string& name : {kEdgeMaster, kEdgeFile}) {
+    SCOPED_TRACE(name);
+    ExportSetup setup;
+    setup.files.folders.insert(setup.kFolder);
+    setup.files.links.insert(setup.PathOf(name));
+    setup.SelectForProcessData(setup.AddDesign("W1", 1000, 800, {500}, {400}));
+    ProcessData(setup.state, setup.controls, setup.services);
+    EXPECT_EQ(setup.controls.Messages(),
+              std::vector<std::string>{"File Error: " + setup.PathOf(name) +
+                                       ": Too many levels of symbolic links"});
+    EXPECT_FALSE(setup.HasFile(name));
+    EXPECT_EQ(setup.files.OpenCount(), 0);
+  }
+}
+
 TEST_F(FileFaultsTest, FailedWriteOrCloseIsAFileErrorAndKeepsTheRest) {
   struct Case {
     bool failWrite;
