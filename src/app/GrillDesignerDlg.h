@@ -64,6 +64,9 @@ class CGrillDesignerDlg {
   bool CanOpenWindowEditor() const { return state_.currentWindow != nullptr; }
   void OpenWindowEditor();
 
+  // Where later export runs write their cut files.
+  void SetExportFolder(std::string folder) { services_.exportFolder = std::move(folder); }
+
   DesignerState& State() { return state_; }
   const DesignerState& State() const { return state_; }
 

@@ -53,8 +53,10 @@ ExportOutcome RunExport(RunPlan plan, const RunTarget& target) {
   NameRunFiles(plan);
 
   Files& files = target.files;
-  files.CreateFolders(target.folder);  // a failure shows at the first file creation
   std::string error;
+  if (!files.CreateFolders(target.folder, error)) {
+    return ExportOutcome{ExportOutcome::End::kFileError, FileErrorMessage(target.folder, error)};
+  }
   std::unique_ptr<OutputFile> edgeMaster = CreateMaster(
       files, files.Join(target.folder, EdgeMasterFileName(plan.masterName, plan.stamp)), error);
   std::unique_ptr<OutputFile> barMaster;

@@ -22,7 +22,7 @@ struct RunTarget {
 };
 
 // Runs `plan`: checks it (a refusal creates no file), names its files,
-// creates the folder and the two master files, exports the designs in order
+// creates the folder with its parents and the two master files, exports the designs in order
 // until one does not complete, and closes the master files on every way out.
 // The designs are only read.
 ExportOutcome RunExport(RunPlan plan, const RunTarget& target);

@@ -39,8 +39,9 @@ class Files {
   // truncating it.
   virtual std::unique_ptr<WritableFile> OpenForAppend(const std::string& path,
                                                       std::string& error) = 0;
-  // Creates the folder and its parents; false when it could not be made.
-  virtual bool CreateFolders(const std::string& path) = 0;
+  // Creates the folder and its parents; false when it could not be made,
+  // with `error` set to the system's reason.
+  virtual bool CreateFolders(const std::string& path, std::string& error) = 0;
   // `folder` joined with `name` by the platform's separator.
   virtual std::string Join(const std::string& folder, const std::string& name) const = 0;
 };
@@ -52,7 +53,7 @@ class StdFiles final : public Files {
   std::unique_ptr<WritableFile> CreateForWrite(const std::string& path,
                                                std::string& error) override;
   std::unique_ptr<WritableFile> OpenForAppend(const std::string& path, std::string& error) override;
-  bool CreateFolders(const std::string& path) override;
+  bool CreateFolders(const std::string& path, std::string& error) override;
   std::string Join(const std::string& folder, const std::string& name) const override;
 
   // Where cut files go: "C:\export\grills" on Windows, otherwise

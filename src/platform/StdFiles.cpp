@@ -141,10 +141,18 @@ std::unique_ptr<WritableFile> StdFiles::OpenForAppend(const std::string& path, s
   return OpenWritable(path, O_APPEND, error);
 }
 
-bool StdFiles::CreateFolders(const std::string& path) {
+bool StdFiles::CreateFolders(const std::string& path, std::string& error) {
   std::error_code code;
   std::filesystem::create_directories(path, code);
-  return !code && std::filesystem::is_directory(path, code);
+  if (code) {
+    error = code.message();
+    return false;
+  }
+  if (!std::filesystem::is_directory(path, code)) {
+    error = Reason(ENOTDIR);
+    return false;
+  }
+  return true;
 }
 
 std::string StdFiles::Join(const std::string& folder, const std::string& name) const {

@@ -129,8 +129,9 @@ bool MemoryFiles::FolderExists(const std::string& path) const {
   return path.empty() || folders.count(path) != 0;
 }
 
-bool MemoryFiles::CreateFolders(const std::string& path) {
+bool MemoryFiles::CreateFolders(const std::string& path, std::string& error) {
   if (failCreateFolders) {
+    error = failureReason;
     return false;
   }
   for (std::string folder = path; !folder.empty(); folder = ParentOf(folder)) {

@@ -20,7 +20,7 @@ class MemoryFiles final : public Files {
   std::unique_ptr<WritableFile> CreateForWrite(const std::string& path,
                                                std::string& error) override;
   std::unique_ptr<WritableFile> OpenForAppend(const std::string& path, std::string& error) override;
-  bool CreateFolders(const std::string& path) override;
+  bool CreateFolders(const std::string& path, std::string& error) override;
   std::string Join(const std::string& folder, const std::string& name) const override;
 
   bool Exists(const std::string& path) const { return contents.count(path) != 0; }

@@ -52,10 +52,18 @@ TEST_F(FileFaultsTest, MasterFileCreationFails) {
   EXPECT_TRUE(HasFile(kEdgeMaster));
 }
 
-TEST_F(FileFaultsTest, MissingFolderThatCannotBeMadeFailsTheFirstCreation) {
-  files.failCreateFolders = true;
+TEST_F(FileFaultsTest, MissingFolderIsMadeWithItsParentsOrReported) {
   RunExample();
-  ExpectFileError(kEdgeMaster, "No such file or directory");
+  EXPECT_EQ(files.folders.count(kFolder), 1u);
+  EXPECT_EQ(files.folders.count("/home/user"), 1u);
+
+  ExportSetup failing;
+  failing.files.failCreateFolders = true;
+  failing.SelectForProcessData(failing.AddDesign("W1", 1000, 800, {500}, {400}));
+  ProcessData(failing.state, failing.controls, failing.services);
+  EXPECT_EQ(failing.controls.Messages(), std::vector<std::string>{"File Error: " + failing.kFolder +
+                                                                  ": No space left on device"});
+  EXPECT_TRUE(failing.files.events.empty());
 }
 
 TEST_F(FileFaultsTest, DesignFileCannotBeOpened) {
