@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "qt/ApplicationIcon.h"
+#include "qt/ExportFolderSetting.h"
 #include "qt/QtDesigner.h"
 
 int main(int argc, char** argv) {
@@ -14,8 +15,9 @@ int main(int argc, char** argv) {
 
   grill::StdFiles files;
   grill::SystemClock clock;
-  grill::QtDesigner designer(files, clock, grill::StdFiles::DefaultExportFolder(), "MenuConfig.txt",
-                             std::cerr);
+  grill::QtDesigner designer(files, clock,
+                             grill::StoredExportFolder(grill::StdFiles::DefaultExportFolder()),
+                             "MenuConfig.txt", std::cerr);
   designer.Start();
   designer.Run();
   return 0;
