@@ -66,7 +66,7 @@ class OneFile final : public Files {
   std::unique_ptr<WritableFile> OpenForAppend(const std::string&, std::string&) override {
     return nullptr;
   }
-  bool CreateFolders(const std::string&) override { return false; }
+  bool CreateFolders(const std::string&, std::string&) override { return false; }
   std::string Join(const std::string& folder, const std::string& name) const override {
     return folder + "/" + name;
   }

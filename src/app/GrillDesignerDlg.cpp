@@ -2,12 +2,12 @@
 
 #include "app/BarListHandlers.h"
 #include "app/ConfigStartup.h"
+#include "app/ExportCommands.h"
 #include "app/MainDialogTemplate.h"
 #include "app/SpacingHandlers.h"
 #include "app/WindowListHandlers.h"
 #include "config/LoadConfiguration.h"
 #include "editing/PreDesignLayouts.h"
-#include "export/ProcessRuns.h"
 
 namespace grill {
 

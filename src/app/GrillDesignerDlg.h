@@ -69,6 +69,9 @@ class CGrillDesignerDlg {
   bool CanOpenWindowEditor() const { return state_.document.Current() != nullptr; }
   void OpenWindowEditor();
 
+  // Where later export runs write their cut files.
+  void SetExportFolder(std::string folder) { services_.exportFolder = std::move(folder); }
+
   DesignerState& State() { return state_; }
   const DesignerState& State() const { return state_; }
   const DesignView& View() const { return view_; }

@@ -105,10 +105,10 @@ std::string CopySampleConfiguration(Files& files, const std::string& sample,
     return "cannot read " + sample;
   }
   const std::string folder = fs::path(target).parent_path().string();
-  if (!folder.empty() && !files.CreateFolders(folder)) {
-    return "cannot create " + folder;
-  }
   std::string error;
+  if (!folder.empty() && !files.CreateFolders(folder, error)) {
+    return "cannot create " + folder + ": " + error;
+  }
   const std::unique_ptr<WritableFile> copy = files.CreateForWrite(target, error);
   if (copy == nullptr) {
     return target + ": " + error;

@@ -28,8 +28,9 @@ struct DesignEdit {
 };
 
 // Where a change was made. A canvas change was shown live while it was made,
-// so committing it only repaints: the bar lists keep what they showed.
-enum class ChangeOrigin { Form, Canvas };
+// and Process Data's settings are what its fields already show, so committing
+// either only repaints: the bar lists keep what they showed.
+enum class ChangeOrigin { Form, Canvas, ExportSettings };
 
 // One step of change of the designs: what it touched, in order, and the focus
 // on either side, so that it can be reverted and reapplied. It holds only the

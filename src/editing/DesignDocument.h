@@ -44,9 +44,9 @@ class DesignDocument {
 
   void SetListener(Listener listener) { listener_ = std::move(listener); }
 
-  // The export run still writes its time stamp and file names into the
-  // designs; nothing else may change them outside Commit.
-  WindowList& ExportRecords() { return designs_; }
+  // The designs to build a fixture from, in tests and benchmarks only; the
+  // program changes them through Commit alone.
+  WindowList& RecordsForSetUp() { return designs_; }
 
  private:
   const GrillWindow* At(std::optional<std::size_t> index) const;

@@ -12,8 +12,8 @@ namespace grill {
 using PieceList = std::vector<CutBar>;
 
 // The cut list of one design: the four edge pieces around the grill area and
-// the bar pieces of both directions. It lives only while one design is
-// exported.
+// the grouped bar pieces of both directions. An edge that pairs with its
+// opposite one has count 2, and the opposite one count 0.
 struct CutList {
   CutBar topEdge;
   CutBar bottomEdge;
@@ -23,76 +23,38 @@ struct CutList {
   PieceList horzPieces;
 };
 
-// The whole cut list of `window`: `barType` gives the notch codes and the tool
-// measurement of the bar pieces, `edgeType` the codes and deductions of the
-// edge pieces, and the window's own bar type the measurement of its joints.
-// Every type named here must have its tool map entry, and the window both
-// colours; the export runs check that before they start.
+// The whole cut list of `window`, built by the steps below in their order:
+// `barType` gives the notch codes and the tool measurement of the bar pieces,
+// `edgeType` the codes and deductions of the edge pieces, and the window's
+// own bar type the measurement of its joints. Every type named here must have
+// its tool map entry, and the window both colours (the export runs check that
+// before they start). Touches no file: a drawing or a cutting plan built from
+// it sees exactly the pieces the cut files get.
 CutList BuildCutList(const GrillWindow& window, const BarType& barType, const EdgeType& edgeType);
 
-struct BarDirection;
-
-// Groups pieces as they come: a piece that is the same as a group's first
-// piece, or that piece turned end for end, or (when both faces are the same
-// colour) turned face for face, adds one to the first such group's count;
-// any other piece starts a new group at the end. This gives the groups that
-// comparing each group's first piece with every later piece gives.
-class PieceGrouping {
- public:
-  // Starts grouping into `groups`, which is emptied.
-  void Begin(PieceList& groups, bool colorsDiffer);
-  // Groups `piece`; returns the index of its group.
-  size_t Add(const CutBar& piece);
-  // Groups a piece known to be the same as one that joined group `group`.
-  void AddTwin(size_t group);
-
- private:
-  // A group's first piece turned end for end and face for face, made only
-  // once a piece agrees with it on length and notch count.
-  struct TurnedForms {
-    CutBar mirror;
-    CutBar flipped;
-    bool made = false;
-  };
-  bool Matches(size_t group, const CutBar& piece);
-
-  PieceList* groups_ = nullptr;
-  bool colorsDiffer_ = false;
-  // By group; kept from one use to the next so that its records are reused.
-  std::vector<TurnedForms> turned_;
+// What a row of the cut files holds, which also decides its header and tag.
+enum class CutRowKind {
+  kTopBottomEdge,  // edge header "_H_", tag W
+  kSideEdge,       // edge header "_W_", tag H
+  kVerticalBar,    // bar header "_H_", tag H
+  kHorizontalBar,  // bar header "_W_", tag W
 };
 
-// Builds the cut lists of one design after another. Each step of
-// BuildCutList is taken piece by piece: a bar piece is built, split at its
-// joints and its parts grouped before the next piece is built, so that only
-// the groups are kept, and the working records are reused by every design.
-class CutListBuilder {
- public:
-  // Fills `cutList` as BuildCutList would, reusing the room of its lists.
-  void Build(const GrillWindow& window, const BarType& barType, const EdgeType& edgeType,
-             CutList& cutList);
-
- private:
-  // A bar of one direction whose pieces were built, and the groups its parts
-  // joined: groupsOfParts_[firstPart..endPart).
-  struct LaidOutBar {
-    int bar;
-    size_t firstPart;
-    size_t endPart;
-  };
-  void GroupBarPieces(const BarDirection& bars, double jointMeasurement);
-
-  CutBar piece_;  // the bar piece being built
-  CutBar part_;   // the part of a piece left after its joints so far
-  PieceGrouping grouping_;
-  std::vector<LaidOutBar> laidOut_;
-  std::vector<size_t> groupsOfParts_;
+struct CutRow {
+  CutRowKind kind;
+  const CutBar* piece;
 };
+
+// The rows one unit of the design's quantity writes, in file order: the top
+// edge, the bottom edge unless the top one stands for both, the right edge,
+// the left edge likewise, each vertical piece, each horizontal piece. The
+// rows point into `cutList`.
+std::vector<CutRow> CutRows(const CutList& cutList);
 
 // The steps of BuildCutList, in the order it takes them.
 
-// Edge lengths from the inner size, count 1, no notches; then a notch on an
-// edge wherever a bar reaches it.
+// Edge lengths from the inner size, count 1; a notch on an edge wherever a
+// bar reaches it.
 void BuildEdgePieces(const GrillWindow& window, const ToolMapEntry& edgeTools, CutList& cutList);
 // Shortens the edges by the edge type's deductions.
 void DeductEdges(const EdgeType& edgeType, CutList& cutList);
@@ -100,15 +62,16 @@ void DeductEdges(const EdgeType& edgeType, CutList& cutList);
 // other direction crosses it. A bar that stops at a crossing stops half the
 // tool measurement short of it; the piece begun after a bar's last segment
 // is left with length -1.
-void BuildHorzPieces(const GrillWindow& window, const ToolMapEntry& barTools, PieceList& pieces);
-void BuildVertPieces(const GrillWindow& window, const ToolMapEntry& barTools, PieceList& pieces);
+PieceList BuildHorzPieces(const GrillWindow& window, const ToolMapEntry& barTools);
+PieceList BuildVertPieces(const GrillWindow& window, const ToolMapEntry& barTools);
 // Drops the pieces whose length is negative (a length of 0 stays).
 void RemoveOpenPieces(PieceList& pieces);
 // Splits every piece at each joint notch into pieces that stop half the tool
 // measurement short of the joint; the joint notch itself is in neither.
 void SplitAtJoints(PieceList& pieces, double toolMeasurement);
-// Merges pieces that are the same, the same turned end for end, or (when
-// both faces are the same colour) the same turned face for face.
+// Merges each piece with every later one that is the same, the same turned
+// end for end, or (when both faces are the same colour) the same turned face
+// for face; the first piece of a group keeps its place.
 void GroupIdenticalPieces(PieceList& pieces, bool colorsDiffer);
 // Top and bottom, right and left: a pair that is the same, or the same turned
 // end for end, becomes one piece of count 2 and one of count 0.

@@ -20,7 +20,7 @@ std::string ToolEntryMissing(const std::string& typeName, const GrillWindow* for
   return "Toolmap not found for " + forWindow->name + ": " + typeName;
 }
 
-// The types and colours one design needs. Process Data names the combo
+// The types, colours and quantity one design needs. Process Data names the combo
 // selections by their type alone; everything else names the design.
 std::string CheckReferences(const ExportJob& job, RunKind kind) {
   const GrillWindow& window = *job.window;
@@ -37,8 +37,7 @@ std::string CheckReferences(const ExportJob& job, RunKind kind) {
   if (job.edgeType->toolEntry == nullptr) {
     return ToolEntryMissing(job.edgeType->name, owner);
   }
-  // The design's own bar type measures its joints and names its bar files;
-  // its own edge type names its edge file.
+  // The design's own bar type measures its joints.
   if (window.barType == nullptr) {
     return NotFoundFor("Bar Type", window);
   }
@@ -53,6 +52,10 @@ std::string CheckReferences(const ExportJob& job, RunKind kind) {
   }
   if (window.outsideColor == nullptr) {
     return NotFoundFor("Outside Color", window);
+  }
+  // A quantity below 1 would write empty files.
+  if (window.quantity < 1) {
+    return "Invalid quantity: " + window.name;
   }
   return {};
 }
@@ -103,10 +106,11 @@ std::string CheckFileNames(const RunPlan& plan) {
       break;
     }
     const GrillWindow& window = *job.window;
-    refusal = CheckNamePieces({&window.name, &window.edgeType->name, &window.barType->code,
+    refusal = CheckNamePieces({&window.name, &job.edgeType->name, &job.barType->code,
                                &window.insideColor->code, &window.outsideColor->code});
     if (refusal.empty()) {
-      const DesignFileNames names = MakeDesignFileNames(window, plan.stamp, plan.kind);
+      const DesignFileNames names =
+          MakeDesignFileNames(window, *job.barType, *job.edgeType, plan.stamp, plan.kind);
       refusal = CheckNameLengths({&names.edge, &names.barH, &names.barW});
     }
   }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "config/ConfigRecords.h"
-#include "export/ExportFileNames.h"
+#include "export/RunPlan.h"
 #include "model/GrillWindow.h"
 
 namespace grill {
@@ -12,25 +12,9 @@ namespace grill {
 // A file name longer than this many bytes is refused by common file systems.
 inline constexpr size_t kMaxFileNameBytes = 255;
 
-// One design of a run and the types its pieces are cut with: the combo
-// selections for Process Data, the design's own types for Process All.
-struct ExportJob {
-  GrillWindow* window = nullptr;
-  const BarType* barType = nullptr;
-  const EdgeType* edgeType = nullptr;
-};
-
-// What a run will do, known before it creates its first file.
-struct RunPlan {
-  RunKind kind = RunKind::kProcessAll;
-  std::string masterName;
-  std::string stamp;
-  std::vector<ExportJob> jobs;
-};
-
 // Everything a run checks before it creates a file; returns the message that
-// refuses the run, or an empty text. In this order: tool map entries, types
-// and colours; bar positions; file names and the texts written in the lines.
+// refuses the run, or an empty text. In this order: tool map entries, types,
+// colours and quantity; bar positions; file names and the texts written in the lines.
 std::string CheckRun(const RunPlan& plan);
 
 // True when the design's positions in each direction start at 0, do not

@@ -1,6 +1,5 @@
 #include "export/ExportFileNames.h"
 
-#include "config/ConfigRecords.h"
 #include "model/Measurements.h"
 
 namespace grill {
@@ -22,15 +21,16 @@ std::string BarMasterFileName(const std::string& masterName, const std::string& 
   return masterName + "_BarMaster" + stamp + ".csv";
 }
 
-DesignFileNames MakeDesignFileNames(const GrillWindow& window, const std::string& stamp,
+DesignFileNames MakeDesignFileNames(const GrillWindow& window, const BarType& barType,
+                                    const EdgeType& edgeType, const std::string& stamp,
                                     RunKind run) {
   const bool processData = run == RunKind::kProcessData;
   // Process Data puts "_" before the stamp, which itself begins with "_".
   const std::string markerEnd = processData ? "_" : "";
-  const std::string barStart = window.name + "_" + window.barType->code + "_";
+  const std::string barStart = window.name + "_" + barType.code + "_";
 
   DesignFileNames names;
-  names.edge = window.name + "_" + window.edgeType->name + (processData ? stamp : "") + ".csv";
+  names.edge = window.name + "_" + edgeType.name + (processData ? stamp : "") + ".csv";
   if (window.insideColor == window.outsideColor) {
     names.barH = barStart + window.insideColor->code + "_H_W" + markerEnd + stamp + ".csv";
     return names;

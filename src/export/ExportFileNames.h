@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "config/ConfigRecords.h"
 #include "model/GrillWindow.h"
 #include "platform/Clock.h"
 
@@ -16,7 +17,8 @@ std::string FormatTimeStamp(const LocalTime& time);
 std::string EdgeMasterFileName(const std::string& masterName, const std::string& stamp);
 std::string BarMasterFileName(const std::string& masterName, const std::string& stamp);
 
-// A design's own file names, from its own edge type, bar type and colours.
+// A design's own file names, from the edge and bar types its pieces are cut
+// with and its colours.
 // `barW` is set only when the two colours are different entries; otherwise
 // the one bar file `barH` takes the pieces of both directions.
 struct DesignFileNames {
@@ -25,7 +27,8 @@ struct DesignFileNames {
   std::string barW;
   bool hasBarW = false;
 };
-DesignFileNames MakeDesignFileNames(const GrillWindow& window, const std::string& stamp,
+DesignFileNames MakeDesignFileNames(const GrillWindow& window, const BarType& barType,
+                                    const EdgeType& edgeType, const std::string& stamp,
                                     RunKind run);
 
 }  // namespace grill

@@ -1,118 +1,101 @@
 #include "export/ExportWindow.h"
 
-#include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <vector>
+
+#include "export/CutList.h"
 
 namespace grill {
 namespace {
 
-void MakeHeaders(const GrillWindow& window, const BarType& barType, const EdgeType& edgeType,
-                 ExportWorkspace& room) {
-  const std::string_view prefix = std::string_view(barType.name).substr(0, barType.name.find(','));
-  const auto make = [&window](std::string& header, std::string_view start, const char* side) {
-    header.assign(start).append(side).append(window.insideColor->code);
+// The texts that open the lines: profile or edge, side, colours and design.
+struct Headers {
+  std::string barW;
+  std::string barH;
+  std::string edgeH;
+  std::string edgeW;
+};
+
+Headers MakeHeaders(const ExportJob& job) {
+  const GrillWindow& window = *job.window;
+  const auto make = [&window](std::string_view start, std::string_view side) {
+    std::string header(start);
+    header.append(side).append(window.insideColor->code);
     if (window.insideColor != window.outsideColor) {
       header.append("_").append(window.outsideColor->code);
     }
-    header.append("_").append(window.name).append(",000,");
+    return header.append("_").append(window.name).append(",000,");
   };
-  make(room.barHeaderW, prefix, "_W_");
-  make(room.barHeaderH, prefix, "_H_");
-  make(room.edgeHeaderH, edgeType.name, "_H_");
-  make(room.edgeHeaderW, edgeType.name, "_W_");
+  const std::string& barName = job.barType->name;
+  const std::string_view prefix = std::string_view(barName).substr(0, barName.find(','));
+  return Headers{make(prefix, "_W_"), make(prefix, "_H_"), make(job.edgeType->name, "_H_"),
+                 make(job.edgeType->name, "_W_")};
 }
 
-// Every piece's text, each once, in the order of ExportWorkspace::pieceTexts.
-// The texts are written straight into the buffer, which keeps the size it
-// has grown to: only the ends recorded mark what this design wrote.
-void MakePieceTexts(const CutList& cutList, int inMillimetres, ExportWorkspace& room) {
-  std::string& texts = room.pieceTexts;
-  room.pieceTextEnds.clear();
-  size_t used = 0;
-  const auto add = [&](const CutBar& piece) {
-    const std::string_view lineEnd = "\r\n";
-    const auto makeRoom = [&](size_t size) {
-      if (texts.size() < used + size + lineEnd.size()) {
-        texts.resize(2 * (used + size + lineEnd.size()));
-      }
-      return texts.data() + used;
-    };
-    char* end = piece.WriteCutLine(makeRoom(piece.CutLineRoom()), inMillimetres, room.numberTexts);
-    if (end == nullptr) {
-      const std::string text = piece.FormatCutLine(inMillimetres);
-      end = std::copy(text.begin(), text.end(), makeRoom(text.size()));
+// One row as a unit writes it: header, the side of its tag, and the piece's
+// text with its line end, formatted once for every unit.
+struct FormattedRow {
+  const std::string* header;
+  char side;
+  std::string pieceText;
+};
+
+// The rows of the three blocks a unit writes: the edge rows, the vertical
+// pieces' rows and the horizontal pieces' rows.
+struct DesignRows {
+  std::vector<FormattedRow> edges;
+  std::vector<FormattedRow> vert;
+  std::vector<FormattedRow> horz;
+};
+
+DesignRows FormatRows(const CutList& cutList, const Headers& headers, CutUnit unit) {
+  DesignRows rows;
+  for (const CutRow& row : CutRows(cutList)) {
+    std::string text = row.piece->FormatCutLine(unit) + "\r\n";
+    switch (row.kind) {
+      case CutRowKind::kTopBottomEdge:
+        rows.edges.push_back({&headers.edgeH, 'W', std::move(text)});
+        break;
+      case CutRowKind::kSideEdge:
+        rows.edges.push_back({&headers.edgeW, 'H', std::move(text)});
+        break;
+      case CutRowKind::kVerticalBar:
+        rows.vert.push_back({&headers.barH, 'H', std::move(text)});
+        break;
+      case CutRowKind::kHorizontalBar:
+        rows.horz.push_back({&headers.barW, 'W', std::move(text)});
+        break;
     }
-    end = std::copy(lineEnd.begin(), lineEnd.end(), end);
-    used = static_cast<size_t>(end - texts.data());
-    room.pieceTextEnds.push_back(used);
-  };
-  for (const CutBar* edge :
-       {&cutList.topEdge, &cutList.bottomEdge, &cutList.leftEdge, &cutList.rightEdge}) {
-    add(*edge);
   }
-  for (const CutBar& piece : cutList.vertPieces) {
-    add(piece);
-  }
-  for (const CutBar& piece : cutList.horzPieces) {
-    add(piece);
-  }
+  return rows;
 }
 
-// The lines of a unit: the top edge, the bottom edge unless the top one
-// stands for both, the right edge, the left edge likewise; each vertical
-// piece; each horizontal piece. Top and bottom edges carry the "_H_" header
-// with the "W" tag, the sides the "_W_" header with the "H" tag.
-void MakeBlocks(const CutList& cutList, ExportWorkspace& room) {
-  const std::string_view texts = room.pieceTexts;
-  size_t index = 0;
-  size_t start = 0;
-  // The next piece's text, in the order they were made.
-  const auto next = [&]() {
-    const size_t end = room.pieceTextEnds[index++];
-    const std::string_view text = texts.substr(start, end - start);
-    start = end;
-    return text;
-  };
-  const std::string_view top = next();
-  const std::string_view bottom = next();
-  const std::string_view left = next();
-  const std::string_view right = next();
-  room.edgeBlock.Clear();
-  room.edgeBlock.AddLine(room.edgeHeaderH, 'W', top);
-  if (cutList.bottomEdge.count != 0) {
-    room.edgeBlock.AddLine(room.edgeHeaderH, 'W', bottom);
-  }
-  room.edgeBlock.AddLine(room.edgeHeaderW, 'H', right);
-  if (cutList.leftEdge.count != 0) {
-    room.edgeBlock.AddLine(room.edgeHeaderW, 'H', left);
-  }
-  room.vertBlock.Clear();
-  for (size_t i = 0; i < cutList.vertPieces.size(); ++i) {
-    room.vertBlock.AddLine(room.barHeaderH, 'H', next());
-  }
-  room.horzBlock.Clear();
-  for (size_t i = 0; i < cutList.horzPieces.size(); ++i) {
-    room.horzBlock.AddLine(room.barHeaderW, 'W', next());
+// The lines of `rows` for unit `unit`, each "header" "G-g B-g S, " "piece".
+void AppendBlock(const std::vector<FormattedRow>& rows, std::int64_t unit, std::string& block) {
+  char digits[24];
+  const std::string_view number(digits, std::to_chars(digits, digits + sizeof digits, unit).ptr);
+  for (const FormattedRow& row : rows) {
+    block.append(*row.header).append("G-").append(number).append(" B-").append(number);
+    block.append(1, ' ').append(1, row.side).append(", ").append(row.pieceText);
   }
 }
 
 // The design's own files: the edge file and one bar file, or two when the
-// colours carry different names. They are the workspace's OutputFiles, open
-// while this object lives.
+// colours carry different names. Open while this object lives.
 class DesignFiles {
  public:
   // Opens the files in the order edge, W, H; on failure `openError` tells
   // which and the files already open are closed again.
-  DesignFiles(ExportTarget& target, const GrillWindow& window, bool separateBarFiles) {
-    ExportWorkspace& room = target.workspace;
-    edge_ = Open(target, window.edgeFileName, room.edgeFile);
+  DesignFiles(ExportTarget& target, const DesignFileNames& names, bool separateBarFiles) {
+    edge_ = Open(target, names.edge);
     if (edge_ && separateBarFiles) {
-      w_ = Open(target, window.barFileNameW, room.barFileW);
+      w_ = Open(target, names.barW);
     }
     if (edge_ && (w_ || !separateBarFiles)) {
-      h_ = Open(target, window.barFileNameH, room.barFileH);
+      h_ = Open(target, names.barH);
     }
     if (!openError.empty()) {
       Close();
@@ -124,14 +107,14 @@ class DesignFiles {
 
   OutputFile& Edge() { return *edge_; }
   OutputFile& H() { return *h_; }
-  OutputFile& W() { return w_ != nullptr ? *w_ : *h_; }
-  bool Failed() const { return edge_->Failed() || h_->Failed() || (w_ != nullptr && w_->Failed()); }
+  OutputFile& W() { return w_ ? *w_ : *h_; }
+  bool Failed() const { return edge_->Failed() || h_->Failed() || (w_ && w_->Failed()); }
 
   // Closes W, then H when it is a file of its own, then the edge file; the
   // first failure is reported.
   std::string Close() {
     std::string error;
-    for (OutputFile* file : {w_, h_, edge_}) {
+    for (OutputFile* file : {w_.get(), h_.get(), edge_.get()}) {
       if (file != nullptr && !file->Close() && error.empty()) {
         error = file->FileError();
       }
@@ -142,21 +125,22 @@ class DesignFiles {
   std::string openError;
 
  private:
-  OutputFile* Open(ExportTarget& target, const std::string& name, OutputFile& output) {
+  std::unique_ptr<OutputFile> Open(ExportTarget& target, const std::string& name) {
     const std::string path = target.files.Join(target.folder, name);
     std::string reason;
-    std::unique_ptr<WritableFile> file = target.files.OpenForAppend(path, reason);
+    const bool firstInRun = target.openedInRun.insert(path).second;
+    std::unique_ptr<WritableFile> file = firstInRun ? target.files.CreateForWrite(path, reason)
+                                                    : target.files.OpenForAppend(path, reason);
     if (!file) {
       openError = FileErrorMessage(path, reason);
       return nullptr;
     }
-    output.Open(std::move(file));
-    return &output;
+    return std::make_unique<OutputFile>(std::move(file));
   }
 
-  OutputFile* edge_ = nullptr;
-  OutputFile* w_ = nullptr;
-  OutputFile* h_ = nullptr;
+  std::unique_ptr<OutputFile> edge_;
+  std::unique_ptr<OutputFile> w_;
+  std::unique_ptr<OutputFile> h_;
 };
 
 ExportOutcome FileError(std::string message) {
@@ -171,71 +155,64 @@ std::string MasterError(const ExportTarget& target) {
   return target.barMaster.Failed() ? target.barMaster.FileError() : std::string();
 }
 
+// The three blocks of one unit, reused from unit to unit.
+struct UnitText {
+  std::string edges;
+  std::string vert;
+  std::string horz;
+};
+
 // Hands the lines of unit `unit` to every file, each master file before the
 // design's own: the edge lines; then the bar lines, vertical pieces before
 // horizontal ones. False when a file has failed.
-bool WriteUnit(std::int64_t unit, ExportTarget& target, DesignFiles& files) {
-  ExportWorkspace& room = target.workspace;
-  const std::string_view edge = room.edgeBlock.TextFor(unit);
-  const std::string_view vert = room.vertBlock.TextFor(unit);
-  const std::string_view horz = room.horzBlock.TextFor(unit);
-  target.edgeMaster.Append(edge);
-  files.Edge().Append(edge);
-  target.barMaster.Append(vert);
-  target.barMaster.Append(horz);
-  files.H().Append(vert);
-  files.W().Append(horz);
+bool WriteUnit(const DesignRows& rows, std::int64_t unit, UnitText& text, ExportTarget& target,
+               DesignFiles& files) {
+  text.edges.clear();
+  text.vert.clear();
+  text.horz.clear();
+  AppendBlock(rows.edges, unit, text.edges);
+  AppendBlock(rows.vert, unit, text.vert);
+  AppendBlock(rows.horz, unit, text.horz);
+  target.edgeMaster.Append(text.edges);
+  files.Edge().Append(text.edges);
+  target.barMaster.Append(text.vert);
+  target.barMaster.Append(text.horz);
+  files.H().Append(text.vert);
+  files.W().Append(text.horz);
   return !files.Failed() && !target.edgeMaster.Failed() && !target.barMaster.Failed();
 }
 
-// The first failure among the master files, else among the design's own
-// files, which are closed on the way.
-ExportOutcome FileErrorAfterWrite(const ExportTarget& target, DesignFiles& files) {
-  std::string error = MasterError(target);
-  const std::string ownError = files.Close();
-  return FileError(error.empty() ? ownError : error);
-}
+}  // namespace
 
-// ExportWindow but for leaving the piece lists empty.
-ExportOutcome ExportDesign(const GrillWindow& window, const BarType& barType,
-                           const EdgeType& edgeType, ExportTarget& target) {
-  ExportWorkspace& room = target.workspace;
-  room.builder.Build(window, barType, edgeType, room.cutList);
-  MakeHeaders(window, barType, edgeType, room);
-  MakePieceTexts(room.cutList, target.exportInMillimetres, room);
-  MakeBlocks(room.cutList, room);
+ExportOutcome ExportWindow(const ExportJob& job, ExportTarget& target) {
+  const GrillWindow& window = *job.window;
+  const Headers headers = MakeHeaders(job);
+  const DesignRows rows =
+      FormatRows(BuildCutList(window, *job.barType, *job.edgeType), headers, target.unit);
 
   // Two bar files only when the colours' names differ; colour entries that
   // differ but share a name get their own headers yet one file.
   const bool separateBarFiles = window.insideColor->name != window.outsideColor->name;
-  DesignFiles files(target, window, separateBarFiles);
+  DesignFiles files(target, job.fileNames, separateBarFiles);
   if (!files.openError.empty()) {
     return FileError(files.openError);
   }
 
+  UnitText text;
   for (std::int64_t unit = 1; unit <= window.quantity; ++unit) {
     if (target.beforeUnit && !target.beforeUnit()) {
       const std::string error = files.Close();
       return error.empty() ? ExportOutcome{ExportOutcome::End::kCancelled, {}} : FileError(error);
     }
-    if (!WriteUnit(unit, target, files)) {
-      return FileErrorAfterWrite(target, files);
+    if (!WriteUnit(rows, unit, text, target, files)) {
+      // The first failure among the master files, else among the design's own.
+      const std::string masterError = MasterError(target);
+      const std::string ownError = files.Close();
+      return FileError(masterError.empty() ? ownError : masterError);
     }
   }
   const std::string error = files.Close();
   return error.empty() ? ExportOutcome{} : FileError(error);
-}
-
-}  // namespace
-
-ExportOutcome ExportWindow(const GrillWindow& window, const BarType& barType,
-                           const EdgeType& edgeType, ExportTarget& target) {
-  ExportOutcome outcome = ExportDesign(window, barType, edgeType, target);
-  // Both piece lists are left empty on every way out; the room they took is
-  // kept for the next design.
-  target.workspace.cutList.vertPieces.clear();
-  target.workspace.cutList.horzPieces.clear();
-  return outcome;
 }
 
 }  // namespace grill

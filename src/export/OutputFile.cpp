@@ -20,21 +20,10 @@ std::string FileErrorMessage(std::string_view path, std::string_view reason) {
   return message;
 }
 
-OutputFile::OutputFile(std::unique_ptr<WritableFile> file) {
-  Open(std::move(file));
-}
+OutputFile::OutputFile(std::unique_ptr<WritableFile> file) : file_(std::move(file)) {}
 
 OutputFile::~OutputFile() {
   Close();
-}
-
-void OutputFile::Open(std::unique_ptr<WritableFile> file) {
-  Close();
-  file_ = std::move(file);
-  pending_.clear();
-  failed_ = false;
-  closed_ = false;
-  error_.clear();
 }
 
 bool OutputFile::Append(std::string_view bytes) {

@@ -14,20 +14,12 @@ namespace grill {
 // written.
 class OutputFile {
  public:
-  // Holds no file until Open.
-  OutputFile() = default;
   explicit OutputFile(std::unique_ptr<WritableFile> file);
   // A file left open is closed; a failure then goes unreported, so every
   // regular way out calls Close itself.
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
-
-  // Starts on `file`, closing the previous one first if it is still open
-  // (unreported, as in the destructor). The room taken by the text collected
-  // for earlier files is kept, so that one OutputFile can serve many files in
-  // turn without growing it again.
-  void Open(std::unique_ptr<WritableFile> file);
 
   // False once the file has failed.
   bool Append(std::string_view bytes);
@@ -47,7 +39,7 @@ class OutputFile {
   std::unique_ptr<WritableFile> file_;
   std::string pending_;
   bool failed_ = false;
-  bool closed_ = true;
+  bool closed_ = false;
   std::string error_;
 };
 

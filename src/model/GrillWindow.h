@@ -35,11 +35,6 @@ struct GrillWindow {
   double outerHeight = 0.0;
   double outerWidth = 0.0;
   std::string name;
-  // Set by the export run: its time stamp and this design's own file names.
-  std::string timeStamp;
-  std::string edgeFileName;
-  std::string barFileNameH;
-  std::string barFileNameW;
   std::int32_t horzCount = 0;
   std::int32_t vertCount = 0;
   // [row band h][vertical bar v]: 1 when bar v has its segment in band h.

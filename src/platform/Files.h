@@ -42,8 +42,9 @@ class Files {
   // truncating it.
   virtual std::unique_ptr<WritableFile> OpenForAppend(const std::string& path,
                                                       std::string& error) = 0;
-  // Creates the folder and its parents; false when it could not be made.
-  virtual bool CreateFolders(const std::string& path) = 0;
+  // Creates the folder and its parents; false when it could not be made,
+  // with `error` set to the system's reason.
+  virtual bool CreateFolders(const std::string& path, std::string& error) = 0;
   // Moves the file `from` to `to` in one step, replacing a file at `to`; both
   // in the same folder. On failure leaves both paths as they were and sets
   // `error` to the system's reason. Stand-ins that only read need not
@@ -65,7 +66,7 @@ class StdFiles final : public Files {
   std::unique_ptr<WritableFile> CreateForWrite(const std::string& path,
                                                std::string& error) override;
   std::unique_ptr<WritableFile> OpenForAppend(const std::string& path, std::string& error) override;
-  bool CreateFolders(const std::string& path) override;
+  bool CreateFolders(const std::string& path, std::string& error) override;
   bool Rename(const std::string& from, const std::string& to, std::string& error) override;
   bool RemoveFile(const std::string& path) override;
   std::string Join(const std::string& folder, const std::string& name) const override;

@@ -119,8 +119,10 @@ class PosixWritable final : public WritableFile {
   std::string error_;
 };
 
+// A link planted under the name of a file to write is not followed: nothing
+// is written through it, and the open fails with the system's reason.
 std::unique_ptr<WritableFile> OpenWritable(const std::string& path, int flags, std::string& error) {
-  const int fd = ::open(path.c_str(), flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  const int fd = ::open(path.c_str(), flags | O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
   if (fd < 0) {
     error = Reason(errno);
     return nullptr;
@@ -165,10 +167,18 @@ std::unique_ptr<WritableFile> StdFiles::OpenForAppend(const std::string& path, s
   return OpenWritable(path, O_APPEND, error);
 }
 
-bool StdFiles::CreateFolders(const std::string& path) {
+bool StdFiles::CreateFolders(const std::string& path, std::string& error) {
   std::error_code code;
   std::filesystem::create_directories(path, code);
-  return !code && std::filesystem::is_directory(path, code);
+  if (code) {
+    error = code.message();
+    return false;
+  }
+  if (!std::filesystem::is_directory(path, code)) {
+    error = Reason(ENOTDIR);
+    return false;
+  }
+  return true;
 }
 
 bool StdFiles::Rename(const std::string& from, const std::string& to, std::string& error) {

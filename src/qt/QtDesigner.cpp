@@ -1,10 +1,12 @@
 #include "qt/QtDesigner.h"
 
+#include <QFileDialog>
 #include <QMenu>
 #include <QShortcut>
 
 #include "app/MainDialogTemplate.h"
 #include "qt/ApplicationIcon.h"
+#include "qt/ExportFolderSetting.h"
 
 namespace grill {
 
@@ -12,8 +14,9 @@ QtDesigner::QtDesigner(Files& files, const Clock& clock, std::string exportFolde
                        std::string configPath, std::ostream& log, ConfigSearch configSearch)
     : controls_(MainDialogTemplate()),
       host_(&controls_.Dialog()),
-      designer_(DesignerServices{controls_, host_, files, clock, std::move(exportFolder),
+      designer_(DesignerServices{controls_, host_, files, clock, exportFolder,
                                  std::move(configPath), log, std::move(configSearch)}),
+      exportFolder_(std::move(exportFolder)),
       canvas_(new CanvasWidget(designer_, &controls_.Dialog())) {
   TemplateDialog& dialog = controls_.Dialog();
   dialog.setWindowIcon(ApplicationIcon());
@@ -49,7 +52,24 @@ std::unique_ptr<QMenu> QtDesigner::CreateContextMenu() {
   editor->setEnabled(designer_.CanOpenWindowEditor());
   QObject::connect(editor, &QAction::triggered, menu.get(),
                    [this] { designer_.OpenWindowEditor(); });
+  QAction* exportFolder = menu->addAction(QStringLiteral("Export Folder..."));
+  QObject::connect(exportFolder, &QAction::triggered, menu.get(), [this] { ChooseExportFolder(); });
   return menu;
+}
+
+void QtDesigner::ChooseExportFolder() {
+  const QString chosen = QFileDialog::getExistingDirectory(
+      &controls_.Dialog(), QStringLiteral("Export Folder"), QString::fromStdString(exportFolder_));
+  if (chosen.isEmpty()) {
+    return;  // cancelled
+  }
+  SetExportFolder(chosen.toStdString());
+  StoreExportFolder(exportFolder_);
+}
+
+void QtDesigner::SetExportFolder(std::string folder) {
+  exportFolder_ = std::move(folder);
+  designer_.SetExportFolder(exportFolder_);
 }
 
 void QtDesigner::Start() {

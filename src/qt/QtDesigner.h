@@ -28,8 +28,10 @@ class QtDesigner {
   // the start-up asked for the end.
   void Run();
 
-  // The context menu: the about box and the window editor.
+  // The context menu: the about box, the window editor and the export folder.
   std::unique_ptr<QMenu> CreateContextMenu();
+  // Where export runs write from now on.
+  void SetExportFolder(std::string folder);
 
   TemplateDialog& Dialog() { return controls_.Dialog(); }
   QtControls& Controls() { return controls_; }
@@ -38,10 +40,13 @@ class QtDesigner {
 
  private:
   void ConnectKeys();
+  // Asks for the export folder with the native chooser and remembers it.
+  void ChooseExportFolder();
 
   QtControls controls_;
   QtDialogHost host_;
   CGrillDesignerDlg designer_;
+  std::string exportFolder_;
   CanvasWidget* canvas_;  // owned by the dialog
 };
 

@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "qt/ApplicationIcon.h"
+#include "qt/ExportFolderSetting.h"
 #include "qt/QtDesigner.h"
 
 namespace {
@@ -46,8 +47,9 @@ int main(int argc, char** argv) {
 
   grill::StdFiles files;
   grill::SystemClock clock;
-  grill::QtDesigner designer(files, clock, grill::StdFiles::DefaultExportFolder(), "MenuConfig.txt",
-                             std::cerr, std::move(search));
+  grill::QtDesigner designer(files, clock,
+                             grill::StoredExportFolder(grill::StdFiles::DefaultExportFolder()),
+                             "MenuConfig.txt", std::cerr, std::move(search));
   designer.Start();
   designer.Run();
   return 0;

@@ -126,6 +126,10 @@ std::unique_ptr<WritableFile> MemoryFiles::Open(const std::string& path, bool tr
     error = "No such file or directory";
     return nullptr;
   }
+  if (links.count(path) != 0) {
+    error = "Too many levels of symbolic links";
+    return nullptr;
+  }
   std::string& bytes = contents[path];
   if (truncate) {
     bytes.clear();
@@ -138,8 +142,9 @@ bool MemoryFiles::FolderExists(const std::string& path) const {
   return path.empty() || folders.count(path) != 0;
 }
 
-bool MemoryFiles::CreateFolders(const std::string& path) {
+bool MemoryFiles::CreateFolders(const std::string& path, std::string& error) {
   if (failCreateFolders) {
+    error = failureReason;
     return false;
   }
   for (std::string folder = path; !folder.empty(); folder = ParentOf(folder)) {

@@ -20,7 +20,7 @@ class MemoryFiles final : public Files {
   std::unique_ptr<WritableFile> CreateForWrite(const std::string& path,
                                                std::string& error) override;
   std::unique_ptr<WritableFile> OpenForAppend(const std::string& path, std::string& error) override;
-  bool CreateFolders(const std::string& path) override;
+  bool CreateFolders(const std::string& path, std::string& error) override;
   bool Rename(const std::string& from, const std::string& to, std::string& error) override;
   bool RemoveFile(const std::string& path) override;
   std::string Join(const std::string& folder, const std::string& name) const override;
@@ -35,6 +35,9 @@ class MemoryFiles final : public Files {
   // be made only in a folder that exists (or at a path without a folder).
   std::map<std::string, std::string> contents;
   std::set<std::string> folders;
+  // Paths where a symbolic link was planted: opening one for writing fails
+  // as the std implementation does, without following the link.
+  std::set<std::string> links;
 
   // Faults: the 1-based number of the call that is to fail, 0 for none.
   // Creations and append-opens are counted apart; writes and closes are

@@ -53,7 +53,7 @@ class ReadOnlyFiles final : public Files {
     error = "read-only";
     return nullptr;
   }
-  bool CreateFolders(const std::string&) override { return false; }
+  bool CreateFolders(const std::string&, std::string&) override { return false; }
   std::string Join(const std::string& folder, const std::string& name) const override {
     return folder + "/" + name;
   }

@@ -16,7 +16,7 @@ namespace {
 std::vector<std::string> Texts(const PieceList& pieces) {
   std::vector<std::string> texts;
   for (const CutBar& piece : pieces) {
-    texts.push_back(piece.FormatCutLine(1));
+    texts.push_back(piece.FormatCutLine(CutUnit::kMillimetres));
   }
   return texts;
 }
@@ -34,16 +34,14 @@ using CutListTest = ExportTest;
 
 TEST_F(CutListTest, BarPresentEverywhereIsOnePieceNotchedAtEachCrossing) {
   GrillWindow& w = AddDesign("W", 1000, 800, {300, 600}, {400});
-  PieceList pieces;
-  BuildHorzPieces(w, *G58().toolEntry, pieces);
+  PieceList pieces = BuildHorzPieces(w, *G58().toolEntry);
   EXPECT_EQ(Texts(pieces), std::vector<std::string>{"1000.0, 1, 2, 300.0, 97, 600.0, 97, "});
 }
 
 TEST_F(CutListTest, BarStoppingAtACrossingEndsHalfAToolShortAndLeavesAnOpenPiece) {
   GrillWindow& w = AddDesign("W", 900, 800, {300, 600}, {400});
   w.horzSegments[1][2] = 0;
-  PieceList pieces;
-  BuildHorzPieces(w, *G58().toolEntry, pieces);
+  PieceList pieces = BuildHorzPieces(w, *G58().toolEntry);
   EXPECT_EQ(Texts(pieces), (std::vector<std::string>{"592.0, 1, 1, 300.0, 97, ", "-1.0, 1, 0, "}));
   RemoveOpenPieces(pieces);
   EXPECT_EQ(Texts(pieces), std::vector<std::string>{"592.0, 1, 1, 300.0, 97, "});
@@ -52,8 +50,7 @@ TEST_F(CutListTest, BarStoppingAtACrossingEndsHalfAToolShortAndLeavesAnOpenPiece
 TEST_F(CutListTest, BarStartingInALaterBandIsMeasuredFromItsOwnStart) {
   GrillWindow& w = AddDesign("W", 900, 800, {300, 600}, {400});
   w.horzSegments[1][0] = 0;
-  PieceList pieces;
-  BuildHorzPieces(w, *G58().toolEntry, pieces);
+  PieceList pieces = BuildHorzPieces(w, *G58().toolEntry);
   // Starts at 308; the notch at 600 lies 292 into the piece.
   EXPECT_EQ(Texts(pieces), std::vector<std::string>{"592.0, 1, 1, 292.0, 97, "});
 }
@@ -66,8 +63,7 @@ TEST_F(CutListTest, NotchCodeFollowsTheSidesWhereTheCrossingBarRuns) {
   w.vertSegments[0][2] = 0;
   w.vertSegments[0][3] = 0;
   w.vertSegments[1][3] = 0;
-  PieceList horz;
-  BuildHorzPieces(w, *G58().toolEntry, horz);
+  PieceList horz = BuildHorzPieces(w, *G58().toolEntry);
   EXPECT_EQ(Texts(horz), std::vector<std::string>{"800.0, 1, 2, 200.0, 11, 400.0, 12, "});
 
   w.vertSegments = SegmentTable{};
@@ -75,8 +71,7 @@ TEST_F(CutListTest, NotchCodeFollowsTheSidesWhereTheCrossingBarRuns) {
     row.fill(1);
   }
   w.horzSegments[1][0] = 0;  // the horizontal bar runs only right of bar 1
-  PieceList vert;
-  BuildVertPieces(w, *G58().toolEntry, vert);
+  PieceList vert = BuildVertPieces(w, *G58().toolEntry);
   EXPECT_EQ(Texts(vert),
             (std::vector<std::string>{"800.0, 1, 1, 400.0, 22, ", "800.0, 1, 1, 400.0, 98, ",
                                       "800.0, 1, 1, 400.0, 98, "}));
@@ -122,9 +117,9 @@ TEST_F(CutListTest, FlippedPiecesMergeOnlyWhenBothFacesShareAColour) {
 
 TEST_F(CutListTest, WindowWithoutBarsHasPairedBareEdges) {
   const CutList cutList = BuildCutList(AddDesign("W", 1000, 800, {}, {}), G58(), E1());
-  EXPECT_EQ(cutList.topEdge.FormatCutLine(1), "990.0, 2, 0, ");
+  EXPECT_EQ(cutList.topEdge.FormatCutLine(CutUnit::kMillimetres), "990.0, 2, 0, ");
   EXPECT_EQ(cutList.bottomEdge.count, 0);
-  EXPECT_EQ(cutList.rightEdge.FormatCutLine(1), "790.0, 2, 0, ");
+  EXPECT_EQ(cutList.rightEdge.FormatCutLine(CutUnit::kMillimetres), "790.0, 2, 0, ");
   EXPECT_EQ(cutList.leftEdge.count, 0);
   EXPECT_TRUE(cutList.vertPieces.empty());
   EXPECT_TRUE(cutList.horzPieces.empty());
@@ -136,10 +131,10 @@ TEST_F(CutListTest, EdgesDeductHdFromLengthAndWdOrHdFromNotches) {
   w.vertSegments[1][1] = 0;                 // no bar reaches the bottom edge
   w.horzSegments[1][1] = 0;                 // none reaches the right edge
   const CutList cutList = BuildCutList(w, G58(), *w.edgeType);
-  EXPECT_EQ(cutList.topEdge.FormatCutLine(1), "992.0, 1, 1, 247.0, 97, ");
-  EXPECT_EQ(cutList.bottomEdge.FormatCutLine(1), "992.0, 1, 0, ");
-  EXPECT_EQ(cutList.rightEdge.FormatCutLine(1), "792.0, 1, 0, ");
-  EXPECT_EQ(cutList.leftEdge.FormatCutLine(1), "792.0, 1, 1, 296.0, 98, ");
+  EXPECT_EQ(cutList.topEdge.FormatCutLine(CutUnit::kMillimetres), "992.0, 1, 1, 247.0, 97, ");
+  EXPECT_EQ(cutList.bottomEdge.FormatCutLine(CutUnit::kMillimetres), "992.0, 1, 0, ");
+  EXPECT_EQ(cutList.rightEdge.FormatCutLine(CutUnit::kMillimetres), "792.0, 1, 0, ");
+  EXPECT_EQ(cutList.leftEdge.FormatCutLine(CutUnit::kMillimetres), "792.0, 1, 1, 296.0, 98, ");
 }
 
 TEST_F(CutListTest, MirroredEdgesPair) {
@@ -185,15 +180,13 @@ TEST_F(CutListTest, VerticalPiecesAreTheHorizontalPiecesOfTheTurnedDesign) {
       turned.vertSegments[band][bar] = crossing;
     }
   }
-  PieceList pieces;
-  BuildVertPieces(w, *G58().toolEntry, pieces);
-  PieceList turnedPieces;
-  BuildHorzPieces(turned, *G58().toolEntry, turnedPieces);
+  PieceList pieces = BuildVertPieces(w, *G58().toolEntry);
+  PieceList turnedPieces = BuildHorzPieces(turned, *G58().toolEntry);
   // The codes of a vertical bar's sides (98 both, 21 left, 22 right) in place
   // of a horizontal bar's (97 both, 11 above, 12 below).
   for (CutBar& piece : turnedPieces) {
-    for (int i = 0; i < piece.notchCount; ++i) {
-      std::string_view& code = piece.NotchAt(i).toolCode;
+    for (Notch& notch : piece.notches) {
+      std::string_view& code = notch.toolCode;
       code = code == "97" ? "98" : code == "11" ? "21" : code == "12" ? "22" : code;
     }
   }

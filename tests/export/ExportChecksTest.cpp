@@ -75,6 +75,8 @@ TEST(ExportChecksTest, TypesToolEntriesAndColoursMustBePresent) {
        "Inside Color not found for W2"},
       {"no outside colour", true, [](ExportSetup&, GrillWindow& w) { w.outsideColor = nullptr; },
        "Outside Color not found for W2"},
+      {"quantity below 1", true, [](ExportSetup&, GrillWindow& w) { w.quantity = 0; },
+       "Invalid quantity: W2"},
   };
   for (const Refusal& refusal : refusals) {
     ExpectRefused(refusal);
@@ -119,6 +121,18 @@ TEST(ExportChecksTest, FileNamePiecesAndLengthsAreChecked) {
       {"edge type name", true,
        [](ExportSetup& s, GrillWindow&) { Config(s).edgeTypes[0].name = "E:1"; },
        "Invalid File Name: E:1"},
+      {"combo edge type name", false,
+       [](ExportSetup& s, GrillWindow&) {
+         Config(s).edgeTypes[1].name = "E:2";
+         s.controls.SetText(kEdgeTypeCombo, "E:2");
+       },
+       "Invalid File Name: E:2"},
+      {"combo bar type code", false,
+       [](ExportSetup& s, GrillWindow&) {
+         Config(s).barTypes[1].code = "G/C";
+         s.controls.SetText(kBarTypeCombo, "G58, 5/8");
+       },
+       "Invalid File Name: G/C"},
       {"bar type code", true,
        [](ExportSetup& s, GrillWindow&) { Config(s).barTypes[0].code = "G\\B"; },
        "Invalid File Name: G\\B"},
@@ -169,6 +183,18 @@ TEST(ExportChecksTest, ChecksRunInTheirOrder) {
                    w.outsideColor = nullptr;
                  },
                  "Outside Color not found for a/b"});
+  ExpectRefused({"colours before quantity", true,
+                 [](ExportSetup&, GrillWindow& w) {
+                   w.quantity = -1;
+                   w.insideColor = nullptr;
+                 },
+                 "Inside Color not found for W2"});
+  ExpectRefused({"quantity before positions", true,
+                 [](ExportSetup&, GrillWindow& w) {
+                   w.quantity = -1;
+                   w.vertPos[1] = -5.0;
+                 },
+                 "Invalid quantity: W2"});
   ExpectRefused({"positions before names", true,
                  [](ExportSetup&, GrillWindow& w) {
                    w.name = "a/b";

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/ExportCommands.h"
 #include "editing/DesignerState.h"
-#include "export/ProcessRuns.h"
 #include "platform/ControlIds.h"
 #include "platform/DialogTemplate.h"
 #include "testing/MemoryControls.h"
@@ -100,7 +100,7 @@ class ExportSetup {
   // both sides, quantity 1; made current.
   GrillWindow& AddDesign(const std::string& name, double width, double height,
                          const Positions& vert, const Positions& horz) {
-    GrillWindow& window = state.document.ExportRecords().AppendNewWindow();
+    GrillWindow& window = state.document.RecordsForSetUp().AppendNewWindow();
     window.name = name;
     window.innerWidth = width;
     window.innerHeight = height;

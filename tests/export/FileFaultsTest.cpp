@@ -52,16 +52,24 @@ TEST_F(FileFaultsTest, MasterFileCreationFails) {
   EXPECT_TRUE(HasFile(kEdgeMaster));
 }
 
-TEST_F(FileFaultsTest, MissingFolderThatCannotBeMadeFailsTheFirstCreation) {
-  files.failCreateFolders = true;
+TEST_F(FileFaultsTest, MissingFolderIsMadeWithItsParentsOrReported) {
   RunExample();
-  ExpectFileError(kEdgeMaster, "No such file or directory");
+  EXPECT_EQ(files.folders.count(kFolder), 1u);
+  EXPECT_EQ(files.folders.count("/home/user"), 1u);
+
+  ExportSetup failing;
+  failing.files.failCreateFolders = true;
+  failing.SelectForProcessData(failing.AddDesign("W1", 1000, 800, {500}, {400}));
+  ProcessData(failing.state, failing.controls, failing.services);
+  EXPECT_EQ(failing.controls.Messages(), std::vector<std::string>{"File Error: " + failing.kFolder +
+                                                                  ": No space left on device"});
+  EXPECT_TRUE(failing.files.events.empty());
 }
 
 TEST_F(FileFaultsTest, DesignFileCannotBeOpened) {
   files.folders.insert(kFolder);
   files.contents[PathOf(kEdgeFile)] = "earlier lines\r\n";
-  files.failAppendAt = 1;
+  files.failCreateAt = 3;  // after the two master files
   RunExample();
   ExpectFileError(kEdgeFile, "No space left on device");
   EXPECT_EQ(FileText(kEdgeFile), "earlier lines\r\n");  // never replaced by an empty file
@@ -73,7 +81,7 @@ TEST_F(FileFaultsTest, DesignFileCannotBeOpened) {
   GrillWindow& w = twoTone.AddDesign("W1", 1000, 800, {500}, {400});
   w.outsideColor = twoTone.Black();
   twoTone.SelectForProcessData(w);
-  twoTone.files.failAppendAt = 2;
+  twoTone.files.failCreateAt = 4;
   ProcessData(twoTone.state, twoTone.controls, twoTone.services);
   EXPECT_EQ(twoTone.LastMessage(),
             "File Error: " + twoTone.PathOf("W1_GB_01+07_2T_W__6_11_14_5_9.csv") +
@@ -85,6 +93,24 @@ TEST_F(FileFaultsTest, DesignFileCannotBeOpened) {
 
 // The example's files are written at their close, in the order bar file,
 // edge file, EdgeMaster, BarMaster; each fault leaves the others whole.
+// A link planted in the export folder under a file's name is never written
+// through: the run ends with a file error there.
+TEST_F(FileFaultsTest, LinkInTheExportFolderIsAFileError) {
+  for (const std::string& name : {kEdgeMaster, kEdgeFile}) {
+    SCOPED_TRACE(name);
+    ExportSetup setup;
+    setup.files.folders.insert(setup.kFolder);
+    setup.files.links.insert(setup.PathOf(name));
+    setup.SelectForProcessData(setup.AddDesign("W1", 1000, 800, {500}, {400}));
+    ProcessData(setup.state, setup.controls, setup.services);
+    EXPECT_EQ(setup.controls.Messages(),
+              std::vector<std::string>{"File Error: " + setup.PathOf(name) +
+                                       ": Too many levels of symbolic links"});
+    EXPECT_FALSE(setup.HasFile(name));
+    EXPECT_EQ(setup.files.OpenCount(), 0);
+  }
+}
+
 TEST_F(FileFaultsTest, FailedWriteOrCloseIsAFileErrorAndKeepsTheRest) {
   struct Case {
     bool failWrite;
@@ -129,12 +155,21 @@ TEST_F(FileFaultsTest, ProcessAllKeepsTheDesignsExportedBeforeTheFault) {
   GrillWindow& second = AddDesign("W2", 1000, 800, {500}, {400});
   second.edgeType = &state.config.edgeTypes[1];
   AddDesign("W3", 1000, 800, {500}, {400});
-  files.failAppendAt = 3;  // W1 opens two files; W2's edge file fails
+  files.failCreateAt = 5;  // two masters, W1's two files, then W2's edge file
   ProcessAll(state, controls, services);
   ExpectFileError("W2_E2.csv", "No space left on device");
   EXPECT_NE(FileText("W1_E1.csv"), "");
   EXPECT_EQ(FileText(kEdgeMaster), FileText("W1_E1.csv"));
   EXPECT_EQ(FileText(kBarMaster).find("W3"), std::string::npos);
+}
+
+TEST_F(FileFaultsTest, ReopeningAGroupsFileLaterInTheRunFails) {
+  AddDesign("W1", 1000, 800, {500}, {400});
+  AddDesign("W2", 1000, 800, {500}, {400});
+  files.failAppendAt = 1;  // W2 appends to W1's edge file
+  ProcessAll(state, controls, services);
+  ExpectFileError("W1_E1.csv", "No space left on device");
+  EXPECT_EQ(FileText("W1_E1.csv").find("W2"), std::string::npos);
 }
 
 TEST_F(FileFaultsTest, CancelClosesTheFilesAndKeepsWhatWasWritten) {

@@ -52,11 +52,9 @@ TEST_F(ProcessRunsTest, ProcessDataFileNamesAndHeadersWithTwoColours) {
   controls.SetText(kMasterFileEdit, "Job7");
   ProcessData(state, controls, services);
 
-  EXPECT_EQ(w.edgeFileName, "W1_E1_6_11_14_5_9.csv");
-  EXPECT_EQ(w.barFileNameH, "W1_GB_01+07_2T_H__6_11_14_5_9.csv");
-  EXPECT_EQ(w.barFileNameW, "W1_GB_01+07_2T_W__6_11_14_5_9.csv");
-  EXPECT_EQ(w.timeStamp, "_6_11_14_5_9");
+  EXPECT_TRUE(HasFile("W1_E1_6_11_14_5_9.csv"));
   EXPECT_TRUE(HasFile("Job7_EdgeMaster_6_11_14_5_9.csv"));
+  EXPECT_EQ(files.contents.size(), 5u);
   EXPECT_EQ(FileText("W1_GB_01+07_2T_H__6_11_14_5_9.csv"),
             "G58_H_01_07_W1,000,G-1 B-1 H, 800.0, 1, 1, 400.0, 98, \r\n");
   EXPECT_EQ(FileText("W1_GB_01+07_2T_W__6_11_14_5_9.csv"),
@@ -64,15 +62,17 @@ TEST_F(ProcessRunsTest, ProcessDataFileNamesAndHeadersWithTwoColours) {
   EXPECT_EQ(FileText("Job7_EdgeMaster_6_11_14_5_9.csv").substr(0, 20), "E1_H_01_07_W1,000,G-");
 }
 
-TEST_F(ProcessRunsTest, ProcessDataUsesTheCombosForCuttingAndTheDesignForNames) {
+// The files are named after the types they hold: the combo selections.
+TEST_F(ProcessRunsTest, ProcessDataNamesItsFilesAfterTheTypesItExports) {
   GrillWindow& w = AddDesign("W1", 1000, 800, {500}, {400});
   SelectForProcessData(w);
   controls.SetText(kBarTypeCombo, "G58, 5/8");
   controls.SetText(kEdgeTypeCombo, "E2");
   ProcessData(state, controls, services);
-  EXPECT_EQ(w.edgeFileName, "W1_E1_6_11_14_5_9.csv");
-  EXPECT_EQ(FileText("W1_E1_6_11_14_5_9.csv").substr(0, 17), "E2_H_01_W1,000,G-");
-  EXPECT_EQ(FileText("W1_GB_01_H_W__6_11_14_5_9.csv").substr(0, 18), "G58_H_01_W1,000,G-");
+  EXPECT_EQ(FileText("W1_E2_6_11_14_5_9.csv").substr(0, 17), "E2_H_01_W1,000,G-");
+  EXPECT_EQ(FileText("W1_GC_01_H_W__6_11_14_5_9.csv").substr(0, 18), "G58_H_01_W1,000,G-");
+  EXPECT_FALSE(HasFile("W1_E1_6_11_14_5_9.csv"));
+  EXPECT_FALSE(HasFile("W1_GB_01_H_W__6_11_14_5_9.csv"));
 }
 
 TEST_F(ProcessRunsTest, ProcessAllFileNames) {
@@ -106,22 +106,22 @@ TEST_F(ProcessRunsTest, ProcessAllDesignsOfOneGroupAppendToTheFirstDesignsFiles)
   EXPECT_TRUE(HasFile("B_E2.csv"));
   EXPECT_EQ(FileText("A_GB_01_H_W_6_11_14_5_9.csv"),
             ExampleBarBlock(1, "A") + ExampleBarBlock(1, "B"));
-  EXPECT_EQ(state.document.Designs().front().edgeFileName, "A_E1.csv");
-  EXPECT_EQ((++state.document.Designs().begin())->edgeFileName, "B_E2.csv");
-  EXPECT_EQ(state.document.Current()->edgeFileName, "A_E1.csv");
 }
 
-TEST_F(ProcessRunsTest, ASecondRunAppendsToTheDesignFilesAndReplacesTheMasters) {
+// A run's files hold that run's pieces only: a design file left by an
+// earlier run is replaced, not appended to, so no piece is cut twice.
+TEST_F(ProcessRunsTest, ARunReplacesTheFilesOfAnEarlierRun) {
   AddDesign("W1", 1000, 800, {500}, {400});
   ProcessAll(state, controls, services);
   clock.now.second = 10;
   ProcessAll(state, controls, services);
-  EXPECT_EQ(FileText("W1_E1.csv"), ExampleEdgeBlock(1) + ExampleEdgeBlock(1));
+  EXPECT_EQ(FileText("W1_E1.csv"), ExampleEdgeBlock(1));
   EXPECT_EQ(FileText("W1_EdgeMaster_6_11_14_5_10.csv"), ExampleEdgeBlock(1));
 
-  ProcessAll(state, controls, services);  // the same second: masters replaced
+  ProcessAll(state, controls, services);  // the same second: every name again
   EXPECT_EQ(FileText("W1_EdgeMaster_6_11_14_5_10.csv"), ExampleEdgeBlock(1));
-  EXPECT_EQ(FileText("W1_GB_01_H_W_6_11_14_5_10.csv"), ExampleBarBlock(1) + ExampleBarBlock(1));
+  EXPECT_EQ(FileText("W1_GB_01_H_W_6_11_14_5_10.csv"), ExampleBarBlock(1));
+  EXPECT_EQ(FileText("W1_E1.csv"), ExampleEdgeBlock(1));
 }
 
 TEST_F(ProcessRunsTest, SameNamedColourEntriesGiveTwoToneHeadersButOneBarFile) {
@@ -139,13 +139,12 @@ TEST_F(ProcessRunsTest, QuantityEditRules) {
     std::string text;
     std::int32_t quantity;
     std::string message;
-    bool linesWritten;
   };
   const Case cases[] = {
-      {"", 1, "Files Exported to " + kFolder, true},
-      {"3x", 0, "Invalid quantity", false},
-      {"-2", -2, "Files Exported to " + kFolder, false},
-      {"0", 0, "Files Exported to " + kFolder, false},
+      {"", 1, "Files Exported to " + kFolder},
+      {"3x", 0, "Invalid quantity"},
+      {"-2", -2, "Invalid quantity"},
+      {"0", 0, "Invalid quantity"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -160,9 +159,8 @@ TEST_F(ProcessRunsTest, QuantityEditRules) {
       EXPECT_TRUE(files.contents.empty());
       continue;
     }
-    // The design files are made even when no line is written.
     EXPECT_EQ(files.contents.size(), 4u);
-    EXPECT_EQ(FileText(w.edgeFileName).empty(), !c.linesWritten);
+    EXPECT_FALSE(FileText(w.name + "_E1_6_11_14_5_9.csv").empty());
   }
   EXPECT_EQ(controls.Text(kQuantityEdit), "0");
   SelectForProcessData(*state.document.Current(), "");

@@ -75,7 +75,7 @@ class DesignerTest : public QObject {
   void escapeEndsTheRun();
   void closeBoxEndsTheProgramWithoutAQuestion();
   void enterOutsideAButtonDoesNothing();
-  void contextMenuOffersAboutAndTheEditor();
+  void contextMenuOffersAboutTheEditorAndTheExportFolder();
   void rightClickOnTheCanvasOpensNoMenu();
   void f1OpensTheAboutBox();
   void ctrlEOpensTheEditorOnlyOnADesign();
@@ -177,7 +177,7 @@ void DesignerTest::enterOutsideAButtonDoesNothing() {
   QCOMPARE(controls.EntryText(kWindowsList, 0), std::string("Hall"));
 }
 
-void DesignerTest::contextMenuOffersAboutAndTheEditor() {
+void DesignerTest::contextMenuOffersAboutTheEditorAndTheExportFolder() {
   ModalAnswerer answerer;
   auto run = ShownDesigner(SmallConfig());
   QStringList aboutLabels;
@@ -189,9 +189,10 @@ void DesignerTest::contextMenuOffersAboutAndTheEditor() {
 
   std::unique_ptr<QMenu> menu = run->designer.CreateContextMenu();
   const QList<QAction*> actions = menu->actions();
-  QCOMPARE(actions.size(), 2);
+  QCOMPARE(actions.size(), 3);
   QCOMPARE(actions[0]->text(), QStringLiteral("&About VarnelWindowDesigner..."));
   QCOMPARE(actions[1]->text(), QStringLiteral("Window Editor..."));
+  QCOMPARE(actions[2]->text(), QStringLiteral("Export Folder..."));
   QVERIFY(actions[0]->isEnabled());
   QVERIFY(!actions[1]->isEnabled());
 
@@ -217,7 +218,8 @@ void DesignerTest::contextMenuOffersAboutAndTheEditor() {
   QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(700, 340),
                           dialog.mapToGlobal(QPoint(700, 340)));
   QApplication::sendEvent(&dialog, &click);
-  QCOMPARE(popped, (QStringList{"&About VarnelWindowDesigner...", "Window Editor..."}));
+  QCOMPARE(popped,
+           (QStringList{"&About VarnelWindowDesigner...", "Window Editor...", "Export Folder..."}));
 }
 
 void DesignerTest::rightClickOnTheCanvasOpensNoMenu() {

@@ -53,6 +53,7 @@ const ScriptSession::CommandEntry ScriptSession::kCommands[] = {
     {"designs",    &ScriptSession::Designs,    false},
     {"design",     &ScriptSession::Design,     false},
     {"clock",      &ScriptSession::SetClock,   false},
+    {"exportfolder", &ScriptSession::SetExportFolder, false},
     {"mouse",      &ScriptSession::Mouse,      true},
     {"paint",      &ScriptSession::Paint,      false},
     {"canvas",     &ScriptSession::Canvas,     false},
@@ -239,6 +240,13 @@ void ScriptSession::SetClock(const ScriptLine& line) {
     }
   }
   clock_.now = LocalTime{parts[0], parts[1] - 1, parts[2], parts[3], parts[4], parts[5]};
+}
+
+void ScriptSession::SetExportFolder(const ScriptLine& line) {
+  if (line.rest.empty()) {
+    throw ScriptError("usage: exportfolder PATH");
+  }
+  dialog_.SetExportFolder(std::string(line.rest));
 }
 
 void ScriptSession::Mouse(const ScriptLine& line) {

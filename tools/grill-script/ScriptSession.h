@@ -50,6 +50,7 @@ class ScriptSession {
   void Designs(const ScriptLine& line);
   void Design(const ScriptLine& line);
   void SetClock(const ScriptLine& line);
+  void SetExportFolder(const ScriptLine& line);
   void Mouse(const ScriptLine& line);
   void Paint(const ScriptLine& line);
   void Canvas(const ScriptLine& line);

@@ -18,9 +18,10 @@ struct ExportServices {
   std::string folder;  // where the cut files go
 };
 
-// "Process Data": exports the current design.
+// "Process Data": exports the current design with the types, colours and
+// quantity chosen in the dialog.
 void ProcessData(DesignerState& state, Controls& controls, ExportServices& services);
-// "Process All": exports every design.
+// "Process All": exports every design as it is.
 void ProcessAll(DesignerState& state, Controls& controls, ExportServices& services);
 
 }  // namespace grill
