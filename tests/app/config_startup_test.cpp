@@ -102,7 +102,7 @@ TEST_F(ConfigStartupTest, AFailedCopySaysWhyAndEndsTheDialog) {
   const LoadedConfiguration loaded = Load();
   EXPECT_THAT(loaded.messages,
               ElementsAre(std::string("Cannot copy the sample configuration: cannot create ") +
-                          kUserFolder));
+                          kUserFolder + ": No space left on device"));
   EXPECT_TRUE(loaded.endDialog);
 }
 

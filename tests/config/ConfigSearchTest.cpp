@@ -132,7 +132,8 @@ TEST(CopySampleConfiguration, NeverReplacesAnExistingFileAndReportsFaults) {
 
   EXPECT_EQ(CopySampleConfiguration(files, "none.txt", "/c/N.txt"), "cannot read none.txt");
   files.failCreateFolders = true;
-  EXPECT_EQ(CopySampleConfiguration(files, "s.txt", "/d/N.txt"), "cannot create /d");
+  EXPECT_EQ(CopySampleConfiguration(files, "s.txt", "/d/N.txt"),
+            "cannot create /d: No space left on device");
   files.failCreateFolders = false;
   files.failCreateAt = 1;
   EXPECT_EQ(CopySampleConfiguration(files, "s.txt", "/c/N.txt"),

@@ -184,7 +184,6 @@ inline void ExpectSameDesign(const JobDesign& expected, const JobDesign& actual)
   EXPECT_EQ(e.horzSegments, a.horzSegments);
   EXPECT_EQ(expected.references, actual.references);
   EXPECT_EQ(a.barType, nullptr);
-  EXPECT_TRUE(a.timeStamp.empty());
 }
 
 inline void ExpectSameJob(const Job& expected, const Job& actual) {
