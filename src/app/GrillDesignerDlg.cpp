@@ -1,5 +1,6 @@
 #include "app/GrillDesignerDlg.h"
 
+#include "app/ApplyHandler.h"
 #include "app/BarListHandlers.h"
 #include "app/MainDialogTemplate.h"
 #include "app/SpacingHandlers.h"
@@ -31,6 +32,7 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
       {kWindowsList, change, [&s] { OnSelectWindow(s); }},
       {kPreDesignCombo, change, [&s] { OnPreDesignChange(s); }},
       {kNewButton, click, [&s] { OnNewWindow(s); }},
+      {kApplyButton, click, [&s] { OnApplyWindow(s); }},
       {kDeleteButton, click, [&s] { OnDeleteWindow(s); }},
       {kInchesRadio, click, [&s] { OnInches(s); }},
       {kMillimetresRadio, click, [&s] { OnMillimetres(s); }},
