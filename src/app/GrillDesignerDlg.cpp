@@ -31,6 +31,9 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
   return {
       {kWindowsList, change, [&s] { OnSelectWindow(s); }},
       {kPreDesignCombo, change, [&s] { OnPreDesignChange(s); }},
+      // The bar selected in a list is drawn highlighted.
+      {kHorzList, change, [&s] { s.controls.Invalidate(); }},
+      {kVertList, change, [&s] { s.controls.Invalidate(); }},
       {kNewButton, click, [&s] { OnNewWindow(s); }},
       {kApplyButton, click, [&s] { OnApplyWindow(s); }},
       {kDeleteButton, click, [&s] { OnDeleteWindow(s); }},
@@ -142,7 +145,8 @@ void CGrillDesignerDlg::OnSysCommand(int command) {
 }
 
 void CGrillDesignerDlg::OnPaint(DrawingContext& dialogDc, DrawingContext& canvasDc) {
-  dialogDc.Rectangle(kCanvasLeft, kCanvasTop, kCanvasRight, kCanvasBottom);
+  const GrillCanvas::Size size = view_.Canvas().clientSize;
+  dialogDc.Rectangle(kCanvasLeft, kCanvasTop, kCanvasLeft + size.width, kCanvasTop + size.height);
   view_.DrawShown(canvasDc);
 }
 
@@ -160,6 +164,10 @@ void CGrillDesignerDlg::OnCanvasLButtonUp(unsigned flags, int x, int y) {
 
 void CGrillDesignerDlg::OnCanvasDoubleClick() {
   OpenWindowEditor();
+}
+
+void CGrillDesignerDlg::OnCanvasResize(int width, int height) {
+  view_.ResizeCanvas(width, height);
 }
 
 void CGrillDesignerDlg::OpenWindowEditor() {
