@@ -1,5 +1,6 @@
 #include "app/DesignView.h"
 
+#include <optional>
 #include <string>
 
 #include "config/ConfigRecords.h"
@@ -23,6 +24,11 @@ std::string InfoLine(const GrillWindow& window, Unit unit) {
          ", Height = " + FormatLength(window.outerHeight, unit) +
          ", Inner Width = " + FormatLength(window.innerWidth, unit) +
          ", Inner Height = " + FormatLength(window.innerHeight, unit);
+}
+
+// The bar an entry of a bar list shows (entry 0 is bar 1); none for no entry.
+std::optional<int> BarAt(int entry) {
+  return entry >= 0 ? std::optional<int>(entry + 1) : std::nullopt;
 }
 
 // A reference left empty shows as an empty text.
@@ -77,9 +83,19 @@ void DesignView::ShowAndRedraw() {
 
 void DesignView::DrawShown(DrawingContext& dc) const {
   if (const GrillWindow* window = ShownDesign()) {
-    canvas_.DrawGrill(dc, *window);
-    canvas_.DrawHandles(dc, *window);
+    const GrillCanvas::Highlight selected{BarAt(controls_.Selection(kHorzList)),
+                                          BarAt(controls_.Selection(kVertList))};
+    canvas_.DrawGrill(dc, *window, selected);
+    canvas_.DrawHandles(dc, *window, selected);
   }
+}
+
+void DesignView::ResizeCanvas(int width, int height) {
+  canvas_.clientSize = {width, height};
+  if (const GrillWindow* window = ShownDesign()) {
+    canvas_.UpdateScale(*window);
+  }
+  controls_.Invalidate();
 }
 
 // A canvas change was on the screen while it was made; the lists keep what

@@ -37,7 +37,10 @@ class DesignView {
   void FillWindowList();
   // Lists, fields and repaint, as after a change of the current design.
   void ShowAndRedraw();
+  // Draws the shown design, the bars selected in the bar lists highlighted.
   void DrawShown(DrawingContext& dc) const;
+  // The canvas has a new client size: the shown design is fitted to it again.
+  void ResizeCanvas(int width, int height);
 
  private:
   // The refresh after every committed, reverted or reapplied change.

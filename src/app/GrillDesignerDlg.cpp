@@ -1,5 +1,6 @@
 #include "app/GrillDesignerDlg.h"
 
+#include "app/ApplyHandler.h"
 #include "app/BarListHandlers.h"
 #include "app/ConfigStartup.h"
 #include "app/ExportCommands.h"
@@ -31,7 +32,11 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
   return {
       {kWindowsList, change, [&s] { OnSelectWindow(s); }},
       {kPreDesignCombo, change, [&s] { OnPreDesignChange(s); }},
+      // The bar selected in a list is drawn highlighted.
+      {kHorzList, change, [&s] { s.controls.Invalidate(); }},
+      {kVertList, change, [&s] { s.controls.Invalidate(); }},
       {kNewButton, click, [&s] { OnNewWindow(s); }},
+      {kApplyButton, click, [&s] { OnApplyWindow(s); }},
       {kDeleteButton, click, [&s] { OnDeleteWindow(s); }},
       {kInchesRadio, click, [&s] { OnInches(s); }},
       {kMillimetresRadio, click, [&s] { OnMillimetres(s); }},
@@ -136,7 +141,8 @@ void CGrillDesignerDlg::OnSysCommand(int command) {
 }
 
 void CGrillDesignerDlg::OnPaint(DrawingContext& dialogDc, DrawingContext& canvasDc) {
-  dialogDc.Rectangle(kCanvasLeft, kCanvasTop, kCanvasRight, kCanvasBottom);
+  const GrillCanvas::Size size = view_.Canvas().clientSize;
+  dialogDc.Rectangle(kCanvasLeft, kCanvasTop, kCanvasLeft + size.width, kCanvasTop + size.height);
   view_.DrawShown(canvasDc);
 }
 
@@ -154,6 +160,10 @@ void CGrillDesignerDlg::OnCanvasLButtonUp(unsigned flags, int x, int y) {
 
 void CGrillDesignerDlg::OnCanvasDoubleClick() {
   OpenWindowEditor();
+}
+
+void CGrillDesignerDlg::OnCanvasResize(int width, int height) {
+  view_.ResizeCanvas(width, height);
 }
 
 void CGrillDesignerDlg::OpenWindowEditor() {

@@ -64,6 +64,8 @@ class CGrillDesignerDlg {
   void OnCanvasMouseMove(unsigned flags, int x, int y);
   void OnCanvasLButtonUp(unsigned flags, int x, int y);
   void OnCanvasDoubleClick();
+  // The canvas's client size changed (the dialog grew or shrank).
+  void OnCanvasResize(int width, int height);
 
   // The window editor, reachable only while there is a current design.
   bool CanOpenWindowEditor() const { return state_.document.Current() != nullptr; }

@@ -94,7 +94,7 @@ DialogTemplate Build() {
   }
 
   // The command buttons, stacked at x = 315.
-  c.push_back({kApplyButton, K::PushButton, "Apply", 315, 213, 50, 14, true});
+  c.push_back({kApplyButton, K::PushButton, "Apply", 315, 213, 50, 14});
   c.push_back({kDeleteButton, K::PushButton, "Delete", 315, 231, 50, 14});
   c.push_back({kNewButton, K::PushButton, "New", 315, 249, 50, 14});
   c.push_back({kProcessDataButton, K::PushButton, "Process Data", 315, 267, 50, 14});

@@ -3,10 +3,8 @@
 #include <optional>
 #include <utility>
 
-#include "editing/DesignForm.h"
-#include "editing/NewDesign.h"
+#include "app/WindowInfoForm.h"
 #include "editing/PreDesignLayouts.h"
-#include "editing/TypedLength.h"
 #include "platform/ControlIds.h"
 
 namespace grill {
@@ -15,37 +13,17 @@ namespace {
 // The design New makes from the Window Info controls, checked in the order
 // the messages are given; the first fault is shown and gives no design.
 std::optional<GrillWindow> ReadNewDesign(DesignerContext& context) {
+  std::optional<WindowInfoDesign> design = ReadWindowInfo(context);
+  if (!design) {
+    return std::nullopt;
+  }
+  // An empty quantity reads as 1, and the field says so, even when the
+  // layout is refused after.
   Controls& c = context.controls;
-  const DesignDocument& document = context.Document();
-  const Unit unit = document.DisplayUnit();
-  const DesignFormText form{c.Text(kNameEdit), c.Text(kWidthEdit), c.Text(kHeightEdit),
-                            c.Text(kVertBarsEdit), c.Text(kHorzBarsEdit)};
-  const auto values = ReadDesignForm(form, {unit, 0}, document.Designs());
-  if (!values) {
-    c.ShowMessage(values.Message());
-    return std::nullopt;
-  }
-  const NewDesignChoices choices{c.Text(kEdgeTypeCombo), c.Text(kBarTypeCombo),
-                                 c.Text(kInsideColorCombo), c.Text(kOutsideColorCombo),
-                                 c.Text(kQuantityEdit)};
-  auto built = BuildNewDesign(*values, choices, context.state.config);
-  if (!built) {
-    c.ShowMessage(built.Message());
-    return std::nullopt;
-  }
-  // An empty quantity reads as 1, and the field says so.
-  if (choices.quantity.empty()) {
+  if (c.Text(kQuantityEdit).empty()) {
     c.SetText(kQuantityEdit, "1");
   }
-  const PreDesign preDesign = PreDesignAt(c.Selection(kPreDesignCombo));
-  const std::optional<double> sideWidth =
-      UsesSideWidth(preDesign) ? ParseTypedLength(c.Text(kSideWidthEdit), unit) : std::nullopt;
-  auto laidOut = LayOutNewDesign(std::move(*built), preDesign, document.Spacing(), sideWidth);
-  if (!laidOut) {
-    c.ShowMessage(laidOut.Message());
-    return std::nullopt;
-  }
-  return std::move(*laidOut);
+  return LayOutWindowInfo(context, std::move(*design));
 }
 
 }  // namespace

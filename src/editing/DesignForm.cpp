@@ -22,11 +22,12 @@ std::optional<std::int32_t> ReadBarCount(std::string_view text, std::int32_t few
 }  // namespace
 
 Result<DesignFormValues> ReadDesignForm(const DesignFormText& form, const DesignFormRules& rules,
-                                        const WindowList& designs) {
+                                        const WindowList& designs,
+                                        std::optional<std::string_view> keptName) {
   if (form.name.empty()) {
     return Refusal{"Input Name"};
   }
-  if (designs.FindWindowByName(form.name) != nullptr) {
+  if (form.name != keptName && designs.FindWindowByName(form.name) != nullptr) {
     return Refusal{"Name Already Exists"};
   }
   if (!IsAcceptableDesignName(form.name)) {

@@ -37,9 +37,11 @@ struct DesignFormRules {
 };
 
 // Checks the fields in the order the user is told about them; the first
-// fault is the refusal. A name already in `designs` is refused.
+// fault is the refusal. A name already in `designs` is refused, except
+// `keptName`: the name of the design the form changes, which may stay.
 Result<DesignFormValues> ReadDesignForm(const DesignFormText& form, const DesignFormRules& rules,
-                                        const WindowList& designs);
+                                        const WindowList& designs,
+                                        std::optional<std::string_view> keptName = std::nullopt);
 
 // A quantity field: empty means 1; otherwise a whole number or nothing.
 std::optional<std::int32_t> ReadQuantity(std::string_view text);

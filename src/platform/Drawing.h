@@ -1,12 +1,25 @@
 #pragma once
 
+#include <cstdint>
+
 namespace grill {
 
-// Drawing on a window with a one-pixel black pen and a white brush, in the
-// window's own client pixels.
+// A pen: its colour as 0xRRGGBB and its width in pixels.
+struct Pen {
+  std::uint32_t rgb = 0x000000;
+  int width = 1;
+};
+
+// The pen every drawing context starts with.
+inline constexpr Pen kBlackPen{};
+
+// Drawing on a window with a pen (at first kBlackPen) and a white brush, in
+// the window's own client pixels.
 class DrawingContext {
  public:
   virtual ~DrawingContext() = default;
+  // Draws the lines and outlines that follow with `pen`.
+  virtual void SetPen(Pen pen) = 0;
   virtual void MoveTo(int x, int y) = 0;
   virtual void LineTo(int x, int y) = 0;
   // Outline with the pen, filled with the brush; right and bottom exclusive.

@@ -36,19 +36,31 @@ unsigned MouseFlagsOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 }
 
 CanvasWidget::CanvasWidget(CGrillDesignerDlg& designer, QWidget* dialog)
-    : QWidget(dialog), designer_(designer) {
+    : QWidget(dialog), designer_(designer), frame_(new QFrame(dialog)) {
   setObjectName(QStringLiteral("canvas"));
   setGeometry(kCanvasLeft, kCanvasTop, kCanvasRight - kCanvasLeft, kCanvasBottom - kCanvasTop);
-  // The frame lies just outside the canvas, so that the whole canvas rectangle,
-  // its black outline included, stays the drawing's own.
-  auto* frame = new QFrame(dialog);
-  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  frame->setLineWidth(kFrameWidth);
-  frame->setGeometry(geometry().adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth));
-  frame->stackUnder(this);
+  frame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame_->setLineWidth(kFrameWidth);
+  PlaceFrame();
+  frame_->stackUnder(this);
   setMouseTracking(true);
   // The right button shapes the grill here; it opens no menu.
   setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+// The frame lies just outside the canvas, so that the whole canvas rectangle,
+// its black outline included, stays the drawing's own.
+void CanvasWidget::PlaceFrame() {
+  frame_->setGeometry(geometry().adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth));
+}
+
+void CanvasWidget::resizeEvent(QResizeEvent*) {
+  PlaceFrame();
+  designer_.OnCanvasResize(width(), height());
+}
+
+void CanvasWidget::moveEvent(QMoveEvent*) {
+  PlaceFrame();
 }
 
 void CanvasWidget::paintEvent(QPaintEvent*) {

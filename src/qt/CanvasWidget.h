@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QFrame;
+
 namespace grill {
 
 class CGrillDesignerDlg;
@@ -10,11 +12,14 @@ class CGrillDesignerDlg;
 unsigned MouseFlagsOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
 // The drawing area of the main dialog. It only translates: its painting runs
-// the dialog's paint handler, its mouse events become the canvas messages.
-// A sunken frame around it sets it off from the dialog.
+// the dialog's paint handler, its mouse events become the canvas messages,
+// its size becomes the canvas's client size. A sunken frame around it, which
+// follows it, sets it off from the dialog.
 class CanvasWidget final : public QWidget {
  public:
   CanvasWidget(CGrillDesignerDlg& designer, QWidget* dialog);
+
+  QFrame& Frame() { return *frame_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -22,13 +27,17 @@ class CanvasWidget final : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   // The event's point, when it lies on the canvas; the canvas never hears of
   // points outside it, also while a button held down keeps the mouse.
   bool OnCanvas(const QMouseEvent& event, QPoint& point) const;
+  void PlaceFrame();
 
   CGrillDesignerDlg& designer_;
+  QFrame* frame_;  // owned by the dialog
 };
 
 }  // namespace grill

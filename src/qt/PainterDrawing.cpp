@@ -3,6 +3,22 @@
 #include <QPainter>
 
 namespace grill {
+namespace {
+
+// A cosmetic pen, so that a width stays in pixels; a one-pixel pen is Qt's
+// width 0, which is drawn exactly as the designer's lines always were.
+QPen ToQt(Pen pen) {
+  QPen qtPen{QColor::fromRgb(static_cast<QRgb>(pen.rgb))};
+  qtPen.setWidth(pen.width <= 1 ? 0 : pen.width);
+  qtPen.setCosmetic(true);
+  return qtPen;
+}
+
+}  // namespace
+
+void PainterDrawing::SetPen(Pen pen) {
+  painter_.setPen(ToQt(pen));
+}
 
 void PainterDrawing::MoveTo(int x, int y) {
   position_ = QPoint(x, y) + offset_;
@@ -20,10 +36,7 @@ void PainterDrawing::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void PrepareForDrawing(QPainter& painter) {
-  QPen pen(Qt::black);
-  pen.setWidth(0);
-  pen.setCosmetic(true);
-  painter.setPen(pen);
+  painter.setPen(ToQt(kBlackPen));
   painter.setBrush(Qt::white);
   painter.setRenderHint(QPainter::Antialiasing, false);
 }

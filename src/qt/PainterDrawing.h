@@ -15,6 +15,8 @@ class PainterDrawing final : public DrawingContext {
  public:
   PainterDrawing(QPainter& painter, QPoint offset) : painter_(painter), offset_(offset) {}
 
+  // Sets the painter's pen, which the other context on the same painter shares.
+  void SetPen(Pen pen) override;
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   void Rectangle(int left, int top, int right, int bottom) override;
@@ -25,8 +27,8 @@ class PainterDrawing final : public DrawingContext {
   QPoint position_;
 };
 
-// Sets `painter` up as a drawing context wants it: a one-pixel black
-// cosmetic pen, a white brush, no antialiasing.
+// Sets `painter` up as a drawing context wants it: kBlackPen, a white
+// brush, no antialiasing.
 void PrepareForDrawing(QPainter& painter);
 
 }  // namespace grill

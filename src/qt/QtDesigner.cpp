@@ -1,12 +1,14 @@
 #include "qt/QtDesigner.h"
 
 #include <QFileDialog>
+#include <QFrame>
 #include <QMenu>
 #include <QShortcut>
 
 #include "app/MainDialogTemplate.h"
 #include "qt/ApplicationIcon.h"
 #include "qt/ExportFolderSetting.h"
+#include "qt/GrowingLayout.h"
 
 namespace grill {
 
@@ -28,6 +30,7 @@ QtDesigner::QtDesigner(Files& files, const Clock& clock, std::string exportFolde
   dialog.onCancel = [this] { designer_.OnCancel(); };
   dialog.onContextMenu = [this](const QPoint& globalPos) { CreateContextMenu()->exec(globalPos); };
   ConnectKeys();
+  LetDialogGrow(dialog, *canvas_, canvas_->Frame());
 }
 
 void QtDesigner::ConnectKeys() {

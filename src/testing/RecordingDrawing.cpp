@@ -1,6 +1,14 @@
 #include "testing/RecordingDrawing.h"
 
+#include <cstdio>
+
 namespace grill {
+
+void RecordingDrawing::SetPen(Pen pen) {
+  char colour[8];
+  std::snprintf(colour, sizeof colour, "%06x", static_cast<unsigned>(pen.rgb & 0xFFFFFFu));
+  operations.push_back("pen " + std::string(colour) + " " + std::to_string(pen.width));
+}
 
 void RecordingDrawing::MoveTo(int x, int y) {
   operations.push_back("moveto " + std::to_string(x) + " " + std::to_string(y));

@@ -44,6 +44,27 @@ int BandAt(double c, const PositionTable& pos, std::int32_t count, double inner)
   return c < inner ? bars : -1;
 }
 
+// Draws with kHighlightPen while it lives, when `highlighted`; the pen is
+// kBlackPen again afterwards.
+class PenFor {
+ public:
+  PenFor(DrawingContext& dc, bool highlighted) : dc_(highlighted ? &dc : nullptr) {
+    if (dc_ != nullptr) {
+      dc_->SetPen(kHighlightPen);
+    }
+  }
+  ~PenFor() {
+    if (dc_ != nullptr) {
+      dc_->SetPen(kBlackPen);
+    }
+  }
+  PenFor(const PenFor&) = delete;
+  PenFor& operator=(const PenFor&) = delete;
+
+ private:
+  DrawingContext* dc_;
+};
+
 // Whether `coordinate` lies strictly within a handle's reach of `centre`.
 bool WithinHandle(int coordinate, int centre) {
   return centre - kHandleHalf < coordinate && coordinate < centre + kHandleHalf;
@@ -76,10 +97,9 @@ void GrillCanvas::UpdateScale(const GrillWindow& window) {
   if (!IsPositiveFinite(window.innerWidth) || !IsPositiveFinite(window.innerHeight)) {
     return;
   }
-  const double sx =
-      static_cast<double>(bounds.right - bounds.left - 2 * margin) / window.innerWidth;
-  const double sy =
-      static_cast<double>(bounds.bottom - bounds.top - 2 * margin) / window.innerHeight;
+  // In double, so that no client size can overflow the subtraction.
+  const double sx = (static_cast<double>(clientSize.width) - 2.0 * margin) / window.innerWidth;
+  const double sy = (static_cast<double>(clientSize.height) - 2.0 * margin) / window.innerHeight;
   const double fitted = sx < sy ? sx : sy;
   // A canvas with no room inside its margins, or a size so small that the
   // scale overflows, keeps the scale it had.
@@ -88,7 +108,10 @@ void GrillCanvas::UpdateScale(const GrillWindow& window) {
   }
 }
 
-void GrillCanvas::DrawGrill(DrawingContext& dc, const GrillWindow& window) const {
+// The highlighted bar is drawn in its place in the order, with its own pen,
+// so that the lines drawn and their order are the same with or without it.
+void GrillCanvas::DrawGrill(DrawingContext& dc, const GrillWindow& window,
+                            const Highlight& highlight) const {
   if (!CanDraw(window)) {
     return;
   }
@@ -106,12 +129,14 @@ void GrillCanvas::DrawGrill(DrawingContext& dc, const GrillWindow& window) const
     for (int bar = 1; bar <= vertBars; ++bar) {
       if (window.vertSegments[Index(row)][Index(bar)] == kSegmentGiven) {
         const int x = px(window.vertPos[Index(bar)]);
+        const PenFor pen(dc, highlight.vert == bar);
         dc.MoveTo(x, py(window.horzPos[Index(row)]));
         dc.LineTo(x, py(window.horzPos[Index(row + 1)]));
       }
     }
   }
   for (int bar = 1; bar <= horzBars; ++bar) {
+    const PenFor pen(dc, highlight.horz == bar);
     for (int column = 0; column <= vertBars; ++column) {
       if (window.horzSegments[Index(bar)][Index(column)] == kSegmentGiven) {
         const int y = py(window.horzPos[Index(bar)]);
@@ -122,18 +147,21 @@ void GrillCanvas::DrawGrill(DrawingContext& dc, const GrillWindow& window) const
   }
 }
 
-void GrillCanvas::DrawHandles(DrawingContext& dc, const GrillWindow& window) const {
+void GrillCanvas::DrawHandles(DrawingContext& dc, const GrillWindow& window,
+                              const Highlight& highlight) const {
   if (!CanDraw(window)) {
     return;
   }
   const int handleX = originX / 2;
   for (int bar = 1; bar <= BarCount(window.horzCount); ++bar) {
     const int y = py(window.horzPos[Index(bar)]);
+    const PenFor pen(dc, highlight.horz == bar);
     dc.Rectangle(handleX - kHandleHalf, y - kHandleHalf, handleX + kHandleHalf, y + kHandleHalf);
   }
   const int handleY = originY / 2;
   for (int bar = 1; bar <= BarCount(window.vertCount); ++bar) {
     const int x = px(window.vertPos[Index(bar)]);
+    const PenFor pen(dc, highlight.vert == bar);
     dc.Rectangle(x - kHandleHalf, handleY - kHandleHalf, x + kHandleHalf, handleY + kHandleHalf);
   }
 }

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <optional>
+
 #include "model/GrillWindow.h"
 #include "platform/Drawing.h"
 #include "view/CanvasHost.h"
 
 namespace grill {
+
+// The pen of the bar selected in a bar list: blue and three pixels wide.
+inline constexpr Pen kHighlightPen{0x0050FF, 3};
 
 // The drawing of the shown design and the mouse work on it. Works on
 // numbers alone: pixel positions and button flags in, gestures out to the
@@ -16,11 +21,17 @@ namespace grill {
 // division by a zero size ever reaches a coordinate.
 class GrillCanvas {
  public:
-  struct Rect {
-    int left = 10;
-    int top = 10;
-    int right = 300;
-    int bottom = 300;
+  // The canvas's client size in pixels; the template's is 290 by 290.
+  struct Size {
+    int width = 290;
+    int height = 290;
+  };
+
+  // The bar drawn highlighted in each direction, by number (from 1): the one
+  // selected in its bar list. A number the design has no bar for draws nothing.
+  struct Highlight {
+    std::optional<int> horz;
+    std::optional<int> vert;
   };
 
   // Where the pointer's work stands: the bars being dragged (-1 none) and
@@ -38,11 +49,15 @@ class GrillCanvas {
   // pointer is forgotten, without a gesture reported.
   void ForgetPointer();
 
-  // The scale that fits the design's inner size into `bounds` less the
-  // margins. A design of no drawable size leaves the scale as it was.
+  // The scale that fits the design's inner size into the client size less
+  // a margin on each side. A design of no drawable size leaves the scale as
+  // it was.
   void UpdateScale(const GrillWindow& window);
-  void DrawGrill(DrawingContext& dc, const GrillWindow& window) const;
-  void DrawHandles(DrawingContext& dc, const GrillWindow& window) const;
+  // The highlighted bars are drawn with kHighlightPen.
+  void DrawGrill(DrawingContext& dc, const GrillWindow& window,
+                 const Highlight& highlight = {}) const;
+  void DrawHandles(DrawingContext& dc, const GrillWindow& window,
+                   const Highlight& highlight = {}) const;
   // The band of `window` under a pixel, -1 outside the grill area or for a
   // design that is not drawn.
   int ColumnAt(const GrillWindow& window, int x) const;
@@ -61,8 +76,10 @@ class GrillCanvas {
   double Scale() const { return scale_; }
   const Pointer& PointerState() const { return pointer_; }
 
-  // The canvas's place and layout in its client pixels.
-  Rect bounds;
+  // The canvas's size and layout in its client pixels. The margin on each
+  // side is as wide as the origin lies from the edge, so the grill keeps as
+  // much room on the right and bottom as on the left and top.
+  Size clientSize;
   int originX = 10;
   int originY = 10;
   int margin = 10;

@@ -104,7 +104,7 @@ TEST_F(StartupTest, SoundConfigurationSelectsTheFirstEntriesAndStandard) {
   EXPECT_EQ(controls_.EntryCount(kWindowsList), 0);
   EXPECT_FALSE(controls_.IsVisible(kSideWidthEdit));
   EXPECT_FALSE(controls_.IsVisible(kSideWidthLabel));
-  EXPECT_FALSE(controls_.IsVisible(kApplyButton));
+  EXPECT_TRUE(controls_.IsVisible(kApplyButton));
 }
 
 TEST_F(StartupTest, InterfaceSectionOverridesTheStartingModes) {

@@ -39,6 +39,16 @@ void PrintAll(std::ostream& out, const std::vector<std::string>& lines) {
   }
 }
 
+// The lines and rectangles drawn. The pens they are drawn with (the
+// highlight of a selected bar) are not part of what `paint` prints.
+void PrintLines(std::ostream& out, const std::vector<std::string>& operations) {
+  for (const std::string& operation : operations) {
+    if (!operation.starts_with("pen ")) {
+      out << operation << '\n';
+    }
+  }
+}
+
 }  // namespace
 
 // clang-format off
@@ -57,6 +67,7 @@ const ScriptSession::CommandEntry ScriptSession::kCommands[] = {
     {"mouse",      &ScriptSession::Mouse,      true},
     {"paint",      &ScriptSession::Paint,      false},
     {"canvas",     &ScriptSession::Canvas,     false},
+    {"canvassize", &ScriptSession::CanvasSize, false},
     {"editor",     &ScriptSession::Editor,     true},
 };
 // clang-format on
@@ -273,13 +284,25 @@ void ScriptSession::Paint(const ScriptLine& line) {
   RecordingDrawing dialogDc;
   RecordingDrawing canvasDc;
   dialog_.OnPaint(dialogDc, canvasDc);
-  PrintAll(out_, dialogDc.operations);
-  PrintAll(out_, canvasDc.operations);
+  PrintLines(out_, dialogDc.operations);
+  PrintLines(out_, canvasDc.operations);
 }
 
 void ScriptSession::Canvas(const ScriptLine& line) {
   ExpectWords(line, 0, "canvas");
   out_ << CanvasReport(dialog_.View().Canvas()) << '\n';
+}
+
+void ScriptSession::CanvasSize(const ScriptLine& line) {
+  ExpectWords(line, 2, "canvassize WIDTH HEIGHT");
+  // Beyond this a canvas is larger than any screen.
+  constexpr int kLargest = 100'000;
+  const int width = ParseScriptNumber(line.words[0]);
+  const int height = ParseScriptNumber(line.words[1]);
+  if (width < 1 || width > kLargest || height < 1 || height > kLargest) {
+    throw ScriptError("canvas size must be 1 to " + std::to_string(kLargest));
+  }
+  dialog_.OnCanvasResize(width, height);
 }
 
 void ScriptSession::Editor(const ScriptLine& line) {

@@ -54,6 +54,7 @@ class ScriptSession {
   void Mouse(const ScriptLine& line);
   void Paint(const ScriptLine& line);
   void Canvas(const ScriptLine& line);
+  void CanvasSize(const ScriptLine& line);
   void Editor(const ScriptLine& line);
 
   // The controls that `text`, `click` and `show` address: the window

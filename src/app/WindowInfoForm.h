@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "app/DesignerContext.h"
+#include "editing/PreDesignLayouts.h"
+#include "model/GrillWindow.h"
+
+namespace grill {
+
+// The design the Window Info fields describe, built but not yet laid out,
+// and the predesign that lays out its bars.
+struct WindowInfoDesign {
+  GrillWindow built;
+  PreDesign preDesign = PreDesign::Standard;
+  std::optional<double> sideWidth;
+};
+
+// Reads the Window Info fields as New reads them, checked in the order the
+// messages are given; the first fault is shown and gives nothing. A name
+// another design has is refused, except `keptName` (the name of the design
+// the fields change). Reading changes no control.
+std::optional<WindowInfoDesign> ReadWindowInfo(
+    DesignerContext& context, std::optional<std::string_view> keptName = std::nullopt);
+
+// Lays out the bars as New does; a refusal is shown and gives nothing.
+std::optional<GrillWindow> LayOutWindowInfo(DesignerContext& context, WindowInfoDesign design);
+
+}  // namespace grill
