@@ -39,19 +39,4 @@ std::optional<double> ParseTypedLengthFrom(std::string_view text, Unit unit, dou
   return FiniteMillimetres(*typed, unit);
 }
 
-std::optional<double> ParseWholeMillimetres(std::string_view text, Unit unit) {
-  const auto typed = ParseTypedNumber(text);
-  if (!typed) {
-    return std::nullopt;
-  }
-  double whole = std::trunc(*typed);
-  if (unit == Unit::Inches) {
-    whole = std::trunc(whole * kMillimetresPerInch);
-  }
-  if (!std::isfinite(whole)) {
-    return std::nullopt;
-  }
-  return whole;
-}
-
 }  // namespace grill

@@ -19,11 +19,6 @@ std::optional<double> ParseTypedLength(std::string_view text, Unit unit);
 // A length refused below `smallest` as typed, before the conversion.
 std::optional<double> ParseTypedLengthFrom(std::string_view text, Unit unit, double smallest);
 
-// The vertical Insert places bars at whole millimetres: the typed value cut
-// to a whole number, and in inches the product cut again. Done in double
-// precision, so a huge value fails the range check instead of wrapping.
-std::optional<double> ParseWholeMillimetres(std::string_view text, Unit unit);
-
 // A number typed as it stands, without a unit.
 std::optional<double> ParseTypedNumber(std::string_view text);
 
