@@ -26,7 +26,9 @@ Result<DesignFormValues> ReadDesignForm(const DesignFormText& form, const Design
   if (form.name.empty()) {
     return Refusal{"Input Name"};
   }
-  if (designs.FindWindowByName(form.name) != nullptr) {
+  const bool ownName =
+      rules.edited && *rules.edited < designs.size() && designs[*rules.edited].name == form.name;
+  if (!ownName && designs.FindWindowByName(form.name) != nullptr) {
     return Refusal{"Name Already Exists"};
   }
   if (!IsAcceptableDesignName(form.name)) {

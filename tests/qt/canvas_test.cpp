@@ -189,7 +189,7 @@ void CanvasTest::doubleClickOpensTheWindowEditor() {
     dialog.reject();
   };
   QTest::mouseDClick(&Canvas(), Qt::LeftButton, {}, QPoint(150, 60));
-  QCOMPARE(opened, QStringLiteral("Dialog"));
+  QCOMPARE(opened, QStringLiteral("Window Editor"));
 }
 
 QTEST_MAIN(CanvasTest)
