@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
     Endings, DragEndTest,
     ::testing::Values(DragEnding{"ButtonUp", &CGrillDesignerDlg::OnCanvasLButtonUp, 0},
                       DragEnding{"MoveWithoutButton", &CGrillDesignerDlg::OnCanvasMouseMove, 0}),
-    [](const ::testing::TestParamInfo<DragEnding>& info) { return info.param.label; });
+    [](const ::testing::TestParamInfo<DragEnding>& testCase) { return testCase.param.label; });
 
 TEST_F(PaintTest, ShapingASegmentLeavesTheBarListsAlone) {
   const GrillWindow& window = ShowDesign();

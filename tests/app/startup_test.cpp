@@ -9,6 +9,7 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -133,6 +134,10 @@ struct MissingListCase {
   std::string config;
   std::vector<std::string> messages;
 };
+
+void PrintTo(const MissingListCase& c, std::ostream* out) {
+  *out << c.description;
+}
 
 class MissingListTest : public StartupTest,
                         public ::testing::WithParamInterface<MissingListCase> {};

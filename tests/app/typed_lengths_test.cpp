@@ -117,7 +117,7 @@ void PrintTo(const LengthField& field, std::ostream* out) {
 }
 
 void PrintTo(const TypedText& typed, std::ostream* out) {
-  *out << '"' << typed.text << (typed.unit == Unit::Inches ? "\" in inches" : "\" in mm");
+  *out << typed.label;
 }
 
 // The length is read back from what each command stored: a position, a step
@@ -232,9 +232,9 @@ TEST_P(TypedLengthFieldTest, ReadsTheTextOrGivesTheFieldsMessage) {
 INSTANTIATE_TEST_SUITE_P(Fields, TypedLengthFieldTest,
                          ::testing::Combine(::testing::ValuesIn(kFields),
                                             ::testing::ValuesIn(kTexts)),
-                         [](const auto& info) {
-                           return std::string(std::get<0>(info.param).label) + "_" +
-                                  std::get<1>(info.param).label;
+                         [](const auto& testCase) {
+                           return std::string(std::get<0>(testCase.param).label) + "_" +
+                                  std::get<1>(testCase.param).label;
                          });
 
 }  // namespace

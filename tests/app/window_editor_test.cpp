@@ -180,7 +180,8 @@ struct EditorRefusal {
 void PrintTo(const EditorRefusal& refusal, std::ostream* out) {
   *out << '"' << refusal.message << "\" for name \"" << refusal.typed.name << "\" width \""
        << refusal.typed.width << "\" height \"" << refusal.typed.height << "\" bars \""
-       << refusal.typed.vertBars << "\", \"" << refusal.typed.horzBars << '"';
+       << refusal.typed.vertBars << "\", \"" << refusal.typed.horzBars << '"'
+       << (refusal.unitRadio == kEditorInchesRadio ? " in inches" : " in mm");
 }
 
 class WindowEditorRefusalTest : public WindowEditorTest,
