@@ -236,6 +236,10 @@ struct InterfaceCase {
   int equalSpace;
 };
 
+void PrintTo(const InterfaceCase& c, std::ostream* out) {
+  *out << ::testing::PrintToString(std::string(c.section));
+}
+
 class InterfaceSectionTest : public LoadConfigurationTest,
                              public ::testing::WithParamInterface<InterfaceCase> {};
 

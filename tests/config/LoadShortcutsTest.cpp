@@ -32,6 +32,10 @@ struct SettledCase {
   Cells cells;
 };
 
+void PrintTo(const SettledCase& c, std::ostream* out) {
+  *out << ::testing::PrintToString(std::string(c.line));
+}
+
 class SettledToolCodesTest : public ::testing::TestWithParam<SettledCase> {};
 
 TEST_P(SettledToolCodesTest, MatchKeysAppliedOneByOne) {
