@@ -16,7 +16,7 @@ void OnApplyWindow(DesignerContext& context) {
     context.controls.ShowMessage("No Window Selected");
     return;
   }
-  std::optional<WindowInfoDesign> read = ReadWindowInfo(context, current->name);
+  std::optional<WindowInfoDesign> read = ReadWindowInfo(context, document.Focus().current);
   if (!read) {
     return;
   }

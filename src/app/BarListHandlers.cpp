@@ -101,10 +101,8 @@ void OnInsertBar(DesignerContext& context, Axis axis) {
   if (window == nullptr) {
     return;
   }
-  const Unit unit = context.Document().DisplayUnit();
-  const std::string typed = context.controls.Text(BarControlsOf(axis).edit);
-  const auto position =
-      axis == Axis::Horizontal ? ParseTypedLength(typed, unit) : ParseWholeMillimetres(typed, unit);
+  const auto position = ParseTypedLength(context.controls.Text(BarControlsOf(axis).edit),
+                                         context.Document().DisplayUnit());
   if (!position) {
     return;
   }

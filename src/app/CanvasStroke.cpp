@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/DesignView.h"
 #include "editing/BarOperations.h"
 
 namespace grill {
@@ -16,14 +17,15 @@ const GrillWindow* CanvasStroke::ShownDesign() const {
 GrillWindow& CanvasStroke::Live() {
   if (!live_) {
     live_ = *document_.Current();
-    dragged_ = false;
+    draggedHorz_ = false;
+    draggedVert_ = false;
   }
   return *live_;
 }
 
 void CanvasStroke::BarDragged(Axis axis, int barNumber, double position) {
   DragBarTo(Live(), axis, barNumber, position);
-  dragged_ = true;
+  (axis == Axis::Horizontal ? draggedHorz_ : draggedVert_) = true;
   controls_.Invalidate();
 }
 
@@ -38,8 +40,19 @@ void CanvasStroke::Finish() {
   }
   GrillWindow after = std::move(*live_);
   live_.reset();
-  document_.Commit(ReplaceCurrentDesign(document_, dragged_ ? "Drag Bar" : "Shape Grill",
+  const bool dragged = draggedHorz_ || draggedVert_;
+  document_.Commit(ReplaceCurrentDesign(document_, dragged ? "Drag Bar" : "Shape Grill",
                                         std::move(after), ChangeOrigin::Canvas));
+  const GrillWindow* stored = document_.Current();
+  if (stored == nullptr) {
+    return;
+  }
+  if (draggedHorz_) {
+    ShowBarList(controls_, Axis::Horizontal, *stored, document_.DisplayUnit());
+  }
+  if (draggedVert_) {
+    ShowBarList(controls_, Axis::Vertical, *stored, document_.DisplayUnit());
+  }
 }
 
 }  // namespace grill

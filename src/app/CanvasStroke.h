@@ -10,7 +10,8 @@ namespace grill {
 
 // The canvas's live edit: its gestures change a copy of the current design,
 // which is drawn at once, and the copy is committed as one change when the
-// gesture ends.
+// gesture ends. Then the list of each dragged direction shows the stored
+// positions; the rest of the form is left as it was.
 class CanvasStroke final : public CanvasHost {
  public:
   CanvasStroke(DesignDocument& document, Controls& controls);
@@ -30,7 +31,8 @@ class CanvasStroke final : public CanvasHost {
   DesignDocument& document_;
   Controls& controls_;
   std::optional<GrillWindow> live_;
-  bool dragged_ = false;
+  bool draggedHorz_ = false;
+  bool draggedVert_ = false;
 };
 
 }  // namespace grill

@@ -41,8 +41,8 @@ std::string NameOf(const Record* record) {
 
 void ShowWindowDesign(Controls& controls, GrillCanvas& canvas, const GrillWindow& window,
                       Unit unit) {
-  FillBarList(controls, kHorzList, window.horzPos, window.horzCount, unit);
-  FillBarList(controls, kVertList, window.vertPos, window.vertCount, unit);
+  ShowBarList(controls, Axis::Horizontal, window, unit);
+  ShowBarList(controls, Axis::Vertical, window, unit);
   canvas.UpdateScale(window);
   controls.SetText(kNoteText, InfoLine(window, unit));
   controls.SetText(kQuantityEdit, FormatInteger(window.quantity));
@@ -55,6 +55,14 @@ void ShowWindowDesign(Controls& controls, GrillCanvas& canvas, const GrillWindow
   controls.SetText(kVertBarsEdit, FormatInteger(window.vertCount));
   controls.SetText(kHorzBarsEdit, FormatInteger(window.horzCount));
   controls.SetText(kNameEdit, window.name);
+}
+
+void ShowBarList(Controls& controls, Axis axis, const GrillWindow& window, Unit unit) {
+  if (axis == Axis::Horizontal) {
+    FillBarList(controls, kHorzList, window.horzPos, window.horzCount, unit);
+  } else {
+    FillBarList(controls, kVertList, window.vertPos, window.vertCount, unit);
+  }
 }
 
 DesignView::DesignView(DesignDocument& document, Controls& controls)

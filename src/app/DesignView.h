@@ -16,6 +16,10 @@ namespace grill {
 void ShowWindowDesign(Controls& controls, GrillCanvas& canvas, const GrillWindow& window,
                       Unit unit);
 
+// Refills the bar list of one direction from `window`, with nothing selected,
+// as ShowWindowDesign does.
+void ShowBarList(Controls& controls, Axis axis, const GrillWindow& window, Unit unit);
+
 // What the dialog shows of the document: the Windows list, the current
 // design's lists and fields, and the canvas. It listens to the document, so
 // every committed change reaches the screen by one path.

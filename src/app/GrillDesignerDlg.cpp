@@ -134,9 +134,13 @@ void CGrillDesignerDlg::OnCancel() {
   services_.controls.EndDialog();
 }
 
+// The low four bits of a system command are the system's own.
 void CGrillDesignerDlg::OnSysCommand(int command) {
-  if ((command & ~0xF) == kAboutCommand) {
+  const int menuItem = command & ~0xF;
+  if (menuItem == kAboutCommand) {
     services_.host.ShowAbout();
+  } else if (menuItem == kCloseCommand) {
+    OnCancel();
   }
 }
 

@@ -53,6 +53,8 @@ class CGrillDesignerDlg {
   // Enter outside a push button: nothing. Escape and the close box: the end.
   void OnOK() {}
   void OnCancel();
+  // The system menu: About shows the about box, Close ends as the close box
+  // does; every other command changes nothing.
   void OnSysCommand(int command);
 
   // Clears the drawing area on the dialog's context, then draws the current

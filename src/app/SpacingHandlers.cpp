@@ -5,7 +5,7 @@
 
 #include "app/BarControls.h"
 #include "editing/SpacingOperations.h"
-#include "editing/TypedLength.h"
+#include "model/ShopLength.h"
 
 namespace grill {
 namespace {
@@ -61,8 +61,9 @@ void OnSetSpacing(DesignerContext& context, Axis axis) {
     return;
   }
   const BarControls group = BarControlsOf(axis);
-  auto spaced = SetSpacing(*window, axis, *bar, ParseTypedNumber(context.controls.Text(group.edit)),
-                           context.Document().DisplayUnit());
+  const Unit unit = context.Document().DisplayUnit();
+  auto spaced = SetSpacing(*window, axis, *bar,
+                           ParseShopLength(context.controls.Text(group.edit), unit), unit);
   if (!spaced) {
     context.controls.ShowMessage(spaced.Message());
     return;

@@ -41,7 +41,7 @@ bool CWindowEditor::OnOK(Controls& controls) {
                             controls.Text(kEditorHeightEdit), controls.Text(kEditorVertBarsEdit),
                             controls.Text(kEditorHorzBarsEdit)};
   const Unit unit = controls.IsChecked(kEditorMillimetresRadio) ? Unit::Millimetres : Unit::Inches;
-  const auto values = ReadDesignForm(form, {unit, 1}, document_->Designs());
+  const auto values = ReadDesignForm(form, {unit, 1, target_}, document_->Designs());
   if (!values) {
     controls.ShowMessage(values.Message());
     return false;

@@ -8,7 +8,7 @@ using K = ControlKind;
 DialogTemplate Build() {
   DialogTemplate t;
   t.templateId = 103;
-  t.title = "Dialog";
+  t.title = "Window Editor";
   t.width = 259;
   t.height = 194;
   t.controls = {

@@ -10,13 +10,13 @@
 namespace grill {
 
 std::optional<WindowInfoDesign> ReadWindowInfo(DesignerContext& context,
-                                               std::optional<std::string_view> keptName) {
+                                               std::optional<std::size_t> edited) {
   Controls& c = context.controls;
   const DesignDocument& document = context.Document();
   const Unit unit = document.DisplayUnit();
   const DesignFormText form{c.Text(kNameEdit), c.Text(kWidthEdit), c.Text(kHeightEdit),
                             c.Text(kVertBarsEdit), c.Text(kHorzBarsEdit)};
-  const auto values = ReadDesignForm(form, {unit, 0}, document.Designs(), keptName);
+  const auto values = ReadDesignForm(form, {unit, 0, edited}, document.Designs());
   if (!values) {
     c.ShowMessage(values.Message());
     return std::nullopt;

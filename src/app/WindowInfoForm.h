@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
-#include <string_view>
 
 #include "app/DesignerContext.h"
 #include "editing/PreDesignLayouts.h"
@@ -19,10 +19,10 @@ struct WindowInfoDesign {
 
 // Reads the Window Info fields as New reads them, checked in the order the
 // messages are given; the first fault is shown and gives nothing. A name
-// another design has is refused, except `keptName` (the name of the design
-// the fields change). Reading changes no control.
-std::optional<WindowInfoDesign> ReadWindowInfo(
-    DesignerContext& context, std::optional<std::string_view> keptName = std::nullopt);
+// another design has is refused, except the present name of the design the
+// fields change (`edited`, its place in the list). Reading changes no control.
+std::optional<WindowInfoDesign> ReadWindowInfo(DesignerContext& context,
+                                               std::optional<std::size_t> edited = std::nullopt);
 
 // Lays out the bars as New does; a refusal is shown and gives nothing.
 std::optional<GrillWindow> LayOutWindowInfo(DesignerContext& context, WindowInfoDesign design);

@@ -32,10 +32,11 @@ void OnNewWindow(DesignerContext& context) {
   DesignDocument& document = context.Document();
   // The design joins the list only once every field has passed, so a
   // half-built design is never current while a message box is up. A refusal
-  // leaves no design current.
+  // leaves no design current, and the canvas stops showing the old one.
   std::optional<GrillWindow> design = ReadNewDesign(context);
   if (!design) {
     document.SetFocus({std::nullopt, document.Focus().current});
+    context.controls.Invalidate();
     return;
   }
   document.Commit(AddDesign(document, std::move(*design)));

@@ -22,12 +22,13 @@ std::optional<std::int32_t> ReadBarCount(std::string_view text, std::int32_t few
 }  // namespace
 
 Result<DesignFormValues> ReadDesignForm(const DesignFormText& form, const DesignFormRules& rules,
-                                        const WindowList& designs,
-                                        std::optional<std::string_view> keptName) {
+                                        const WindowList& designs) {
   if (form.name.empty()) {
     return Refusal{"Input Name"};
   }
-  if (form.name != keptName && designs.FindWindowByName(form.name) != nullptr) {
+  const bool ownName =
+      rules.edited && *rules.edited < designs.size() && designs[*rules.edited].name == form.name;
+  if (!ownName && designs.FindWindowByName(form.name) != nullptr) {
     return Refusal{"Name Already Exists"};
   }
   if (!IsAcceptableDesignName(form.name)) {

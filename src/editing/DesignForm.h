@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,14 +35,15 @@ struct DesignFormRules {
   Unit unit = Unit::Inches;
   // New accepts a direction without bars; the editor needs at least one.
   std::int32_t fewestBars = 0;
+  // The design the editor works on, which may keep its present name; none for New.
+  std::optional<std::size_t> edited;
 };
 
 // Checks the fields in the order the user is told about them; the first
-// fault is the refusal. A name already in `designs` is refused, except
-// `keptName`: the name of the design the form changes, which may stay.
+// fault is the refusal. A name already in `designs` is refused, except the
+// edited design's own.
 Result<DesignFormValues> ReadDesignForm(const DesignFormText& form, const DesignFormRules& rules,
-                                        const WindowList& designs,
-                                        std::optional<std::string_view> keptName = std::nullopt);
+                                        const WindowList& designs);
 
 // A quantity field: empty means 1; otherwise a whole number or nothing.
 std::optional<std::int32_t> ReadQuantity(std::string_view text);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/Measurements.h"
+#include "model/ShopLength.h"
 
 namespace grill {
 
@@ -14,17 +15,8 @@ std::optional<double> FiniteMillimetres(double typed, Unit unit) {
   return millimetres;
 }
 
-std::optional<double> ParseTypedNumber(std::string_view text) {
-  int ok = 0;
-  const double typed = ParseDecimal(text, ok);
-  if (ok == 0) {
-    return std::nullopt;
-  }
-  return typed;
-}
-
 std::optional<double> ParseTypedLength(std::string_view text, Unit unit) {
-  const auto typed = ParseTypedNumber(text);
+  const auto typed = ParseShopLength(text, unit);
   if (!typed) {
     return std::nullopt;
   }
@@ -32,26 +24,11 @@ std::optional<double> ParseTypedLength(std::string_view text, Unit unit) {
 }
 
 std::optional<double> ParseTypedLengthFrom(std::string_view text, Unit unit, double smallest) {
-  const auto typed = ParseTypedNumber(text);
+  const auto typed = ParseShopLength(text, unit);
   if (!typed || *typed < smallest) {
     return std::nullopt;
   }
   return FiniteMillimetres(*typed, unit);
-}
-
-std::optional<double> ParseWholeMillimetres(std::string_view text, Unit unit) {
-  const auto typed = ParseTypedNumber(text);
-  if (!typed) {
-    return std::nullopt;
-  }
-  double whole = std::trunc(*typed);
-  if (unit == Unit::Inches) {
-    whole = std::trunc(whole * kMillimetresPerInch);
-  }
-  if (!std::isfinite(whole)) {
-    return std::nullopt;
-  }
-  return whole;
 }
 
 }  // namespace grill

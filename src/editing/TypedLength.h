@@ -12,19 +12,12 @@ namespace grill {
 // and never reaches a design.
 std::optional<double> FiniteMillimetres(double typed, Unit unit);
 
-// A length field's text read with ParseDecimal and converted to millimetres;
-// empty when the parser rejects the text or the conversion overflows.
+// A length field's text read as a shop writes it (ParseShopLength: fractions
+// and the inch mark in inches, blanks around the number) and converted to
+// millimetres; empty when the text is no length or the conversion overflows.
 std::optional<double> ParseTypedLength(std::string_view text, Unit unit);
 
 // A length refused below `smallest` as typed, before the conversion.
 std::optional<double> ParseTypedLengthFrom(std::string_view text, Unit unit, double smallest);
-
-// The vertical Insert places bars at whole millimetres: the typed value cut
-// to a whole number, and in inches the product cut again. Done in double
-// precision, so a huge value fails the range check instead of wrapping.
-std::optional<double> ParseWholeMillimetres(std::string_view text, Unit unit);
-
-// A number typed as it stands, without a unit.
-std::optional<double> ParseTypedNumber(std::string_view text);
 
 }  // namespace grill

@@ -73,5 +73,7 @@ enum ControlId : int {
 
 // The system command number of the "About" menu item.
 inline constexpr int kAboutCommand = 16;
+// The system command number of the system menu's "Close".
+inline constexpr int kCloseCommand = 0xF060;
 
 }  // namespace grill

@@ -204,7 +204,7 @@ TEST_F(BarListTest, InsertBeyondTheGrillRefreshesButAddsNothing) {
   EXPECT_EQ(controls.Text(kHorzBarsEdit), "3");
 }
 
-TEST_F(BarListTest, VerticalInsertIsAtWholeMillimetres) {
+TEST_F(BarListTest, VerticalInsertKeepsTheTypedPosition) {
   struct Case {
     Unit unit;
     const char* typed;
@@ -212,8 +212,10 @@ TEST_F(BarListTest, VerticalInsertIsAtWholeMillimetres) {
   };
   constexpr Unit kMm = Unit::Millimetres;
   constexpr Unit kInch = Unit::Inches;
-  for (const Case& c : {Case{kMm, "250.7", 250}, Case{kInch, "10.9", 254}, Case{kInch, "1", 25},
-                        Case{kMm, "0.9", 0}, Case{kMm, "-0.9", 0}}) {
+  // 17.75 in once landed at 431 mm (16.97 in): cut to whole inches, then to
+  // whole millimetres.
+  for (const Case& c : {Case{kMm, "250.7", 250.7}, Case{kInch, "17.75", 17.75 * 25.4},
+                        Case{kInch, "1", 25.4}, Case{kMm, "0.9", 0.9}, Case{kMm, "0", 0.0}}) {
     ChangeCurrent([](GrillWindow& w) {
       w.vertCount = 0;
       w.vertPos[1] = 1000.0;
@@ -221,9 +223,14 @@ TEST_F(BarListTest, VerticalInsertIsAtWholeMillimetres) {
     Document().SetUnit(c.unit);
     Press(OnInsertBar, Axis::Vertical, -1, c.typed);
     EXPECT_EQ(window->vertCount, 1) << c.typed;
-    EXPECT_EQ(window->vertPos[1], c.position) << c.typed;
+    EXPECT_DOUBLE_EQ(window->vertPos[1], c.position) << c.typed;
     EXPECT_EQ(window->vertPos[2], 1000.0) << c.typed;
   }
+}
+
+TEST_F(BarListTest, VerticalInsertBeforeTheEdgeAddsNothing) {
+  Press(OnInsertBar, Axis::Vertical, -1, "-0.9");
+  EXPECT_EQ(window->vertCount, 3);
 }
 
 TEST_F(BarListTest, VerticalInsertOfAHugeValueIsOutOfRange) {

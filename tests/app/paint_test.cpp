@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <sstream>
 
 #include "app/GrillDesignerDlg.h"
@@ -82,20 +83,59 @@ TEST_F(PaintTest, CurrentDesignIsDrawnOnTheCanvasAfterTheClearing) {
           "rect 3 21 7 25", "rect 75 3 79 7"));
 }
 
-TEST_F(PaintTest, DragRepaintsTheCanvasButLeavesTheBarListsAlone) {
+// How a drag of the horizontal bar from y 23 to y 100 is let go.
+struct DragEnding {
+  const char* label;
+  void (CGrillDesignerDlg::*handler)(unsigned, int, int);
+  unsigned flags;
+};
+
+void PrintTo(const DragEnding& ending, std::ostream* out) {
+  *out << ending.label;
+}
+
+class DragEndTest : public PaintTest, public ::testing::WithParamInterface<DragEnding> {};
+
+TEST_P(DragEndTest, RefillsTheDraggedDirectionsListAndNothingElse) {
   const GrillWindow& window = ShowDesign();
-  ASSERT_THAT(controls.Entries(kHorzList), ElementsAre("1.968504"));
+  controls.SetSelection(kHorzList, 0);
+  controls.SetSelection(kVertList, 0);
+  controls.SetText(kWidthEdit, "typed");
   const int invalidationsBefore = controls.Invalidations();
 
   dialog.OnCanvasLButtonDown(kMouseLeft, 5, 23);
   dialog.OnCanvasMouseMove(kMouseLeft, 5, 100);
-  dialog.OnCanvasLButtonUp(0, 5, 100);
+  // While the button is held only the drawing follows the bar.
+  EXPECT_THAT(controls.Entries(kHorzList), ElementsAre("1.968504"));
+  (dialog.*GetParam().handler)(GetParam().flags, 5, 100);
 
   EXPECT_NEAR(window.horzPos[1], 333.33, 0.01);
+  EXPECT_THAT(controls.Entries(kHorzList), ElementsAre("13.123360"));
+  EXPECT_EQ(controls.Selection(kHorzList), -1);
+  EXPECT_THAT(controls.Entries(kVertList), ElementsAre("9.842520"));
+  EXPECT_EQ(controls.Selection(kVertList), 0);
+  EXPECT_EQ(controls.Text(kWidthEdit), "typed");
   EXPECT_GT(controls.Invalidations(), invalidationsBefore);
-  EXPECT_THAT(controls.Entries(kHorzList), ElementsAre("1.968504"));
   Paint();
   EXPECT_THAT(canvasDc.operations, ::testing::Contains("rect 3 98 7 102"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, DragEndTest,
+    ::testing::Values(DragEnding{"ButtonUp", &CGrillDesignerDlg::OnCanvasLButtonUp, 0},
+                      DragEnding{"MoveWithoutButton", &CGrillDesignerDlg::OnCanvasMouseMove, 0}),
+    [](const ::testing::TestParamInfo<DragEnding>& testCase) { return testCase.param.label; });
+
+TEST_F(PaintTest, ShapingASegmentLeavesTheBarListsAlone) {
+  const GrillWindow& window = ShowDesign();
+  controls.SetSelection(kVertList, 0);
+
+  dialog.OnCanvasMouseMove(kMouseRight, 70, 60);
+  dialog.OnCanvasMouseMove(kMouseRight, 85, 60);
+  dialog.OnCanvasMouseMove(0, 85, 60);
+
+  EXPECT_EQ(window.vertSegments[1][1], 0);
+  EXPECT_EQ(controls.Selection(kVertList), 0);
 }
 
 TEST_F(PaintTest, DesignWithoutAreaIsOnlyTheClearedRectangle) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,10 @@ struct RespaceCase {
   int selected;
   Bars expected;  // bars and the far edge
 };
+
+void PrintTo(const RespaceCase& c, std::ostream* out) {
+  *out << c.title;
+}
 
 class RespaceTest : public SpacingTest, public ::testing::WithParamInterface<RespaceCase> {};
 

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -134,6 +135,10 @@ struct MissingListCase {
   std::vector<std::string> messages;
 };
 
+void PrintTo(const MissingListCase& c, std::ostream* out) {
+  *out << c.description;
+}
+
 class MissingListTest : public StartupTest,
                         public ::testing::WithParamInterface<MissingListCase> {};
 
@@ -170,11 +175,20 @@ TEST_F(StartupTest, AboutBoxIgnoresTheLowFourBitsOfTheCommand) {
   dialog_->OnSysCommand(31);
   EXPECT_EQ(host_.aboutBoxes, 3);
 
-  for (int other : {0, 15, 32, 48, 0xF060}) {
+  for (int other : {0, 15, 32, 48, 0xF020, 0xF030, 0xF120}) {
     dialog_->OnSysCommand(other);
   }
   EXPECT_EQ(host_.aboutBoxes, 3);
   EXPECT_FALSE(controls_.Ended());
+}
+
+TEST_F(StartupTest, TheSystemMenusCloseEndsTheDialogAsTheCloseBoxDoes) {
+  Start(FullConfig());
+
+  dialog_->OnSysCommand(0xF060);
+  EXPECT_TRUE(controls_.Ended());
+  EXPECT_EQ(host_.aboutBoxes, 0);
+  EXPECT_THAT(controls_.Messages(), IsEmpty());
 }
 
 TEST_F(StartupTest, EnterKeepsTheDialogOpenAndEscapeEndsIt) {

@@ -83,7 +83,7 @@ class WindowEditorTest : public HandlerTest {
 TEST(WindowEditorTemplateTest, LaysOutTemplate103WithinItsBounds) {
   const DialogTemplate& t = WindowEditorTemplate();
   EXPECT_EQ(103, t.templateId);
-  EXPECT_EQ("Dialog", t.title);
+  EXPECT_EQ("Window Editor", t.title);
   EXPECT_EQ(259, t.width);
   EXPECT_EQ(194, t.height);
   ASSERT_NE(nullptr, t.Find(kIdOk));
@@ -180,7 +180,8 @@ struct EditorRefusal {
 void PrintTo(const EditorRefusal& refusal, std::ostream* out) {
   *out << '"' << refusal.message << "\" for name \"" << refusal.typed.name << "\" width \""
        << refusal.typed.width << "\" height \"" << refusal.typed.height << "\" bars \""
-       << refusal.typed.vertBars << "\", \"" << refusal.typed.horzBars << '"';
+       << refusal.typed.vertBars << "\", \"" << refusal.typed.horzBars << '"'
+       << (refusal.unitRadio == kEditorInchesRadio ? " in inches" : " in mm");
 }
 
 class WindowEditorRefusalTest : public WindowEditorTest,
@@ -215,7 +216,6 @@ INSTANTIATE_TEST_SUITE_P(
     Checks, WindowEditorRefusalTest,
     ::testing::Values(
         EditorRefusal{{"", "1000", "600", "3", "2"}, kMm, "Input Name"},
-        EditorRefusal{{"Kitchen", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
         EditorRefusal{{"Bath", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
         EditorRefusal{{"Den,1", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
         EditorRefusal{{"Den,2", "1000", "600", "3", "2"}, kMm, "Invalid Name"},
@@ -231,6 +231,13 @@ INSTANTIATE_TEST_SUITE_P(
         EditorRefusal{{"Porch", "1000", "600", "31", "2"}, kMm, "Invalid Vertical Sections"},
         EditorRefusal{{"Porch", "1000", "600", "3", "-1"}, kMm, "Invalid Horizontal Sections"},
         EditorRefusal{{"Porch", "1000", "600", "3", "31"}, kMm, "Invalid Horizontal Sections"}));
+
+TEST_F(WindowEditorTest, KeepsTheDesignsOwnName) {
+  ASSERT_TRUE(Submit({"Kitchen", "1000", "600", "3", "2"}));
+  EXPECT_EQ("Kitchen", Kitchen().name);
+  EXPECT_EQ(1000.0, Kitchen().innerWidth);
+  EXPECT_EQ((std::vector<std::string>{"Bath", "Kitchen"}), controls.Entries(kWindowsList));
+}
 
 TEST_F(WindowEditorTest, ARefusalCanBeCorrectedWithoutReopening) {
   ASSERT_FALSE(Submit({"Porch", "1000", "600", "3", "x"}));

@@ -22,6 +22,10 @@ struct BarTypeCase {
   std::string code;
 };
 
+void PrintTo(const BarTypeCase& c, std::ostream* out) {
+  *out << ::testing::PrintToString(std::string(c.line));
+}
+
 class ParseBarTypeLineTest : public ::testing::TestWithParam<BarTypeCase> {};
 
 TEST_P(ParseBarTypeLineTest, FillsTheRecord) {

@@ -29,6 +29,10 @@ struct SectionCase {
   std::int32_t lineNumberAfter;
 };
 
+void PrintTo(const SectionCase& c, std::ostream* out) {
+  *out << c.what;
+}
+
 class NextSectionTest : public ::testing::TestWithParam<SectionCase> {};
 
 TEST_P(NextSectionTest, GivesResultLinesAndPosition) {

@@ -17,6 +17,10 @@ struct EdgeTypeCase {
   double SH, SO, WD, HD;
 };
 
+void PrintTo(const EdgeTypeCase& c, std::ostream* out) {
+  *out << ::testing::PrintToString(std::string(c.line));
+}
+
 class ParseEdgeTypeLineTest : public ::testing::TestWithParam<EdgeTypeCase> {};
 
 TEST_P(ParseEdgeTypeLineTest, FillsTheRecord) {

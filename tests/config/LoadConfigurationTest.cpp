@@ -222,6 +222,10 @@ struct InterfaceCase {
   std::vector<std::string> notes;
 };
 
+void PrintTo(const InterfaceCase& c, std::ostream* out) {
+  *out << ::testing::PrintToString(std::string(c.section));
+}
+
 class InterfaceSectionTest : public LoadConfigurationTest,
                              public ::testing::WithParamInterface<InterfaceCase> {};
 

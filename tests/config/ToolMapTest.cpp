@@ -19,6 +19,10 @@ struct ToolMapCase {
   Cells cells;
 };
 
+void PrintTo(const ToolMapCase& c, std::ostream* out) {
+  *out << ::testing::PrintToString(std::string(c.line));
+}
+
 class ParseToolMapLineTest : public ::testing::TestWithParam<ToolMapCase> {};
 
 TEST_P(ParseToolMapLineTest, FillsNameMeasurementAndCells) {

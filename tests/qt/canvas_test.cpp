@@ -87,8 +87,8 @@ void CanvasTest::pressOnAHandleAndMoveDragsTheBar() {
   QTest::mouseRelease(&Canvas(), Qt::LeftButton, {}, QPoint(6, 100));
   QCOMPARE(Grill().PointerState().dragHorz, -1);
   QCOMPARE(Design().horzPos[1], (100 - 10) / 0.27);
-  // The bar list keeps the old value until the design is shown again.
-  QCOMPARE(run_->designer.Controls().EntryText(kHorzList, 0).substr(0, 6), std::string("250.00"));
+  // Once the button is up the bar list shows the stored value.
+  QCOMPARE(run_->designer.Controls().EntryText(kHorzList, 0).substr(0, 6), std::string("333.33"));
 }
 
 void CanvasTest::pressBesideAHandlePicksNothing() {
@@ -189,7 +189,7 @@ void CanvasTest::doubleClickOpensTheWindowEditor() {
     dialog.reject();
   };
   QTest::mouseDClick(&Canvas(), Qt::LeftButton, {}, QPoint(150, 60));
-  QCOMPARE(opened, QStringLiteral("Dialog"));
+  QCOMPARE(opened, QStringLiteral("Window Editor"));
 }
 
 QTEST_MAIN(CanvasTest)

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 #include "CanvasDesigns.h"
 #include "testing/RecordingDrawing.h"
@@ -23,6 +24,10 @@ struct ScaleCase {
   double height;
   double scale;
 };
+
+void PrintTo(const ScaleCase& c, std::ostream* out) {
+  *out << c.width << " x " << c.height << " mm";
+}
 
 class UpdateScaleTest : public ::testing::TestWithParam<ScaleCase> {};
 
@@ -88,6 +93,10 @@ struct PixelCase {
   int pixel;
 };
 
+void PrintTo(const PixelCase& c, std::ostream* out) {
+  *out << c.millimetres << " mm at scale " << c.scale << " from pixel " << c.origin;
+}
+
 class ToPixelTest : public ::testing::TestWithParam<PixelCase> {};
 
 TEST_P(ToPixelTest, TruncatesTowardZeroWithinAMillionPixels) {
@@ -130,6 +139,10 @@ struct SizeCase {
   double width;
   double height;
 };
+
+void PrintTo(const SizeCase& c, std::ostream* out) {
+  *out << c.width << " x " << c.height << " mm";
+}
 
 class UndrawableSizeTest : public ::testing::TestWithParam<SizeCase> {};
 

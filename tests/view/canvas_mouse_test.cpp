@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 
 #include "CanvasDesigns.h"
 #include "view/GrillCanvas.h"
@@ -32,6 +33,10 @@ struct BandCase {
   int row;
 };
 
+void PrintTo(const BandCase& c, std::ostream* out) {
+  *out << "pixel " << c.pixel;
+}
+
 class BandLookupTest : public CanvasMouseTest, public ::testing::WithParamInterface<BandCase> {};
 
 TEST_P(BandLookupTest, FindsTheBandUnderThePixel) {
@@ -56,6 +61,10 @@ struct PressCase {
   int dragHorz;
   int dragVert;
 };
+
+void PrintTo(const PressCase& c, std::ostream* out) {
+  *out << "press at " << c.x << ", " << c.y;
+}
 
 class HandlePressTest : public CanvasMouseTest, public ::testing::WithParamInterface<PressCase> {};
 

@@ -57,7 +57,7 @@ const ScriptSession::CommandEntry ScriptSession::kCommands[] = {
     {"select",     &ScriptSession::Select,     true},
     {"pick",       &ScriptSession::Pick,       true},
     {"click",      &ScriptSession::Click,      false},
-    {"key",        &ScriptSession::Key,        true},
+    {"key",        &ScriptSession::Key,        false},
     {"syscommand", &ScriptSession::SysCommand, true},
     {"show",       &ScriptSession::Show,       false},
     {"designs",    &ScriptSession::Designs,    false},
@@ -196,12 +196,22 @@ void ScriptSession::ClickEditorControl(MemoryControls& editor, int id) {
   }
 }
 
+// The keys reach the window editor while it is open, as its OK and Cancel.
 void ScriptSession::Key(const ScriptLine& line) {
   ExpectWords(line, 1, "key enter|escape");
+  const bool editorOpen = host_.ModalControls() != nullptr;
   if (line.words[0] == "enter") {
-    dialog_.OnOK();
+    if (editorOpen) {
+      host_.ClickModalOk();
+    } else {
+      dialog_.OnOK();
+    }
   } else if (line.words[0] == "escape") {
-    dialog_.OnCancel();
+    if (editorOpen) {
+      host_.CancelModal();
+    } else {
+      dialog_.OnCancel();
+    }
   } else {
     throw ScriptError("unknown key " + Quoted(line.words[0]));
   }
