@@ -1,7 +1,7 @@
 # make run   - build and start the designer (in ./workdir, which holds your MenuConfig.txt)
 # make test  - build and run every test headless
 # make bench - build and run the benchmarks
-# make fuzz  - build the configuration fuzzer and run it for a minute
+# make fuzz  - build the fuzzers (configuration, job file) and run each for a minute
 .PHONY: run test bench fuzz sanitize format clean
 
 BUILD := build/dev

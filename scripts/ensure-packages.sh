@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(g++ make cmake ninja-build qt6-base-dev fonts-dejavu-core libgtest-dev libgmock-dev
-          libbenchmark-dev clang-14 libclang-rt-14-dev locales)
+          libbenchmark-dev clang-14 libclang-rt-14-dev locales nlohmann-json3-dev)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -21,6 +21,9 @@ class WritableFile {
   virtual ~WritableFile() = default;
   // Each returns false on failure; Error() then tells the system's reason.
   virtual bool Write(std::string_view bytes) = 0;
+  // Makes what was written so far survive a power cut (fsync), so that a
+  // rename that follows never publishes a file whose bytes are still in flight.
+  virtual bool Flush() = 0;
   virtual bool Close() = 0;
   virtual std::string Error() const = 0;
   virtual const std::string& Path() const = 0;
@@ -41,6 +44,16 @@ class Files {
                                                       std::string& error) = 0;
   // Creates the folder and its parents; false when it could not be made.
   virtual bool CreateFolders(const std::string& path) = 0;
+  // Moves the file `from` to `to` in one step, replacing a file at `to`; both
+  // in the same folder. On failure leaves both paths as they were and sets
+  // `error` to the system's reason. Stand-ins that only read need not
+  // provide it: the default refuses.
+  virtual bool Rename(const std::string& /*from*/, const std::string& /*to*/, std::string& error) {
+    error = "Operation not supported";
+    return false;
+  }
+  // Deletes the file; false when it could not be deleted (the default).
+  virtual bool RemoveFile(const std::string& /*path*/) { return false; }
   // `folder` joined with `name` by the platform's separator.
   virtual std::string Join(const std::string& folder, const std::string& name) const = 0;
 };
@@ -53,6 +66,8 @@ class StdFiles final : public Files {
                                                std::string& error) override;
   std::unique_ptr<WritableFile> OpenForAppend(const std::string& path, std::string& error) override;
   bool CreateFolders(const std::string& path) override;
+  bool Rename(const std::string& from, const std::string& to, std::string& error) override;
+  bool RemoveFile(const std::string& path) override;
   std::string Join(const std::string& folder, const std::string& name) const override;
 
   // Where cut files go: "C:\export\grills" on Windows, otherwise

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -84,6 +85,18 @@ class PosixWritable final : public WritableFile {
     return true;
   }
 
+  bool Flush() override {
+    if (fd_ < 0) {
+      error_ = Reason(EBADF);
+      return false;
+    }
+    if (::fsync(fd_) != 0) {
+      error_ = Reason(errno);
+      return false;
+    }
+    return true;
+  }
+
   bool Close() override {
     if (fd_ < 0) {
       return true;
@@ -115,6 +128,19 @@ std::unique_ptr<WritableFile> OpenWritable(const std::string& path, int flags, s
   return std::make_unique<PosixWritable>(fd, path);
 }
 
+// Makes a rename in the folder of `path` survive a power cut. Only a best
+// effort: the rename has happened already, and the new file is complete
+// either way, so a failure here is no reason to report the save as failed.
+void SyncFolderOf(const std::string& path) {
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  const std::string folder = parent.empty() ? std::string(".") : parent.string();
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+}
+
 }  // namespace
 
 std::unique_ptr<ReadableFile> StdFiles::OpenForRead(const std::string& path) {
@@ -143,6 +169,19 @@ bool StdFiles::CreateFolders(const std::string& path) {
   std::error_code code;
   std::filesystem::create_directories(path, code);
   return !code && std::filesystem::is_directory(path, code);
+}
+
+bool StdFiles::Rename(const std::string& from, const std::string& to, std::string& error) {
+  if (::rename(from.c_str(), to.c_str()) != 0) {
+    error = Reason(errno);
+    return false;
+  }
+  SyncFolderOf(to);
+  return true;
+}
+
+bool StdFiles::RemoveFile(const std::string& path) {
+  return ::unlink(path.c_str()) == 0;
 }
 
 std::string StdFiles::Join(const std::string& folder, const std::string& name) const {

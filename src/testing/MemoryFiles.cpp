@@ -57,6 +57,19 @@ class MemoryFiles::Handle final : public WritableFile {
     return true;
   }
 
+  bool Flush() override {
+    if (!open_) {
+      error_ = "Bad file descriptor";
+      return false;
+    }
+    owner_.events.push_back({Event::Kind::kFlush, path_, {}});
+    if (++owner_.flushes_ == owner_.failFlushAt) {
+      error_ = owner_.failureReason;
+      return false;
+    }
+    return true;
+  }
+
   bool Close() override {
     if (!open_) {
       return true;
@@ -132,6 +145,31 @@ bool MemoryFiles::CreateFolders(const std::string& path) {
   for (std::string folder = path; !folder.empty(); folder = ParentOf(folder)) {
     folders.insert(folder);
   }
+  return true;
+}
+
+bool MemoryFiles::Rename(const std::string& from, const std::string& to, std::string& error) {
+  const auto found = contents.find(from);
+  if (found == contents.end()) {
+    error = "No such file or directory";
+    return false;
+  }
+  if (++renames_ == failRenameAt) {
+    error = failureReason;
+    return false;
+  }
+  std::string bytes = std::move(found->second);
+  contents.erase(found);
+  contents[to] = std::move(bytes);
+  events.push_back({Event::Kind::kRename, from, to});
+  return true;
+}
+
+bool MemoryFiles::RemoveFile(const std::string& path) {
+  if (contents.erase(path) == 0) {
+    return false;
+  }
+  events.push_back({Event::Kind::kRemove, path, {}});
   return true;
 }
 

@@ -11,8 +11,8 @@
 namespace grill {
 
 // Files held in memory, with '/' between folder and name, and faults to
-// inject: a test names the Nth file creation, append-open, write or close
-// that is to fail. Writes land at once, so what was written before a fault
+// inject: a test names the Nth file creation, append-open, write, flush,
+// close or rename that is to fail. Writes land at once, so what was written before a fault
 // stays. The handles it returns must not outlive it.
 class MemoryFiles final : public Files {
  public:
@@ -21,6 +21,8 @@ class MemoryFiles final : public Files {
                                                std::string& error) override;
   std::unique_ptr<WritableFile> OpenForAppend(const std::string& path, std::string& error) override;
   bool CreateFolders(const std::string& path) override;
+  bool Rename(const std::string& from, const std::string& to, std::string& error) override;
+  bool RemoveFile(const std::string& path) override;
   std::string Join(const std::string& folder, const std::string& name) const override;
 
   bool Exists(const std::string& path) const { return contents.count(path) != 0; }
@@ -40,16 +42,19 @@ class MemoryFiles final : public Files {
   int failCreateAt = 0;
   int failAppendAt = 0;
   int failWriteAt = 0;
+  int failFlushAt = 0;
   int failCloseAt = 0;
+  int failRenameAt = 0;
   bool failCreateFolders = false;
   std::string failureReason = "No space left on device";
 
-  // Every open, write and close in the order they happened.
+  // Every open, write, flush, close, rename and removal in the order they
+  // happened.
   struct Event {
-    enum class Kind { kCreate, kAppend, kWrite, kClose };
+    enum class Kind { kCreate, kAppend, kWrite, kFlush, kClose, kRename, kRemove };
     Kind kind;
     std::string path;
-    std::string bytes;  // what a write wrote
+    std::string bytes;  // what a write wrote; where a rename moved the file
   };
   std::vector<Event> events;
   // False keeps the events of writes without their bytes.
@@ -63,7 +68,9 @@ class MemoryFiles final : public Files {
   int creates_ = 0;
   int appends_ = 0;
   int writes_ = 0;
+  int flushes_ = 0;
   int closes_ = 0;
+  int renames_ = 0;
   int openCount_ = 0;
 };
 

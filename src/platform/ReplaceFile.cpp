@@ -1,0 +1,32 @@
+#include "platform/ReplaceFile.h"
+
+#include <memory>
+
+namespace grill {
+
+std::optional<std::string> ReplaceFile(Files& files, const std::string& path,
+                                       std::string_view bytes) {
+  const std::string temporary = path + std::string(kReplacementSuffix);
+  std::string error;
+  std::unique_ptr<WritableFile> file = files.CreateForWrite(temporary, error);
+  if (file == nullptr) {
+    return error;
+  }
+  const bool written = file->Write(bytes) && file->Flush();
+  // Closed even after a failed write, and its failure counts: some file
+  // systems report a lost write only when the file is closed.
+  const bool closed = file->Close();
+  if (!written || !closed) {
+    error = file->Error();
+    file.reset();
+    files.RemoveFile(temporary);
+    return error;
+  }
+  if (!files.Rename(temporary, path, error)) {
+    files.RemoveFile(temporary);
+    return error;
+  }
+  return std::nullopt;
+}
+
+}  // namespace grill
