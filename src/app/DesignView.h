@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 
 #include "app/CanvasStroke.h"
@@ -38,6 +39,9 @@ class DesignView {
   // Lists, fields and repaint, as after a change of the current design.
   void ShowAndRedraw();
   void DrawShown(DrawingContext& dc) const;
+
+  // Told after the screen follows a change of the designs.
+  std::function<void()> onChanged;
 
  private:
   // The refresh after every committed, reverted or reapplied change.

@@ -1,6 +1,7 @@
 #include "app/GrillDesignerDlg.h"
 
 #include "app/BarListHandlers.h"
+#include "app/ExportSettings.h"
 #include "app/MainDialogTemplate.h"
 #include "app/SpacingHandlers.h"
 #include "app/WindowListHandlers.h"
@@ -14,7 +15,15 @@ CGrillDesignerDlg::CGrillDesignerDlg(DesignerServices services)
     : services_(std::move(services)),
       view_(state_.document, services_.controls),
       context_{state_, services_.controls, view_},
-      handlers_(BuildDispatchTable()) {}
+      job_(context_, services_.host, services_.files),
+      handlers_(BuildDispatchTable()) {
+  view_.onChanged = [this] { job_.DesignsChanged(); };
+  if (services_.locks != nullptr && !services_.stateFolder.empty()) {
+    job_.UseRecovery(std::make_unique<RecoveryStore>(
+        services_.files, *services_.locks, services_.stateFolder, services_.workingFolder));
+  }
+  job_.UseRecentJobs(services_.recentJobs);
+}
 
 std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() {
   DesignerContext& s = context_;
@@ -54,7 +63,11 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
       {kVertSetSpacingButton, click, [&s] { OnSetSpacing(s, V); }},
       {kHorzSliderAlignButton, click, [&s] { OnSliderAlign(s, H); }},
       {kVertSliderAlignButton, click, [&s] { OnSliderAlign(s, V); }},
-      {kProcessDataButton, click, [exportRun] { exportRun(ProcessData); }},
+      {kProcessDataButton, click,
+       [exportRun, &s] {
+         CommitExportSettings(s);
+         exportRun(ProcessData);
+       }},
       {kProcessAllButton, click, [exportRun] { exportRun(ProcessAll); }},
   };
 }
@@ -82,23 +95,30 @@ void CGrillDesignerDlg::OnInitDialog() {
     services_.log << "MenuConfig.txt: " << note << '\n';
   }
 
-  SelectDefaults();
+  const bool configured = SelectDefaults();
   c.SetSelection(kPreDesignCombo, static_cast<int>(PreDesign::Standard));
+  // A run that ends at once leaves a former run's work where it is.
+  if (configured) {
+    restored_ = job_.Start();
+  }
 }
 
-void CGrillDesignerDlg::SelectDefaults() {
+bool CGrillDesignerDlg::SelectDefaults() {
   Controls& c = services_.controls;
+  bool configured = true;
   if (c.EntryCount(kEdgeTypeCombo) > 0) {
     c.SetSelection(kEdgeTypeCombo, 0);
   } else {
     c.ShowMessage("No Edge Types Found");
     c.EndDialog();
+    configured = false;
   }
   if (c.EntryCount(kBarTypeCombo) > 0) {
     c.SetSelection(kBarTypeCombo, 0);
   } else {
     c.ShowMessage("No Bar Types Found");
     c.EndDialog();
+    configured = false;
   }
   if (c.EntryCount(kOutsideColorCombo) > 0) {
     c.SetSelection(kInsideColorCombo, 0);
@@ -106,7 +126,9 @@ void CGrillDesignerDlg::SelectDefaults() {
   } else {
     c.ShowMessage("No Colors Found");
     c.EndDialog();
+    configured = false;
   }
+  return configured;
 }
 
 bool CGrillDesignerDlg::Dispatch(int controlId, Notification notification) {
@@ -114,6 +136,7 @@ bool CGrillDesignerDlg::Dispatch(int controlId, Notification notification) {
     if (handler.controlId == controlId && handler.notification == notification) {
       view_.Stroke().Finish();
       handler.run();
+      job_.Notice();
       return true;
     }
   }

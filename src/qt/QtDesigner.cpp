@@ -9,11 +9,12 @@
 namespace grill {
 
 QtDesigner::QtDesigner(Files& files, const Clock& clock, std::string exportFolder,
-                       std::string configPath, std::ostream& log)
+                       std::string configPath, std::ostream& log, JobPlaces places)
     : controls_(MainDialogTemplate()),
       host_(&controls_.Dialog()),
       designer_(DesignerServices{controls_, host_, files, clock, std::move(exportFolder),
-                                 std::move(configPath), log}),
+                                 std::move(configPath), log, std::move(places.stateFolder),
+                                 std::move(places.workingFolder), places.locks, places.recentJobs}),
       canvas_(new CanvasWidget(designer_, &controls_.Dialog())) {
   TemplateDialog& dialog = controls_.Dialog();
   dialog.setWindowIcon(ApplicationIcon());
@@ -25,6 +26,7 @@ QtDesigner::QtDesigner(Files& files, const Clock& clock, std::string exportFolde
   dialog.onCancel = [this] { designer_.OnCancel(); };
   dialog.onContextMenu = [this](const QPoint& globalPos) { CreateContextMenu()->exec(globalPos); };
   ConnectKeys();
+  BuildMenuBar();
 }
 
 void QtDesigner::ConnectKeys() {

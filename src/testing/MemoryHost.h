@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/DialogHost.h"
 #include "testing/MemoryControls.h"
@@ -17,6 +18,10 @@ class MemoryHost final : public DialogHost {
   void ShowAbout() override;
   void RunModal(ModalDialog& dialog, std::function<void()> afterClose) override;
   std::unique_ptr<ProgressMonitor> StartProgress(std::string_view title) override;
+  SaveAnswer AskToSave(std::string_view question) override;
+  std::optional<std::string> ChooseJobToOpen(std::string_view caption) override;
+  std::optional<std::string> ChooseJobToSave(std::string_view suggested) override;
+  void ShowTitle(std::string_view title, bool modified) override;
 
   // The open modal dialog's controls, or null.
   MemoryControls* ModalControls() { return modal_ ? modal_->controls.get() : nullptr; }
@@ -31,6 +36,15 @@ class MemoryHost final : public DialogHost {
   int cancelAfterUpdates = -1;
   std::function<void(const std::string&)> onModalMessage;
 
+  // The answer to every question, and each question as it is asked.
+  SaveAnswer answer = SaveAnswer::Cancel;
+  std::function<void(const std::string&)> onQuestion;
+  // The paths the file choosers return, first to last; an empty queue cancels.
+  std::vector<std::string> chosenFiles;
+  // The main window's title as last shown.
+  std::string title;
+  bool titleModified = false;
+
  private:
   struct Modal {
     ModalDialog* dialog = nullptr;
@@ -38,6 +52,7 @@ class MemoryHost final : public DialogHost {
     std::function<void()> afterClose;
   };
   void Close();
+  std::optional<std::string> TakeChosenFile();
   std::optional<Modal> modal_;
 };
 

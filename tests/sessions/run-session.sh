@@ -38,7 +38,7 @@ if [ -f "$session/generate-config" ]; then
   head -c $((size - have)) /dev/zero | tr '\0' ' ' >> "$work/MenuConfig.txt"
 fi
 
-(cd "$work" && HOME="$work" "$program" "$session/script.txt") \
+(cd "$work" && HOME="$work" XDG_STATE_HOME="$work/.local/state" "$program" "$session/script.txt") \
   > "$work/.stdout" 2> "$work/.stderr"
 status=$?
 
