@@ -127,7 +127,7 @@ std::optional<std::string> RecoveryStore::Write(const RecoveryState& state) {
   if (!Claimed()) {
     return std::nullopt;
   }
-  return ReplaceFile(files_, path_, FormatRecovery(state));
+  return ReplaceFileUnflushed(files_, path_, FormatRecovery(state));
 }
 
 }  // namespace grill

@@ -39,7 +39,8 @@ class RecoveryStore {
   bool Claimed() const { return lock_ != nullptr; }
   // The state a former run left, if there is a readable one.
   std::optional<RecoveryState> Read();
-  // Replaces the file's content atomically; the failure's reason, if any.
+  // Replaces the file's content atomically, without waiting for the disk
+  // (it is rewritten after every change); the failure's reason, if any.
   std::optional<std::string> Write(const RecoveryState& state);
 
   const std::string& Path() const { return path_; }
