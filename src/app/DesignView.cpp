@@ -116,6 +116,9 @@ void DesignView::Refresh(const DesignChange& change) {
     }
   }
   controls_.Invalidate();
+  if (onChanged) {
+    onChanged();
+  }
 }
 
 void DesignView::FollowFocus() {

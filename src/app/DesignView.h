@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 
 #include "app/CanvasStroke.h"
@@ -45,6 +46,9 @@ class DesignView {
   void DrawShown(DrawingContext& dc) const;
   // The canvas has a new client size: the shown design is fitted to it again.
   void ResizeCanvas(int width, int height);
+
+  // Told after the screen follows a change of the designs.
+  std::function<void()> onChanged;
 
  private:
   // The refresh after every committed, reverted or reapplied change.

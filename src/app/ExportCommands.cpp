@@ -59,7 +59,7 @@ void StoreExportSettings(DesignerState& state, const ExportSettings& settings) {
       stored.outsideColor == current.outsideColor) {
     return;
   }
-  state.document.Commit(ReplaceCurrentDesign(state.document, "Process Data Settings",
+  state.document.Commit(ReplaceCurrentDesign(state.document, "Quantity and Colors",
                                              std::move(stored), ChangeOrigin::ExportSettings));
 }
 

@@ -16,7 +16,15 @@ CGrillDesignerDlg::CGrillDesignerDlg(DesignerServices services)
     : services_(std::move(services)),
       view_(state_.document, services_.controls),
       context_{state_, services_.controls, view_},
-      handlers_(BuildDispatchTable()) {}
+      job_(context_, services_.host, services_.files),
+      handlers_(BuildDispatchTable()) {
+  view_.onChanged = [this] { job_.DesignsChanged(); };
+  if (services_.locks != nullptr && !services_.stateFolder.empty()) {
+    job_.UseRecovery(std::make_unique<RecoveryStore>(
+        services_.files, *services_.locks, services_.stateFolder, services_.workingFolder));
+  }
+  job_.UseRecentJobs(services_.recentJobs);
+}
 
 std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() {
   DesignerContext& s = context_;
@@ -83,23 +91,30 @@ void CGrillDesignerDlg::OnInitDialog() {
                                               services_.configSearch),
                      c, state_, services_.log);
 
-  SelectDefaults();
+  const bool configured = SelectDefaults();
   c.SetSelection(kPreDesignCombo, static_cast<int>(PreDesign::Standard));
+  // A run that ends at once leaves a former run's work where it is.
+  if (configured) {
+    restored_ = job_.Start();
+  }
 }
 
-void CGrillDesignerDlg::SelectDefaults() {
+bool CGrillDesignerDlg::SelectDefaults() {
   Controls& c = services_.controls;
+  bool configured = true;
   if (c.EntryCount(kEdgeTypeCombo) > 0) {
     c.SetSelection(kEdgeTypeCombo, 0);
   } else {
     c.ShowMessage("No Edge Types Found");
     c.EndDialog();
+    configured = false;
   }
   if (c.EntryCount(kBarTypeCombo) > 0) {
     c.SetSelection(kBarTypeCombo, 0);
   } else {
     c.ShowMessage("No Bar Types Found");
     c.EndDialog();
+    configured = false;
   }
   if (c.EntryCount(kOutsideColorCombo) > 0) {
     c.SetSelection(kInsideColorCombo, 0);
@@ -107,7 +122,9 @@ void CGrillDesignerDlg::SelectDefaults() {
   } else {
     c.ShowMessage("No Colors Found");
     c.EndDialog();
+    configured = false;
   }
+  return configured;
 }
 
 bool CGrillDesignerDlg::Dispatch(int controlId, Notification notification) {
@@ -115,6 +132,7 @@ bool CGrillDesignerDlg::Dispatch(int controlId, Notification notification) {
     if (handler.controlId == controlId && handler.notification == notification) {
       view_.Stroke().Finish();
       handler.run();
+      job_.Notice();
       return true;
     }
   }

@@ -7,6 +7,7 @@
 
 #include "app/DesignView.h"
 #include "app/DesignerContext.h"
+#include "app/JobSession.h"
 #include "app/WindowEditorDialog.h"
 #include "config/ConfigSearch.h"
 #include "editing/DesignerState.h"
@@ -14,7 +15,9 @@
 #include "platform/Controls.h"
 #include "platform/DialogHost.h"
 #include "platform/Drawing.h"
+#include "platform/FileLocks.h"
 #include "platform/Files.h"
+#include "platform/RecentJobs.h"
 
 namespace grill {
 
@@ -29,6 +32,12 @@ struct DesignerServices {
   std::ostream& log;  // notes on MenuConfig.txt faults
   // Where else to look when `configPath` cannot be read.
   ConfigSearch configSearch = {};
+  // The recovery copy: kept in `stateFolder` for `workingFolder`, guarded by
+  // `locks`; none without locks or a state folder.
+  std::string stateFolder;
+  std::string workingFolder;
+  FileLocks* locks = nullptr;
+  RecentJobs* recentJobs = nullptr;  // File > Open Recent; none without
 };
 
 // The main dialog: owns the run's state and maps each control event to its
@@ -40,9 +49,12 @@ class CGrillDesignerDlg {
   CGrillDesignerDlg(const CGrillDesignerDlg&) = delete;
   CGrillDesignerDlg& operator=(const CGrillDesignerDlg&) = delete;
 
-  // Initialisation, in the order the designer has always followed. It may
-  // end the dialog (a missing or broken configuration) and still runs to its end.
+  // Initialisation, in the order the designer has always followed, then the
+  // restore of a former run's work. It may end the dialog (a missing or
+  // broken configuration) and still runs to its end.
   void OnInitDialog();
+  // The number of designs a former run's recovery copy gave back at start-up.
+  std::optional<std::size_t> Restored() const { return restored_; }
 
   // A control event; events without an entry in the table are ignored.
   // Returns true when a handler ran.
@@ -75,6 +87,9 @@ class CGrillDesignerDlg {
 
   // Where later export runs write their cut files.
   void SetExportFolder(std::string folder) { services_.exportFolder = std::move(folder); }
+  // The File and Edit menus' commands.
+  JobSession& Job() { return job_; }
+  const JobSession& Job() const { return job_; }
 
   DesignerState& State() { return state_; }
   const DesignerState& State() const { return state_; }
@@ -90,13 +105,16 @@ class CGrillDesignerDlg {
   };
 
   std::vector<Handler> BuildDispatchTable();
-  void SelectDefaults();
+  // False when the configuration lacks a list and the dialog ends.
+  bool SelectDefaults();
 
   DesignerServices services_;
   DesignerState state_;
   DesignView view_;
   DesignerContext context_;
   CWindowEditor windowEditor_;
+  JobSession job_;
+  std::optional<std::size_t> restored_;
   std::vector<Handler> handlers_;
 };
 

@@ -21,7 +21,30 @@ void DesignDocument::SetFocus(DesignFocus focus) {
 
 void DesignDocument::Commit(DesignChange change) {
   ApplyEdits(change);
-  Changed(change);
+  history_.Push(std::move(change));
+  Changed(*history_.NextUndo());
+}
+
+bool DesignDocument::Undo() {
+  const DesignChange* step = history_.StepBack();
+  if (step != nullptr) {
+    Revert(*step);
+  }
+  return step != nullptr;
+}
+
+bool DesignDocument::Redo() {
+  const DesignChange* step = history_.StepForward();
+  if (step != nullptr) {
+    Reapply(*step);
+  }
+  return step != nullptr;
+}
+
+void DesignDocument::Replace(WindowList designs, DesignFocus focus) {
+  designs_ = std::move(designs);
+  history_.Clear();
+  SetFocus(focus);
 }
 
 void DesignDocument::Revert(const DesignChange& change) {

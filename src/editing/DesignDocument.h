@@ -5,6 +5,7 @@
 #include <string>
 
 #include "editing/DesignChange.h"
+#include "editing/UndoHistory.h"
 #include "model/Units.h"
 #include "model/WindowList.h"
 
@@ -13,7 +14,7 @@ namespace grill {
 // The job's designs in window-list order, which one is current, and the unit
 // and spacing mode they are shown and respaced in. The designs change only
 // through Commit (and Revert / Reapply of a committed change), so every
-// change passes one place.
+// change passes one place, which also keeps the undo history.
 class DesignDocument {
  public:
   // Told after every change of the designs, and after every move of the focus.
@@ -36,11 +37,23 @@ class DesignDocument {
   // Looks at another design (or none); the designs stay as they are.
   void SetFocus(DesignFocus focus);
 
-  // Applies `change` and tells the listener.
+  // Applies `change`, makes it the newest undo step and tells the listener.
   void Commit(DesignChange change);
   // Takes a committed change back, or makes it again, and tells the listener.
   void Revert(const DesignChange& change);
   void Reapply(const DesignChange& change);
+
+  // Reverts the newest step, or reapplies the step undone last; false when
+  // there is none.
+  bool Undo();
+  bool Redo();
+  const UndoHistory& History() const { return history_; }
+  // The designs as they stand are the saved job.
+  void MarkClean() { history_.MarkClean(); }
+
+  // Puts another job's designs in place of these (New Job, Open): no undo
+  // step, an empty history, and the listener told only of the focus.
+  void Replace(WindowList designs, DesignFocus focus);
 
   void SetListener(Listener listener) { listener_ = std::move(listener); }
 
@@ -56,6 +69,7 @@ class DesignDocument {
 
   WindowList designs_;
   DesignFocus focus_;
+  UndoHistory history_;
   Unit unit_ = Unit::Inches;
   SpacingMode spacing_ = SpacingMode::EqualSpace;
   Listener listener_;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/Controls.h"
@@ -27,6 +29,9 @@ class ProgressMonitor {
   virtual bool Update(std::int64_t done, std::int64_t total) = 0;
 };
 
+// The user's answer to "Save changes to ...?".
+enum class SaveAnswer { Save, Discard, Cancel };
+
 // Services of the windowing toolkit beyond one dialog's controls.
 class DialogHost {
  public:
@@ -42,6 +47,21 @@ class DialogHost {
   // A modal message box with OK and, unless `action` is empty, a second
   // button labelled `action`; true when the user chose the action.
   virtual bool MessageWithAction(std::string_view text, std::string_view action) = 0;
+
+  // Asks `question` with Save, Discard and Cancel. A host that cannot ask
+  // keeps the work: Cancel.
+  virtual SaveAnswer AskToSave(std::string_view /*question*/) { return SaveAnswer::Cancel; }
+  // The job file the user picks to open, or to save as (starting from
+  // `suggested`); nullopt when the user cancels or the host cannot ask.
+  virtual std::optional<std::string> ChooseJobToOpen(std::string_view /*caption*/) {
+    return std::nullopt;
+  }
+  virtual std::optional<std::string> ChooseJobToSave(std::string_view /*suggested*/) {
+    return std::nullopt;
+  }
+  // The main window's title; `modified` sets the toolkit's modified mark,
+  // which stands where the title says "[*]".
+  virtual void ShowTitle(std::string_view /*title*/, bool /*modified*/) {}
 };
 
 }  // namespace grill

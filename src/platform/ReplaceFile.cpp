@@ -4,15 +4,17 @@
 
 namespace grill {
 
-std::optional<std::string> ReplaceFile(Files& files, const std::string& path,
-                                       std::string_view bytes) {
+namespace {
+
+std::optional<std::string> Replace(Files& files, const std::string& path, std::string_view bytes,
+                                   bool flush) {
   const std::string temporary = path + std::string(kReplacementSuffix);
   std::string error;
   std::unique_ptr<WritableFile> file = files.CreateForWrite(temporary, error);
   if (file == nullptr) {
     return error;
   }
-  const bool written = file->Write(bytes) && file->Flush();
+  const bool written = file->Write(bytes) && (!flush || file->Flush());
   // Closed even after a failed write, and its failure counts: some file
   // systems report a lost write only when the file is closed.
   const bool closed = file->Close();
@@ -27,6 +29,18 @@ std::optional<std::string> ReplaceFile(Files& files, const std::string& path,
     return error;
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> ReplaceFile(Files& files, const std::string& path,
+                                       std::string_view bytes) {
+  return Replace(files, path, bytes, true);
+}
+
+std::optional<std::string> ReplaceFileUnflushed(Files& files, const std::string& path,
+                                                std::string_view bytes) {
+  return Replace(files, path, bytes, false);
 }
 
 }  // namespace grill

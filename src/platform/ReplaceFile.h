@@ -16,6 +16,13 @@ namespace grill {
 std::optional<std::string> ReplaceFile(Files& files, const std::string& path,
                                        std::string_view bytes);
 
+// The same without flushing the bytes to disk first: still all or nothing
+// when the process ends in the middle, however it ends, but a power cut may
+// leave the old content. For copies rewritten after every change, where a
+// flush would cost more than a change may take.
+std::optional<std::string> ReplaceFileUnflushed(Files& files, const std::string& path,
+                                                std::string_view bytes);
+
 inline constexpr std::string_view kReplacementSuffix = ".saving";
 
 }  // namespace grill

@@ -66,9 +66,10 @@ void CanvasWidget::moveEvent(QMoveEvent*) {
 void CanvasWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PrepareForDrawing(painter);
-  // The dialog's kept context draws in the dialog's coordinates, which put
-  // the canvas rectangle exactly on this widget.
-  PainterDrawing dialogDc(painter, -pos());
+  // The dialog's kept context draws in the coordinates of the dialog's
+  // controls (below the menu bar), which put the canvas rectangle exactly on
+  // this widget.
+  PainterDrawing dialogDc(painter, -QPoint(kCanvasLeft, kCanvasTop));
   PainterDrawing canvasDc(painter, QPoint(0, 0));
   designer_.OnPaint(dialogDc, canvasDc);
 }

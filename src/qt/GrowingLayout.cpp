@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QMenuBar>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QWidget>
@@ -42,6 +43,8 @@ class GrowingLayout final : public QObject {
   void Follow(QSize size);
 
   QWidget& canvas_;
+  // Spans the dialog's width, whatever it is.
+  QPointer<QMenuBar> menuBar_;
   QSize startSize_;
   QSize canvasStartSize_;
   std::vector<Anchored> anchored_;
@@ -62,6 +65,10 @@ GrowingLayout::GrowingLayout(QWidget& dialog, QWidget& canvas, const QWidget& ca
   const QRect canvasPlace = canvas.geometry();
   for (QWidget* child : children) {
     if (child == &canvas || child == &canvasFrame) {
+      continue;
+    }
+    if (auto* menuBar = qobject_cast<QMenuBar*>(child)) {
+      menuBar_ = menuBar;
       continue;
     }
     const QRect owner = OwnerPlace(child->geometry(), groups);
@@ -87,6 +94,9 @@ void GrowingLayout::Follow(QSize size) {
   const int dx = std::max(0, size.width() - startSize_.width());
   const int dy = std::max(0, size.height() - startSize_.height());
   canvas_.resize(canvasStartSize_ + QSize(dx, dy));
+  if (menuBar_ != nullptr) {
+    menuBar_->resize(size.width(), menuBar_->height());
+  }
   for (const Anchored& anchored : anchored_) {
     if (anchored.widget != nullptr) {
       anchored.widget->move(

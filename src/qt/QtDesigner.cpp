@@ -13,11 +13,14 @@
 namespace grill {
 
 QtDesigner::QtDesigner(Files& files, const Clock& clock, std::string exportFolder,
-                       std::string configPath, std::ostream& log, ConfigSearch configSearch)
+                       std::string configPath, std::ostream& log, ConfigSearch configSearch,
+                       JobPlaces places)
     : controls_(MainDialogTemplate()),
       host_(&controls_.Dialog()),
       designer_(DesignerServices{controls_, host_, files, clock, exportFolder,
-                                 std::move(configPath), log, std::move(configSearch)}),
+                                 std::move(configPath), log, std::move(configSearch),
+                                 std::move(places.stateFolder), std::move(places.workingFolder),
+                                 places.locks, places.recentJobs}),
       exportFolder_(std::move(exportFolder)),
       canvas_(new CanvasWidget(designer_, &controls_.Dialog())) {
   TemplateDialog& dialog = controls_.Dialog();
@@ -30,6 +33,7 @@ QtDesigner::QtDesigner(Files& files, const Clock& clock, std::string exportFolde
   dialog.onCancel = [this] { designer_.OnCancel(); };
   dialog.onContextMenu = [this](const QPoint& globalPos) { CreateContextMenu()->exec(globalPos); };
   ConnectKeys();
+  BuildMenuBar();
   LetDialogGrow(dialog, *canvas_, canvas_->Frame());
 }
 

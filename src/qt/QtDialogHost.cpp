@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -118,6 +120,65 @@ bool QtDialogHost::MessageWithAction(std::string_view text, std::string_view act
       action.empty() ? nullptr : box.addButton(toQt(action), QMessageBox::AcceptRole);
   box.exec();
   return actionButton != nullptr && box.clickedButton() == actionButton;
+}
+
+namespace {
+
+QString ToQt(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const QString kJobFilter = QStringLiteral("Grill jobs (*.grilljob);;All files (*)");
+
+}  // namespace
+
+SaveAnswer QtDialogHost::AskToSave(std::string_view question) {
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationName), ToQt(question),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return SaveAnswer::Save;
+    case QMessageBox::Discard:
+      return SaveAnswer::Discard;
+    default:
+      return SaveAnswer::Cancel;
+  }
+}
+
+std::optional<std::string> QtDialogHost::ChooseJobToOpen(std::string_view caption) {
+  if (fileChooser) {
+    return fileChooser(false, caption);
+  }
+  const QString path = QFileDialog::getOpenFileName(parent_, ToQt(caption), QString(), kJobFilter);
+  if (path.isEmpty()) {
+    return std::nullopt;
+  }
+  return QFile::encodeName(path).toStdString();
+}
+
+std::optional<std::string> QtDialogHost::ChooseJobToSave(std::string_view suggested) {
+  if (fileChooser) {
+    return fileChooser(true, suggested);
+  }
+  QFileDialog dialog(parent_, QStringLiteral("Save Job As"), QString(), kJobFilter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("grilljob"));
+  dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(std::string(suggested))));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+}
+
+void QtDialogHost::ShowTitle(std::string_view title, bool modified) {
+  if (parent_ != nullptr) {
+    parent_->setWindowTitle(ToQt(title));
+    parent_->setWindowModified(modified);
+  }
+  if (onTitleShown) {
+    onTitleShown();
+  }
 }
 
 }  // namespace grill

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -7,10 +10,13 @@
 #include "app/MainDialogTemplate.h"
 #include "config/ConfigSearch.h"
 #include "platform/Clock.h"
+#include "platform/FileLocks.h"
 #include "platform/Files.h"
+#include "platform/StateFolder.h"
 #include "qt/ApplicationIcon.h"
 #include "qt/ExportFolderSetting.h"
 #include "qt/QtDesigner.h"
+#include "qt/QtRecentJobs.h"
 
 namespace {
 
@@ -24,19 +30,26 @@ std::optional<std::string> Environment(const char* name) {
 
 }  // namespace
 
-// grill-designer [--config PATH]: MenuConfig.txt is read from the working
-// folder; without one there, from PATH or the user's configuration folder.
+// grill-designer [--config PATH] [JOB.grilljob]: the designer in the current
+// folder, opening the job once it has started. MenuConfig.txt is read from the
+// working folder; without one there, from PATH or the user's configuration
+// folder.
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(grill::kApplicationName));
   QApplication::setWindowIcon(grill::ApplicationIcon());
 
   grill::ConfigSearch search;
+  std::optional<std::string> job;
   for (int i = 1; i < argc; ++i) {
-    if (std::string(argv[i]) == "--config" && i + 1 < argc) {
+    const std::string argument = argv[i];
+    if (argument == "--config" && i + 1 < argc) {
       search.commandLinePath = argv[++i];
+    } else if (!argument.starts_with('-') && !job) {
+      job =
+          QFile::encodeName(QFileInfo(QFile::decodeName(argv[i])).absoluteFilePath()).toStdString();
     } else {
-      std::cerr << "usage: grill-designer [--config PATH]\n";
+      std::cerr << "usage: grill-designer [--config PATH] [JOB.grilljob]\n";
       return 2;
     }
   }
@@ -47,10 +60,20 @@ int main(int argc, char** argv) {
 
   grill::StdFiles files;
   grill::SystemClock clock;
-  grill::QtDesigner designer(files, clock,
-                             grill::StoredExportFolder(grill::StdFiles::DefaultExportFolder()),
-                             "MenuConfig.txt", std::cerr, std::move(search));
+  grill::StdFileLocks locks;
+  grill::QtRecentJobs recentJobs;
+  grill::QtDesigner designer(
+      files, clock, grill::StoredExportFolder(grill::StdFiles::DefaultExportFolder()),
+      "MenuConfig.txt", std::cerr, std::move(search),
+      grill::JobPlaces{grill::StateFolder(), grill::WorkingFolder(), &locks, &recentJobs});
   designer.Start();
+
+  if (job) {
+    // Through File > Open once the dialog is up, so that its question comes
+    // over the dialog.
+    QTimer::singleShot(0, &designer.Dialog(),
+                       [&designer, path = *job] { designer.Designer().Job().Open(path); });
+  }
   designer.Run();
   return 0;
 }

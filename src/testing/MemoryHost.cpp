@@ -76,4 +76,33 @@ bool MemoryHost::MessageWithAction(std::string_view text, std::string_view actio
   return !action.empty() && chooseAction;
 }
 
+SaveAnswer MemoryHost::AskToSave(std::string_view question) {
+  if (onQuestion) {
+    onQuestion(std::string(question));
+  }
+  return answer;
+}
+
+std::optional<std::string> MemoryHost::ChooseJobToOpen(std::string_view /*caption*/) {
+  return TakeChosenFile();
+}
+
+std::optional<std::string> MemoryHost::ChooseJobToSave(std::string_view /*suggested*/) {
+  return TakeChosenFile();
+}
+
+std::optional<std::string> MemoryHost::TakeChosenFile() {
+  if (chosenFiles.empty()) {
+    return std::nullopt;
+  }
+  std::string path = chosenFiles.front();
+  chosenFiles.erase(chosenFiles.begin());
+  return path;
+}
+
+void MemoryHost::ShowTitle(std::string_view shown, bool modified) {
+  title = shown;
+  titleModified = modified;
+}
+
 }  // namespace grill

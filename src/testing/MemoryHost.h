@@ -21,6 +21,10 @@ class MemoryHost final : public DialogHost {
   // Passes the text to `onModalMessage`, records the action offered and
   // answers `chooseAction` when there was one.
   bool MessageWithAction(std::string_view text, std::string_view action) override;
+  SaveAnswer AskToSave(std::string_view question) override;
+  std::optional<std::string> ChooseJobToOpen(std::string_view caption) override;
+  std::optional<std::string> ChooseJobToSave(std::string_view suggested) override;
+  void ShowTitle(std::string_view title, bool modified) override;
 
   // The open modal dialog's controls, or null.
   MemoryControls* ModalControls() { return modal_ ? modal_->controls.get() : nullptr; }
@@ -38,6 +42,15 @@ class MemoryHost final : public DialogHost {
   std::vector<std::string> offeredActions;
   bool chooseAction = false;
 
+  // The answer to every question, and each question as it is asked.
+  SaveAnswer answer = SaveAnswer::Cancel;
+  std::function<void(const std::string&)> onQuestion;
+  // The paths the file choosers return, first to last; an empty queue cancels.
+  std::vector<std::string> chosenFiles;
+  // The main window's title as last shown.
+  std::string title;
+  bool titleModified = false;
+
  private:
   struct Modal {
     ModalDialog* dialog = nullptr;
@@ -45,6 +58,7 @@ class MemoryHost final : public DialogHost {
     std::function<void()> afterClose;
   };
   void Close();
+  std::optional<std::string> TakeChosenFile();
   std::optional<Modal> modal_;
 };
 

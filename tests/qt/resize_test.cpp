@@ -89,9 +89,10 @@ void ResizeTest::canvasTakesTheRoomAndControlsFollowTheirEdges() {
   const QPoint windowsAt = windows.pos();
   const QPoint nameAt = name.pos();
   const QPoint applyAt = apply.pos();
+  const QPoint canvasAt = Canvas().pos();
 
   ResizeTo(templateSize_ + QSize(300, 200));
-  QCOMPARE(Canvas().geometry(), QRect(kCanvasLeft, kCanvasTop, 590, 490));
+  QCOMPARE(Canvas().geometry(), QRect(canvasAt, QSize(590, 490)));
   QCOMPARE(Canvas().Frame().geometry(), Canvas().geometry().adjusted(-2, -2, 2, 2));
   QCOMPARE(horzList.pos(), horzListAt + QPoint(300, 0));
   QCOMPARE(windows.pos(), windowsAt + QPoint(300, 200));
@@ -152,7 +153,7 @@ void ResizeTest::largeDialogDrawsAtTheLargerScaleWithoutOverlaps() {
   const QImage image = Dialog().grab().toImage();
   QVERIFY(image.save(DocsPath("main-dialog-large.png")));
   // The highlighted bar is blue at its place in the drawing.
-  const QPoint onBar(grill.px(design.vertPos[2]) + kCanvasLeft, kCanvasTop + grill.originY + 5);
+  const QPoint onBar = Canvas().pos() + QPoint(grill.px(design.vertPos[2]), grill.originY + 5);
   QCOMPARE(image.pixel(onBar), qRgb(0x00, 0x50, 0xFF));
 }
 

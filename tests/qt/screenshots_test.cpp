@@ -52,7 +52,7 @@ void ScreenshotsTest::mainDialogAfterStartUp() {
   const QImage image = dialog.grab().toImage();
   QVERIFY(image.save(DocsPath("main-dialog.png")));
   // The cleared drawing area is white inside its frame.
-  const QRect inside(kCanvasLeft + 2, kCanvasTop + 2, 280, 280);
+  const QRect inside(run.designer.Canvas().pos() + QPoint(2, 2), QSize(280, 280));
   QCOMPARE(CountPixels(image, inside, qRgb(255, 255, 255)), inside.width() * inside.height());
 }
 

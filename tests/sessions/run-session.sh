@@ -16,7 +16,13 @@
 #                        $HOME/export/grills; without it no file may be exported
 #   expected-status      optional: the exit status (0 without it)
 #   expected-stderr.txt  optional: the exact standard error
-# The working folder is a new temporary folder, which is also $HOME.
+#   expected-work-files/ optional: files expected in the working folder
+#                        (a saved job, say), each compared exactly
+#   then-script.txt      optional: a second run in the same folder and home
+#                        once the first has ended (a restart); its standard
+#                        output follows the first run's in expected.txt
+# The working folder is a new temporary folder, which is also $HOME; the
+# state folder (recovery copies) lies inside it, so no session sees another's.
 set -u
 
 program=$1
@@ -45,9 +51,16 @@ if [ -f "$session/arguments" ]; then
   read -r -a arguments < <(sed "s|\$SESSION|$session|g" "$session/arguments")
 fi
 
-(cd "$work" && HOME="$work" "$program" "${arguments[@]}" "$session/script.txt") \
-  > "$work/.stdout" 2> "$work/.stderr"
+run() {
+  (cd "$work" && HOME="$work" XDG_STATE_HOME="$work/.local/state" "$program" "${arguments[@]}" "$1") \
+    >> "$work/.stdout" 2>> "$work/.stderr"
+}
+run "$session/script.txt"
 status=$?
+if [ "$status" = 0 ] && [ -f "$session/then-script.txt" ]; then
+  run "$session/then-script.txt"
+  status=$?
+fi
 
 # The temporary home folder varies from run to run; the expectations name it $HOME.
 for stream in stdout stderr; do
@@ -91,6 +104,16 @@ if [ -d "$session/expected-files" ]; then
 elif [ -d "$exported" ] && [ -n "$(find "$exported" -type f)" ]; then
   fail "exported files although none were expected:"
   (cd "$exported" && find . -type f) >&2
+fi
+
+if [ -d "$session/expected-work-files" ]; then
+  for expected in "$session/expected-work-files"/*; do
+    name=$(basename "$expected")
+    if ! cmp -s "$expected" "$work/$name"; then
+      fail "working folder file $name differs or is missing"
+      diff -u "$expected" "$work/$name" >&2
+    fi
+  done
 fi
 
 exit $failed

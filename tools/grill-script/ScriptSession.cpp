@@ -4,6 +4,7 @@
 
 #include "StateReports.h"
 #include "app/MainDialogTemplate.h"
+#include "platform/StateFolder.h"
 #include "testing/RecordingDrawing.h"
 
 namespace grill {
@@ -49,6 +50,14 @@ void PrintLines(std::ostream& out, const std::vector<std::string>& operations) {
   }
 }
 
+// The rest of the line: a path, which may hold blanks.
+std::string PathOf(const ScriptLine& line, std::string_view usage) {
+  if (line.rest.empty()) {
+    throw ScriptError("usage: " + std::string(usage));
+  }
+  return std::string(line.rest);
+}
+
 }  // namespace
 
 // clang-format off
@@ -69,6 +78,14 @@ const ScriptSession::CommandEntry ScriptSession::kCommands[] = {
     {"canvas",     &ScriptSession::Canvas,     false},
     {"canvassize", &ScriptSession::CanvasSize, false},
     {"editor",     &ScriptSession::Editor,     true},
+    {"save",       &ScriptSession::Save,       true},
+    {"open",       &ScriptSession::Open,       true},
+    {"import",     &ScriptSession::Import,     true},
+    {"newjob",     &ScriptSession::NewJob,     true},
+    {"undo",       &ScriptSession::Undo,       true},
+    {"redo",       &ScriptSession::Redo,       true},
+    {"answer",     &ScriptSession::Answer,     false},
+    {"job",        &ScriptSession::Job,        false},
 };
 // clang-format on
 
@@ -76,7 +93,8 @@ ScriptSession::ScriptSession(std::ostream& out, std::ostream& log, ConfigSearch 
     : out_(out),
       controls_(MainDialogTemplate()),
       dialog_(DesignerServices{controls_, host_, files_, clock_, StdFiles::DefaultExportFolder(),
-                               "MenuConfig.txt", log, std::move(configSearch)}) {
+                               "MenuConfig.txt", log, std::move(configSearch), StateFolder(),
+                               WorkingFolder(), &locks_}) {
   clock_.now = SystemClock().Now();
   const auto printMessage = [this](const std::string& text) {
     out_ << "message: " << text << '\n';
@@ -84,10 +102,14 @@ ScriptSession::ScriptSession(std::ostream& out, std::ostream& log, ConfigSearch 
   controls_.onMessage = printMessage;
   host_.onModalMessage = printMessage;
   host_.onAbout = [this] { out_ << "about: " << kAboutText << '\n'; };
+  host_.onQuestion = [this](const std::string& text) { out_ << "question: " << text << '\n'; };
 }
 
 void ScriptSession::Start() {
   dialog_.OnInitDialog();
+  if (const auto restored = dialog_.Restored()) {
+    out_ << "restored: " << *restored << " designs\n";
+  }
 }
 
 void ScriptSession::Execute(std::string_view text) {
@@ -321,6 +343,60 @@ void ScriptSession::Editor(const ScriptLine& line) {
     throw ScriptError("no current design");
   }
   dialog_.OpenWindowEditor();
+}
+
+void ScriptSession::Save(const ScriptLine& line) {
+  if (!line.rest.empty()) {
+    dialog_.Job().SaveAs(std::string(line.rest));
+    return;
+  }
+  if (dialog_.Job().Path().empty()) {
+    throw ScriptError("the job has no file");
+  }
+  dialog_.Job().Save();
+}
+
+void ScriptSession::Open(const ScriptLine& line) {
+  dialog_.Job().Open(PathOf(line, "open PATH"));
+}
+
+void ScriptSession::Import(const ScriptLine& line) {
+  dialog_.Job().Import(PathOf(line, "import PATH"));
+}
+
+void ScriptSession::NewJob(const ScriptLine& line) {
+  ExpectWords(line, 0, "newjob");
+  dialog_.Job().NewJob();
+}
+
+void ScriptSession::Undo(const ScriptLine& line) {
+  ExpectWords(line, 0, "undo");
+  dialog_.Job().Undo();
+}
+
+void ScriptSession::Redo(const ScriptLine& line) {
+  ExpectWords(line, 0, "redo");
+  dialog_.Job().Redo();
+}
+
+void ScriptSession::Answer(const ScriptLine& line) {
+  ExpectWords(line, 1, "answer save|discard|cancel");
+  static constexpr std::pair<std::string_view, SaveAnswer> kAnswers[] = {
+      {"save", SaveAnswer::Save}, {"discard", SaveAnswer::Discard}, {"cancel", SaveAnswer::Cancel}};
+  for (const auto& [word, answer] : kAnswers) {
+    if (word == line.words[0]) {
+      host_.answer = answer;
+      return;
+    }
+  }
+  throw ScriptError("unknown answer " + Quoted(line.words[0]));
+}
+
+void ScriptSession::Job(const ScriptLine& line) {
+  ExpectWords(line, 0, "job");
+  const JobSession& job = dialog_.Job();
+  out_ << "job " << (job.Path().empty() ? std::string("-") : job.Path())
+       << " modified=" << (job.Modified() ? 1 : 0) << '\n';
 }
 
 int RunScript(std::istream& script, std::ostream& out, std::ostream& err,

@@ -6,6 +6,7 @@
 
 #include "ScriptLine.h"
 #include "app/GrillDesignerDlg.h"
+#include "platform/FileLocks.h"
 #include "platform/Files.h"
 #include "testing/MemoryControls.h"
 #include "testing/MemoryHost.h"
@@ -24,7 +25,8 @@ class ScriptSession {
   ScriptSession(const ScriptSession&) = delete;
   ScriptSession& operator=(const ScriptSession&) = delete;
 
-  // The dialog's initialisation, run to its end as in the designer.
+  // The dialog's initialisation, run to its end as in the designer; a
+  // restore of a former run's work prints "restored: N designs".
   void Start();
   // Carries out one command line; throws ScriptError when it cannot.
   void Execute(std::string_view line);
@@ -56,6 +58,14 @@ class ScriptSession {
   void Canvas(const ScriptLine& line);
   void CanvasSize(const ScriptLine& line);
   void Editor(const ScriptLine& line);
+  void Save(const ScriptLine& line);
+  void Open(const ScriptLine& line);
+  void Import(const ScriptLine& line);
+  void NewJob(const ScriptLine& line);
+  void Undo(const ScriptLine& line);
+  void Redo(const ScriptLine& line);
+  void Answer(const ScriptLine& line);
+  void Job(const ScriptLine& line);
 
   // The controls that `text`, `click` and `show` address: the window
   // editor's while it is open, otherwise the main dialog's.
@@ -68,6 +78,7 @@ class ScriptSession {
   MemoryControls controls_;
   MemoryHost host_;
   StdFiles files_;
+  StdFileLocks locks_;
   SettableClock clock_;
   CGrillDesignerDlg dialog_;
 };

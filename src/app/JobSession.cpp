@@ -1,0 +1,336 @@
+#include "app/JobSession.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include "app/JobReferences.h"
+#include "app/MainDialogTemplate.h"
+#include "model/JobFileReader.h"
+#include "model/JobFileWriter.h"
+#include "platform/ControlIds.h"
+
+namespace grill {
+namespace {
+
+constexpr const char* kUntitled = "Untitled";
+
+std::string JoinLines(const std::string& heading, const std::vector<std::string>& lines) {
+  std::string text = heading;
+  for (const std::string& line : lines) {
+    text += '\n' + line;
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string JobDisplayName(const std::string& path) {
+  if (path.empty()) {
+    return kUntitled;
+  }
+  std::string name = path.substr(path.find_last_of('/') + 1);
+  if (name.size() > kJobFileExtension.size() && name.ends_with(kJobFileExtension)) {
+    name.resize(name.size() - kJobFileExtension.size());
+  }
+  return name;
+}
+
+std::vector<std::string> RenameImported(const WindowList& taken, std::vector<JobDesign>& imported) {
+  std::set<std::string> names;
+  for (const GrillWindow& window : taken) {
+    names.insert(window.name);
+  }
+  std::vector<std::string> renames;
+  for (JobDesign& design : imported) {
+    std::string& name = design.window.name;
+    if (names.count(name) != 0) {
+      int number = 2;
+      std::string renamed = name + " (2)";
+      while (names.count(renamed) != 0) {
+        renamed = name + " (" + std::to_string(++number) + ")";
+      }
+      renames.push_back(name + " is now " + renamed);
+      name = renamed;
+    }
+    names.insert(name);
+  }
+  return renames;
+}
+
+JobSession::JobSession(DesignerContext& context, DialogHost& host, Files& files)
+    : context_(context), host_(host), files_(files) {}
+
+JobSession::Seen JobSession::Now() const {
+  const DesignDocument& document = context_.Document();
+  return {document.DisplayUnit(), document.Spacing(), document.Focus().current};
+}
+
+std::optional<std::size_t> JobSession::Start() {
+  started_ = true;
+  seen_ = Now();
+  std::optional<std::size_t> restored;
+  if (recovery_ && !recovery_->Claim()) {
+    context_.controls.ShowMessage(
+        "Another Grill Designer is running in this folder: this one keeps no recovery copy.");
+  } else if (recovery_) {
+    if (std::optional<RecoveryState> state = recovery_->Read()) {
+      restored = state->job.designs.size();
+      Load(std::move(state->job), std::move(state->jobPath), state->modified);
+    }
+  }
+  host_.ShowTitle(Title(), Modified());
+  return restored;
+}
+
+void JobSession::FinishStroke() {
+  context_.view.Stroke().Finish();
+}
+
+bool JobSession::Modified() const {
+  return unsavedBesideHistory_ || !context_.Document().History().IsClean();
+}
+
+std::string JobSession::DisplayName() const {
+  return JobDisplayName(path_);
+}
+
+std::string JobSession::Title() const {
+  const std::string application = MainDialogTemplate().title;
+  if (path_.empty() && !Modified()) {
+    return application;
+  }
+  return DisplayName() + "[*] - " + application;
+}
+
+bool JobSession::SettleChanges() {
+  FinishStroke();
+  if (!Modified()) {
+    return true;
+  }
+  switch (host_.AskToSave("Save changes to \"" + DisplayName() + "\"?")) {
+    case SaveAnswer::Save:
+      return Save();
+    case SaveAnswer::Discard:
+      return true;
+    case SaveAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
+void JobSession::NewJob() {
+  if (!SettleChanges()) {
+    return;
+  }
+  Job empty;
+  empty.unit = context_.Document().DisplayUnit();
+  empty.spacing = context_.Document().Spacing();
+  Load(std::move(empty), {}, false);
+}
+
+void JobSession::Open(const std::string& path) {
+  if (!SettleChanges()) {
+    return;
+  }
+  JobFileResult opened = OpenJob(files_, path);
+  if (!opened.job) {
+    context_.controls.ShowMessage(opened.error);
+    return;
+  }
+  const std::vector<MissingReference> missing = Load(std::move(*opened.job), path, false);
+  Remember(path);
+  if (!missing.empty()) {
+    context_.controls.ShowMessage(MissingReferencesMessage(missing));
+  }
+}
+
+void JobSession::OpenChosen() {
+  if (std::optional<std::string> path = host_.ChooseJobToOpen("Open Job")) {
+    Open(*path);
+  }
+}
+
+std::vector<MissingReference> JobSession::Load(Job job, std::string path, bool modified) {
+  ResolvedDesigns resolved = ResolveDesigns(context_.state.config, std::move(job.designs));
+  DesignDocument& document = context_.Document();
+  const DesignFocus focus = FocusOf(resolved.designs, job.current);
+  document.SetUnit(job.unit);
+  document.SetSpacing(job.spacing);
+  document.Replace(std::move(resolved.designs), focus);
+  context_.controls.SetText(kMasterFileEdit, job.masterFile);
+  path_ = std::move(path);
+  unsavedBesideHistory_ = modified;
+  ShowLoaded();
+  seen_ = Now();
+  designsChanged_ = true;
+  Notice();
+  return std::move(resolved.missing);
+}
+
+void JobSession::ShowLoaded() {
+  Controls& c = context_.controls;
+  const DesignDocument& document = context_.Document();
+  c.SetChecked(document.DisplayUnit() == Unit::Millimetres ? kMillimetresRadio : kInchesRadio,
+               true);
+  c.SetChecked(document.Spacing() == SpacingMode::Divided ? kDividedRadio : kEqualSpaceRadio, true);
+  ShowHistoryStep();
+}
+
+// The designs and the current one shown as Select shows a design.
+void JobSession::ShowHistoryStep() {
+  Controls& c = context_.controls;
+  context_.view.FillWindowList();
+  if (const GrillWindow* current = context_.Document().Current()) {
+    c.SetSelection(kWindowsList, c.FindEntryExact(kWindowsList, current->name));
+  }
+  context_.view.ShowAndRedraw();
+}
+
+void JobSession::Import(const std::string& path) {
+  FinishStroke();
+  JobFileResult opened = OpenJob(files_, path);
+  if (!opened.job) {
+    context_.controls.ShowMessage(opened.error);
+    return;
+  }
+  DesignDocument& document = context_.Document();
+  const std::vector<std::string> renames = RenameImported(document.Designs(), opened.job->designs);
+  ResolvedDesigns resolved = ResolveDesigns(context_.state.config, std::move(opened.job->designs));
+  if (!resolved.designs.empty()) {
+    const DesignFocus focus = document.Focus();
+    DesignChange change{"Import " + JobDisplayName(path), {}, focus, focus};
+    std::size_t index = document.Designs().size();
+    for (GrillWindow& window : resolved.designs) {
+      change.edits.push_back({index++, std::nullopt, std::move(window)});
+    }
+    document.Commit(std::move(change));
+  }
+  if (!renames.empty()) {
+    context_.controls.ShowMessage(JoinLines("Imported designs renamed:", renames));
+  }
+  if (!resolved.missing.empty()) {
+    context_.controls.ShowMessage(MissingReferencesMessage(resolved.missing));
+  }
+}
+
+void JobSession::ImportChosen() {
+  if (std::optional<std::string> path = host_.ChooseJobToOpen("Import Designs")) {
+    Import(*path);
+  }
+}
+
+bool JobSession::Save() {
+  if (path_.empty()) {
+    return SaveAsChosen();
+  }
+  return Write(path_);
+}
+
+bool JobSession::SaveAs(const std::string& path) {
+  return Write(path);
+}
+
+bool JobSession::SaveAsChosen() {
+  const std::string suggested =
+      path_.empty() ? DisplayName() + std::string(kJobFileExtension) : path_;
+  const std::optional<std::string> path = host_.ChooseJobToSave(suggested);
+  return path && SaveAs(*path);
+}
+
+bool JobSession::Write(const std::string& path) {
+  FinishStroke();
+  DesignDocument& document = context_.Document();
+  const std::optional<std::string> error =
+      SaveJob(files_, path, JobOf(document, context_.controls.Text(kMasterFileEdit)));
+  if (error) {
+    context_.controls.ShowMessage(*error);
+    return false;
+  }
+  document.MarkClean();
+  unsavedBesideHistory_ = false;
+  path_ = path;
+  Remember(path);
+  designsChanged_ = true;  // the recovery copy holds the saved state too
+  Notice();
+  return true;
+}
+
+void JobSession::Remember(const std::string& path) {
+  if (recent_ == nullptr) {
+    return;
+  }
+  std::vector<std::string> paths = recent_->Load();
+  std::erase(paths, path);
+  paths.insert(paths.begin(), path);
+  if (paths.size() > kRecentLimit) {
+    paths.resize(kRecentLimit);
+  }
+  recent_->Store(paths);
+}
+
+std::vector<std::string> JobSession::RecentJobList() const {
+  return recent_ != nullptr ? recent_->Load() : std::vector<std::string>{};
+}
+
+void JobSession::Undo() {
+  FinishStroke();
+  if (context_.Document().Undo()) {
+    ShowHistoryStep();
+  }
+}
+
+void JobSession::Redo() {
+  FinishStroke();
+  if (context_.Document().Redo()) {
+    ShowHistoryStep();
+  }
+}
+
+std::optional<std::string> JobSession::UndoText() const {
+  const DesignChange* step = context_.Document().History().NextUndo();
+  return step != nullptr ? std::optional("Undo " + step->label) : std::nullopt;
+}
+
+std::optional<std::string> JobSession::RedoText() const {
+  const DesignChange* step = context_.Document().History().NextRedo();
+  return step != nullptr ? std::optional("Redo " + step->label) : std::nullopt;
+}
+
+void JobSession::DesignsChanged() {
+  designsChanged_ = true;
+  Notice();
+}
+
+void JobSession::Notice() {
+  if (!started_) {
+    return;
+  }
+  const Seen now = Now();
+  if (now.unit != seen_.unit || now.spacing != seen_.spacing) {
+    unsavedBesideHistory_ = true;
+  }
+  if (designsChanged_ || now != seen_) {
+    WriteRecovery();
+  }
+  seen_ = now;
+  designsChanged_ = false;
+  host_.ShowTitle(Title(), Modified());
+}
+
+void JobSession::WriteRecovery() {
+  if (!recovery_) {
+    return;
+  }
+  const RecoveryState state{JobOf(context_.Document(), context_.controls.Text(kMasterFileEdit)),
+                            path_, Modified()};
+  const std::optional<std::string> error = recovery_->Write(state);
+  // Said once: the work goes on, only without its safety copy.
+  if (error && !recoveryFailed_) {
+    recoveryFailed_ = true;
+    context_.controls.ShowMessage("Cannot keep a recovery copy in " + recovery_->Path() + ": " +
+                                  *error);
+  }
+}
+
+}  // namespace grill

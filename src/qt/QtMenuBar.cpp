@@ -1,0 +1,122 @@
+#include <QAction>
+#include <QFile>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/MainDialogTemplate.h"
+#include "qt/QtDesigner.h"
+
+namespace grill {
+namespace {
+
+QAction* AddAction(QMenu& menu, const char* name, const QString& text,
+                   QKeySequence shortcut = QKeySequence()) {
+  QAction* action = menu.addAction(text);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setShortcut(shortcut);
+  return action;
+}
+
+QString ToQt(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void QtDesigner::BuildMenuBar() {
+  TemplateDialog& dialog = controls_.Dialog();
+  menuBar_ = new QMenuBar(&dialog);
+  menuBar_->setObjectName(QStringLiteral("menuBar"));
+  JobSession& job = designer_.Job();
+  const auto connect = [&dialog](QAction* action, auto run) {
+    QObject::connect(action, &QAction::triggered, &dialog, run);
+  };
+
+  QMenu& file = *menuBar_->addMenu(QStringLiteral("&File"));
+  connect(AddAction(file, "fileNew", QStringLiteral("&New Job"), QKeySequence::New),
+          [&job] { job.NewJob(); });
+  connect(AddAction(file, "fileOpen", QStringLiteral("&Open..."), QKeySequence::Open),
+          [&job] { job.OpenChosen(); });
+  QMenu& recent = *file.addMenu(QStringLiteral("Open &Recent"));
+  recent.setObjectName(QStringLiteral("fileOpenRecent"));
+  QObject::connect(&recent, &QMenu::aboutToShow, &dialog,
+                   [this, &recent] { FillRecentMenu(recent); });
+  connect(AddAction(file, "fileImport", QStringLiteral("&Import Designs...")),
+          [&job] { job.ImportChosen(); });
+  file.addSeparator();
+  connect(AddAction(file, "fileSave", QStringLiteral("&Save"), QKeySequence::Save),
+          [&job] { job.Save(); });
+  connect(AddAction(file, "fileSaveAs", QStringLiteral("Save &As..."), QKeySequence::SaveAs),
+          [&job] { job.SaveAsChosen(); });
+  // Export Folder..., Print... and Cutting Plan... will join here, in a group
+  // of their own.
+  file.addSeparator();
+  // Quit ends the run as the close box does: no question, the recovery copy
+  // keeps the work.
+  connect(AddAction(file, "fileQuit", QStringLiteral("&Quit"), QKeySequence::Quit),
+          [this] { designer_.OnCancel(); });
+
+  QMenu& edit = *menuBar_->addMenu(QStringLiteral("&Edit"));
+  connect(AddAction(edit, "editUndo", QStringLiteral("&Undo"), QKeySequence::Undo),
+          [&job] { job.Undo(); });
+  connect(AddAction(edit, "editRedo", QStringLiteral("&Redo"), QKeySequence::Redo),
+          [&job] { job.Redo(); });
+  edit.addSeparator();
+  connect(AddAction(edit, "editWindowEditor", QString::fromUtf8(kWindowEditorMenuText)),
+          [this] { designer_.OpenWindowEditor(); });
+  QObject::connect(&edit, &QMenu::aboutToShow, &dialog, [this] { UpdateEditMenu(); });
+
+  QMenu& help = *menuBar_->addMenu(QStringLiteral("&Help"));
+  connect(AddAction(help, "helpAbout", QStringLiteral("&About")),
+          [this] { designer_.OnSysCommand(kAboutCommand); });
+
+  host_.onTitleShown = [this] { UpdateEditMenu(); };
+
+  // The dialog grows by the menu bar's height and every control moves down
+  // by as much.
+  const int height = menuBar_->sizeHint().height();
+  for (QObject* child : dialog.children()) {
+    auto* widget = qobject_cast<QWidget*>(child);
+    if (widget != nullptr && widget != menuBar_ && !widget->isWindow()) {
+      widget->move(widget->pos() + QPoint(0, height));
+    }
+  }
+  dialog.setFixedSize(dialog.width(), dialog.height() + height);
+  menuBar_->setGeometry(0, 0, dialog.width(), height);
+  UpdateEditMenu();
+}
+
+void QtDesigner::UpdateEditMenu() {
+  const JobSession& job = designer_.Job();
+  const std::optional<std::string> undo = job.UndoText();
+  const std::optional<std::string> redo = job.RedoText();
+  QAction* undoAction = Action("editUndo");
+  QAction* redoAction = Action("editRedo");
+  undoAction->setText(undo ? ToQt(*undo).replace('&', QStringLiteral("&&"))
+                           : QStringLiteral("&Undo"));
+  undoAction->setEnabled(undo.has_value());
+  redoAction->setText(redo ? ToQt(*redo).replace('&', QStringLiteral("&&"))
+                           : QStringLiteral("&Redo"));
+  redoAction->setEnabled(redo.has_value());
+  Action("editWindowEditor")->setEnabled(designer_.CanOpenWindowEditor());
+}
+
+void QtDesigner::FillRecentMenu(QMenu& menu) {
+  menu.clear();
+  for (const std::string& path : designer_.Job().RecentJobList()) {
+    QAction* action = menu.addAction(QFile::decodeName(QByteArray::fromStdString(path)));
+    QObject::connect(action, &QAction::triggered, &menu,
+                     [this, path] { designer_.Job().Open(path); });
+  }
+  menu.setEnabled(true);
+  if (menu.isEmpty()) {
+    menu.addAction(QStringLiteral("(none)"))->setEnabled(false);
+  }
+}
+
+QAction* QtDesigner::Action(const char* name) const {
+  return menuBar_->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+}  // namespace grill

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/RecentJobs.h"
+
+namespace grill {
+
+// File > Open Recent in the user's settings (organisation "Varnel",
+// application "Grill Designer").
+class QtRecentJobs final : public RecentJobs {
+ public:
+  std::vector<std::string> Load() const override;
+  void Store(const std::vector<std::string>& paths) override;
+};
+
+}  // namespace grill

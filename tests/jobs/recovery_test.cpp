@@ -1,0 +1,153 @@
+// The recovery copy: written after every change, restored at the next
+// start in the same working folder, owned by one run at a time, and read
+// back only when whole.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app/RecoveryFile.h"
+#include "job_run.h"
+
+namespace grill::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+TEST(Recovery, ARestartInTheSameFolderPutsTheWorkBack) {
+  Machine machine;
+  std::string before;
+  {
+    JobRun run(machine);
+    EXPECT_FALSE(run.dialog.Restored().has_value());
+    run.NewDesign("Kitchen");
+    run.NewDesign("Bath");
+    run.Job().SaveAs("a.grilljob");
+    run.NewDesign("Hall");
+    run.Select("Kitchen");
+    run.Click(kDividedRadio);
+    run.Click(kMillimetresRadio);
+    run.controls.SetText(kMasterFileEdit, "M1");
+    run.Select("Bath");
+    before = run.JobText();
+    run.dialog.OnCancel();  // Escape: no question
+  }
+  JobRun again(machine);
+  EXPECT_EQ(again.dialog.Restored(), 3u);
+  EXPECT_THAT(again.messages, IsEmpty());
+  EXPECT_EQ(again.JobText(), before);
+  EXPECT_EQ(again.Job().Path(), "a.grilljob");
+  EXPECT_TRUE(again.Job().Modified());
+  EXPECT_TRUE(again.controls.IsChecked(kDividedRadio));
+  EXPECT_FALSE(again.controls.IsChecked(kEqualSpaceRadio));
+  EXPECT_TRUE(again.controls.IsChecked(kMillimetresRadio));
+  // The current design is shown as Select shows it.
+  EXPECT_EQ(again.controls.Text(kNameEdit), "Bath");
+  EXPECT_EQ(again.controls.EntryText(kWindowsList, again.controls.Selection(kWindowsList)), "Bath");
+}
+
+TEST(Recovery, ASavedJobComesBackUnmodified) {
+  Machine machine;
+  {
+    JobRun run(machine);
+    run.NewDesign("Kitchen");
+    run.Job().SaveAs("a.grilljob");
+  }
+  JobRun again(machine);
+  EXPECT_EQ(again.dialog.Restored(), 1u);
+  EXPECT_FALSE(again.Job().Modified());
+  EXPECT_EQ(again.host.title, "a[*] - Varnel Grill Designer");
+}
+
+TEST(Recovery, AnotherFolderHasItsOwnCopy) {
+  Machine machine;
+  {
+    JobRun run(machine, "/work/one");
+    run.NewDesign("Kitchen");
+  }
+  JobRun other(machine, "/work/two");
+  EXPECT_FALSE(other.dialog.Restored().has_value());
+  EXPECT_THAT(other.Names(), IsEmpty());
+}
+
+TEST(Recovery, ASecondRunInTheFolderLeavesTheFirstOnesCopyAlone) {
+  Machine machine;
+  JobRun first(machine);
+  first.NewDesign("Kitchen");
+  const std::map<std::string, std::string> files = machine.files.contents;
+  JobRun second(machine);
+  EXPECT_THAT(second.messages,
+              ElementsAre("Another Grill Designer is running in this folder: this one keeps no "
+                          "recovery copy."));
+  EXPECT_FALSE(second.dialog.Restored().has_value());
+  second.NewDesign("Bath");
+  second.Click(kMillimetresRadio);
+  EXPECT_EQ(machine.files.contents, files);
+  EXPECT_EQ(second.messages.size(), 1u);
+}
+
+TEST(Recovery, NewJobReplacesTheCopy) {
+  Machine machine;
+  {
+    JobRun run(machine);
+    run.NewDesign("Kitchen");
+    run.host.answer = SaveAnswer::Discard;
+    run.Job().NewJob();
+  }
+  JobRun again(machine);
+  EXPECT_EQ(again.dialog.Restored(), 0u);
+  EXPECT_FALSE(again.Job().Modified());
+}
+
+TEST(Recovery, ARunEndedByItsConfigurationTouchesNothing) {
+  Machine machine;
+  {
+    JobRun run(machine);
+    run.NewDesign("Kitchen");
+  }
+  const std::string config = machine.files.contents["MenuConfig.txt"];
+  machine.files.contents["MenuConfig.txt"] = "<color>\nWhite, 01;\n<\\color>\n";
+  { JobRun broken(machine); }
+  machine.files.contents["MenuConfig.txt"] = config;
+  JobRun again(machine);
+  EXPECT_EQ(again.dialog.Restored(), 1u);
+}
+
+TEST(RecoveryFile, FormatsAndParsesTheWorkingSet) {
+  RecoveryState state;
+  state.jobPath = "/jobs/with blank\nand newline.grilljob";
+  state.modified = true;
+  state.job.masterFile = "M";
+  const std::optional<RecoveryState> back = ParseRecovery(FormatRecovery(state));
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(back->jobPath, state.jobPath);
+  EXPECT_TRUE(back->modified);
+  EXPECT_EQ(back->job.masterFile, "M");
+}
+
+TEST(RecoveryFile, RefusesWhatItDidNotWrite) {
+  RecoveryState state;
+  state.jobPath = "a.grilljob";
+  const std::string good = FormatRecovery(state);
+  const std::string header = "varnel-grill-recovery 1\n";
+  for (const std::string& text : {
+           std::string(),
+           good.substr(0, good.size() / 2),
+           "varnel-grill-recovery 2\n" + good.substr(header.size()),
+           header + "path 999 a.grilljob\nmodified 0\n{}",
+           header + "path x a\nmodified 0\n",
+           header + "path 10 a.grilljob\nmodified 2\n",
+           header + "path 10 a.grilljob\nmodified 0\n{\"format\": 1}",
+       }) {
+    EXPECT_FALSE(ParseRecovery(text).has_value()) << text;
+  }
+}
+
+TEST(RecoveryFile, StemDependsOnlyOnTheFolder) {
+  EXPECT_EQ(RecoveryFileStem("/work/a"), RecoveryFileStem("/work/a"));
+  EXPECT_NE(RecoveryFileStem("/work/a"), RecoveryFileStem("/work/b"));
+  EXPECT_THAT(RecoveryFileStem(""), ::testing::MatchesRegex("recovery-[0-9a-f]{16}"));
+}
+
+}  // namespace
+}  // namespace grill::testing
