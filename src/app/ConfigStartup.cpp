@@ -22,6 +22,7 @@ void ApplySettings(const InterfaceSettings& settings, Controls& controls, Design
     controls.SetChecked(divided ? kDividedRadio : kEqualSpaceRadio, true);
     state.document.SetSpacing(*settings.spacingMode);
   }
+  state.exportUnit = settings.exportUnit;
 }
 
 constexpr const char* kNotFound = "Cannot Find Config File";

@@ -64,8 +64,8 @@ void StoreExportSettings(DesignerState& state, const ExportSettings& settings) {
 }
 
 CutUnit UnitOf(const DesignerState& state) {
-  return state.document.DisplayUnit() == Unit::Millimetres ? CutUnit::kMillimetres
-                                                           : CutUnit::kInches;
+  const Unit unit = state.exportUnit.value_or(state.document.DisplayUnit());
+  return unit == Unit::Millimetres ? CutUnit::kMillimetres : CutUnit::kInches;
 }
 
 // Runs `plan` with a progress dialog named `title` and reports how it ended.

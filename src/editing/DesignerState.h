@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include "config/ConfigRecords.h"
 #include "editing/DesignDocument.h"
+#include "model/Units.h"
 
 namespace grill {
 
@@ -9,6 +12,9 @@ namespace grill {
 // job's designs.
 struct DesignerState {
   Configuration config;
+  // The unit every export writes, whatever the dialog shows; none: the
+  // dialog's unit.
+  std::optional<Unit> exportUnit;
   DesignDocument document;
 };
 

@@ -49,8 +49,10 @@ void QtDesigner::BuildMenuBar() {
           [&job] { job.Save(); });
   connect(AddAction(file, "fileSaveAs", QStringLiteral("Save &As..."), QKeySequence::SaveAs),
           [&job] { job.SaveAsChosen(); });
-  // Export Folder..., Print... and Cutting Plan... will join here, in a group
-  // of their own.
+  file.addSeparator();
+  connect(AddAction(file, "fileExportFolder", QStringLiteral("Export &Folder...")),
+          [this] { ChooseExportFolder(); });
+  // Print... and Cutting Plan... join this group.
   file.addSeparator();
   // Quit ends the run as the close box does: no question, the recovery copy
   // keeps the work.

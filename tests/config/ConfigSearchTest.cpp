@@ -20,6 +20,10 @@ struct CandidatesCase {
   std::vector<std::string> samples;
 };
 
+void PrintTo(const CandidatesCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
 class CandidatesTest : public ::testing::TestWithParam<CandidatesCase> {};
 
 TEST_P(CandidatesTest, FollowFromTheInputs) {

@@ -86,6 +86,10 @@ struct KeyOrderCase {
   Cells cells;
 };
 
+void PrintTo(const KeyOrderCase& c, std::ostream* os) {
+  *os << '"' << c.line << '"';
+}
+
 class ToolKeyOrderTest : public ::testing::TestWithParam<KeyOrderCase> {};
 
 TEST_P(ToolKeyOrderTest, KeysApplyOneByOne) {

@@ -45,6 +45,33 @@ TEST_F(ProcessRunsTest, InchesUseThreeDecimals) {
             "G58_W_01_W1,000,G-1 B-1 W, 39.370, 1, 1, 19.685, 97, \r\n");
 }
 
+// A fixed export unit wins over the unit the dialog shows, both ways, for
+// both runs; without one the dialog's unit holds.
+TEST_F(ProcessRunsTest, AFixedExportUnitWinsOverTheDialogsUnit) {
+  struct Case {
+    Unit shown;
+    std::optional<Unit> fixed;
+    const char* firstLine;
+  };
+  const Case cases[] = {
+      {Unit::Inches, Unit::Millimetres, "G58_H_01_W1,000,G-1 B-1 H, 800.0, 1, 1, 400.0, 98, \r\n"},
+      {Unit::Millimetres, Unit::Inches,
+       "G58_H_01_W1,000,G-1 B-1 H, 31.496, 1, 1, 15.748, 98, \r\n"},
+      {Unit::Inches, std::nullopt, "G58_H_01_W1,000,G-1 B-1 H, 31.496, 1, 1, 15.748, 98, \r\n"},
+  };
+  SelectForProcessData(AddDesign("W1", 1000, 800, {500}, {400}));
+  for (const Case& c : cases) {
+    state.document.SetUnit(c.shown);
+    state.exportUnit = c.fixed;
+    for (const auto run : {ProcessData, ProcessAll}) {
+      files.contents.clear();
+      run(state, controls, services);
+      EXPECT_EQ(FileText("W1_BarMaster_6_11_14_5_9.csv").substr(0, std::string(c.firstLine).size()),
+                c.firstLine);
+    }
+  }
+}
+
 TEST_F(ProcessRunsTest, ProcessDataFileNamesAndHeadersWithTwoColours) {
   GrillWindow& w = AddDesign("W1", 1000, 800, {500}, {400});
   w.outsideColor = Black();
@@ -150,7 +177,8 @@ TEST_F(ProcessRunsTest, QuantityEditRules) {
     SCOPED_TRACE(c.text);
     files.contents.clear();
     controls.ClearMessages();
-    GrillWindow& w = AddDesign("W" + std::to_string(state.document.Designs().size()), 1000, 800, {}, {});
+    GrillWindow& w =
+        AddDesign("W" + std::to_string(state.document.Designs().size()), 1000, 800, {}, {});
     SelectForProcessData(w, c.text);
     ProcessData(state, controls, services);
     EXPECT_EQ(w.quantity, c.quantity);

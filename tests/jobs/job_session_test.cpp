@@ -82,6 +82,11 @@ struct QuestionCase {
   bool saved;
 };
 
+void PrintTo(const QuestionCase& c, std::ostream* os) {
+  static constexpr const char* kNames[] = {"save", "discard", "cancel"};
+  *os << "answer " << kNames[static_cast<int>(c.answer)];
+}
+
 class NewJobQuestion : public ::testing::TestWithParam<QuestionCase> {};
 
 TEST_P(NewJobQuestion, AnswersDecideWhatHappens) {

@@ -22,6 +22,11 @@ struct ClientSizeCase {
   double scale;
 };
 
+void PrintTo(const ClientSizeCase& c, std::ostream* os) {
+  *os << c.width << 'x' << c.height << " pixels, " << c.designWidth << 'x' << c.designHeight
+      << " mm";
+}
+
 class ClientSizeTest : public ::testing::TestWithParam<ClientSizeCase> {};
 
 // The room is the client size less a margin of the origin's 10 pixels on
