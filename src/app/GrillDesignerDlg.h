@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CuttingPlanCommand.h"
 #include "app/DesignView.h"
 #include "app/DesignerContext.h"
 #include "app/WindowEditorDialog.h"
@@ -71,6 +72,10 @@ class CGrillDesignerDlg {
   bool CanOpenWindowEditor() const { return state_.document.Current() != nullptr; }
   void OpenWindowEditor();
 
+  // The cutting plan of every design, from Stock.txt beside the
+  // configuration file that was loaded.
+  CuttingPlanOutcome CuttingPlan();
+
   // Where later export runs write their cut files.
   void SetExportFolder(std::string folder) { services_.exportFolder = std::move(folder); }
 
@@ -96,6 +101,7 @@ class CGrillDesignerDlg {
   DesignerContext context_;
   CWindowEditor windowEditor_;
   std::vector<Handler> handlers_;
+  std::string loadedConfigPath_;
 };
 
 }  // namespace grill

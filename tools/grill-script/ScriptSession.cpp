@@ -69,6 +69,7 @@ const ScriptSession::CommandEntry ScriptSession::kCommands[] = {
     {"canvas",     &ScriptSession::Canvas,     false},
     {"canvassize", &ScriptSession::CanvasSize, false},
     {"editor",     &ScriptSession::Editor,     true},
+    {"cutplan",    &ScriptSession::CutPlan,    false},
 };
 // clang-format on
 
@@ -311,6 +312,18 @@ void ScriptSession::Editor(const ScriptLine& line) {
     throw ScriptError("no current design");
   }
   dialog_.OpenWindowEditor();
+}
+
+void ScriptSession::CutPlan(const ScriptLine& line) {
+  ExpectWords(line, 0, "cutplan");
+  const CuttingPlanOutcome outcome = dialog_.CuttingPlan();
+  if (!outcome.plan) {
+    out_ << outcome.message << '\n';
+    return;
+  }
+  for (const std::string& text : PlanScriptLines(*outcome.plan)) {
+    out_ << text << '\n';
+  }
 }
 
 int RunScript(std::istream& script, std::ostream& out, std::ostream& err,

@@ -56,6 +56,7 @@ class ScriptSession {
   void Canvas(const ScriptLine& line);
   void CanvasSize(const ScriptLine& line);
   void Editor(const ScriptLine& line);
+  void CutPlan(const ScriptLine& line);
 
   // The controls that `text`, `click` and `show` address: the window
   // editor's while it is open, otherwise the main dialog's.
