@@ -5,7 +5,7 @@
 set(GRILL_PACKAGE_NAME varnel-grill-designer)
 set(GRILL_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/${GRILL_PACKAGE_NAME})
 
-install(FILES resources/MenuConfig.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/${GRILL_PACKAGE_NAME})
+install(FILES resources/MenuConfig.txt resources/Stock.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/${GRILL_PACKAGE_NAME})
 
 # Debian wants the licence as a machine-readable copyright file beside the other documentation:
 # the licence text indented by one blank, an empty line written as " .".

@@ -63,11 +63,6 @@ void StoreExportSettings(DesignerState& state, const ExportSettings& settings) {
                                              std::move(stored), ChangeOrigin::ExportSettings));
 }
 
-CutUnit UnitOf(const DesignerState& state) {
-  const Unit unit = state.exportUnit.value_or(state.document.DisplayUnit());
-  return unit == Unit::Millimetres ? CutUnit::kMillimetres : CutUnit::kInches;
-}
-
 // Runs `plan` with a progress dialog named `title` and reports how it ended.
 void RunAndReport(RunPlan plan, std::string_view title, Controls& controls,
                   ExportServices& services) {
@@ -99,6 +94,11 @@ void RunAndReport(RunPlan plan, std::string_view title, Controls& controls,
 
 }  // namespace
 
+CutUnit ExportUnitOf(const DesignerState& state) {
+  const Unit unit = state.exportUnit.value_or(state.document.DisplayUnit());
+  return unit == Unit::Millimetres ? CutUnit::kMillimetres : CutUnit::kInches;
+}
+
 void ProcessData(DesignerState& state, Controls& controls, ExportServices& services) {
   if (state.document.Current() == nullptr) {
     return;
@@ -126,7 +126,7 @@ void ProcessData(DesignerState& state, Controls& controls, ExportServices& servi
     plan.masterName = window.name;
   }
   plan.stamp = FormatTimeStamp(services.clock.Now());
-  plan.unit = UnitOf(state);
+  plan.unit = ExportUnitOf(state);
   plan.jobs.push_back(ExportJob{&window, barType, edgeType, {}});
   RunAndReport(std::move(plan), "Process Data", controls, services);
 }
@@ -142,7 +142,7 @@ void ProcessAll(DesignerState& state, Controls& controls, ExportServices& servic
     plan.masterName = state.document.Designs().front().name;
   }
   plan.stamp = FormatTimeStamp(services.clock.Now());
-  plan.unit = UnitOf(state);
+  plan.unit = ExportUnitOf(state);
   for (const GrillWindow& window : state.document.Designs()) {
     plan.jobs.push_back(ExportJob{&window, window.barType, window.edgeType, {}});
   }

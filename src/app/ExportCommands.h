@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editing/DesignerState.h"
+#include "export/CutBar.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/DialogHost.h"
@@ -17,6 +18,10 @@ struct ExportServices {
   DialogHost& host;    // progress of long runs
   std::string folder;  // where the cut files go
 };
+
+// The unit the cut files are written in: the configuration's fixed export
+// unit, or else the unit the dialog shows.
+CutUnit ExportUnitOf(const DesignerState& state);
 
 // "Process Data": exports the current design with the types, colours and
 // quantity chosen in the dialog.

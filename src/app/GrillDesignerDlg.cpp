@@ -87,9 +87,10 @@ void CGrillDesignerDlg::OnInitDialog() {
     c.AddEntry(kPreDesignCombo, std::string(entry));
   }
 
-  ApplyConfiguration(LoadStartupConfiguration(services_.files, services_.host, services_.configPath,
-                                              services_.configSearch),
-                     c, state_, services_.log);
+  LoadedConfiguration loaded = LoadStartupConfiguration(
+      services_.files, services_.host, services_.configPath, services_.configSearch);
+  loadedConfigPath_ = loaded.path;
+  ApplyConfiguration(std::move(loaded), c, state_, services_.log);
 
   const bool configured = SelectDefaults();
   c.SetSelection(kPreDesignCombo, static_cast<int>(PreDesign::Standard));
@@ -194,6 +195,12 @@ void CGrillDesignerDlg::OpenWindowEditor() {
   }
   view_.Stroke().Finish();
   grill::OpenWindowEditor(context_, windowEditor_, services_.host);
+}
+
+CuttingPlanOutcome CGrillDesignerDlg::CuttingPlan() {
+  // A plan of the designs as they stand: a stroke under way is finished first.
+  view_.Stroke().Finish();
+  return PlanCurrentJob(state_, services_.files, loadedConfigPath_, services_.log);
 }
 
 }  // namespace grill

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CuttingPlanCommand.h"
 #include "app/DesignView.h"
 #include "app/DesignerContext.h"
 #include "app/JobSession.h"
@@ -85,6 +86,10 @@ class CGrillDesignerDlg {
   bool CanOpenWindowEditor() const { return state_.document.Current() != nullptr; }
   void OpenWindowEditor();
 
+  // The cutting plan of every design, from Stock.txt beside the
+  // configuration file that was loaded.
+  CuttingPlanOutcome CuttingPlan();
+
   // Where later export runs write their cut files.
   void SetExportFolder(std::string folder) { services_.exportFolder = std::move(folder); }
   // The File and Edit menus' commands.
@@ -116,6 +121,7 @@ class CGrillDesignerDlg {
   JobSession job_;
   std::optional<std::size_t> restored_;
   std::vector<Handler> handlers_;
+  std::string loadedConfigPath_;
 };
 
 }  // namespace grill

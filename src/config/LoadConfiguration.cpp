@@ -71,6 +71,7 @@ void ReadSections(ConfigReader& reader, LoadedConfiguration& loaded) {
 
 LoadedConfiguration LoadConfiguration(Files& files, const std::string& path) {
   LoadedConfiguration loaded;
+  loaded.path = path;
   ConfigReader reader;
   {
     const std::unique_ptr<ReadableFile> file = files.OpenForRead(path);

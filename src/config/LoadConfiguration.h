@@ -11,6 +11,8 @@ namespace grill {
 
 // What a load of MenuConfig.txt found, for the dialog to apply.
 struct LoadedConfiguration {
+  // The file read, empty when none was; Stock.txt is looked for beside it.
+  std::string path;
   // The lists, their types linked to the tool map. The links point into
   // `configuration.toolMap`, so the lists are moved, never copied.
   Configuration configuration;

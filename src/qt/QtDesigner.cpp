@@ -7,6 +7,7 @@
 
 #include "app/MainDialogTemplate.h"
 #include "qt/ApplicationIcon.h"
+#include "qt/CuttingPlanWindow.h"
 #include "qt/ExportFolderSetting.h"
 #include "qt/GrowingLayout.h"
 
@@ -61,6 +62,7 @@ std::unique_ptr<QMenu> QtDesigner::CreateContextMenu() {
                    [this] { designer_.OpenWindowEditor(); });
   QAction* exportFolder = menu->addAction(QStringLiteral("Export Folder..."));
   QObject::connect(exportFolder, &QAction::triggered, menu.get(), [this] { ChooseExportFolder(); });
+  menu->addAction(CreateCuttingPlanAction(menu.get(), designer_, &controls_.Dialog()));
   return menu;
 }
 

@@ -40,7 +40,8 @@ class QtDesigner {
   // the start-up asked for the end.
   void Run();
 
-  // The context menu: the about box, the window editor and the export folder.
+  // The context menu: the about box, the window editor, the export folder
+  // and the cutting plan.
   std::unique_ptr<QMenu> CreateContextMenu();
   // Where export runs write from now on.
   void SetExportFolder(std::string folder);

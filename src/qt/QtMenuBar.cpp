@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/MainDialogTemplate.h"
+#include "qt/CuttingPlanWindow.h"
 #include "qt/QtDesigner.h"
 
 namespace grill {
@@ -52,7 +53,8 @@ void QtDesigner::BuildMenuBar() {
   file.addSeparator();
   connect(AddAction(file, "fileExportFolder", QStringLiteral("Export &Folder...")),
           [this] { ChooseExportFolder(); });
-  // Print... and Cutting Plan... join this group.
+  file.addAction(CreateCuttingPlanAction(&file, designer_, &dialog));
+  // Print... joins this group.
   file.addSeparator();
   // Quit ends the run as the close box does: no question, the recovery copy
   // keeps the work.

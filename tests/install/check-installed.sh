@@ -17,7 +17,8 @@ fail() {
 
 expected_files() {
   printf '%s\n' bin/grill-designer bin/grill-script \
-    "share/$app/MenuConfig.txt" "share/doc/$app/README.md" "share/doc/$app/copyright" \
+    "share/$app/MenuConfig.txt" "share/$app/Stock.txt" \
+    "share/doc/$app/README.md" "share/doc/$app/copyright" \
     "share/applications/$app.desktop" share/metainfo/com.varnel.GrillDesigner.metainfo.xml \
     "share/mime/packages/$app.xml" "share/icons/hicolor/scalable/apps/$app.svg"
   for size in "${icon_sizes[@]}"; do

@@ -75,7 +75,7 @@ class DesignerTest : public QObject {
   void escapeEndsTheRun();
   void closeBoxEndsTheProgramWithoutAQuestion();
   void enterOutsideAButtonDoesNothing();
-  void contextMenuOffersAboutTheEditorAndTheExportFolder();
+  void contextMenuOffersAboutTheEditorTheExportFolderAndThePlan();
   void rightClickOnTheCanvasOpensNoMenu();
   void f1OpensTheAboutBox();
   void ctrlEOpensTheEditorOnlyOnADesign();
@@ -177,7 +177,7 @@ void DesignerTest::enterOutsideAButtonDoesNothing() {
   QCOMPARE(controls.EntryText(kWindowsList, 0), std::string("Hall"));
 }
 
-void DesignerTest::contextMenuOffersAboutTheEditorAndTheExportFolder() {
+void DesignerTest::contextMenuOffersAboutTheEditorTheExportFolderAndThePlan() {
   ModalAnswerer answerer;
   auto run = ShownDesigner(SmallConfig());
   QStringList aboutLabels;
@@ -189,10 +189,11 @@ void DesignerTest::contextMenuOffersAboutTheEditorAndTheExportFolder() {
 
   std::unique_ptr<QMenu> menu = run->designer.CreateContextMenu();
   const QList<QAction*> actions = menu->actions();
-  QCOMPARE(actions.size(), 3);
+  QCOMPARE(actions.size(), 4);
   QCOMPARE(actions[0]->text(), QStringLiteral("&About VarnelWindowDesigner..."));
   QCOMPARE(actions[1]->text(), QStringLiteral("Window Editor..."));
   QCOMPARE(actions[2]->text(), QStringLiteral("Export Folder..."));
+  QCOMPARE(actions[3]->text(), QStringLiteral("Cutting Plan..."));
   QVERIFY(actions[0]->isEnabled());
   QVERIFY(!actions[1]->isEnabled());
 
@@ -218,8 +219,8 @@ void DesignerTest::contextMenuOffersAboutTheEditorAndTheExportFolder() {
   QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(700, 340),
                           dialog.mapToGlobal(QPoint(700, 340)));
   QApplication::sendEvent(&dialog, &click);
-  QCOMPARE(popped,
-           (QStringList{"&About VarnelWindowDesigner...", "Window Editor...", "Export Folder..."}));
+  QCOMPARE(popped, (QStringList{"&About VarnelWindowDesigner...", "Window Editor...",
+                                "Export Folder...", "Cutting Plan..."}));
 }
 
 void DesignerTest::rightClickOnTheCanvasOpensNoMenu() {

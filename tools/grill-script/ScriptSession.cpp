@@ -86,6 +86,7 @@ const ScriptSession::CommandEntry ScriptSession::kCommands[] = {
     {"redo",       &ScriptSession::Redo,       true},
     {"answer",     &ScriptSession::Answer,     false},
     {"job",        &ScriptSession::Job,        false},
+    {"cutplan",    &ScriptSession::CutPlan,    false},
 };
 // clang-format on
 
@@ -397,6 +398,18 @@ void ScriptSession::Job(const ScriptLine& line) {
   const JobSession& job = dialog_.Job();
   out_ << "job " << (job.Path().empty() ? std::string("-") : job.Path())
        << " modified=" << (job.Modified() ? 1 : 0) << '\n';
+}
+
+void ScriptSession::CutPlan(const ScriptLine& line) {
+  ExpectWords(line, 0, "cutplan");
+  const CuttingPlanOutcome outcome = dialog_.CuttingPlan();
+  if (!outcome.plan) {
+    out_ << outcome.message << '\n';
+    return;
+  }
+  for (const std::string& text : PlanScriptLines(*outcome.plan)) {
+    out_ << text << '\n';
+  }
 }
 
 int RunScript(std::istream& script, std::ostream& out, std::ostream& err,

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Files.h"
+
+namespace grill {
+
+inline constexpr std::string_view kStockFileName = "Stock.txt";
+
+// The lengths, in millimetres, one bar type (by its code) or edge type (by its
+// name) is bought in.
+struct StockEntry {
+  std::string key;
+  std::vector<double> lengths;
+};
+
+// The saw's allowances in millimetres: the cut's width, what is cut off each
+// end of a stock bar, and the shortest rest worth keeping.
+struct SawValues {
+  double kerf = 0.0;
+  double trimHead = 0.0;
+  double trimTail = 0.0;
+  double minOffcut = 0.0;
+};
+
+// What Stock.txt holds: section `stock`, lines `KEY, LENGTH[, LENGTH...];`,
+// and section `saw`, `KERF=…, TRIMHEAD=…, TRIMTAIL=…, MINOFFCUT=…;`.
+struct StockFile {
+  std::vector<StockEntry> stock;  // one entry per key, in file order
+  SawValues saw;
+
+  // The lengths given for `key`, or null.
+  const std::vector<double>* LengthsFor(std::string_view key) const;
+};
+
+struct StockReading {
+  // Empty when there is no file to read.
+  std::optional<StockFile> file;
+  // Notes on malformed lines and sections, one line each.
+  std::vector<std::string> notes;
+};
+
+// Stock.txt in the folder of the configuration file `configPath`.
+std::string StockPathBeside(const std::string& configPath);
+
+// Reads Stock.txt from `path` with MenuConfig.txt's reader. A malformed line
+// is left out whole and noted; a saw value that does not read keeps its
+// default of 0.
+StockReading ReadStockFile(Files& files, const std::string& path);
+
+}  // namespace grill

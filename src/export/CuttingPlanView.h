@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "export/CutBar.h"
+#include "export/JobCuttingPlan.h"
+
+namespace grill {
+
+// A cut piece as the cut files give it: the design, the length in the
+// files' unit with their decimals, the side tag.
+struct PlanPieceText {
+  std::string design;
+  std::string length;
+  std::string tag;
+};
+
+struct PlanBarText {
+  std::string stockLength;
+  std::vector<PlanPieceText> pieces;  // in cutting order
+  std::string rest;
+  std::string restKind;  // "offcut" or "waste"
+};
+
+// One group's plan in the cut files' unit, or its problem.
+struct PlanGroupText {
+  std::string kind;  // "bar" or "edge"
+  std::string key;
+  std::string colors;
+  std::string problem;  // set when there is no plan
+  std::vector<PlanBarText> bars;
+  int barBound = 0;
+  // "optimal", or how far the plan may be from it: bars over the bound on
+  // bars, or else stock length over the bound on length.
+  std::string quality;
+  // Stock that ends neither in a piece nor in a kept offcut (trims, kerfs and
+  // waste), in percent of the stock used, one decimal.
+  std::string wastePercent;
+};
+
+struct CuttingPlanText {
+  std::string unit;  // "mm" or "in"
+  std::vector<PlanGroupText> groups;
+  std::vector<LeftOutDesign> leftOut;
+};
+
+CuttingPlanText DescribePlan(const JobCuttingPlan& plan, CutUnit unit);
+
+// The lines grill-script's `cutplan` prints (README: "The cutting plan").
+std::vector<std::string> PlanScriptLines(const CuttingPlanText& plan);
+
+// The cutting plan window's table: one row per piece, the bar's number,
+// stock and rest on its first piece's row; a row heads each group, and one
+// after it gives its totals.
+enum class PlanRowKind { kLeftOut, kGroup, kPiece, kTotals, kProblem };
+inline constexpr int kPlanColumns = 6;  // bar, stock, design, piece, tag, rest
+struct PlanWindowRow {
+  PlanRowKind kind;
+  std::array<std::string, kPlanColumns> cells;
+};
+std::array<std::string, kPlanColumns> PlanWindowHeader(const CuttingPlanText& plan);
+std::vector<PlanWindowRow> PlanWindowRows(const CuttingPlanText& plan);
+
+// Export CSV: a header line, then one line per stock bar (README: "The
+// cutting plan"), lines ended by CR LF as in the cut files.
+std::string PlanCsv(const CuttingPlanText& plan);
+
+}  // namespace grill

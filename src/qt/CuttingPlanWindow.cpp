@@ -1,0 +1,143 @@
+#include "qt/CuttingPlanWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace grill {
+namespace {
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// Rows that head, close or explain a group run across the whole table.
+bool SpansTheTable(PlanRowKind kind) {
+  return kind != PlanRowKind::kPiece;
+}
+
+QFont FontFor(PlanRowKind kind, QFont font) {
+  font.setBold(kind == PlanRowKind::kGroup);
+  font.setItalic(kind == PlanRowKind::kTotals || kind == PlanRowKind::kProblem ||
+                 kind == PlanRowKind::kLeftOut);
+  return font;
+}
+
+}  // namespace
+
+CuttingPlanWindow::CuttingPlanWindow(CuttingPlanText plan, QWidget* parent)
+    : QDialog(parent, Qt::Window), plan_(std::move(plan)), table_(new QTableWidget(this)) {
+  setWindowTitle(QStringLiteral("Cutting Plan"));
+  FillTable();
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  QPushButton* exportCsv =
+      buttons->addButton(QStringLiteral("Export CSV..."), QDialogButtonBox::ActionRole);
+  connect(exportCsv, &QPushButton::clicked, this, [this] { ExportCsv(); });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(table_);
+  layout->addWidget(buttons);
+  resize(600, 640);
+}
+
+void CuttingPlanWindow::FillTable() {
+  const auto header = PlanWindowHeader(plan_);
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan_);
+  table_->setColumnCount(kPlanColumns);
+  table_->setRowCount(static_cast<int>(rows.size()));
+  QStringList labels;
+  for (const std::string& label : header) {
+    labels << Text(label);
+  }
+  table_->setHorizontalHeaderLabels(labels);
+  table_->verticalHeader()->hide();
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionMode(QAbstractItemView::NoSelection);
+  table_->setFocusPolicy(Qt::NoFocus);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  // Every other bar is shaded, so that a bar's pieces read as one block.
+  bool shaded = false;
+  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    const PlanWindowRow& row = rows[static_cast<size_t>(r)];
+    const bool startsBar = row.kind == PlanRowKind::kPiece && !row.cells[0].empty();
+    shaded = row.kind == PlanRowKind::kPiece ? shaded != startsBar : false;
+    for (int c = 0; c < kPlanColumns; ++c) {
+      auto* item = new QTableWidgetItem(Text(row.cells[static_cast<size_t>(c)]));
+      item->setFont(FontFor(row.kind, table_->font()));
+      if (row.kind == PlanRowKind::kGroup) {
+        item->setBackground(palette().mid());
+      } else if (shaded) {
+        item->setBackground(palette().alternateBase());
+      }
+      // Numbers line up at the right, as in a cut list.
+      if (row.kind == PlanRowKind::kPiece && c != 2 && c != 4) {
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      }
+      table_->setItem(r, c, item);
+    }
+    if (SpansTheTable(row.kind)) {
+      table_->setSpan(r, 0, 1, kPlanColumns);
+    }
+  }
+  table_->resizeColumnsToContents();
+  table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+}
+
+QString CuttingPlanWindow::WriteCsv(const QString& path) const {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    return file.errorString();
+  }
+  const std::string csv = PlanCsv(plan_);
+  if (file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) ||
+      !file.flush()) {
+    return file.errorString();
+  }
+  return {};
+}
+
+void CuttingPlanWindow::ExportCsv() {
+  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"),
+                                                    QStringLiteral("cutting-plan.csv"),
+                                                    QStringLiteral("CSV (*.csv)"));
+  if (path.isEmpty()) {
+    return;  // cancelled
+  }
+  if (const QString error = WriteCsv(path); !error.isEmpty()) {
+    QMessageBox::warning(this, QStringLiteral("Export CSV"),
+                         QStringLiteral("Cannot write %1: %2").arg(path, error));
+  }
+}
+
+CuttingPlanWindow* ShowCuttingPlan(CGrillDesignerDlg& designer, QWidget* parent) {
+  // Planning takes up to a second per group.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  CuttingPlanOutcome outcome = designer.CuttingPlan();
+  QApplication::restoreOverrideCursor();
+  if (!outcome.plan) {
+    QMessageBox::information(parent, QStringLiteral("Cutting Plan"), Text(outcome.message));
+    return nullptr;
+  }
+  auto* window = new CuttingPlanWindow(std::move(*outcome.plan), parent);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+  return window;
+}
+
+QAction* CreateCuttingPlanAction(QObject* owner, CGrillDesignerDlg& designer, QWidget* parent) {
+  auto* action = new QAction(QStringLiteral("Cutting Plan..."), owner);
+  QObject::connect(action, &QAction::triggered, owner,
+                   [&designer, parent] { ShowCuttingPlan(designer, parent); });
+  return action;
+}
+
+}  // namespace grill

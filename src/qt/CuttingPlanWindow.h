@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "app/GrillDesignerDlg.h"
+#include "export/CuttingPlanView.h"
+
+class QAction;
+class QObject;
+class QTableWidget;
+class QWidget;
+
+namespace grill {
+
+// The cutting plan of the job: per group its stock bars with their pieces in
+// cutting order, each bar's rest, and the group's totals; Export CSV...
+// writes one line per stock bar. Only shows rows the core made.
+class CuttingPlanWindow : public QDialog {
+ public:
+  CuttingPlanWindow(CuttingPlanText plan, QWidget* parent);
+
+  // Writes the plan's CSV text to `path`; the error text, or empty.
+  QString WriteCsv(const QString& path) const;
+  QTableWidget& Table() { return *table_; }
+
+ private:
+  void FillTable();
+  void ExportCsv();
+
+  CuttingPlanText plan_;
+  QTableWidget* table_;  // owned by the window
+};
+
+// Plans the job and opens its window beside `parent`; without Stock.txt tells
+// why there is none in a message box and returns null. The window deletes
+// itself when closed.
+CuttingPlanWindow* ShowCuttingPlan(CGrillDesignerDlg& designer, QWidget* parent);
+
+// "Cutting Plan...": the action that calls ShowCuttingPlan, owned by `owner`
+// (a menu, or the menu bar's menu).
+QAction* CreateCuttingPlanAction(QObject* owner, CGrillDesignerDlg& designer, QWidget* parent);
+
+}  // namespace grill

@@ -1,0 +1,139 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "ConfigTestFiles.h"
+#include "config/StockFile.h"
+
+namespace grill {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::SizeIs;
+
+StockReading ReadText(const std::string& text) {
+  config_test::ReadOnlyFiles files;
+  files.Add("shop/Stock.txt", text);
+  return ReadStockFile(files, "shop/Stock.txt");
+}
+
+TEST(StockFileTest, MissingFileIsNoStock) {
+  config_test::ReadOnlyFiles files;
+  const StockReading reading = ReadStockFile(files, "shop/Stock.txt");
+  EXPECT_FALSE(reading.file.has_value());
+  EXPECT_THAT(reading.notes, IsEmpty());
+}
+
+TEST(StockFileTest, StockBesideTheConfiguration) {
+  EXPECT_EQ(StockPathBeside("/home/a/.config/grill/MenuConfig.txt"),
+            "/home/a/.config/grill/Stock.txt");
+  EXPECT_EQ(StockPathBeside("C:\\shop\\MenuConfig.txt"), "C:\\shop\\Stock.txt");
+  EXPECT_EQ(StockPathBeside("MenuConfig.txt"), "Stock.txt");
+}
+
+struct StockLineCase {
+  const char* line;
+  std::vector<double> lengths;  // empty: the line is left out with a note
+};
+
+class StockLineTest : public ::testing::TestWithParam<StockLineCase> {};
+
+TEST_P(StockLineTest, ReadsLengthsOrNotesTheLine) {
+  const StockLineCase& c = GetParam();
+  const StockReading reading = ReadText(std::string("<stock>\n") + c.line + ";\n<\\stock>\n");
+  ASSERT_TRUE(reading.file.has_value());
+  if (c.lengths.empty()) {
+    EXPECT_THAT(reading.file->stock, IsEmpty());
+    EXPECT_THAT(reading.notes, SizeIs(1));
+    return;
+  }
+  EXPECT_THAT(reading.notes, IsEmpty());
+  ASSERT_THAT(reading.file->stock, SizeIs(1));
+  EXPECT_EQ(reading.file->stock[0].key, "GEO58");
+  EXPECT_EQ(reading.file->stock[0].lengths, c.lengths);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, StockLineTest,
+    ::testing::Values(StockLineCase{"GEO58, 6000", {6000}},
+                      StockLineCase{"GEO58, 6000, 4500.5", {6000, 4500.5}},
+                      StockLineCase{"GEO58, 240i, 1/2i", {240 * 25.4, 0.5 * 25.4}},
+                      StockLineCase{"GEO58 ,  6000 ,", {6000}},  // an empty field is no length
+                      StockLineCase{"GEO58", {}},                // no length
+                      StockLineCase{"GEO58, six", {}},           // not a number
+                      StockLineCase{"GEO58, 6000, -5", {}},      // negative
+                      StockLineCase{"GEO58, 0", {}},             // nothing to cut from
+                      StockLineCase{"GEO58, 6000mm", {6000}},    // letters other than i: mm
+                      StockLineCase{"GEO58, 6000, 1/0i", {}}));
+
+TEST(StockFileTest, ReadsEveryKeyAndTheSaw) {
+  const StockReading reading = ReadText(
+      "Shop stock.\n<stock>\nGEO58, 6000;\nFlat, 5800, 3000;\n<\\stock>\n"
+      "<saw>\nKERF=3.2, TRIMHEAD=10, TRIMTAIL=0.5i, MINOFFCUT=300;\n<\\saw>\n");
+  ASSERT_TRUE(reading.file.has_value());
+  EXPECT_THAT(reading.notes, IsEmpty());
+  const StockFile& file = *reading.file;
+  ASSERT_NE(file.LengthsFor("Flat"), nullptr);
+  EXPECT_THAT(*file.LengthsFor("Flat"), ElementsAre(5800, 3000));
+  EXPECT_THAT(*file.LengthsFor("GEO58"), ElementsAre(6000));
+  EXPECT_EQ(file.LengthsFor("flat"), nullptr);  // keys are exact
+  EXPECT_EQ(file.saw.kerf, 3.2);
+  EXPECT_EQ(file.saw.trimHead, 10);
+  EXPECT_EQ(file.saw.trimTail, 0.5 * 25.4);
+  EXPECT_EQ(file.saw.minOffcut, 300);
+}
+
+struct SawCase {
+  const char* line;
+  SawValues saw;
+  size_t notes;
+};
+
+class SawLineTest : public ::testing::TestWithParam<SawCase> {};
+
+TEST_P(SawLineTest, KnownKeysSetTheirValueAndTheRestIsNoted) {
+  const SawCase& c = GetParam();
+  const StockReading reading = ReadText(std::string("<saw>\n") + c.line + ";\n<\\saw>\n");
+  ASSERT_TRUE(reading.file.has_value());
+  EXPECT_THAT(reading.notes, SizeIs(c.notes));
+  EXPECT_EQ(reading.file->saw.kerf, c.saw.kerf);
+  EXPECT_EQ(reading.file->saw.trimHead, c.saw.trimHead);
+  EXPECT_EQ(reading.file->saw.trimTail, c.saw.trimTail);
+  EXPECT_EQ(reading.file->saw.minOffcut, c.saw.minOffcut);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, SawLineTest,
+                         ::testing::Values(SawCase{"KERF=4", {4, 0, 0, 0}, 0},
+                                           SawCase{"MINOFFCUT=1/8i, KERF=3", {3, 0, 0, 3.175}, 0},
+                                           SawCase{"KERF=x, TRIMHEAD=5", {0, 5, 0, 0}, 1},
+                                           SawCase{"KERF=-3, TRIMTAIL=2", {0, 0, 2, 0}, 1},
+                                           SawCase{"BLADE=3, KERF=2", {2, 0, 0, 0}, 1},
+                                           SawCase{"KERF", {0, 0, 0, 0}, 1}));
+
+TEST(StockFileTest, MalformedFileGivesNotesNotACrash) {
+  const std::vector<std::string> texts = {
+      "<stock>\nGEO58, 6000;\n",                           // no closing tag
+      "<stock>\nGEO58, 6000;\n<\\saw>\n",                  // wrong closing tag
+      "<tools>\nA, 1;\n<\\tools>\n",                       // unknown section
+      "<stock>\nGEO58, 6000;\nGEO58, 5000;\n<\\stock>\n",  // twice
+  };
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text);
+    const StockReading reading = ReadText(text);
+    ASSERT_TRUE(reading.file.has_value());
+    EXPECT_THAT(reading.notes, ::testing::Not(IsEmpty()));
+    for (const std::string& note : reading.notes) {
+      EXPECT_EQ(note.find('\n'), std::string::npos);
+    }
+  }
+}
+
+TEST(StockFileTest, LaterLineForAKeyCounts) {
+  const StockReading reading = ReadText("<stock>\nGEO58, 6000;\nGEO58, 5000;\n<\\stock>\n");
+  ASSERT_TRUE(reading.file.has_value());
+  ASSERT_THAT(reading.file->stock, SizeIs(1));
+  EXPECT_THAT(reading.file->stock[0].lengths, ElementsAre(5000));
+}
+
+}  // namespace
+}  // namespace grill

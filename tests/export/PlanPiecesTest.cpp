@@ -1,0 +1,127 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "ExportFixture.h"
+#include "export/CutList.h"
+#include "export/JobCuttingPlan.h"
+#include "export/PlanPieces.h"
+
+namespace grill {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::Field;
+using ::testing::IsEmpty;
+using ::testing::SizeIs;
+using testing_export::ExportSetup;
+
+struct PieceLine {
+  double length;
+  int count;
+  std::string label;
+  std::string tag;
+  bool operator==(const PieceLine&) const = default;
+  friend void PrintTo(const PieceLine& line, std::ostream* out) {
+    *out << line.length << " x" << line.count << " " << line.label << " " << line.tag;
+  }
+};
+
+std::vector<PieceLine> Lines(const PlanPieceGroup& group) {
+  std::vector<PieceLine> lines;
+  for (const cutplan::Piece& piece : group.pieces) {
+    lines.push_back({piece.length, piece.count, piece.label, piece.tag});
+  }
+  return lines;
+}
+
+class PlanPiecesTest : public ::testing::Test {
+ protected:
+  ExportSetup setup;
+  const WindowList& Designs() { return setup.state.document.Designs(); }
+};
+
+TEST_F(PlanPiecesTest, PiecesAreTheCutRowsTimesTheQuantityGroupedByTypeAndColours) {
+  // 1000 x 600 with one vertical bar: edges pair up, one bar piece.
+  setup.AddDesign("Hall", 1000, 600, {500}, {}).quantity = 3;
+  GrillWindow& den = setup.AddDesign("Den", 800, 800, {400}, {400});
+  den.outsideColor = setup.Black();
+
+  const PlanPieces pieces = CollectPlanPieces(Designs());
+  EXPECT_THAT(pieces.leftOut, IsEmpty());
+  ASSERT_THAT(pieces.groups, SizeIs(4));
+  const PlanPieceGroup& hallEdges = pieces.groups[0];
+  const PlanPieceGroup& hallBars = pieces.groups[1];
+  EXPECT_EQ(hallEdges.kind, StockKind::kEdge);
+  EXPECT_EQ(hallEdges.key, "E1");
+  EXPECT_EQ(hallEdges.colors, "01");
+  // E1 takes 5 off each end; the pair's count 2 times the quantity.
+  EXPECT_THAT(Lines(hallEdges),
+              ElementsAre(PieceLine{990, 6, "Hall", "W"}, PieceLine{590, 6, "Hall", "H"}));
+  EXPECT_EQ(hallBars.kind, StockKind::kBar);
+  EXPECT_EQ(hallBars.key, "GB");
+  EXPECT_THAT(Lines(hallBars), ElementsAre(PieceLine{600, 3, "Hall", "H"}));
+
+  // Two colour entries: groups of their own, keyed as the cut files' headers.
+  EXPECT_EQ(pieces.groups[2].colors, "01_07");
+  EXPECT_EQ(pieces.groups[2].kind, StockKind::kEdge);
+  EXPECT_EQ(pieces.groups[3].colors, "01_07");
+  EXPECT_EQ(pieces.groups[3].key, "GB");
+}
+
+TEST_F(PlanPiecesTest, EveryRowOfTheCutListIsCounted) {
+  // Crossing bars split at no joint here; the rows come from CutRows alone.
+  GrillWindow& window = setup.AddDesign("Bay", 1200, 900, {300, 600, 900}, {300, 600});
+  window.quantity = 2;
+  const CutList cutList = BuildCutList(window, *window.barType, *window.edgeType);
+  int expected = 0;
+  for (const CutRow& row : CutRows(cutList)) {
+    expected += row.piece->count * window.quantity;
+  }
+  int counted = 0;
+  for (const PlanPieceGroup& group : CollectPlanPieces(Designs()).groups) {
+    for (const cutplan::Piece& piece : group.pieces) {
+      counted += piece.count;
+    }
+  }
+  EXPECT_EQ(counted, expected);
+}
+
+TEST_F(PlanPiecesTest, DesignsTheExportRefusesAreLeftOutAndListed) {
+  setup.AddDesign("NoType", 500, 500, {250}, {}).barType = nullptr;
+  setup.AddDesign("NoneWanted", 500, 500, {250}, {}).quantity = 0;
+  setup.AddDesign("NoColour", 500, 500, {250}, {}).insideColor = nullptr;
+  setup.AddDesign("Good", 500, 500, {250}, {});
+
+  const PlanPieces pieces = CollectPlanPieces(Designs());
+  EXPECT_THAT(pieces.leftOut,
+              ElementsAre(Field(&LeftOutDesign::reason, "Bar Type not found for NoType"),
+                          Field(&LeftOutDesign::reason, "Invalid quantity: NoneWanted"),
+                          Field(&LeftOutDesign::reason, "Inside Color not found for NoColour")));
+  ASSERT_THAT(pieces.groups, SizeIs(2));
+  for (const PlanPieceGroup& group : pieces.groups) {
+    for (const cutplan::Piece& piece : group.pieces) {
+      EXPECT_EQ(piece.label, "Good");
+    }
+  }
+}
+
+TEST_F(PlanPiecesTest, PlanJobPlansEachGroupOrSaysWhyNot) {
+  setup.AddDesign("Hall", 1000, 600, {500}, {}).quantity = 3;
+  StockFile stock;
+  stock.stock = {{"GB", {700}}, {"E1", {900}}};  // the 990 edges fit no bar
+  stock.saw.kerf = 4;
+
+  const JobCuttingPlan plan = PlanJob(Designs(), stock);
+  ASSERT_THAT(plan.groups, SizeIs(2));
+  EXPECT_FALSE(plan.groups[0].plan.has_value());
+  EXPECT_THAT(plan.groups[0].problem, ::testing::HasSubstr("990"));
+  ASSERT_TRUE(plan.groups[1].plan.has_value());
+  EXPECT_THAT(plan.groups[1].plan->bars, SizeIs(3));  // 600 + 4 + 600 > 700
+  EXPECT_TRUE(plan.groups[1].plan->optimal);
+
+  stock.stock.pop_back();
+  EXPECT_EQ(PlanJob(Designs(), stock).groups[0].problem, "No stock in Stock.txt for E1");
+}
+
+}  // namespace
+}  // namespace grill
