@@ -46,12 +46,12 @@ void JobMenusTest::menuBarSitsAboveTheControls() {
   const DialogBaseUnits& units = run.designer.Controls().BaseUnits();
   QCOMPARE(dialog.height(), ToPixels(units, 0, 0, t.width, t.height).height() + height);
   // Every control keeps its place from the template, moved down by the bar.
-  for (const ControlSpec& spec : t.controls) {
-    if (spec.id == kNoId) {
+  for (const ControlSpec& control : t.controls) {
+    if (control.id == kNoId) {
       continue;
     }
-    const QRect expected = ToPixels(units, spec.x, spec.y, spec.width, spec.height);
-    QCOMPARE(run.designer.Controls().Widget(spec.id)->geometry().topLeft(),
+    const QRect expected = ToPixels(units, control.x, control.y, control.width, control.height);
+    QCOMPARE(run.designer.Controls().Widget(control.id)->geometry().topLeft(),
              expected.topLeft() + QPoint(0, height));
   }
   QCOMPARE(run.designer.Canvas().geometry().topLeft(), QPoint(kCanvasLeft, kCanvasTop + height));
