@@ -86,10 +86,12 @@ void DesignDocument::RevertEdits(const DesignChange& change) {
 }
 
 void DesignDocument::Changed(const DesignChange& change) {
+  // Read before the listener runs: it may drop the change it is told of.
+  const bool focusMoved = change.focusBefore != change.focusAfter;
   if (listener_.changed) {
     listener_.changed(change);
   }
-  if (change.focusBefore != change.focusAfter && listener_.focusMoved) {
+  if (focusMoved && listener_.focusMoved) {
     listener_.focusMoved();
   }
 }
