@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/MainDialogTemplate.h"
+#include "qt/PrintMenu.h"
 #include "qt/QtDesigner.h"
 
 namespace grill {
@@ -49,8 +50,9 @@ void QtDesigner::BuildMenuBar() {
           [&job] { job.Save(); });
   connect(AddAction(file, "fileSaveAs", QStringLiteral("Save &As..."), QKeySequence::SaveAs),
           [&job] { job.SaveAsChosen(); });
-  // Export Folder..., Print... and Cutting Plan... will join here, in a group
-  // of their own.
+  file.addSeparator();
+  // Export Folder... and Cutting Plan... will join the printing group.
+  AddPrintActions(file, dialog, designer_);
   file.addSeparator();
   // Quit ends the run as the close box does: no question, the recovery copy
   // keeps the work.
