@@ -6,6 +6,7 @@
 
 #include "app/MainDialogTemplate.h"
 #include "qt/CuttingPlanWindow.h"
+#include "qt/PrintMenu.h"
 #include "qt/QtDesigner.h"
 
 namespace grill {
@@ -51,10 +52,11 @@ void QtDesigner::BuildMenuBar() {
   connect(AddAction(file, "fileSaveAs", QStringLiteral("Save &As..."), QKeySequence::SaveAs),
           [&job] { job.SaveAsChosen(); });
   file.addSeparator();
+  AddPrintActions(file, dialog, designer_);
+  file.addSeparator();
   connect(AddAction(file, "fileExportFolder", QStringLiteral("Export &Folder...")),
           [this] { ChooseExportFolder(); });
   file.addAction(CreateCuttingPlanAction(&file, designer_, &dialog));
-  // Print... joins this group.
   file.addSeparator();
   // Quit ends the run as the close box does: no question, the recovery copy
   // keeps the work.

@@ -1,0 +1,70 @@
+#include "app/PrintCommands.h"
+
+#include "app/JobReferences.h"
+#include "app/JobSession.h"
+#include "model/JobFileReader.h"
+#include "print/ExportCuts.h"
+#include "print/JobPrint.h"
+
+namespace grill {
+
+std::vector<PrintScope> PrintScopes(const WindowList& designs, const GrillWindow* current) {
+  if (designs.empty()) {
+    return {};
+  }
+  if (current == nullptr) {
+    return {PrintScope::WholeJob};
+  }
+  return {PrintScope::CurrentDesign, PrintScope::WholeJob};
+}
+
+std::vector<print::Page> BuildPrintPages(const WindowList& designs, const GrillWindow* current,
+                                         PrintScope scope, const print::DrawingSettings& settings) {
+  if (scope == PrintScope::CurrentDesign) {
+    if (current == nullptr) {
+      return {};
+    }
+    return print::BuildDesignPrint(*current, print::CutTableOf(*current), settings);
+  }
+  if (designs.empty()) {
+    return {};
+  }
+  std::vector<print::DesignSheet> sheets;
+  for (const GrillWindow& window : designs) {
+    sheets.push_back({&window, print::CutTableOf(window)});
+  }
+  return print::BuildJobPrint(sheets, settings);
+}
+
+JobFilePrint PrintJobFile(Files& files, const Configuration& config, const std::string& jobPath,
+                          const std::optional<std::string>& design,
+                          print::DrawingSettings settings) {
+  JobFileResult opened = OpenJob(files, jobPath);
+  if (!opened.job) {
+    return {{}, opened.error, {}};
+  }
+  settings.unit = opened.job->unit;
+  settings.jobName = JobDisplayName(jobPath);
+  ResolvedDesigns resolved = ResolveDesigns(config, std::move(opened.job->designs));
+  JobFilePrint print;
+  if (!resolved.missing.empty()) {
+    print.warning = MissingReferencesMessage(resolved.missing);
+  }
+  const WindowList& designs = resolved.designs;
+  if (design) {
+    const GrillWindow* window = designs.FindWindowByName(*design);
+    if (window == nullptr) {
+      print.error = "The job " + jobPath + " holds no design named \"" + *design + "\".";
+      return print;
+    }
+    print.pages = BuildPrintPages(designs, window, PrintScope::CurrentDesign, settings);
+  } else {
+    print.pages = BuildPrintPages(designs, nullptr, PrintScope::WholeJob, settings);
+  }
+  if (print.pages.empty()) {
+    print.error = std::string(kNoDesignToPrint);
+  }
+  return print;
+}
+
+}  // namespace grill

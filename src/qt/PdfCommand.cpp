@@ -1,0 +1,65 @@
+#include "qt/PdfCommand.h"
+
+#include <QString>
+
+#include "app/PrintCommands.h"
+#include "config/LoadConfiguration.h"
+#include "platform/Files.h"
+#include "qt/DrawingPdf.h"
+#include "qt/PrintPaper.h"
+
+namespace grill {
+namespace {
+
+std::optional<LoadedConfiguration> LoadForPrinting(Files& files, const std::string& workingFile,
+                                                   const ConfigSearch& search,
+                                                   std::ostream& errors) {
+  const ConfigSearchResult found = FindConfiguration(workingFile, search, files);
+  if (!found.found) {
+    errors << "Cannot find " << kConfigFileName << "; looked in:\n";
+    for (const std::string& place : found.lookedIn) {
+      errors << "  " << place << '\n';
+    }
+    return std::nullopt;
+  }
+  LoadedConfiguration loaded = LoadConfiguration(files, *found.found);
+  for (const std::string& message : loaded.messages) {
+    errors << message << '\n';
+  }
+  if (loaded.endDialog) {
+    return std::nullopt;
+  }
+  return loaded;
+}
+
+}  // namespace
+
+int RunPdfCommand(const PdfCommand& command, const std::string& workingFolderConfig,
+                  const ConfigSearch& search, std::ostream& errors) {
+  StdFiles files;
+  const std::optional<LoadedConfiguration> loaded =
+      LoadForPrinting(files, workingFolderConfig, search, errors);
+  if (!loaded) {
+    return 1;
+  }
+  print::DrawingSettings settings;
+  settings.paper = LocalePaper();
+  settings.date = DrawingDate();
+  const JobFilePrint print =
+      PrintJobFile(files, loaded->configuration, command.job, command.design, settings);
+  if (!print.warning.empty()) {
+    errors << print.warning << '\n';
+  }
+  if (!print.error.empty()) {
+    errors << print.error << '\n';
+    return 1;
+  }
+  QString error;
+  if (!WriteDrawingPdf(print.pages, QString::fromStdString(command.output), error)) {
+    errors << error.toStdString() << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace grill

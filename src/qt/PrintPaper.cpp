@@ -1,0 +1,27 @@
+#include "qt/PrintPaper.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <algorithm>
+
+namespace grill {
+
+print::PaperSize LocalePaper() {
+  const QLocale::Territory territory = QLocale::system().territory();
+  const bool letter = territory == QLocale::UnitedStates || territory == QLocale::Canada;
+  return letter ? print::kLetter : print::kA4;
+}
+
+print::PaperSize PrinterPaper(const QPrinter& printer) {
+  const QSizeF size = printer.pageLayout().pageSize().size(QPageSize::Millimeter);
+  return {std::min(size.width(), size.height()), std::max(size.width(), size.height())};
+}
+
+std::string DrawingDate() {
+  return QDate::currentDate().toString(Qt::ISODate).toStdString();
+}
+
+}  // namespace grill
