@@ -1,6 +1,5 @@
 #include "editing/DesignDocument.h"
 
-#include <ranges>
 #include <utility>
 
 namespace grill {
@@ -73,7 +72,8 @@ void DesignDocument::ApplyEdits(const DesignChange& change) {
 // The edits undone last to first, so every index means what it meant when
 // its edit was made.
 void DesignDocument::RevertEdits(const DesignChange& change) {
-  for (const DesignEdit& edit : std::views::reverse(change.edits)) {
+  for (auto it = change.edits.rbegin(); it != change.edits.rend(); ++it) {
+    const DesignEdit& edit = *it;
     if (!edit.before) {
       designs_.Remove(edit.index);
     } else if (!edit.after) {

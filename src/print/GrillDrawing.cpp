@@ -91,7 +91,7 @@ void AddOutline(Page& page, const Box& box, Stroke stroke, Role role) {
 }
 
 void AddLine(Page& page, Point from, Point to, Stroke stroke, Role role) {
-  page.items.emplace_back(std::in_place_type<Line>, from, to, stroke, role);
+  page.items.emplace_back(Line{from, to, stroke, role});
 }
 
 // A bar segment from `from` to `to` (paper) of `width` (paper) across.
