@@ -60,9 +60,17 @@ class LargeJobRun {
       : folder_(std::filesystem::temp_directory_path() /
                 ("grill-bench-jobs-" + std::to_string(::getpid()))),
         controls_(MainDialogTemplate()),
-        dialog_(DesignerServices{controls_, host_, files_, clock_, (folder_ / "export").string(),
-                                 (folder_ / "MenuConfig.txt").string(), log_,
-                                 (folder_ / "state").string(), folder_.string(), &locks_}) {
+        dialog_(DesignerServices{controls_,
+                                 host_,
+                                 files_,
+                                 clock_,
+                                 (folder_ / "export").string(),
+                                 (folder_ / "MenuConfig.txt").string(),
+                                 log_,
+                                 {},
+                                 (folder_ / "state").string(),
+                                 folder_.string(),
+                                 &locks_}) {
     std::filesystem::create_directories(folder_);
     std::string error;
     auto config = files_.CreateForWrite((folder_ / "MenuConfig.txt").string(), error);
