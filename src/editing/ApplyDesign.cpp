@@ -29,31 +29,21 @@ void ScaleBars(PositionTable& pos, std::int32_t count, double oldInner, double n
 }  // namespace
 
 GrillWindow AppliedDesign(const GrillWindow& current, const GrillWindow& fresh) {
-  GrillWindow applied = current;
-  applied.name = fresh.name;
-  applied.outerWidth = fresh.outerWidth;
-  applied.outerHeight = fresh.outerHeight;
-  applied.innerWidth = fresh.innerWidth;
-  applied.innerHeight = fresh.innerHeight;
-  applied.barType = fresh.barType;
-  applied.edgeType = fresh.edgeType;
-  applied.insideColor = fresh.insideColor;
-  applied.outsideColor = fresh.outsideColor;
-  applied.quantity = fresh.quantity;
-
-  if (current.horzCount == fresh.horzCount && current.vertCount == fresh.vertCount) {
-    ScaleBars(applied.horzPos, applied.horzCount, current.innerHeight, fresh.innerHeight,
-              fresh.horzPos);
-    ScaleBars(applied.vertPos, applied.vertCount, current.innerWidth, fresh.innerWidth,
-              fresh.vertPos);
-    return applied;
+  // A changed count lays the design out anew, as New does.
+  if (current.horzCount != fresh.horzCount || current.vertCount != fresh.vertCount) {
+    return fresh;
   }
-  applied.horzCount = fresh.horzCount;
-  applied.vertCount = fresh.vertCount;
-  applied.horzPos = fresh.horzPos;
-  applied.vertPos = fresh.vertPos;
-  applied.horzSegments = fresh.horzSegments;
-  applied.vertSegments = fresh.vertSegments;
+  // The same counts: the bars keep their places in proportion and the
+  // segments stay as they were.
+  GrillWindow applied = fresh;
+  applied.horzSegments = current.horzSegments;
+  applied.vertSegments = current.vertSegments;
+  applied.horzPos = current.horzPos;
+  applied.vertPos = current.vertPos;
+  ScaleBars(applied.horzPos, applied.horzCount, current.innerHeight, fresh.innerHeight,
+            fresh.horzPos);
+  ScaleBars(applied.vertPos, applied.vertCount, current.innerWidth, fresh.innerWidth,
+            fresh.vertPos);
   return applied;
 }
 

@@ -10,7 +10,7 @@ namespace grill {
 // bar counts stay, every bar keeps its place in proportion to the new inner
 // size and the segments stay as they were; when either count changes, the
 // bars and segments are fresh's layout, as the tables of one direction
-// depend on the count of the other. What the export run wrote stays.
+// depend on the count of the other.
 GrillWindow AppliedDesign(const GrillWindow& current, const GrillWindow& fresh);
 
 }  // namespace grill
