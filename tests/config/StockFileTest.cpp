@@ -36,6 +36,10 @@ struct StockLineCase {
   std::vector<double> lengths;  // empty: the line is left out with a note
 };
 
+void PrintTo(const StockLineCase& c, std::ostream* out) {
+  *out << ::testing::PrintToString(std::string(c.line));
+}
+
 class StockLineTest : public ::testing::TestWithParam<StockLineCase> {};
 
 TEST_P(StockLineTest, ReadsLengthsOrNotesTheLine) {
@@ -88,6 +92,10 @@ struct SawCase {
   SawValues saw;
   size_t notes;
 };
+
+void PrintTo(const SawCase& c, std::ostream* out) {
+  *out << ::testing::PrintToString(std::string(c.line));
+}
 
 class SawLineTest : public ::testing::TestWithParam<SawCase> {};
 

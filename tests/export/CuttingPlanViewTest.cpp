@@ -60,6 +60,10 @@ struct QualityCase {
   const char* quality;
 };
 
+void PrintTo(const QualityCase& c, std::ostream* out) {
+  *out << c.bars << " bars, " << c.quality;
+}
+
 class QualityTest : public ::testing::TestWithParam<QualityCase> {};
 
 TEST_P(QualityTest, OptimalOrTheGapToTheBound) {
