@@ -48,6 +48,15 @@ class MasterProblem {
  private:
   void SetDemands(const std::vector<int>& demands);
   bool Reoptimise();
+  // The values with a small bonus per unit of length, so that pricing
+  // prefers the fuller of two nearly equal patterns.
+  std::vector<double> FullerFirst(std::vector<double> values) const;
+  // Prices with `priceValues` (each at least its entry in `values`) and adds
+  // the patterns that improve the relaxation at `values`, setting `added`.
+  // Returns the best priced value per cost, at least 1: an upper bound on
+  // the true one, so Farley's bound stays proven.
+  double PriceAndAdd(const std::vector<double>& priceValues, const std::vector<double>& values,
+                     const std::vector<int>& demands, bool& added);
 
   const BinInstance& instance_;
   std::unique_ptr<ClpSimplex> lp_;
