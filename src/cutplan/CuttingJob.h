@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ struct PlanOptions {
   // Processor time per group, on the planning thread; the best plan found
   // by then is returned.
   std::chrono::duration<double> timeLimit{1.0};
+  // A stop request ends the search as the time limit does.
+  std::stop_token stop;
 };
 
 struct CutPiece {

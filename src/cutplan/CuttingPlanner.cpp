@@ -174,8 +174,8 @@ double TotalStockLength(const GroupPlan& plan) {
 }
 
 GroupPlan PlanGroup(const PieceGroup& group, const PlanOptions& options) {
-  const Clock::time_point deadline =
-      Clock::now() + std::chrono::duration_cast<Clock::duration>(options.timeLimit);
+  const SearchLimit limit{
+      Clock::now() + std::chrono::duration_cast<Clock::duration>(options.timeLimit), options.stop};
   GroupPlan plan;
   plan.key = group.key;
   Translation translation = Translate(group, options.saw);
@@ -185,7 +185,7 @@ GroupPlan PlanGroup(const PieceGroup& group, const PlanOptions& options) {
     return plan;
   }
 
-  SearchResult found = ImproveSolution(instance, BestGreedy(instance, instance.demands), deadline);
+  SearchResult found = ImproveSolution(instance, BestGreedy(instance, instance.demands), limit);
   SortBars(found.solution);
   std::vector<int> nextOfType(instance.TypeCount(), 0);
   for (const Pattern& pattern : found.solution) {

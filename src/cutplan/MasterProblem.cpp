@@ -100,7 +100,7 @@ double MasterProblem::PriceAndAdd(const std::vector<double>& priceValues,
 }
 
 MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, std::int64_t beat,
-                                               Clock::time_point deadline) {
+                                               const SearchLimit& limit) {
   SetDemands(demands);
   Relaxation result;
   std::int64_t provenBound = 0;
@@ -136,7 +136,7 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
       result.bound = provenBound;
       return result;
     }
-    if (Clock::now() >= deadline) {
+    if (limit.Reached()) {
       result.outcome = Outcome::OutOfTime;
       result.bound = provenBound;
       return result;

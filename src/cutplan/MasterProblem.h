@@ -7,13 +7,11 @@
 
 #include "BinInstance.h"
 #include "PatternPricing.h"
-#include "ThreadCpuClock.h"
+#include "SearchLimit.h"
 
 class ClpSimplex;
 
 namespace grill::cutplan {
-
-using Clock = ThreadCpuClock;
 
 // The linear relaxation of the cutting problem over a growing set of
 // patterns (Gilmore and Gomory): minimise the cost of the bars used, each
@@ -41,7 +39,7 @@ class MasterProblem {
   // Column generation for `demands`: prices new patterns until none improves
   // the relaxation. Stops early once the bound shows no solution costs less
   // than `beat`.
-  Relaxation Solve(const std::vector<int>& demands, std::int64_t beat, Clock::time_point deadline);
+  Relaxation Solve(const std::vector<int>& demands, std::int64_t beat, const SearchLimit& limit);
 
   const Pattern& PatternAt(int index) const { return patterns_[index]; }
 

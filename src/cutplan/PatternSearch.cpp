@@ -13,11 +13,11 @@ namespace {
 
 class Diver {
  public:
-  Diver(const BinInstance& instance, Solution start, Clock::time_point deadline)
+  Diver(const BinInstance& instance, Solution start, const SearchLimit& limit)
       : instance_(instance),
         master_(instance),
         fillPricer_(instance),
-        deadline_(deadline),
+        limit_(limit),
         best_(std::move(start)),
         bestCost_(Cost(instance, best_)),
         residual_(instance.demands) {
@@ -29,7 +29,7 @@ class Diver {
   SearchResult Run() {
     bound_ = SimpleCostBound(instance_);
     if (bestCost_ > bound_ && pricingFits()) {
-      MasterProblem::Relaxation root = master_.Solve(residual_, bestCost_, deadline_);
+      MasterProblem::Relaxation root = master_.Solve(residual_, bestCost_, limit_);
       bound_ = std::max(bound_, root.bound);
       if (root.outcome == MasterProblem::Outcome::Solved) {
         TryRounding(root);
@@ -49,7 +49,7 @@ class Diver {
  private:
   bool pricingFits() const { return PatternPricer(instance_).Feasible(); }
 
-  bool Finished() const { return bestCost_ <= bound_ || Clock::now() >= deadline_; }
+  bool Finished() const { return bestCost_ <= bound_ || limit_.Reached(); }
 
   // Solves the relaxation for the residual demands below the fixed bars.
   std::optional<MasterProblem::Relaxation> Relax() {
@@ -57,8 +57,7 @@ class Diver {
       Record(fixed_);
       return std::nullopt;
     }
-    MasterProblem::Relaxation relaxation =
-        master_.Solve(residual_, bestCost_ - fixedCost_, deadline_);
+    MasterProblem::Relaxation relaxation = master_.Solve(residual_, bestCost_ - fixedCost_, limit_);
     if (relaxation.outcome != MasterProblem::Outcome::Solved) {
       return std::nullopt;
     }
@@ -178,7 +177,7 @@ class Diver {
   const BinInstance& instance_;
   MasterProblem master_;
   PatternPricer fillPricer_;
-  Clock::time_point deadline_;
+  const SearchLimit& limit_;
   Solution best_;
   std::int64_t bestCost_;
   std::int64_t bound_ = 0;
@@ -192,8 +191,8 @@ class Diver {
 }  // namespace
 
 SearchResult ImproveSolution(const BinInstance& instance, Solution start,
-                             Clock::time_point deadline) {
-  return Diver(instance, std::move(start), deadline).Run();
+                             const SearchLimit& limit) {
+  return Diver(instance, std::move(start), limit).Run();
 }
 
 }  // namespace grill::cutplan

@@ -14,13 +14,12 @@ struct SearchResult {
 };
 
 // Improves on `start` (a complete solution) until it meets the lower bound
-// or the deadline passes. Lower bound: the simple bounds and the linear
+// or the limit is reached. Lower bound: the simple bounds and the linear
 // relaxation. Search: dives that fix the patterns the relaxation uses most,
 // re-solving the relaxation for what is left, with the remainder after
 // rounding packed greedily at every step; dives that may deviate from the
 // relaxation's first choice 1, 2, ... times follow while time is left.
-// Same instance, same result, when the search ends before the deadline.
-SearchResult ImproveSolution(const BinInstance& instance, Solution start,
-                             Clock::time_point deadline);
+// Same instance, same result, when the search ends before its limit.
+SearchResult ImproveSolution(const BinInstance& instance, Solution start, const SearchLimit& limit);
 
 }  // namespace grill::cutplan

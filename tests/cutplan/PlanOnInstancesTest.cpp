@@ -39,6 +39,27 @@ INSTANTIATE_TEST_SUITE_P(CuttingStock, PlanOnInstances,
                          ::testing::Values("falkenauer_u120", "falkenauer_t60", "scholl_1",
                                            "waescher", "shop_like"));
 
+// The user may stop a long search: the plan found so far comes back, valid,
+// with its bound, however much time was left.
+TEST(PlanStopped, GivesThePlanFoundSoFar) {
+  for (const KnownInstance& instance : LoadInstances("waescher")) {
+    if (instance.firstFit == instance.optimum) {
+      continue;  // only jobs that need a search
+    }
+    SCOPED_TRACE(instance.name);
+    std::stop_source stop;
+    stop.request_stop();
+    PlanOptions options{instance.saw, std::chrono::hours(1), stop.get_token()};
+    GroupPlan plan = PlanGroup(instance.group, options);
+    EXPECT_EQ(CheckPlan(instance.group, instance.saw, plan), std::vector<std::string>{});
+    EXPECT_LE(static_cast<int>(plan.bars.size()), instance.firstFit);
+    EXPECT_LE(plan.barBound, instance.optimum);
+    EXPECT_EQ(plan.optimal, static_cast<int>(plan.bars.size()) == plan.barBound);
+    return;
+  }
+  FAIL() << "no instance that first-fit decreasing leaves above its optimum";
+}
+
 // Jobs as a shop has them, with several stock lengths: lengths in quarter
 // millimetres, kerf, trims, offcuts, labels and tags.
 PieceGroup RandomJob(std::mt19937& random, SawSettings& saw) {
