@@ -11,6 +11,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "print/PlanPages.h"
+#include "print/TitleBlock.h"
+#include "qt/PagePrinting.h"
+#include "qt/PrintPaper.h"
+
 namespace grill {
 namespace {
 
@@ -32,15 +37,28 @@ QFont FontFor(PlanRowKind kind, QFont font) {
 
 }  // namespace
 
-CuttingPlanWindow::CuttingPlanWindow(CuttingPlanText plan, QWidget* parent)
-    : QDialog(parent, Qt::Window), plan_(std::move(plan)), table_(new QTableWidget(this)) {
+CuttingPlanWindow::CuttingPlanWindow(CuttingPlanText plan, std::string jobName, std::string date,
+                                     QWidget* parent)
+    : QDialog(parent, Qt::Window),
+      plan_(std::move(plan)),
+      print_{print::kA4, Unit::Millimetres, std::move(jobName), std::move(date)},
+      table_(new QTableWidget(this)) {
   setWindowTitle(QStringLiteral("Cutting Plan"));
   FillTable();
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  QPushButton* exportCsv =
-      buttons->addButton(QStringLiteral("Export CSV..."), QDialogButtonBox::ActionRole);
-  connect(exportCsv, &QPushButton::clicked, this, [this] { ExportCsv(); });
+  const auto addButton = [&](const QString& text, auto run) {
+    QPushButton* button = buttons->addButton(text, QDialogButtonBox::ActionRole);
+    connect(button, &QPushButton::clicked, this, run);
+  };
+  const PageMaker pages = [this](print::PaperSize paper) { return Pages(paper); };
+  addButton(QStringLiteral("Export CSV..."), [this] { ExportCsv(); });
+  addButton(QStringLiteral("Print Preview..."), [this, pages] { PreviewPages(*this, pages); });
+  addButton(QStringLiteral("Print..."), [this, pages] { PrintPagesWithDialog(*this, pages); });
+  addButton(QStringLiteral("Export PDF..."), [this, pages] {
+    ExportPagesPdf(*this, QStringLiteral("Export PDF"),
+                   print::JobTitle(print_) + " cutting plan.pdf", pages);
+  });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
   auto* layout = new QVBoxLayout(this);
@@ -105,6 +123,12 @@ QString CuttingPlanWindow::WriteCsv(const QString& path) const {
   return {};
 }
 
+std::vector<print::Page> CuttingPlanWindow::Pages(print::PaperSize paper) const {
+  print::DrawingSettings settings = print_;
+  settings.paper = paper;
+  return print::BuildCuttingPlanPages(plan_, settings);
+}
+
 void CuttingPlanWindow::ExportCsv() {
   const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"),
                                                     QStringLiteral("cutting-plan.csv"),
@@ -127,7 +151,10 @@ CuttingPlanWindow* ShowCuttingPlan(CGrillDesignerDlg& designer, QWidget* parent)
     QMessageBox::information(parent, QStringLiteral("Cutting Plan"), Text(outcome.message));
     return nullptr;
   }
-  auto* window = new CuttingPlanWindow(std::move(*outcome.plan), parent);
+  const JobSession& job = designer.Job();
+  auto* window = new CuttingPlanWindow(std::move(*outcome.plan),
+                                       job.Path().empty() ? std::string() : job.DisplayName(),
+                                       DrawingDate(), parent);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   return window;

@@ -5,6 +5,8 @@
 
 #include "app/GrillDesignerDlg.h"
 #include "export/CuttingPlanView.h"
+#include "print/DrawingSettings.h"
+#include "print/PageItems.h"
 
 class QAction;
 class QObject;
@@ -15,10 +17,12 @@ namespace grill {
 
 // The cutting plan of the job: per group its stock bars with their pieces in
 // cutting order, each bar's rest, and the group's totals; Export CSV...
-// writes one line per stock bar. Only shows rows the core made.
+// writes one line per stock bar, Print Preview..., Print... and Export PDF...
+// put the plan on paper under the job's name and date. Only shows rows and
+// pages the core made.
 class CuttingPlanWindow : public QDialog {
  public:
-  CuttingPlanWindow(CuttingPlanText plan, QWidget* parent);
+  CuttingPlanWindow(CuttingPlanText plan, std::string jobName, std::string date, QWidget* parent);
 
   // Writes the plan's CSV text to `path`; the error text, or empty.
   QString WriteCsv(const QString& path) const;
@@ -27,9 +31,12 @@ class CuttingPlanWindow : public QDialog {
  private:
   void FillTable();
   void ExportCsv();
+  // The plan's pages on `paper`.
+  std::vector<print::Page> Pages(print::PaperSize paper) const;
 
   CuttingPlanText plan_;
-  QTableWidget* table_;  // owned by the window
+  print::DrawingSettings print_;  // the job's name and date; the paper is chosen per print
+  QTableWidget* table_;           // owned by the window
 };
 
 // Plans the job and opens its window beside `parent`; without Stock.txt tells

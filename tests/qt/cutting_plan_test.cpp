@@ -2,11 +2,16 @@
 #include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QtTest>
 
 #include "QtTestSupport.h"
 #include "qt/CuttingPlanWindow.h"
+#include "qt/QtDialogHost.h"
 
 using namespace grill;
 using namespace grill::testing;
@@ -17,7 +22,10 @@ class CuttingPlanTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void cleanup() { QtDialogHost::fileChooser = nullptr; }
   void windowShowsThePlanAndWritesCsv();
+  void exportPdfHoldsEveryPieceAndTotal();
+  void unwritablePdfTellsWhyAndLeavesNoFile();
   void withoutStockFileTellsWhy();
 };
 
@@ -58,11 +66,18 @@ CuttingPlanWindow* OpenPlanWindow(QtDesigner& designer) {
   return nullptr;
 }
 
-}  // namespace
+void ClickButton(QWidget& window, const QString& text) {
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == text) {
+      button->click();
+      return;
+    }
+  }
+  QFAIL(qPrintable(QStringLiteral("no button ") + text));
+}
 
-void CuttingPlanTest::windowShowsThePlanAndWritesCsv() {
-  ModalAnswerer answerer;
-  StartedDesigner run(SmallConfig());
+// Two designs planned from the stock above.
+void MakeJob(StartedDesigner& run) {
   WriteFile(run.folder.Path("Stock.txt"), kStock);
   QtControls& controls = run.designer.Controls();
   TypeInto(controls, kQuantityEdit, QStringLiteral("2"));
@@ -71,6 +86,30 @@ void CuttingPlanTest::windowShowsThePlanAndWritesCsv() {
   TypeInto(controls, kQuantityEdit, QStringLiteral("1"));
   CreateDesign(controls, QStringLiteral("Hall"), QStringLiteral("630"), QStringLiteral("1430"),
                QStringLiteral("1"), QStringLiteral("4"));
+}
+
+// The text pdftotext reads from `path`, runs of blanks made one space; empty
+// when pdftotext is not installed.
+QString PdfText(const QString& path) {
+  const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  if (pdftotext.isEmpty()) {
+    return {};
+  }
+  QProcess process;
+  process.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  process.waitForFinished(30000);
+  // The PDF's font sets "ff" as one glyph, which reads back as a ligature.
+  QString text =
+      QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+  return text.replace(QRegularExpression(QStringLiteral("[ \\t]+")), QStringLiteral(" "));
+}
+
+}  // namespace
+
+void CuttingPlanTest::windowShowsThePlanAndWritesCsv() {
+  ModalAnswerer answerer;
+  StartedDesigner run(SmallConfig());
+  MakeJob(run);
   QVERIFY2(answerer.messages.empty(), qPrintable(answerer.Texts().join('|')));
 
   CuttingPlanWindow* window = OpenPlanWindow(run.designer);
@@ -96,6 +135,67 @@ void CuttingPlanTest::windowShowsThePlanAndWritesCsv() {
   QFile csv(csvPath);
   QVERIFY(csv.open(QIODevice::ReadOnly));
   QCOMPARE(csv.readAll().toStdString(), PlanCsv(*outcome.plan));
+  window->close();
+}
+
+void CuttingPlanTest::exportPdfHoldsEveryPieceAndTotal() {
+  ModalAnswerer answerer;
+  StartedDesigner run(SmallConfig());
+  MakeJob(run);
+  CuttingPlanWindow* window = OpenPlanWindow(run.designer);
+  QVERIFY2(window != nullptr, qPrintable(answerer.Texts().join('|')));
+  const QString path = run.folder.Path("plan.pdf");
+  std::string suggested;
+  QtDialogHost::fileChooser = [&](bool save, std::string_view offered) {
+    suggested = offered;
+    return save ? std::optional<std::string>(path.toStdString()) : std::nullopt;
+  };
+  ClickButton(*window, QStringLiteral("Export PDF..."));
+  QVERIFY2(answerer.messages.empty(), qPrintable(answerer.Texts().join('|')));
+  QCOMPARE(suggested, std::string("Untitled cutting plan.pdf"));
+  QVERIFY(QFile::exists(path));
+
+  const QString text = PdfText(path);
+  if (text.isEmpty()) {
+    QSKIP("pdftotext is not installed");
+  }
+  const CuttingPlanOutcome outcome = run.designer.Designer().CuttingPlan();
+  QVERIFY(outcome.plan.has_value());
+  QVERIFY(text.contains(QStringLiteral("Cutting Plan")));
+  QVERIFY(text.contains(QStringLiteral("Page 1 of 1")));
+  for (const PlanGroupText& group : outcome.plan->groups) {
+    for (const PlanBarText& bar : group.bars) {
+      QVERIFY2(text.contains(QString::fromStdString(bar.rest + " " + bar.restKind)),
+               qPrintable(text));
+      for (const PlanPieceText& piece : bar.pieces) {
+        const std::string words = piece.design + " " + piece.length + " " + piece.tag;
+        QVERIFY2(text.contains(QString::fromStdString(words)), words.c_str());
+      }
+    }
+    const std::string totals = "Bars used " + std::to_string(group.bars.size()) + ", lower bound " +
+                               std::to_string(group.barBound) + ", " + group.quality + ", waste " +
+                               group.wastePercent + " %";
+    QVERIFY2(text.contains(QString::fromStdString(totals)), totals.c_str());
+  }
+  window->close();
+}
+
+void CuttingPlanTest::unwritablePdfTellsWhyAndLeavesNoFile() {
+  ModalAnswerer answerer;
+  StartedDesigner run(SmallConfig());
+  MakeJob(run);
+  CuttingPlanWindow* window = OpenPlanWindow(run.designer);
+  QVERIFY(window != nullptr);
+  const QString path = run.folder.Path("missing/plan.pdf");
+  QtDialogHost::fileChooser = [&](bool, std::string_view) {
+    return std::optional<std::string>(path.toStdString());
+  };
+  ClickButton(*window, QStringLiteral("Export PDF..."));
+  QCOMPARE(answerer.messages.size(), size_t{1});
+  QVERIFY2(answerer.messages[0].text.startsWith(QStringLiteral("Cannot write ")),
+           qPrintable(answerer.messages[0].text));
+  QVERIFY(!QFile::exists(path));
+  QVERIFY(!QDir(run.folder.Path("missing")).exists());
   window->close();
 }
 

@@ -1,0 +1,203 @@
+#include "print/PlanPages.h"
+
+#include <cstdint>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "model/Measurements.h"
+#include "print/DesignPages.h"
+#include "print/PageFlow.h"
+#include "print/PageText.h"
+#include "print/Table.h"
+#include "print/TitleBlock.h"
+
+namespace grill::print {
+namespace {
+
+constexpr double kTitleHeight = 14.0;
+constexpr double kHeadingSize = 5.0;
+constexpr double kLabelSize = 2.2;
+constexpr double kValueSize = 3.2;
+constexpr double kLineSize = 2.8;
+constexpr double kLineSpacing = 1.25;
+constexpr double kPadding = 1.0;
+constexpr double kGap = 4.0;
+
+struct Field {
+  const char* label;
+  std::string value;
+};
+
+// The heading cell takes the first half of the block; the fields share the
+// rest.
+void AddPlanTitle(const CuttingPlanText& plan, const DrawingSettings& settings, Page& page) {
+  const Box box = PlanTitleBlock({page.width, page.height});
+  const double headingWidth = box.width / 2;
+  page.items.push_back(
+      Rect{{box.left, box.top, headingWidth, box.height}, false, Stroke::Thin, Role::Frame});
+  page.items.push_back(Text{{box.left + kPadding, box.top + (box.height - kHeadingSize * 1.25) / 2,
+                             headingWidth - 2 * kPadding, kHeadingSize * 1.25},
+                            "Cutting Plan",
+                            kHeadingSize,
+                            Align::Left,
+                            false,
+                            true,
+                            Role::Label});
+  const Field fields[] = {{"Job", JobTitle(settings)},
+                          {"Date", settings.date.empty() ? "-" : settings.date},
+                          {"Lengths in", plan.unit == "in" ? "inches" : "millimetres"}};
+  const double cellWidth = (box.width - headingWidth) / static_cast<double>(std::size(fields));
+  double left = box.left + headingWidth;
+  for (const Field& field : fields) {
+    page.items.push_back(
+        Rect{{left, box.top, cellWidth, box.height}, false, Stroke::Thin, Role::Frame});
+    const double labelHeight = kLabelSize * 1.25;
+    page.items.push_back(
+        Text{{left + kPadding, box.top + kPadding, cellWidth - 2 * kPadding, labelHeight},
+             field.label,
+             kLabelSize,
+             Align::Left,
+             false,
+             false,
+             Role::Label});
+    page.items.push_back(Text{{left + kPadding, box.top + kPadding + labelHeight,
+                               cellWidth - 2 * kPadding, kValueSize * 1.25},
+                              field.value,
+                              kValueSize,
+                              Align::Left,
+                              false,
+                              true,
+                              Role::Value});
+    left += cellWidth;
+  }
+  page.items.push_back(Rect{box, false, Stroke::Thick, Role::Frame});
+}
+
+// `text` broken between words into lines that fit `width` at `size`; a single
+// word wider than that keeps a line of its own (the painter shrinks it).
+std::vector<std::string> WrapWords(const std::string& text, double width, double size) {
+  std::vector<std::string> lines;
+  std::istringstream words(text);
+  std::string word;
+  while (words >> word) {
+    if (!lines.empty() && EstimatedTextWidth(lines.back() + " " + word, size) <= width) {
+      lines.back() += " " + word;
+    } else {
+      lines.push_back(word);
+    }
+  }
+  return lines;
+}
+
+// A paragraph set line by line down the flow, running on to the next page
+// when it must.
+void AddParagraph(PageFlow& flow, const std::string& text, bool bold, Role role) {
+  const double lineHeight = kLineSize * kLineSpacing;
+  for (const std::string& line : WrapWords(text, flow.Width(), kLineSize)) {
+    flow.MakeRoom(lineHeight);
+    flow.Add(Text{{flow.left, flow.y, flow.Width(), lineHeight},
+                  line,
+                  kLineSize,
+                  Align::Left,
+                  false,
+                  bold,
+                  role});
+    flow.y += lineHeight;
+  }
+}
+
+std::string GroupTitle(const PlanGroupText& group) {
+  return (group.kind == "edge" ? "Edge " : "Bar ") + group.key +
+         (group.colors.empty() ? "" : ", colours " + group.colors);
+}
+
+std::string PieceText(const PlanPieceText& piece) {
+  return piece.design + " " + piece.length + (piece.tag.empty() ? "" : " " + piece.tag);
+}
+
+std::string TotalsText(const PlanGroupText& group) {
+  return "Bars used " + FormatInteger(static_cast<std::int64_t>(group.bars.size())) +
+         ", lower bound " + FormatInteger(group.barBound) + ", " + group.quality + ", waste " +
+         group.wastePercent + " %";
+}
+
+std::vector<TableColumn> BarColumns(const std::string& unit) {
+  return {{"Bar", 0.7, Align::Right},
+          {"Stock (" + unit + ")", 1.3, Align::Right},
+          {"Pieces in cutting order: design, length (" + unit + "), tag", 6.0, Align::Left},
+          {"Rest (" + unit + ")", 1.8, Align::Right}};
+}
+
+std::vector<TableRow> BarRows(const PlanGroupText& group) {
+  std::vector<TableRow> rows;
+  std::int64_t number = 0;
+  for (const PlanBarText& bar : group.bars) {
+    TableCell pieces;
+    for (const PlanPieceText& piece : bar.pieces) {
+      pieces.push_back(PieceText(piece));
+    }
+    rows.push_back(
+        {{FormatInteger(++number)}, {bar.stockLength}, pieces, {bar.rest + " " + bar.restKind}});
+  }
+  return rows;
+}
+
+void AddLeftOut(PageFlow& flow, const std::vector<LeftOutDesign>& leftOut) {
+  if (leftOut.empty()) {
+    return;
+  }
+  AddParagraph(flow, "Left out of the plan", true, Role::Label);
+  for (const LeftOutDesign& design : leftOut) {
+    AddParagraph(flow, design.name + ": " + design.reason, false, Role::Value);
+  }
+  flow.y += kGap;
+}
+
+void AddGroup(PageFlow& flow, const PlanGroupText& group, const std::string& unit) {
+  if (!group.problem.empty()) {
+    AddParagraph(flow, GroupTitle(group), true, Role::Label);
+    AddParagraph(flow, "No plan: " + group.problem, false, Role::Value);
+  } else {
+    AddTable(flow, GroupTitle(group), BarColumns(unit), BarRows(group));
+    flow.y += 1.0;
+    // Totals pushed past the table's last page still say whose they are.
+    if (flow.MakeRoom(kLineSize * kLineSpacing)) {
+      AddParagraph(flow, GroupTitle(group) + " (continued)", true, Role::Label);
+    }
+    AddParagraph(flow, TotalsText(group), false, Role::Value);
+  }
+  flow.y += kGap;
+}
+
+}  // namespace
+
+Box PlanTitleBlock(const PaperSize& page) {
+  return {kPageMargin, kPageMargin, page.width - 2 * kPageMargin, kTitleHeight};
+}
+
+std::vector<Page> BuildCuttingPlanPages(const CuttingPlanText& plan,
+                                        const DrawingSettings& settings) {
+  const PaperSize size = Turned(settings.paper, Orientation::Portrait);
+  std::vector<Page> pages;
+  const auto newPage = [&] {
+    pages.push_back(Page{size.width, size.height, {}});
+    AddPlanTitle(plan, settings, pages.back());
+    return PlanTitleBlock(size).Bottom() + kGap;
+  };
+  PageFlow flow{
+      pages,     kPageMargin, size.width - kPageMargin, size.height - kPageMargin - kFooterHeight,
+      newPage(), newPage};
+  flow.pageTop = flow.y;
+  AddLeftOut(flow, plan.leftOut);
+  for (const PlanGroupText& group : plan.groups) {
+    AddGroup(flow, group, plan.unit);
+  }
+  if (plan.groups.empty()) {
+    AddParagraph(flow, "There are no pieces to cut.", false, Role::Value);
+  }
+  NumberPages(pages, settings);
+  return pages;
+}
+
+}  // namespace grill::print

@@ -1,0 +1,92 @@
+#include "qt/PagePrinting.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "qt/DrawingPdf.h"
+#include "qt/PagePainter.h"
+#include "qt/PrintPaper.h"
+#include "qt/QtDialogHost.h"
+
+namespace grill {
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+
+QPageLayout::Orientation OrientationOf(const print::Page& page) {
+  return page.width > page.height ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+// The PDF to write; the tests' stand-in for the designer's file dialogs
+// answers when set.
+std::optional<QString> ChoosePdfPath(QWidget& parent, const QString& title,
+                                     const std::string& suggestedName) {
+  if (QtDialogHost::fileChooser) {
+    const std::optional<std::string> chosen = QtDialogHost::fileChooser(true, suggestedName);
+    return chosen ? std::optional(QFile::decodeName(QByteArray::fromStdString(*chosen)))
+                  : std::nullopt;
+  }
+  const QString path = QFileDialog::getSaveFileName(
+      &parent, title, QString::fromStdString(suggestedName), QStringLiteral("PDF files (*.pdf)"));
+  return path.isEmpty() ? std::nullopt : std::optional(path);
+}
+
+}  // namespace
+
+void PrintPages(QPrinter& printer, const PageMaker& makePages) {
+  printer.setFullPage(true);
+  const std::vector<print::Page> pages = makePages(PrinterPaper(printer));
+  if (pages.empty()) {
+    return;
+  }
+  printer.setPageOrientation(OrientationOf(pages.front()));
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    return;
+  }
+  const double pixelsPerMillimetre = printer.resolution() / kMillimetresPerInch;
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    if (i > 0) {
+      printer.setPageOrientation(OrientationOf(pages[i]));
+      printer.newPage();
+    }
+    PaintPage(painter, pages[i], pixelsPerMillimetre);
+  }
+  painter.end();
+}
+
+void PreviewPages(QWidget& parent, const PageMaker& makePages) {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintPreviewDialog preview(&printer, &parent);
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&makePages](QPrinter* target) { PrintPages(*target, makePages); });
+  preview.exec();
+}
+
+void PrintPagesWithDialog(QWidget& parent, const PageMaker& makePages) {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, &parent);
+  if (dialog.exec() == QDialog::Accepted) {
+    PrintPages(printer, makePages);
+  }
+}
+
+void ExportPagesPdf(QWidget& parent, const QString& title, const std::string& suggestedName,
+                    const PageMaker& makePages) {
+  const std::optional<QString> path = ChoosePdfPath(parent, title, suggestedName);
+  if (!path) {
+    return;
+  }
+  QString error;
+  if (!WriteDrawingPdf(makePages(LocalePaper()), *path, error)) {
+    QMessageBox::warning(&parent, title, error);
+  }
+}
+
+}  // namespace grill

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "print/PageItems.h"
+#include "print/Paper.h"
+
+class QPrinter;
+class QWidget;
+
+namespace grill {
+
+// Makes the pages for the sheet they go on: the printer's paper, or the
+// locale's for a PDF.
+using PageMaker = std::function<std::vector<print::Page>(print::PaperSize)>;
+
+// Paints the pages on the printer, each turned as it asks, on the printer's
+// paper from its very corner (the pages keep their own margins).
+void PrintPages(QPrinter& printer, const PageMaker& makePages);
+
+// Print Preview...: the pages in the preview dialog, which may print them.
+void PreviewPages(QWidget& parent, const PageMaker& makePages);
+
+// Print...: the printer dialog, then the pages on the chosen printer.
+void PrintPagesWithDialog(QWidget& parent, const PageMaker& makePages);
+
+// Export PDF...: asks for the file, suggesting `suggestedName`, and writes the
+// pages on the locale's paper; a file that cannot be written is left as it
+// was and the user is told why.
+void ExportPagesPdf(QWidget& parent, const QString& title, const std::string& suggestedName,
+                    const PageMaker& makePages);
+
+}  // namespace grill
