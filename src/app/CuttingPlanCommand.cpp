@@ -1,16 +1,13 @@
 #include "app/CuttingPlanCommand.h"
 
 #include "app/ExportCommands.h"
-#include "config/StockFile.h"
-#include "export/JobCuttingPlan.h"
 
 namespace grill {
 
-CuttingPlanOutcome PlanCurrentJob(const DesignerState& state, Files& files,
-                                  const std::string& configPath, std::ostream& log,
-                                  std::chrono::duration<double> timeLimit) {
+PreparedCuttingPlan PrepareCuttingPlan(const DesignerState& state, Files& files,
+                                       const std::string& configPath, std::ostream& log) {
   const std::string stockPath = StockPathBeside(configPath);
-  const StockReading reading = ReadStockFile(files, stockPath);
+  StockReading reading = ReadStockFile(files, stockPath);
   for (const std::string& note : reading.notes) {
     log << kStockFileName << ": " << note << '\n';
   }
@@ -19,10 +16,25 @@ CuttingPlanOutcome PlanCurrentJob(const DesignerState& state, Files& files,
                               " was not found, so there is no cutting plan. It lists the stock "
                               "lengths per bar type code and edge type name."};
   }
-  // In the unit of the cut files.
-  return {DescribePlan(PlanJob(state.document.Designs(), *reading.file, timeLimit),
-                       ExportUnitOf(state)),
-          {}};
+  return {
+      CuttingPlanRequest{state.document.Designs(), std::move(*reading.file), ExportUnitOf(state)},
+      {}};
+}
+
+CuttingPlanText PlanRequest(const CuttingPlanRequest& request, const JobPlanOptions& options) {
+  return DescribePlan(PlanJob(request.designs, request.stock, options), request.unit);
+}
+
+CuttingPlanOutcome PlanCurrentJob(const DesignerState& state, Files& files,
+                                  const std::string& configPath, std::ostream& log,
+                                  std::chrono::duration<double> timeLimit) {
+  PreparedCuttingPlan prepared = PrepareCuttingPlan(state, files, configPath, log);
+  if (!prepared.request) {
+    return {std::nullopt, std::move(prepared.message)};
+  }
+  JobPlanOptions options;
+  options.timeLimit = timeLimit;
+  return {PlanRequest(*prepared.request, options), {}};
 }
 
 }  // namespace grill

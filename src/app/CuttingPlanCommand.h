@@ -5,21 +5,47 @@
 #include <ostream>
 #include <string>
 
+#include "config/StockFile.h"
 #include "editing/DesignerState.h"
+#include "export/CutBar.h"
 #include "export/CuttingPlanView.h"
+#include "export/JobCuttingPlan.h"
+#include "model/WindowList.h"
 #include "platform/Files.h"
 
 namespace grill {
 
-// The cutting plan of the job, or the message that there is none.
-struct CuttingPlanOutcome {
-  std::optional<CuttingPlanText> plan;
+// What planning the job takes, copied from the designer so that the plan can
+// be made on another thread while the user waits.
+struct CuttingPlanRequest {
+  WindowList designs;
+  StockFile stock;
+  CutUnit unit = CutUnit::kMillimetres;  // the cut files' unit
+};
+
+// The request, or the message that there is no plan to make.
+struct PreparedCuttingPlan {
+  std::optional<CuttingPlanRequest> request;
   std::string message;  // "No Stock.txt: …" when the file is missing
 };
 
 // Reads Stock.txt beside the configuration file `configPath` (notes on its
-// malformed lines go to `log`, each led by "Stock.txt: ") and plans every
-// design of the job, lengths in the unit the cut files are written in.
+// malformed lines go to `log`, each led by "Stock.txt: ") and takes the
+// job's designs.
+PreparedCuttingPlan PrepareCuttingPlan(const DesignerState& state, Files& files,
+                                       const std::string& configPath, std::ostream& log);
+
+// Plans every design of the request, lengths in its unit. Touches nothing
+// but the request: safe on any thread.
+CuttingPlanText PlanRequest(const CuttingPlanRequest& request, const JobPlanOptions& options);
+
+// The cutting plan of the job, or the message that there is none.
+struct CuttingPlanOutcome {
+  std::optional<CuttingPlanText> plan;
+  std::string message;
+};
+
+// Prepares and plans at once.
 CuttingPlanOutcome PlanCurrentJob(
     const DesignerState& state, Files& files, const std::string& configPath, std::ostream& log,
     std::chrono::duration<double> timeLimit = std::chrono::seconds(1));

@@ -203,4 +203,9 @@ CuttingPlanOutcome CGrillDesignerDlg::CuttingPlan() {
   return PlanCurrentJob(state_, services_.files, loadedConfigPath_, services_.log);
 }
 
+PreparedCuttingPlan CGrillDesignerDlg::PrepareCuttingPlan() {
+  view_.Stroke().Finish();
+  return grill::PrepareCuttingPlan(state_, services_.files, loadedConfigPath_, services_.log);
+}
+
 }  // namespace grill

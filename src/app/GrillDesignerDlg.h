@@ -89,6 +89,9 @@ class CGrillDesignerDlg {
   // The cutting plan of every design, from Stock.txt beside the
   // configuration file that was loaded.
   CuttingPlanOutcome CuttingPlan();
+  // The same in two steps: what planning takes, read here; then PlanRequest,
+  // on any thread.
+  PreparedCuttingPlan PrepareCuttingPlan();
 
   // Where later export runs write their cut files.
   void SetExportFolder(std::string folder) { services_.exportFolder = std::move(folder); }

@@ -31,13 +31,20 @@ PlannedGroup PlanOneGroup(PlanPieceGroup pieces, const StockFile& stock,
 }  // namespace
 
 JobCuttingPlan PlanJob(const WindowList& designs, const StockFile& stock,
-                       std::chrono::duration<double> timeLimit) {
+                       const JobPlanOptions& options) {
   PlanPieces pieces = CollectPlanPieces(designs);
-  const cutplan::PlanOptions options{SawSettingsOf(stock.saw), timeLimit};
+  const cutplan::PlanOptions planOptions{SawSettingsOf(stock.saw), options.timeLimit, options.stop};
   JobCuttingPlan job;
   job.leftOut = std::move(pieces.leftOut);
+  const std::size_t groups = pieces.groups.size();
   for (PlanPieceGroup& group : pieces.groups) {
-    job.groups.push_back(PlanOneGroup(std::move(group), stock, options));
+    if (options.progress) {
+      options.progress(job.groups.size(), groups);
+    }
+    job.groups.push_back(PlanOneGroup(std::move(group), stock, planOptions));
+  }
+  if (options.progress) {
+    options.progress(groups, groups);
   }
   return job;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
+#include <functional>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -29,10 +32,20 @@ struct JobCuttingPlan {
   std::vector<LeftOutDesign> leftOut;
 };
 
+struct JobPlanOptions {
+  // Processor time per group.
+  std::chrono::duration<double> timeLimit{1.0};
+  // A stop request ends the search of the group being planned and of those
+  // after it: each keeps the best plan found by then.
+  std::stop_token stop;
+  // Told the groups planned so far and their number, before the first group
+  // and after each; on the planning thread.
+  std::function<void(std::size_t planned, std::size_t groups)> progress;
+};
+
 // Plans every group of the designs' pieces (CollectPlanPieces) from the
-// stock and saw of `stock`, each group for at most `timeLimit` of processor
-// time.
+// stock and saw of `stock`.
 JobCuttingPlan PlanJob(const WindowList& designs, const StockFile& stock,
-                       std::chrono::duration<double> timeLimit = std::chrono::seconds(1));
+                       const JobPlanOptions& options = {});
 
 }  // namespace grill

@@ -3,13 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <exception>
+#include <stop_token>
+#include <thread>
 
 #include "print/PlanPages.h"
 #include "print/TitleBlock.h"
@@ -142,19 +147,62 @@ void CuttingPlanWindow::ExportCsv() {
   }
 }
 
-CuttingPlanWindow* ShowCuttingPlan(CGrillDesignerDlg& designer, QWidget* parent) {
-  // Planning takes up to a second per group.
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  CuttingPlanOutcome outcome = designer.CuttingPlan();
+namespace {
+
+// Plans on a worker thread while a progress dialog keeps the designer
+// painted; its button stops the search and takes the plans found so far.
+CuttingPlanText PlanWithProgress(const CuttingPlanRequest& request, QWidget* parent) {
+  QProgressDialog progress(QStringLiteral("Looking for the plan with the fewest stock bars..."),
+                           QStringLiteral("Use Best So Far"), 0, 1, parent);
+  progress.setWindowTitle(QStringLiteral("Cutting Plan"));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(400);  // quick plans show no dialog
+  progress.setAutoReset(false);
+  progress.setAutoClose(false);
+  QEventLoop planned;
+  CuttingPlanText plan;
+  std::exception_ptr failure;
+  std::jthread worker([&](std::stop_token stop) {
+    JobPlanOptions options;
+    options.stop = std::move(stop);
+    options.progress = [&progress](std::size_t done, std::size_t groups) {
+      QMetaObject::invokeMethod(&progress, [&progress, done, groups] {
+        progress.setMaximum(static_cast<int>(groups));
+        progress.setValue(static_cast<int>(done));
+      });
+    };
+    try {
+      plan = PlanRequest(request, options);
+    } catch (...) {
+      failure = std::current_exception();  // rethrown on the designer's thread
+    }
+    QMetaObject::invokeMethod(&planned, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  QObject::connect(&progress, &QProgressDialog::canceled, &progress,
+                   [&worker] { worker.request_stop(); });
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  planned.exec();
   QApplication::restoreOverrideCursor();
-  if (!outcome.plan) {
-    QMessageBox::information(parent, QStringLiteral("Cutting Plan"), Text(outcome.message));
+  worker.join();
+  if (failure) {
+    std::rethrow_exception(failure);
+  }
+  return plan;
+}
+
+}  // namespace
+
+CuttingPlanWindow* ShowCuttingPlan(CGrillDesignerDlg& designer, QWidget* parent) {
+  PreparedCuttingPlan prepared = designer.PrepareCuttingPlan();
+  if (!prepared.request) {
+    QMessageBox::information(parent, QStringLiteral("Cutting Plan"), Text(prepared.message));
     return nullptr;
   }
+  CuttingPlanText plan = PlanWithProgress(*prepared.request, parent);
   const JobSession& job = designer.Job();
-  auto* window = new CuttingPlanWindow(std::move(*outcome.plan),
-                                       job.Path().empty() ? std::string() : job.DisplayName(),
-                                       DrawingDate(), parent);
+  auto* window =
+      new CuttingPlanWindow(std::move(plan), job.Path().empty() ? std::string() : job.DisplayName(),
+                            DrawingDate(), parent);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   return window;

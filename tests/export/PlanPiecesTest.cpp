@@ -1,6 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <stop_token>
+#include <utility>
+#include <vector>
+
 #include "ExportFixture.h"
 #include "export/CutList.h"
 #include "export/JobCuttingPlan.h"
@@ -12,6 +16,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::Field;
 using ::testing::IsEmpty;
+using ::testing::Not;
 using ::testing::SizeIs;
 using testing_export::ExportSetup;
 
@@ -121,6 +126,34 @@ TEST_F(PlanPiecesTest, PlanJobPlansEachGroupOrSaysWhyNot) {
 
   stock.stock.pop_back();
   EXPECT_EQ(PlanJob(Designs(), stock).groups[0].problem, "No stock in Stock.txt for E1");
+}
+
+// A stopped plan still covers every group, each with the plan it had; the
+// progress counts the groups from none to all.
+TEST_F(PlanPiecesTest, StoppedPlanCoversEveryGroupAndProgressCountsThem) {
+  setup.AddDesign("Hall", 1000, 600, {500}, {}).quantity = 3;
+  setup.AddDesign("Kitchen", 1400, 800, {300, 700}, {400}).quantity = 2;
+  StockFile stock;
+  stock.stock = {{"GB", {6000}}, {"E1", {5800}}};
+
+  std::stop_source stop;
+  stop.request_stop();
+  std::vector<std::pair<std::size_t, std::size_t>> reports;
+  JobPlanOptions options;
+  options.timeLimit = std::chrono::hours(1);
+  options.stop = stop.get_token();
+  options.progress = [&reports](std::size_t planned, std::size_t groups) {
+    reports.emplace_back(planned, groups);
+  };
+  const JobCuttingPlan plan = PlanJob(Designs(), stock, options);
+
+  ASSERT_THAT(plan.groups, SizeIs(2));
+  for (const PlannedGroup& group : plan.groups) {
+    ASSERT_TRUE(group.plan.has_value()) << group.problem;
+    EXPECT_THAT(group.plan->bars, Not(IsEmpty()));
+  }
+  using Report = std::pair<std::size_t, std::size_t>;
+  EXPECT_THAT(reports, ElementsAre(Report{0, 2}, Report{1, 2}, Report{2, 2}));
 }
 
 }  // namespace
