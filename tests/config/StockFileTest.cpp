@@ -3,6 +3,7 @@
 
 #include "ConfigTestFiles.h"
 #include "config/StockFile.h"
+#include "platform/Files.h"
 
 namespace grill {
 namespace {
@@ -22,6 +23,17 @@ TEST(StockFileTest, MissingFileIsNoStock) {
   const StockReading reading = ReadStockFile(files, "shop/Stock.txt");
   EXPECT_FALSE(reading.file.has_value());
   EXPECT_THAT(reading.notes, IsEmpty());
+}
+
+// The sample is installed beside the sample MenuConfig.txt: a note on it
+// would greet every user's first cutting plan.
+TEST(StockFileTest, TheSampleFileReadsWithoutANote) {
+  StdFiles disk;
+  const StockReading reading = ReadStockFile(disk, GRILL_SOURCE_DIR "/resources/Stock.txt");
+  ASSERT_TRUE(reading.file.has_value());
+  EXPECT_THAT(reading.notes, IsEmpty());
+  EXPECT_THAT(reading.file->stock, SizeIs(::testing::Ge(6u)));
+  EXPECT_GT(reading.file->saw.kerf, 0);
 }
 
 TEST(StockFileTest, StockBesideTheConfiguration) {
