@@ -159,6 +159,7 @@ CuttingPlanText PlanWithProgress(const CuttingPlanRequest& request, QWidget* par
   progress.setMinimumDuration(400);  // quick plans show no dialog
   progress.setAutoReset(false);
   progress.setAutoClose(false);
+  progress.setValue(0);  // starts the clock of the minimum duration
   QEventLoop planned;
   CuttingPlanText plan;
   std::exception_ptr failure;
