@@ -4,12 +4,12 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <exception>
@@ -116,13 +116,14 @@ void CuttingPlanWindow::FillTable() {
 }
 
 QString CuttingPlanWindow::WriteCsv(const QString& path) const {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+  // Through a temporary file: a failed write leaves an earlier plan whole.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
     return file.errorString();
   }
   const std::string csv = PlanCsv(plan_);
   if (file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) ||
-      !file.flush()) {
+      !file.commit()) {
     return file.errorString();
   }
   return {};

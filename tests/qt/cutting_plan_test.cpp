@@ -135,6 +135,10 @@ void CuttingPlanTest::windowShowsThePlanAndWritesCsv() {
   QFile csv(csvPath);
   QVERIFY(csv.open(QIODevice::ReadOnly));
   QCOMPARE(csv.readAll().toStdString(), PlanCsv(*outcome.plan));
+  // A folder that is not there: the reason comes back and no file is made.
+  const QString nowhere = run.folder.Path("missing/plan.csv");
+  QVERIFY(!window->WriteCsv(nowhere).isEmpty());
+  QVERIFY(!QFile::exists(nowhere));
   window->close();
 }
 
