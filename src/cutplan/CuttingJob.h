@@ -41,7 +41,7 @@ struct PlanOptions {
   // by then is returned.
   std::chrono::duration<double> timeLimit{1.0};
   // A stop request ends the search as the time limit does.
-  std::stop_token stop;
+  std::stop_token stop{};
 };
 
 struct CutPiece {

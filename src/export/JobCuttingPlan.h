@@ -37,10 +37,10 @@ struct JobPlanOptions {
   std::chrono::duration<double> timeLimit{1.0};
   // A stop request ends the search of the group being planned and of those
   // after it: each keeps the best plan found by then.
-  std::stop_token stop;
+  std::stop_token stop{};
   // Told the groups planned so far and their number, before the first group
   // and after each; on the planning thread.
-  std::function<void(std::size_t planned, std::size_t groups)> progress;
+  std::function<void(std::size_t planned, std::size_t groups)> progress{};
 };
 
 // Plans every group of the designs' pieces (CollectPlanPieces) from the
