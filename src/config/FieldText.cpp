@@ -8,7 +8,11 @@ namespace grill {
 // cost less on them than a call of memchr each (string_view::find).
 
 size_t CommaFields::CountIn(std::string_view line) {
-  return 1 + static_cast<size_t>(std::count(line.begin(), line.end(), ','));
+  size_t count = 1;
+  for (const char c : line) {
+    count += c == ',' ? 1 : 0;
+  }
+  return count;
 }
 
 std::string_view CommaFields::Next() {

@@ -53,7 +53,8 @@ void ApplyToolKey(const KeyValueView& pair, ToolMapEntry& record) {
 }  // namespace
 
 void ParseToolMapLine(ConfigReader& reader, std::string_view line, ToolMapEntry& record) {
-  if (CommaFields::CountIn(line) < 2) {
+  const bool oneField = line.find(',') == std::string_view::npos;
+  if (oneField) {
     reader.diagnostics.push_back("Invalid number of Fields: " + std::string(line));
     return;
   }
