@@ -126,8 +126,8 @@ std::string ParseBarTypeLine(ConfigReader& reader, std::string_view line, BarTyp
   }
 
   record.toolMapName = toolMapField;
-  // The name is field 0 followed by field 1, raw.
-  record.name = std::string(kindField).append(sizeField);
+  // The name is field 0 followed by field 1, raw: the line up to field 2.
+  record.name = line.substr(0, kindField.size() + sizeField.size());
   record.code = StripBlanksAndCommas(codeField);
   record.accepted = true;
   return {};
