@@ -95,20 +95,23 @@ std::string ReadSize(std::string_view field, BarType& record) {
 }  // namespace
 
 std::string ParseBarTypeLine(ConfigReader& reader, std::string_view line, BarType& record) {
-  reader.SplitFields(line);
-  if (reader.fieldCount < 4) {
+  if (CommaFields::CountIn(line) < 4) {
     reader.diagnostics.push_back("Bartype Not Enough Fields:" + std::string(line));
     reader.messages.push_back("Invalid Fields");
     return "Err";
   }
-  const std::vector<std::string>& fields = reader.fields;
+  CommaFields fields(line);
+  const std::string_view kindField = fields.Next();
+  const std::string_view sizeField = fields.Next();
+  const std::string_view toolMapField = fields.Next();
+  const std::string_view codeField = fields.Next();
 
-  record.kind = fields[0].empty() ? 255 : KindOf(fields[0].front());
+  record.kind = kindField.empty() ? 255 : KindOf(kindField.front());
   if (record.kind == 255) {
-    return "?Unrecognized Bartype:" + fields[0];
+    return std::string("?Unrecognized Bartype:").append(kindField);
   }
 
-  std::string sizeFault = ReadSize(fields[1], record);
+  std::string sizeFault = ReadSize(sizeField, record);
   if (!sizeFault.empty()) {
     return sizeFault;
   }
@@ -122,10 +125,10 @@ std::string ParseBarTypeLine(ConfigReader& reader, std::string_view line, BarTyp
     return "?Invalid measurement";
   }
 
-  record.toolMapName = fields[2];
-  // The name is field 0 followed by field 1, raw.
-  record.name = fields[0] + fields[1];
-  record.code = StripBlanksAndCommas(fields[3]);
+  record.toolMapName = toolMapField;
+  // The name is field 0 followed by field 1, raw: the line up to field 2.
+  record.name = line.substr(0, kindField.size() + sizeField.size());
+  record.code = StripBlanksAndCommas(codeField);
   record.accepted = true;
   return {};
 }

@@ -8,14 +8,14 @@ std::vector<ColorEntry> ReadColors(ConfigReader& reader) {
   std::vector<ColorEntry> colors;
   colors.reserve(reader.sectionLines.size());
   for (const std::string& line : reader.sectionLines) {
-    reader.SplitFields(line);
+    CommaFields fields(line);
     ColorEntry& record = colors.emplace_back();
-    record.name = reader.fields[0];
-    if (reader.fieldCount < 2) {
+    record.name = fields.Next();
+    if (fields.AtEnd()) {
       reader.diagnostics.push_back("Invalid number of fields Line: " + line);
       continue;
     }
-    record.code = StripBlanksAndCommas(reader.fields[1]);
+    record.code = StripBlanksAndCommas(fields.Next());
   }
   return colors;
 }

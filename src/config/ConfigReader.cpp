@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "config/FieldText.h"
 #include "model/Measurements.h"
 
 namespace grill {
@@ -99,13 +100,9 @@ std::string ConfigReader::NextSection() {
 
 void ConfigReader::SplitFields(std::string_view line) {
   fields.clear();
-  size_t fieldStart = 0;
-  for (size_t comma = line.find(','); comma != std::string_view::npos;
-       comma = line.find(',', comma + 1)) {
-    fields.emplace_back(line.substr(fieldStart, comma - fieldStart));
-    fieldStart = comma;
+  for (CommaFields walk(line); !walk.AtEnd();) {
+    fields.emplace_back(walk.Next());
   }
-  fields.emplace_back(line.substr(fieldStart));
   fieldCount = static_cast<std::int32_t>(fields.size());
 }
 

@@ -24,22 +24,29 @@ double* LengthFor(std::string_view key, EdgeType& record) {
 }  // namespace
 
 void ParseEdgeTypeLine(ConfigReader& reader, std::string_view line, EdgeType& record) {
-  reader.SplitFields(line);
-  if (reader.fieldCount < 2) {
+  const bool oneField = line.find(',') == std::string_view::npos;
+  if (oneField) {
     reader.diagnostics.push_back("Invalid number of fields Line: " + std::string(line));
     return;
   }
-  record.name = StripBlanksAndCommas(reader.fields[0]);
-  record.toolMapName = StripBlanksAndCommas(reader.fields[1]);
-  for (size_t i = 2; i < reader.fields.size(); ++i) {
-    const std::string& field = reader.fields[i];
-    const KeyValue pair = SplitKeyValue(field);
+  // The fields of the stripped line are read; the raw ones, which have the
+  // same places, are what a note quotes.
+  const std::string stripped = StripBlanks(line);
+  CommaFields fields(stripped);
+  CommaFields rawFields(line);
+  record.name = fields.Next();
+  record.toolMapName = AfterComma(fields.Next());
+  rawFields.Next();
+  rawFields.Next();
+  while (!fields.AtEnd()) {
+    const KeyValueView pair = SplitStrippedField(fields.Next());
+    const std::string_view rawField = rawFields.Next();
     int ok = 1;
     // A value that does not parse is still stored: it then holds the
     // parser's failure result, and the note tells where it came from.
     const double value = ParseMeasurement(pair.value, ok);
     if (ok == 0) {
-      reader.diagnostics.push_back("\n\rInvalid Measurement:" + field);
+      reader.diagnostics.push_back(std::string("\n\rInvalid Measurement:").append(rawField));
     }
     if (double* length = LengthFor(pair.key, record)) {
       *length = value;

@@ -33,10 +33,9 @@ void ReadInterfaceSection(ConfigReader& reader, InterfaceSettings& settings) {
     return;
   }
   // Only the first line counts.
-  const std::string line = reader.sectionLines.front();
-  reader.SplitFields(line);
-  for (const std::string& field : reader.fields) {
-    const KeyValue pair = SplitKeyValue(field);
+  const std::string& line = reader.sectionLines.front();
+  for (CommaFields fields(line); !fields.AtEnd();) {
+    const KeyValue pair = SplitKeyValue(fields.Next());
     if (EqualsIgnoringCase(pair.key, "MEASURE")) {
       // There is no value for inches: inches is where the dialog starts.
       if (EqualsIgnoringCase(pair.value, "MM")) {

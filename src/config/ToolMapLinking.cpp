@@ -1,5 +1,6 @@
 #include "config/ToolMapLinking.h"
 
+#include <string_view>
 #include <unordered_map>
 
 #include "config/FieldText.h"
@@ -7,12 +8,14 @@
 namespace grill {
 namespace {
 
-using EntriesByName = std::unordered_map<std::string, const ToolMapEntry*>;
+// Keyed by views of the entries' own names, which outlive the linking.
+using EntriesByName = std::unordered_map<std::string_view, const ToolMapEntry*>;
 
 // A name given twice keeps its first entry, as a search from the head of the
 // list would find.
 EntriesByName FirstEntryOfEachName(const std::vector<ToolMapEntry>& toolMap) {
   EntriesByName entries;
+  entries.reserve(toolMap.size());
   for (const ToolMapEntry& entry : toolMap) {
     entries.emplace(entry.name, &entry);
   }

@@ -31,7 +31,7 @@ std::optional<int> DefaultRowOf(std::string_view key) {
   return std::nullopt;
 }
 
-void ApplyToolKey(const KeyValue& pair, ToolMapEntry& record) {
+void ApplyToolKey(const KeyValueView& pair, ToolMapEntry& record) {
   for (const NamedCell& named : kNamedCells) {
     if (pair.key == named.key) {
       record.toolCodes[static_cast<size_t>(named.cell)] = pair.value;
@@ -53,19 +53,21 @@ void ApplyToolKey(const KeyValue& pair, ToolMapEntry& record) {
 }  // namespace
 
 void ParseToolMapLine(ConfigReader& reader, std::string_view line, ToolMapEntry& record) {
-  reader.SplitFields(line);
-  if (reader.fieldCount < 2) {
+  const bool oneField = line.find(',') == std::string_view::npos;
+  if (oneField) {
     reader.diagnostics.push_back("Invalid number of Fields: " + std::string(line));
     return;
   }
-  record.name = StripBlanksAndCommas(reader.fields[0]);
+  const std::string stripped = StripBlanks(line);
+  CommaFields fields(stripped);
+  record.name = fields.Next();
   int ok = 1;
-  record.toolMeasurement = ParseMeasurement(StripBlanksAndCommas(reader.fields[1]), ok);
+  record.toolMeasurement = ParseMeasurement(AfterComma(fields.Next()), ok);
   if (ok == 0) {
     reader.diagnostics.push_back("Invalid Tool Measurement: " + std::string(line));
   }
-  for (size_t i = 2; i < reader.fields.size(); ++i) {
-    ApplyToolKey(SplitKeyValue(reader.fields[i]), record);
+  while (!fields.AtEnd()) {
+    ApplyToolKey(SplitStrippedField(fields.Next()), record);
   }
 }
 

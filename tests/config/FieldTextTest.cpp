@@ -41,5 +41,23 @@ TEST(SplitKeyValue, SplitsTheStrippedFieldAtItsFirstEquals) {
   }
 }
 
+// A line stripped of blanks as a whole gives every field the key and value
+// that stripping the field alone gives.
+TEST(SplitStrippedField, AgreesWithSplittingEachRawField) {
+  const char* lines[] = {"P, 0.75 i, V_LEFT = 1, H DEFAULT=2 3,,=", "a=b=c", "", " , x = a = b ,"};
+  for (const char* line : lines) {
+    const std::string stripped = StripBlanks(line);
+    CommaFields raw(line);
+    for (CommaFields fields(stripped); !fields.AtEnd();) {
+      const KeyValueView pair = SplitStrippedField(fields.Next());
+      ASSERT_FALSE(raw.AtEnd()) << line;
+      const KeyValue expected = SplitKeyValue(raw.Next());
+      EXPECT_EQ(pair.key, expected.key) << line;
+      EXPECT_EQ(pair.value, expected.value) << line;
+    }
+    EXPECT_TRUE(raw.AtEnd()) << line;
+  }
+}
+
 }  // namespace
 }  // namespace grill
