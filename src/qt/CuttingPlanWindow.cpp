@@ -62,7 +62,8 @@ CuttingPlanWindow::CuttingPlanWindow(CuttingPlanText plan, std::string jobName, 
   addButton(QStringLiteral("Print..."), [this, pages] { PrintPagesWithDialog(*this, pages); });
   addButton(QStringLiteral("Export PDF..."), [this, pages] {
     ExportPagesPdf(*this, QStringLiteral("Export PDF"),
-                   print::JobTitle(print_) + " cutting plan.pdf", pages);
+                   print::JobTitle(print_) + " cutting plan.pdf",
+                   QStringLiteral("Cutting plan: %1").arg(Text(print::JobTitle(print_))), pages);
   });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 

@@ -25,7 +25,8 @@ QPageLayout LayoutOf(const print::Page& page) {
 
 }  // namespace
 
-bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path, QString& error) {
+bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path,
+                     const QString& title, QString& error) {
   if (pages.empty()) {
     error = QStringLiteral("There are no pages to write.");
     return false;
@@ -39,7 +40,7 @@ bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path,
     QPdfWriter writer(&file);
     writer.setResolution(kResolution);
     writer.setCreator(QStringLiteral("Grill Designer"));
-    writer.setTitle(QStringLiteral("Grill drawings"));
+    writer.setTitle(title);
     writer.setPageLayout(LayoutOf(pages.front()));
     QPainter painter;
     if (!painter.begin(&writer)) {

@@ -78,13 +78,13 @@ void PrintPagesWithDialog(QWidget& parent, const PageMaker& makePages) {
 }
 
 void ExportPagesPdf(QWidget& parent, const QString& title, const std::string& suggestedName,
-                    const PageMaker& makePages) {
+                    const QString& documentTitle, const PageMaker& makePages) {
   const std::optional<QString> path = ChoosePdfPath(parent, title, suggestedName);
   if (!path) {
     return;
   }
   QString error;
-  if (!WriteDrawingPdf(makePages(LocalePaper()), *path, error)) {
+  if (!WriteDrawingPdf(makePages(LocalePaper()), *path, documentTitle, error)) {
     QMessageBox::warning(&parent, title, error);
   }
 }

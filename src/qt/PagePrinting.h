@@ -29,9 +29,9 @@ void PreviewPages(QWidget& parent, const PageMaker& makePages);
 void PrintPagesWithDialog(QWidget& parent, const PageMaker& makePages);
 
 // Export PDF...: asks for the file, suggesting `suggestedName`, and writes the
-// pages on the locale's paper; a file that cannot be written is left as it
-// was and the user is told why.
+// pages on the locale's paper under `documentTitle`; a file that cannot be
+// written is left as it was and the user is told why in a box titled `title`.
 void ExportPagesPdf(QWidget& parent, const QString& title, const std::string& suggestedName,
-                    const PageMaker& makePages);
+                    const QString& documentTitle, const PageMaker& makePages);
 
 }  // namespace grill

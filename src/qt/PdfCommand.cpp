@@ -55,7 +55,8 @@ int RunPdfCommand(const PdfCommand& command, const std::string& workingFolderCon
     return 1;
   }
   QString error;
-  if (!WriteDrawingPdf(print.pages, QString::fromStdString(command.output), error)) {
+  if (!WriteDrawingPdf(print.pages, QString::fromStdString(command.output), kDrawingsTitle,
+                       error)) {
     errors << error.toStdString() << '\n';
     return 1;
   }

@@ -8,6 +8,7 @@
 
 #include "app/GrillDesignerDlg.h"
 #include "app/PrintCommands.h"
+#include "qt/DrawingPdf.h"
 #include "qt/PagePrinting.h"
 #include "qt/PrintPaper.h"
 
@@ -76,7 +77,8 @@ void Print(QWidget& parent, const CGrillDesignerDlg& designer) {
 void ExportPdf(QWidget& parent, const CGrillDesignerDlg& designer) {
   const QString title = QStringLiteral("Export PDF");
   if (const std::optional<PrintScope> scope = ChooseScope(parent, designer, title)) {
-    ExportPagesPdf(parent, title, designer.Job().DisplayName() + ".pdf", PagesOf(designer, *scope));
+    ExportPagesPdf(parent, title, designer.Job().DisplayName() + ".pdf", kDrawingsTitle,
+                   PagesOf(designer, *scope));
   }
 }
 

@@ -90,17 +90,23 @@ void MakeJob(StartedDesigner& run) {
 
 // The text pdftotext reads from `path`, runs of blanks made one space; empty
 // when pdftotext is not installed.
-QString PdfText(const QString& path) {
-  const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-  if (pdftotext.isEmpty()) {
+// What a poppler tool prints for `arguments`, or empty without the tool.
+QByteArray PopplerOutput(const char* tool, const QStringList& arguments) {
+  const QString program = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+  if (program.isEmpty()) {
     return {};
   }
   QProcess process;
-  process.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  process.start(program, arguments);
   process.waitForFinished(30000);
+  return process.readAllStandardOutput();
+}
+
+QString PdfText(const QString& path) {
   // The PDF's font sets "ff" as one glyph, which reads back as a ligature.
-  QString text =
-      QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+  QString text = QString::fromUtf8(PopplerOutput("pdftotext", {QStringLiteral("-layout"), path,
+                                                               QStringLiteral("-")}))
+                     .normalized(QString::NormalizationForm_KC);
   return text.replace(QRegularExpression(QStringLiteral("[ \\t]+")), QStringLiteral(" "));
 }
 
@@ -167,6 +173,8 @@ void CuttingPlanTest::exportPdfHoldsEveryPieceAndTotal() {
   QVERIFY(outcome.plan.has_value());
   QVERIFY(text.contains(QStringLiteral("Cutting Plan")));
   QVERIFY(text.contains(QStringLiteral("Page 1 of 1")));
+  // Viewers show the document's title: this is no drawing.
+  QVERIFY(PopplerOutput("pdfinfo", {path}).contains("Cutting plan: Untitled"));
   for (const PlanGroupText& group : outcome.plan->groups) {
     for (const PlanBarText& bar : group.bars) {
       QVERIFY2(text.contains(QString::fromStdString(bar.rest + " " + bar.restKind)),

@@ -139,7 +139,7 @@ void DrawingPageTest::jobPdfHoldsEveryPage() {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("drawings.pdf"));
   QString error;
-  QVERIFY2(WriteDrawingPdf(pages, path, error), qPrintable(error));
+  QVERIFY2(WriteDrawingPdf(pages, path, kDrawingsTitle, error), qPrintable(error));
   QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"drawings.pdf"});
   QFile pdf(path);
   QVERIFY(pdf.open(QIODevice::ReadOnly));
@@ -169,9 +169,11 @@ void DrawingPageTest::failedPdfLeavesTheFolderAlone() {
   const std::vector<print::Page> pages = print::BuildJobPrint(job.Sheets(), job.settings);
   QTemporaryDir folder;
   QString error;
-  QVERIFY(!WriteDrawingPdf(pages, folder.filePath(QStringLiteral("missing/drawings.pdf")), error));
+  QVERIFY(!WriteDrawingPdf(pages, folder.filePath(QStringLiteral("missing/drawings.pdf")),
+                           kDrawingsTitle, error));
   QVERIFY(!error.isEmpty());
-  QVERIFY(!WriteDrawingPdf({}, folder.filePath(QStringLiteral("empty.pdf")), error));
+  QVERIFY(
+      !WriteDrawingPdf({}, folder.filePath(QStringLiteral("empty.pdf")), kDrawingsTitle, error));
   QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
 }
 
