@@ -1,6 +1,7 @@
 #include "CuttingPlanner.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 #include "BinInstance.h"
@@ -130,6 +131,13 @@ Translation Translate(const PieceGroup& group, const SawSettings& saw) {
   return result;
 }
 
+// The subtractions leave binary noise (1000.3 - 700.1 is 300.19999999999993):
+// rounded to a millionth of a millimetre, a rest is the decimal length the
+// shop expects, and a rest of exactly the minimum offcut is kept.
+double ToNanometres(double millimetres) {
+  return std::round(millimetres * 1e6) / 1e6;
+}
+
 // Bars ordered for the saw: longer stock first, then by their pieces.
 void SortBars(Solution& solution) {
   std::sort(solution.begin(), solution.end(), [](const Pattern& a, const Pattern& b) {
@@ -158,7 +166,7 @@ StockBar MakeBar(const Pattern& pattern, const Translation& translation, const P
     }
   }
   const double kerfs = saw.kerf * static_cast<double>(bar.pieces.size() - 1);
-  bar.rest = bar.stockLength - saw.trimHead - saw.trimTail - used - kerfs;
+  bar.rest = ToNanometres(bar.stockLength - saw.trimHead - saw.trimTail - used - kerfs);
   bar.restKind = bar.rest > 0 && bar.rest >= saw.minOffcut ? RestKind::Offcut : RestKind::Waste;
   return bar;
 }

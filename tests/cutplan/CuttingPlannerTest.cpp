@@ -63,6 +63,10 @@ TEST(CuttingPlanner, RestIsAnOffcutFromTheMinimumLength) {
   EXPECT_EQ(PlanGroup({"k", {{5500.25, 1, "", ""}}, {6000}}, {saw}).bars[0].restKind,
             RestKind::Waste);
   EXPECT_EQ(PlanGroup({"k", {{6000, 1, "", ""}}, {6000}}, {}).bars[0].restKind, RestKind::Waste);
+  // In doubles 1000.3 - 700.1 falls just short of 300.2.
+  const GroupPlan decimal = PlanGroup({"k", {{700.1, 1, "", ""}}, {1000.3}}, {{0, 0, 0, 300.2}});
+  EXPECT_EQ(decimal.bars[0].rest, 300.2);
+  EXPECT_EQ(decimal.bars[0].restKind, RestKind::Offcut);
 }
 
 // The shorter stock is cheaper where it holds the same pieces; the longer
