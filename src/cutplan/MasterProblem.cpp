@@ -62,11 +62,14 @@ void MasterProblem::SetDemands(const std::vector<int>& demands) {
 bool MasterProblem::Reoptimise() {
   // New demands keep the basis dual feasible, new columns keep it primal
   // feasible: each warm start suits one simplex.
+  // Re-solves follow each other by the thousand: CLP keeps its work areas
+  // between them instead of allocating them anew each time.
+  constexpr int kKeepWorkAreas = 1;
   if (demandsChanged_) {
-    lp_->dual(0, 1);
+    lp_->dual(0, kKeepWorkAreas);
     demandsChanged_ = false;
   } else {
-    lp_->primal(1, 1);
+    lp_->primal(1, kKeepWorkAreas);
   }
   return lp_->isProvenOptimal();
 }
