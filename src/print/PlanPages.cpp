@@ -17,8 +17,6 @@ namespace {
 
 constexpr double kTitleHeight = 14.0;
 constexpr double kHeadingSize = 5.0;
-constexpr double kLabelSize = 2.2;
-constexpr double kValueSize = 3.2;
 constexpr double kLineSize = 2.8;
 constexpr double kLineSpacing = 1.25;
 constexpr double kPadding = 1.0;
@@ -50,25 +48,7 @@ void AddPlanTitle(const CuttingPlanText& plan, const DrawingSettings& settings, 
   const double cellWidth = (box.width - headingWidth) / static_cast<double>(std::size(fields));
   double left = box.left + headingWidth;
   for (const Field& field : fields) {
-    page.items.push_back(
-        Rect{{left, box.top, cellWidth, box.height}, false, Stroke::Thin, Role::Frame});
-    const double labelHeight = kLabelSize * 1.25;
-    page.items.push_back(
-        Text{{left + kPadding, box.top + kPadding, cellWidth - 2 * kPadding, labelHeight},
-             field.label,
-             kLabelSize,
-             Align::Left,
-             false,
-             false,
-             Role::Label});
-    page.items.push_back(Text{{left + kPadding, box.top + kPadding + labelHeight,
-                               cellWidth - 2 * kPadding, kValueSize * 1.25},
-                              field.value,
-                              kValueSize,
-                              Align::Left,
-                              false,
-                              true,
-                              Role::Value});
+    AddFieldCell(field.label, field.value, {left, box.top, cellWidth, box.height}, page);
     left += cellWidth;
   }
   page.items.push_back(Rect{box, false, Stroke::Thick, Role::Frame});

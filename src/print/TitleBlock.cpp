@@ -34,12 +34,14 @@ std::string ScaleText(double scale) {
   return scale > 0.0 && std::isfinite(1.0 / scale) ? "1 : " + FormatFixed(1.0 / scale, 1) : "-";
 }
 
-void AddCell(const Field& field, const Box& cell, Page& page) {
+}  // namespace
+
+void AddFieldCell(const std::string& label, const std::string& value, const Box& cell, Page& page) {
   page.items.push_back(Rect{cell, false, Stroke::Thin, Role::Frame});
   const double labelHeight = kLabelSize * 1.25;
   page.items.push_back(Text{
       {cell.left + kPadding, cell.top + kPadding * 0.5, cell.width - 2 * kPadding, labelHeight},
-      field.label,
+      label,
       kLabelSize,
       Align::Left,
       false,
@@ -47,15 +49,13 @@ void AddCell(const Field& field, const Box& cell, Page& page) {
       Role::Label});
   page.items.push_back(Text{{cell.left + kPadding, cell.top + kPadding * 0.5 + labelHeight,
                              cell.width - 2 * kPadding, kValueSize * 1.25},
-                            field.value,
+                            value,
                             kValueSize,
                             Align::Left,
                             false,
                             true,
                             Role::Value});
 }
-
-}  // namespace
 
 std::string JobTitle(const DrawingSettings& settings) {
   return settings.jobName.empty() ? "Untitled" : settings.jobName;
@@ -84,9 +84,9 @@ void AddTitleBlock(const GrillWindow& window, const DrawingSettings& settings, d
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const double column = static_cast<double>(i % kColumns);
     const double row = static_cast<double>(i / kColumns);
-    AddCell(fields[i],
-            {box.left + column * cellWidth, box.top + row * cellHeight, cellWidth, cellHeight},
-            page);
+    AddFieldCell(fields[i].label, fields[i].value,
+                 {box.left + column * cellWidth, box.top + row * cellHeight, cellWidth, cellHeight},
+                 page);
   }
   page.items.push_back(Rect{box, false, Stroke::Thick, Role::Frame});
 }

@@ -14,6 +14,9 @@ inline constexpr double kTitleBlockHeight = 30.0;
 void AddTitleBlock(const GrillWindow& window, const DrawingSettings& settings, double scale,
                    const Box& box, Page& page);
 
+// One cell of a title block: its frame, a small label and its value below.
+void AddFieldCell(const std::string& label, const std::string& value, const Box& cell, Page& page);
+
 // The name a print uses for the job.
 std::string JobTitle(const DrawingSettings& settings);
 
