@@ -63,7 +63,8 @@ JobSession::JobSession(DesignerContext& context, DialogHost& host, Files& files)
 
 JobSession::Seen JobSession::Now() const {
   const DesignDocument& document = context_.Document();
-  return {document.DisplayUnit(), document.Spacing(), document.Focus().current};
+  return {document.DisplayUnit(), document.Spacing(), document.Focus().current,
+          context_.controls.Text(kMasterFileEdit)};
 }
 
 std::optional<std::size_t> JobSession::Start() {
@@ -88,7 +89,9 @@ void JobSession::FinishStroke() {
 }
 
 bool JobSession::Modified() const {
-  return unsavedBesideHistory_ || !context_.Document().History().IsClean();
+  // The Master File field reports no typing: it is compared as it stands.
+  return unsavedBesideHistory_ || !context_.Document().History().IsClean() ||
+         context_.controls.Text(kMasterFileEdit) != savedMasterFile_;
 }
 
 std::string JobSession::DisplayName() const {
@@ -159,6 +162,7 @@ std::vector<MissingReference> JobSession::Load(Job job, std::string path, bool m
   document.SetSpacing(job.spacing);
   document.Replace(std::move(resolved.designs), focus);
   context_.controls.SetText(kMasterFileEdit, job.masterFile);
+  savedMasterFile_ = std::move(job.masterFile);
   path_ = std::move(path);
   unsavedBesideHistory_ = modified;
   ShowLoaded();
@@ -249,6 +253,7 @@ bool JobSession::Write(const std::string& path) {
   }
   document.MarkClean();
   unsavedBesideHistory_ = false;
+  savedMasterFile_ = context_.controls.Text(kMasterFileEdit);
   path_ = path;
   Remember(path);
   designsChanged_ = true;  // the recovery copy holds the saved state too

@@ -56,8 +56,8 @@ class JobSession {
   std::optional<std::string> RedoText() const;
 
   // After every event of the dialog: a change of the designs, the unit, the
-  // spacing mode or the current design is written to the recovery copy and
-  // the title follows the modified state.
+  // spacing mode, the master file name or the current design is written to
+  // the recovery copy and the title follows the modified state.
   void Notice();
   // Told by the view after every change of the designs.
   void DesignsChanged();
@@ -74,6 +74,7 @@ class JobSession {
     Unit unit = Unit::Inches;
     SpacingMode spacing = SpacingMode::EqualSpace;
     std::optional<std::size_t> current;
+    std::string masterFile;  // saved with the job: a new one is written to the recovery copy
     bool operator==(const Seen&) const = default;
   };
   Seen Now() const;
@@ -102,6 +103,8 @@ class JobSession {
   bool unsavedBesideHistory_ = false;
   bool started_ = false;
   bool designsChanged_ = false;
+  // The Master File field's text as the job file holds it.
+  std::string savedMasterFile_;
   bool recoveryFailed_ = false;
   Seen seen_;
 };

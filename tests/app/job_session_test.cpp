@@ -76,6 +76,30 @@ TEST(JobSession, UndoBackToTheSavedStateClearsTheMark) {
   EXPECT_THAT(run.Names(), ElementsAre("Kitchen"));
 }
 
+// The master file name is saved with the job, so a name typed and nothing
+// else is still work the user is asked about before it goes.
+TEST(JobSession, TypedMasterFileNameIsAnUnsavedChange) {
+  Machine machine;
+  JobRun run(machine);
+  run.NewDesign("Kitchen");
+  run.Job().SaveAs("k.grilljob");
+  run.controls.SetText(kMasterFileEdit, "ORDER-8");
+  EXPECT_TRUE(run.Job().Modified());
+  run.controls.SetText(kMasterFileEdit, "");
+  EXPECT_FALSE(run.Job().Modified());  // back as saved
+
+  run.controls.SetText(kMasterFileEdit, "ORDER-8");
+  run.host.answer = SaveAnswer::Save;
+  run.Job().NewJob();
+  EXPECT_THAT(run.questions, ElementsAre("Save changes to \"k\"?"));
+  EXPECT_EQ(run.controls.Text(kMasterFileEdit), "");
+  EXPECT_FALSE(run.Job().Modified());
+
+  run.Job().Open("k.grilljob");
+  EXPECT_EQ(run.controls.Text(kMasterFileEdit), "ORDER-8");
+  EXPECT_FALSE(run.Job().Modified());
+}
+
 struct QuestionCase {
   SaveAnswer answer;
   bool jobReplaced;
