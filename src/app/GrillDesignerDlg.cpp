@@ -39,6 +39,9 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
   };
   return {
       {kWindowsList, change, [&s] { OnSelectWindow(s); }},
+      // Nothing to do but be noticed: the name is saved with the job, so
+      // the title marks it unsaved as it is typed.
+      {kMasterFileEdit, Notification::TextEdited, [] {}},
       {kPreDesignCombo, change, [&s] { OnPreDesignChange(s); }},
       // The bar selected in a list is drawn highlighted.
       {kHorzList, change, [&s] { s.controls.Invalidate(); }},

@@ -10,6 +10,7 @@ namespace grill {
 enum class Notification {
   Clicked,           // push button or radio button
   SelectionChanged,  // list box or combo box, by the user
+  TextEdited,        // edit control, by the user's typing
 };
 
 // The controls of one dialog, addressed by control id. Texts are bytes; the

@@ -75,6 +75,8 @@ void QtControls::Build(const DialogTemplate& dialogTemplate) {
       ConnectCombo(controlSpec.id, bound);
     } else if (IsButton(controlSpec.kind)) {
       ConnectButton(controlSpec.id, bound);
+    } else if (controlSpec.kind == ControlKind::Edit) {
+      ConnectEdit(controlSpec.id, bound);
     }
   }
 }
@@ -165,6 +167,12 @@ void QtControls::ConnectButton(int id, Bound& bound) {
     }
     Notify(id, Notification::Clicked);
   });
+}
+
+void QtControls::ConnectEdit(int id, Bound& bound) {
+  auto* edit = static_cast<QLineEdit*>(bound.widget);
+  QObject::connect(edit, &QLineEdit::textEdited, dialog_.get(),
+                   [this, id] { Notify(id, Notification::TextEdited); });
 }
 
 void QtControls::Notify(int id, Notification notification) {

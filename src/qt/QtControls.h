@@ -71,6 +71,7 @@ class QtControls final : public Controls {
   void ConnectList(int id, Bound& bound);
   void ConnectCombo(int id, Bound& bound);
   void ConnectButton(int id, Bound& bound);
+  void ConnectEdit(int id, Bound& bound);
   void Notify(int id, Notification notification);
   Bound* Find(int id);
   const Bound* Find(int id) const;

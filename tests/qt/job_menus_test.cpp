@@ -108,6 +108,16 @@ void JobMenusTest::saveAsUndoAndTheModifiedMark() {
   run.designer.Action("editRedo")->trigger();
   QCOMPARE(DesignCount(run), std::size_t{2});
   QVERIFY(!dialog.isWindowModified());
+
+  // The master file name is saved with the job: typing it marks the job at
+  // once, typing it away again clears the mark.
+  QWidget* master = controls.Widget(kMasterFileEdit);
+  QTest::keyClicks(master, QStringLiteral("ORDER-9"));
+  QVERIFY(dialog.isWindowModified());
+  for (int typed = 0; typed < 7; ++typed) {
+    QTest::keyClick(master, Qt::Key_Backspace);
+  }
+  QVERIFY(!dialog.isWindowModified());
   QVERIFY2(answerer.messages.empty(), qPrintable(answerer.Texts().join('|')));
 }
 
