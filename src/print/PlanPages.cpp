@@ -22,11 +22,6 @@ constexpr double kLineSpacing = 1.25;
 constexpr double kPadding = 1.0;
 constexpr double kGap = 4.0;
 
-struct Field {
-  const char* label;
-  std::string value;
-};
-
 // The heading cell takes the first half of the block; the fields share the
 // rest.
 void AddPlanTitle(const CuttingPlanText& plan, const DrawingSettings& settings, Page& page) {
@@ -42,13 +37,13 @@ void AddPlanTitle(const CuttingPlanText& plan, const DrawingSettings& settings, 
                             false,
                             true,
                             Role::Label});
-  const Field fields[] = {{"Job", JobTitle(settings)},
-                          {"Date", settings.date.empty() ? "-" : settings.date},
-                          {"Lengths in", plan.unit == "in" ? "inches" : "millimetres"}};
+  const TitleField fields[] = {{"Job", JobTitle(settings)},
+                               {"Date", settings.date.empty() ? "-" : settings.date},
+                               {"Lengths in", plan.unit == "in" ? "inches" : "millimetres"}};
   const double cellWidth = (box.width - headingWidth) / static_cast<double>(std::size(fields));
   double left = box.left + headingWidth;
-  for (const Field& field : fields) {
-    AddFieldCell(field.label, field.value, {left, box.top, cellWidth, box.height}, page);
+  for (const TitleField& field : fields) {
+    AddFieldCell(field, {left, box.top, cellWidth, box.height}, page);
     left += cellWidth;
   }
   page.items.push_back(Rect{box, false, Stroke::Thick, Role::Frame});

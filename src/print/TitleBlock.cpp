@@ -17,11 +17,6 @@ constexpr double kLabelSize = 2.2;
 constexpr double kValueSize = 3.2;
 constexpr double kPadding = 1.0;
 
-struct Field {
-  const char* label;
-  std::string value;
-};
-
 std::string NameOr(const std::string* name) {
   return name != nullptr && !name->empty() ? *name : "-";
 }
@@ -36,12 +31,12 @@ std::string ScaleText(double scale) {
 
 }  // namespace
 
-void AddFieldCell(const std::string& label, const std::string& value, const Box& cell, Page& page) {
+void AddFieldCell(const TitleField& field, const Box& cell, Page& page) {
   page.items.push_back(Rect{cell, false, Stroke::Thin, Role::Frame});
   const double labelHeight = kLabelSize * 1.25;
   page.items.push_back(Text{
       {cell.left + kPadding, cell.top + kPadding * 0.5, cell.width - 2 * kPadding, labelHeight},
-      label,
+      field.label,
       kLabelSize,
       Align::Left,
       false,
@@ -49,7 +44,7 @@ void AddFieldCell(const std::string& label, const std::string& value, const Box&
       Role::Label});
   page.items.push_back(Text{{cell.left + kPadding, cell.top + kPadding * 0.5 + labelHeight,
                              cell.width - 2 * kPadding, kValueSize * 1.25},
-                            value,
+                            field.value,
                             kValueSize,
                             Align::Left,
                             false,
@@ -63,7 +58,7 @@ std::string JobTitle(const DrawingSettings& settings) {
 
 void AddTitleBlock(const GrillWindow& window, const DrawingSettings& settings, double scale,
                    const Box& box, Page& page) {
-  const std::array<Field, kColumns * kRows> fields{{
+  const std::array<TitleField, kColumns * kRows> fields{{
       {"Job", JobTitle(settings)},
       {"Design", window.name.empty() ? "-" : window.name},
       {"Date", settings.date.empty() ? "-" : settings.date},
@@ -84,7 +79,7 @@ void AddTitleBlock(const GrillWindow& window, const DrawingSettings& settings, d
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const double column = static_cast<double>(i % kColumns);
     const double row = static_cast<double>(i / kColumns);
-    AddFieldCell(fields[i].label, fields[i].value,
+    AddFieldCell(fields[i],
                  {box.left + column * cellWidth, box.top + row * cellHeight, cellWidth, cellHeight},
                  page);
   }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "model/GrillWindow.h"
 #include "print/DrawingSettings.h"
 #include "print/PageItems.h"
@@ -14,8 +16,13 @@ inline constexpr double kTitleBlockHeight = 30.0;
 void AddTitleBlock(const GrillWindow& window, const DrawingSettings& settings, double scale,
                    const Box& box, Page& page);
 
+struct TitleField {
+  const char* label;
+  std::string value;
+};
+
 // One cell of a title block: its frame, a small label and its value below.
-void AddFieldCell(const std::string& label, const std::string& value, const Box& cell, Page& page);
+void AddFieldCell(const TitleField& field, const Box& cell, Page& page);
 
 // The name a print uses for the job.
 std::string JobTitle(const DrawingSettings& settings);
