@@ -28,8 +28,12 @@ void OnApplyWindow(DesignerContext& context) {
   }
   // The step is named for the design as the user chose it, before any rename.
   std::string label = "Apply " + current->name;
-  GrillWindow applied = AppliedDesign(*current, *fresh);
-  document.Commit(ReplaceCurrentDesign(document, std::move(label), std::move(applied)));
+  std::optional<GrillWindow> applied =
+      RefuseUncuttableShown(context, AppliedDesign(*current, *fresh));
+  if (!applied) {
+    return;
+  }
+  document.Commit(ReplaceCurrentDesign(document, std::move(label), std::move(*applied)));
 }
 
 }  // namespace grill

@@ -34,6 +34,12 @@ void CanvasStroke::SegmentShaped(Axis axis, int barNumber, int band, bool given)
   controls_.Invalidate();
 }
 
+void CanvasStroke::DragReleasedUnmoved(Axis axis) {
+  if (const GrillWindow* stored = document_.Current()) {
+    ShowBarList(controls_, axis, *stored, document_.DisplayUnit());
+  }
+}
+
 void CanvasStroke::Finish() {
   if (!live_) {
     return;

@@ -20,6 +20,8 @@ class CanvasStroke final : public CanvasHost {
   void BarDragged(Axis axis, int barNumber, double position) override;
   void SegmentShaped(Axis axis, int barNumber, int band, bool given) override;
   void GestureEnded() override { Finish(); }
+  // The list of that direction is shown afresh, with nothing selected, as after any drag.
+  void DragReleasedUnmoved(Axis axis) override;
 
   // Commits a stroke under way, so that no other command works on designs
   // without it.

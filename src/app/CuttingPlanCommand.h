@@ -6,8 +6,8 @@
 #include <string>
 
 #include "config/StockFile.h"
+#include "cutting/CutBar.h"
 #include "editing/DesignerState.h"
-#include "export/CutBar.h"
 #include "export/CuttingPlanView.h"
 #include "export/JobCuttingPlan.h"
 #include "model/WindowList.h"

@@ -35,6 +35,12 @@ SettingsReading ReadExportSettings(const Configuration& config, Controls& contro
       reading.refusal = "Invalid quantity";
       return reading;
     }
+    // Far too many is refused without being kept: the design stays as it was.
+    if (*reading.settings.quantity > kMaxQuantity) {
+      reading.settings.quantity.reset();
+      reading.refusal = "Invalid quantity";
+      return reading;
+    }
   }
   reading.settings.insideColor = config.FindColor(controls.Text(kInsideColorCombo));
   if (reading.settings.insideColor == nullptr) {
@@ -78,6 +84,9 @@ void RunAndReport(RunPlan plan, std::string_view title, Controls& controls,
                      return !reporting || progress->Update(done, total);
                    }};
   const ExportOutcome outcome = RunExport(std::move(plan), target);
+  // The progress dialog goes before the result is shown: left up, it would cover the
+  // message and ask the user to cancel a run that has ended.
+  progress.reset();
   switch (outcome.end) {
     case ExportOutcome::End::kRefused:
     case ExportOutcome::End::kFileError:
@@ -127,6 +136,7 @@ void ProcessData(DesignerState& state, Controls& controls, ExportServices& servi
   }
   plan.stamp = FormatTimeStamp(services.clock.Now());
   plan.unit = ExportUnitOf(state);
+  plan.messageUnit = state.document.DisplayUnit();
   plan.jobs.push_back(ExportJob{&window, barType, edgeType, {}});
   RunAndReport(std::move(plan), "Process Data", controls, services);
 }
@@ -143,6 +153,7 @@ void ProcessAll(DesignerState& state, Controls& controls, ExportServices& servic
   }
   plan.stamp = FormatTimeStamp(services.clock.Now());
   plan.unit = ExportUnitOf(state);
+  plan.messageUnit = state.document.DisplayUnit();
   for (const GrillWindow& window : state.document.Designs()) {
     plan.jobs.push_back(ExportJob{&window, window.barType, window.edgeType, {}});
   }

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "cutting/CutBar.h"
 #include "editing/DesignerState.h"
-#include "export/CutBar.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/DialogHost.h"

@@ -6,6 +6,7 @@
 
 #include "app/JobReferences.h"
 #include "app/MainDialogTemplate.h"
+#include "app/UncuttableDesigns.h"
 #include "model/JobFileReader.h"
 #include "model/JobFileWriter.h"
 #include "platform/ControlIds.h"
@@ -78,6 +79,7 @@ std::optional<std::size_t> JobSession::Start() {
     if (std::optional<RecoveryState> state = recovery_->Read()) {
       restored = state->job.designs.size();
       Load(std::move(state->job), std::move(state->jobPath), state->modified);
+      ShowUncuttable(context_.Document().Designs());
     }
   }
   host_.ShowTitle(Title(), Modified());
@@ -146,6 +148,13 @@ void JobSession::Open(const std::string& path) {
   if (!missing.empty()) {
     context_.controls.ShowMessage(MissingReferencesMessage(missing));
   }
+  ShowUncuttable(context_.Document().Designs());
+}
+
+void JobSession::ShowUncuttable(const WindowList& designs) {
+  if (auto message = UncuttableDesignsMessage(designs, context_.Document().DisplayUnit())) {
+    context_.controls.ShowMessage(*message);
+  }
 }
 
 void JobSession::OpenChosen() {
@@ -201,6 +210,8 @@ void JobSession::Import(const std::string& path) {
   DesignDocument& document = context_.Document();
   const std::vector<std::string> renames = RenameImported(document.Designs(), opened.job->designs);
   ResolvedDesigns resolved = ResolveDesigns(context_.state.config, std::move(opened.job->designs));
+  const std::optional<std::string> uncuttable =
+      UncuttableDesignsMessage(resolved.designs, document.DisplayUnit());
   if (!resolved.designs.empty()) {
     const DesignFocus focus = document.Focus();
     DesignChange change{"Import " + JobDisplayName(path), {}, focus, focus};
@@ -215,6 +226,9 @@ void JobSession::Import(const std::string& path) {
   }
   if (!resolved.missing.empty()) {
     context_.controls.ShowMessage(MissingReferencesMessage(resolved.missing));
+  }
+  if (uncuttable) {
+    context_.controls.ShowMessage(*uncuttable);
   }
 }
 

@@ -89,6 +89,8 @@ class JobSession {
   void ShowHistoryStep();
   bool Write(const std::string& path);
   void Remember(const std::string& path);
+  // Names the designs just loaded that cannot be cut, in one message.
+  void ShowUncuttable(const WindowList& designs);
   void WriteRecovery();
   void FinishStroke();
 

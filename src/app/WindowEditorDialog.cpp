@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "editing/CuttableDesign.h"
 #include "editing/DesignForm.h"
 #include "editing/WindowEditor.h"
 #include "platform/ControlIds.h"
@@ -46,7 +47,12 @@ bool CWindowEditor::OnOK(Controls& controls) {
     controls.ShowMessage(values.Message());
     return false;
   }
-  accepted_ = EditedDesign(document_->Designs()[target_], *values);
+  auto edited = RefuseUncuttable(EditedDesign(document_->Designs()[target_], *values), unit);
+  if (!edited) {
+    controls.ShowMessage(edited.Message());
+    return false;
+  }
+  accepted_ = std::move(*edited);
   return true;
 }
 
@@ -70,8 +76,9 @@ void OpenWindowEditor(DesignerContext& context, CWindowEditor& editor, DialogHos
       doc.Commit(ReplaceCurrentDesign(doc, "Edit " + accepted->name, std::move(*accepted)));
       return;
     }
-    context.view.FillWindowList();
-    context.view.ShowAndRedraw();
+    // Nothing changed: the lists keep their selections, so that Delete after Cancel still
+    // deletes the selected design.
+    context.controls.Invalidate();
   });
 }
 

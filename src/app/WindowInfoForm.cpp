@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "editing/CuttableDesign.h"
 #include "editing/DesignForm.h"
 #include "editing/NewDesign.h"
 #include "editing/TypedLength.h"
@@ -43,6 +44,15 @@ std::optional<GrillWindow> LayOutWindowInfo(DesignerContext& context, WindowInfo
     return std::nullopt;
   }
   return std::move(*laidOut);
+}
+
+std::optional<GrillWindow> RefuseUncuttableShown(DesignerContext& context, GrillWindow design) {
+  auto cuttable = RefuseUncuttable(std::move(design), context.Document().DisplayUnit());
+  if (!cuttable) {
+    context.controls.ShowMessage(cuttable.Message());
+    return std::nullopt;
+  }
+  return std::move(*cuttable);
 }
 
 }  // namespace grill

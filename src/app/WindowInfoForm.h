@@ -27,4 +27,8 @@ std::optional<WindowInfoDesign> ReadWindowInfo(DesignerContext& context,
 // Lays out the bars as New does; a refusal is shown and gives nothing.
 std::optional<GrillWindow> LayOutWindowInfo(DesignerContext& context, WindowInfoDesign design);
 
+// The design when its pieces can be cut; otherwise the problem is shown, lengths in the
+// dialog's unit, and gives nothing.
+std::optional<GrillWindow> RefuseUncuttableShown(DesignerContext& context, GrillWindow design);
+
 }  // namespace grill

@@ -23,7 +23,11 @@ std::optional<GrillWindow> ReadNewDesign(DesignerContext& context) {
   if (c.Text(kQuantityEdit).empty()) {
     c.SetText(kQuantityEdit, "1");
   }
-  return LayOutWindowInfo(context, std::move(*design));
+  std::optional<GrillWindow> laidOut = LayOutWindowInfo(context, std::move(*design));
+  if (!laidOut) {
+    return std::nullopt;
+  }
+  return RefuseUncuttableShown(context, std::move(*laidOut));
 }
 
 }  // namespace

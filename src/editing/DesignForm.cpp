@@ -59,7 +59,7 @@ std::optional<std::int32_t> ReadQuantity(std::string_view text) {
   }
   int ok = 0;
   const std::int32_t quantity = ParseInteger(text, ok);
-  if (ok == 0) {
+  if (ok == 0 || quantity > kMaxQuantity) {
     return std::nullopt;
   }
   return quantity;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "export/CutBar.h"
+#include "cutting/CutBar.h"
 #include "export/JobCuttingPlan.h"
 
 namespace grill {

@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "cutting/Cuttability.h"
+#include "model/Measurements.h"
 #include "model/NameRules.h"
 
 namespace grill {
@@ -53,8 +55,8 @@ std::string CheckReferences(const ExportJob& job, RunKind kind) {
   if (window.outsideColor == nullptr) {
     return NotFoundFor("Outside Color", window);
   }
-  // A quantity below 1 would write empty files.
-  if (window.quantity < 1) {
+  // A quantity below 1 would write empty files; above the limit, files of gigabytes.
+  if (window.quantity < 1 || window.quantity > kMaxQuantity) {
     return "Invalid quantity: " + window.name;
   }
   return {};
@@ -137,6 +139,30 @@ std::string CheckExportTexts(const ExportJob& job) {
   return {};
 }
 
+// Every design whose pieces cannot be cut, one line each, so that Process All names them
+// all at once; a very long list ends with how many more there are.
+std::string CheckCuttable(const RunPlan& plan) {
+  constexpr int kNamedAtMost = 20;
+  std::string refusal;
+  int found = 0;
+  for (const ExportJob& job : plan.jobs) {
+    const auto problem = FindCuttingProblem(*job.window, *job.barType, *job.edgeType);
+    if (!problem) {
+      continue;
+    }
+    if (++found <= kNamedAtMost) {
+      if (!refusal.empty()) {
+        refusal += '\n';
+      }
+      refusal += CannotCutMessage(job.window->name, *problem, plan.messageUnit);
+    }
+  }
+  if (found > kNamedAtMost) {
+    refusal += "\nand " + FormatInteger(found - kNamedAtMost) + " more designs that cannot be cut";
+  }
+  return refusal;
+}
+
 }  // namespace
 
 bool HasValidBarPositions(const GrillWindow& window) {
@@ -154,6 +180,9 @@ std::string CheckRun(const RunPlan& plan) {
     if (!HasValidBarPositions(*job.window)) {
       return "Invalid Bar Positions: " + job.window->name;
     }
+  }
+  if (std::string refusal = CheckCuttable(plan); !refusal.empty()) {
+    return refusal;
   }
   if (std::string refusal = CheckFileNames(plan); !refusal.empty()) {
     return refusal;

@@ -14,7 +14,8 @@ inline constexpr size_t kMaxFileNameBytes = 255;
 
 // Everything a run checks before it creates a file; returns the message that
 // refuses the run, or an empty text. In this order: tool map entries, types,
-// colours and quantity; bar positions; file names and the texts written in the lines.
+// colours and quantity; bar positions; pieces that cannot be cut (every such design
+// named); file names and the texts written in the lines.
 std::string CheckRun(const RunPlan& plan);
 
 // True when the design's positions in each direction start at 0, do not

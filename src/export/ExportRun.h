@@ -21,10 +21,13 @@ struct RunTarget {
   RunProgress progress;  // may be empty
 };
 
-// Runs `plan`: checks it (a refusal creates no file), names its files,
-// creates the folder with its parents and the two master files, exports the designs in order
-// until one does not complete, and closes the master files on every way out.
-// The designs are only read.
+// Runs `plan`: checks it and the size of its files (a refusal creates no
+// file), names its files, creates the folder with its parents and the two
+// master files, exports the designs in order until one does not complete, and
+// closes the master files on every way out. All or nothing: the files are
+// written aside and take their final names only when every one is complete, so
+// a failed or cancelled run leaves the files already there as they were. The
+// designs are only read.
 ExportOutcome RunExport(RunPlan plan, const RunTarget& target);
 
 }  // namespace grill

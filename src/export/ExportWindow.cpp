@@ -1,12 +1,13 @@
 #include "export/ExportWindow.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <memory>
 #include <string_view>
 #include <vector>
 
-#include "export/CutList.h"
+#include "cutting/CutList.h"
 
 namespace grill {
 namespace {
@@ -126,13 +127,8 @@ class DesignFiles {
 
  private:
   std::unique_ptr<OutputFile> Open(ExportTarget& target, const std::string& name) {
-    const std::string path = target.files.Join(target.folder, name);
-    std::string reason;
-    const bool firstInRun = target.openedInRun.insert(path).second;
-    std::unique_ptr<WritableFile> file = firstInRun ? target.files.CreateForWrite(path, reason)
-                                                    : target.files.OpenForAppend(path, reason);
+    std::unique_ptr<WritableFile> file = target.stage.Open(name, openError);
     if (!file) {
-      openError = FileErrorMessage(path, reason);
       return nullptr;
     }
     return std::make_unique<OutputFile>(std::move(file));
@@ -213,6 +209,30 @@ ExportOutcome ExportWindow(const ExportJob& job, ExportTarget& target) {
   }
   const std::string error = files.Close();
   return error.empty() ? ExportOutcome{} : FileError(error);
+}
+
+std::int64_t ExportedBytes(const ExportJob& job, CutUnit unit) {
+  const Headers headers = MakeHeaders(job);
+  const DesignRows rows =
+      FormatRows(BuildCutList(*job.window, *job.barType, *job.edgeType), headers, unit);
+  // Every line but its two unit numbers, "G-" " B-" " S, " around them.
+  constexpr std::int64_t kTagBytes = 9;
+  std::int64_t lineBytes = 0;
+  std::int64_t lineCount = 0;
+  for (const std::vector<FormattedRow>* block : {&rows.edges, &rows.vert, &rows.horz}) {
+    for (const FormattedRow& row : *block) {
+      lineBytes += static_cast<std::int64_t>(row.header->size() + row.pieceText.size()) + kTagBytes;
+      ++lineCount;
+    }
+  }
+  // The digits of the unit numbers 1..quantity, a decade at a time.
+  const std::int64_t quantity = std::max<std::int64_t>(job.window->quantity, 0);
+  std::int64_t digits = 0;
+  for (std::int64_t from = 1, width = 1; from <= quantity; from *= 10, ++width) {
+    digits += (std::min(quantity, from * 10 - 1) - from + 1) * width;
+  }
+  // Each line goes to the master file and to the design's own file.
+  return 2 * (quantity * lineBytes + 2 * digits * lineCount);
 }
 
 }  // namespace grill

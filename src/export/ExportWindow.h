@@ -2,10 +2,10 @@
 
 #include <functional>
 #include <string>
-#include <unordered_set>
 
 #include "export/OutputFile.h"
 #include "export/RunPlan.h"
+#include "export/StagedRun.h"
 #include "platform/Files.h"
 
 namespace grill {
@@ -21,23 +21,24 @@ struct ExportOutcome {
 
 // Where a run writes, shared by every design it exports.
 struct ExportTarget {
-  Files& files;
-  const std::string& folder;
+  // Where the run's files are written until the run has completed.
+  StagedRun& stage;
   OutputFile& edgeMaster;
   OutputFile& barMaster;
   CutUnit unit = CutUnit::kMillimetres;
   // Asked before each unit of a design's quantity; false cancels the run.
   std::function<bool()> beforeUnit;
-  // The design files opened so far in the run: the first open of a file
-  // replaces one of that name left by an earlier run, later ones append.
-  std::unordered_set<std::string> openedInRun;
 };
 
 // Writes the cut list of the job's design: one block of lines per unit of its
 // quantity, to the run's master files and to the design's own files, which
-// are opened under the job's file names (see openedInRun) and closed again
-// on every way out. A file error or a cancel ends the export; what was written
-// stays.
+// are opened in the run's stage under the job's file names and closed again
+// on every way out: the first design to open a file starts it, later ones
+// append. A file error or a cancel ends the export.
 ExportOutcome ExportWindow(const ExportJob& job, ExportTarget& target);
+
+// The bytes ExportWindow writes for the job, into its own files and the master files
+// together, with lengths in `unit`. Needs a job CheckRun accepted.
+std::int64_t ExportedBytes(const ExportJob& job, CutUnit unit);
 
 }  // namespace grill

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "export/CutList.h"
+#include "cutting/CutList.h"
 #include "export/ExportChecks.h"
 
 namespace grill {

@@ -4,9 +4,10 @@
 #include <vector>
 
 #include "config/ConfigRecords.h"
-#include "export/CutBar.h"
+#include "cutting/CutBar.h"
 #include "export/ExportFileNames.h"
 #include "model/GrillWindow.h"
+#include "model/Units.h"
 
 namespace grill {
 
@@ -27,6 +28,8 @@ struct RunPlan {
   std::string masterName;
   std::string stamp;
   CutUnit unit = CutUnit::kMillimetres;
+  // The unit of the dialog, in which a refusal gives lengths.
+  Unit messageUnit = Unit::Millimetres;
   std::vector<ExportJob> jobs;
 };
 

@@ -15,6 +15,10 @@ struct ColorEntry;
 inline constexpr int kMaxBars = 30;
 inline constexpr int kTableSize = 32;
 
+// A design is made at most this many times: a larger quantity is a slip of the keyboard,
+// and would make cut files of gigabytes.
+inline constexpr std::int32_t kMaxQuantity = 10000;
+
 // The two directions of bars; every bar rule exists once for both.
 enum class Axis { Horizontal, Vertical };
 

@@ -186,7 +186,9 @@ std::string DesignName(const JobJson& object, std::size_t index, std::set<std::s
     Refuse(where + "the name is empty");
   }
   if (!IsAcceptableDesignName(name)) {
-    Refuse(where + "the name \"" + name + "\" holds a character a design name cannot hold");
+    Refuse(where + "the name \"" + name +
+           "\" cannot name a design: it holds a character a file name cannot hold, a comma, "
+           "or only blanks, or starts with a full stop");
   }
   if (!taken.insert(name).second) {
     Refuse(where + "the name \"" + name + "\" is used by an earlier design");

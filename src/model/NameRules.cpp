@@ -20,7 +20,9 @@ bool IsFileNameSafe(std::string_view text) {
 }
 
 bool IsAcceptableDesignName(std::string_view text) {
-  return IsFileNameSafe(text) && text.find(',') == std::string_view::npos;
+  const bool hidden =
+      text.empty() || text.front() == '.' || text.find_first_not_of(' ') == std::string_view::npos;
+  return !hidden && IsFileNameSafe(text) && text.find(',') == std::string_view::npos;
 }
 
 }  // namespace grill

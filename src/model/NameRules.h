@@ -10,7 +10,8 @@ namespace grill {
 bool IsFileNameSafe(std::string_view text);
 
 // True when `text` may name a design: safe in a file name and without ',',
-// which would add a field to every line the saw reads.
+// which would add a field to every line the saw reads; neither only blanks nor
+// starting with '.', either of which names cut files a shop cannot see.
 bool IsAcceptableDesignName(std::string_view text);
 
 // True when `text` holds a control character (byte below 32, or 127).

@@ -33,6 +33,8 @@ class WritableFile {
 class Files {
  public:
   virtual ~Files() = default;
+  // Opens a regular file; anything else (a folder, a pipe, a device) gives null, at once:
+  // opening never waits for a writer at the other end of a pipe.
   virtual std::unique_ptr<ReadableFile> OpenForRead(const std::string& path) = 0;
   // Creates the file or empties an existing one. On failure returns null and
   // sets `error` to the system's reason.
@@ -55,6 +57,17 @@ class Files {
   }
   // Deletes the file; false when it could not be deleted (the default).
   virtual bool RemoveFile(const std::string& /*path*/) { return false; }
+  // Creates a new, empty file in `folder` ("" for the working folder) under a name that no
+  // other file there has, never through a link; its Path() tells the name. Files written
+  // there first and renamed into place afterwards are all or nothing. On failure returns
+  // null and sets `error` to the system's reason (the default refuses).
+  virtual std::unique_ptr<WritableFile> CreateTemporary(const std::string& /*folder*/,
+                                                        std::string& error) {
+    error = "Operation not supported";
+    return nullptr;
+  }
+  // True when anything, a link among them, is at `path` (the default: nothing is).
+  virtual bool Exists(const std::string& /*path*/) const { return false; }
   // `folder` joined with `name` by the platform's separator.
   virtual std::string Join(const std::string& folder, const std::string& name) const = 0;
 };
@@ -69,6 +82,9 @@ class StdFiles final : public Files {
   bool CreateFolders(const std::string& path, std::string& error) override;
   bool Rename(const std::string& from, const std::string& to, std::string& error) override;
   bool RemoveFile(const std::string& path) override;
+  std::unique_ptr<WritableFile> CreateTemporary(const std::string& folder,
+                                                std::string& error) override;
+  bool Exists(const std::string& path) const override;
   std::string Join(const std::string& folder, const std::string& name) const override;
 
   // Where cut files go: "C:\export\grills" on Windows, otherwise

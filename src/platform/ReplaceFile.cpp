@@ -1,5 +1,6 @@
 #include "platform/ReplaceFile.h"
 
+#include <filesystem>
 #include <memory>
 
 namespace grill {
@@ -8,12 +9,15 @@ namespace {
 
 std::optional<std::string> Replace(Files& files, const std::string& path, std::string_view bytes,
                                    bool flush) {
-  const std::string temporary = path + std::string(kReplacementSuffix);
+  // A name of its own, so that two saves of one file at once never write into one
+  // temporary, and in the same folder, so that the rename stays on one file system.
   std::string error;
-  std::unique_ptr<WritableFile> file = files.CreateForWrite(temporary, error);
+  std::unique_ptr<WritableFile> file =
+      files.CreateTemporary(std::filesystem::path(path).parent_path().string(), error);
   if (file == nullptr) {
     return error;
   }
+  const std::string temporary = file->Path();
   const bool written = file->Write(bytes) && (!flush || file->Flush());
   // Closed even after a failed write, and its failure counts: some file
   // systems report a lost write only when the file is closed.

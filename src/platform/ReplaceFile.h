@@ -10,7 +10,7 @@ namespace grill {
 
 // Gives `path` the content `bytes` so that it holds either its old content or
 // all of the new one, never a part: the bytes go to a temporary file in the
-// same folder (`path` + kReplacementSuffix), which is flushed to disk, closed
+// same folder (Files::CreateTemporary), which is flushed to disk, closed
 // and then renamed over `path`, each step checked. On failure returns the
 // system's reason, with `path` untouched and the temporary file removed.
 std::optional<std::string> ReplaceFile(Files& files, const std::string& path,
@@ -22,7 +22,5 @@ std::optional<std::string> ReplaceFile(Files& files, const std::string& path,
 // flush would cost more than a change may take.
 std::optional<std::string> ReplaceFileUnflushed(Files& files, const std::string& path,
                                                 std::string_view bytes);
-
-inline constexpr std::string_view kReplacementSuffix = ".saving";
 
 }  // namespace grill

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 #include "platform/Files.h"
@@ -143,15 +144,31 @@ void SyncFolderOf(const std::string& path) {
   }
 }
 
+// A hidden name that says what it is, with twelve random letters and digits.
+std::string TemporaryName() {
+  static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  thread_local std::mt19937_64 generator{std::random_device{}()};
+  std::uniform_int_distribution<size_t> pick(0, sizeof kAlphabet - 2);
+  std::string name = ".grill-";
+  for (int i = 0; i < 12; ++i) {
+    name += kAlphabet[pick(generator)];
+  }
+  return name + ".tmp";
+}
+
 }  // namespace
 
 std::unique_ptr<ReadableFile> StdFiles::OpenForRead(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a pipe waits until something opens its other end, which
+  // may be never; once the file is known to be a regular one, reads may block again.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
     return nullptr;
   }
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+      ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
     ::close(fd);
     return nullptr;
   }
@@ -192,6 +209,30 @@ bool StdFiles::Rename(const std::string& from, const std::string& to, std::strin
 
 bool StdFiles::RemoveFile(const std::string& path) {
   return ::unlink(path.c_str()) == 0;
+}
+
+std::unique_ptr<WritableFile> StdFiles::CreateTemporary(const std::string& folder,
+                                                        std::string& error) {
+  // O_EXCL refuses any name in use, a planted link among them, so the file is always new.
+  constexpr int kAttempts = 100;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const std::string path = Join(folder, TemporaryName());
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd >= 0) {
+      return std::make_unique<PosixWritable>(fd, path);
+    }
+    if (errno != EEXIST) {
+      error = Reason(errno);
+      return nullptr;
+    }
+  }
+  error = Reason(EEXIST);
+  return nullptr;
+}
+
+bool StdFiles::Exists(const std::string& path) const {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0;
 }
 
 std::string StdFiles::Join(const std::string& folder, const std::string& name) const {

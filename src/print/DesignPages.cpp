@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cutting/Cuttability.h"
 #include "model/Measurements.h"
 #include "print/GrillDrawing.h"
 #include "print/PageFlow.h"
@@ -43,6 +44,15 @@ std::vector<TableRow> CutRows(const CutTable& cuts, Unit unit) {
                     notches.empty() ? TableCell{"-"} : notches});
   }
   return rows;
+}
+
+// A design whose pieces cannot be cut says why in place of its pieces, so that nobody
+// cuts from its drawing what the export refuses to write.
+std::vector<TableRow> CutListRows(const GrillWindow& window, const CutTable& cuts, Unit unit) {
+  if (const auto problem = FindCuttingProblem(window)) {
+    return {{{"Cannot be cut"}, {"-"}, {"-"}, {DescribeCuttingProblem(*problem, unit)}}};
+  }
+  return CutRows(cuts, unit);
 }
 
 Page BlankPage(PaperSize size) {
@@ -133,7 +143,7 @@ std::vector<Page> BuildDesignPages(const GrillWindow& window, const CutTable& cu
     flow.y = flow.continuePage();
     flow.pageTop = flow.y;
   }
-  AddTable(flow, "Cut list", CutColumns(), CutRows(cuts, settings.unit));
+  AddTable(flow, "Cut list", CutColumns(), CutListRows(window, cuts, settings.unit));
   return pages;
 }
 

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "export/CutList.h"
+#include "cutting/CutList.h"
+#include "cutting/Cuttability.h"
 #include "model/Measurements.h"
 
 namespace grill::print {
@@ -10,7 +11,8 @@ namespace {
 
 bool CanCut(const GrillWindow& window) {
   return window.barType != nullptr && window.barType->toolEntry != nullptr &&
-         window.edgeType != nullptr && window.edgeType->toolEntry != nullptr;
+         window.edgeType != nullptr && window.edgeType->toolEntry != nullptr &&
+         !FindCuttingProblem(window);
 }
 
 // An edge row stands for its opposite edge too when it counts two.

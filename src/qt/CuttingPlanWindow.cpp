@@ -4,18 +4,20 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <exception>
 #include <stop_token>
 #include <thread>
 
+#include "platform/Files.h"
+#include "platform/ReplaceFile.h"
 #include "print/PlanPages.h"
 #include "print/TitleBlock.h"
 #include "qt/PagePrinting.h"
@@ -117,15 +119,12 @@ void CuttingPlanWindow::FillTable() {
 }
 
 QString CuttingPlanWindow::WriteCsv(const QString& path) const {
-  // Through a temporary file: a failed write leaves an earlier plan whole.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return file.errorString();
-  }
-  const std::string csv = PlanCsv(plan_);
-  if (file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) ||
-      !file.commit()) {
-    return file.errorString();
+  // Through a temporary file renamed into place: a failed write leaves an earlier plan
+  // whole, and a link planted under the name is replaced, never written through.
+  StdFiles files;
+  if (const auto error =
+          ReplaceFile(files, QFile::encodeName(path).toStdString(), PlanCsv(plan_))) {
+    return QString::fromStdString(*error);
   }
   return {};
 }

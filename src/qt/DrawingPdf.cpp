@@ -1,12 +1,15 @@
 #include "qt/DrawingPdf.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 
+#include "platform/Files.h"
+#include "platform/ReplaceFile.h"
 #include "qt/PagePainter.h"
 
 namespace grill {
@@ -31,20 +34,20 @@ bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path,
     error = QStringLiteral("There are no pages to write.");
     return false;
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-    return false;
-  }
+  // The PDF is made in memory and put in place through a temporary file: a failed write
+  // leaves an earlier PDF whole, and a link planted under the name is replaced, never
+  // written through.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kResolution);
     writer.setCreator(QStringLiteral("Grill Designer"));
     writer.setTitle(title);
     writer.setPageLayout(LayoutOf(pages.front()));
     QPainter painter;
     if (!painter.begin(&writer)) {
-      file.cancelWriting();
       error = QStringLiteral("Cannot start the PDF %1.").arg(path);
       return false;
     }
@@ -58,8 +61,12 @@ bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path,
     }
     painter.end();
   }
-  if (!file.commit()) {
-    error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+  buffer.close();
+  StdFiles files;
+  if (const auto failure = ReplaceFile(
+          files, QFile::encodeName(path).toStdString(),
+          std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+    error = QStringLiteral("Cannot write %1: %2").arg(path, QString::fromStdString(*failure));
     return false;
   }
   return true;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace grill {
 namespace {
@@ -120,6 +121,15 @@ std::unique_ptr<WritableFile> MemoryFiles::OpenForAppend(const std::string& path
   return Open(path, false, error);
 }
 
+std::unique_ptr<WritableFile> MemoryFiles::CreateTemporary(const std::string& folder,
+                                                           std::string& error) {
+  std::string path;
+  do {
+    path = Join(folder, ".tmp-" + std::to_string(++temporaries_));
+  } while (Exists(path));
+  return CreateForWrite(path, error);
+}
+
 std::unique_ptr<WritableFile> MemoryFiles::Open(const std::string& path, bool truncate,
                                                 std::string& error) {
   if (!FolderExists(ParentOf(path))) {
@@ -155,7 +165,8 @@ bool MemoryFiles::CreateFolders(const std::string& path, std::string& error) {
 
 bool MemoryFiles::Rename(const std::string& from, const std::string& to, std::string& error) {
   const auto found = contents.find(from);
-  if (found == contents.end()) {
+  const bool isLink = links.count(from) != 0;
+  if (found == contents.end() && !isLink) {
     error = "No such file or directory";
     return false;
   }
@@ -163,9 +174,17 @@ bool MemoryFiles::Rename(const std::string& from, const std::string& to, std::st
     error = failureReason;
     return false;
   }
-  std::string bytes = std::move(found->second);
-  contents.erase(found);
-  contents[to] = std::move(bytes);
+  // Whatever was at `to`, a link among them, is replaced, never followed.
+  links.erase(to);
+  contents.erase(to);
+  if (isLink) {
+    links.erase(from);
+    links.insert(to);
+  } else {
+    std::string bytes = std::move(found->second);
+    contents.erase(from);
+    contents[to] = std::move(bytes);
+  }
   events.push_back({Event::Kind::kRename, from, to});
   return true;
 }

@@ -25,7 +25,13 @@ class MemoryFiles final : public Files {
   bool RemoveFile(const std::string& path) override;
   std::string Join(const std::string& folder, const std::string& name) const override;
 
-  bool Exists(const std::string& path) const { return contents.count(path) != 0; }
+  // Named ".tmp-N" in their folder, N counting up; a creation like any other, so that
+  // failCreateAt counts it.
+  std::unique_ptr<WritableFile> CreateTemporary(const std::string& folder,
+                                                std::string& error) override;
+  bool Exists(const std::string& path) const override {
+    return contents.count(path) != 0 || links.count(path) != 0 || folders.count(path) != 0;
+  }
   // The bytes of a file, empty when there is none.
   std::string Content(const std::string& path) const;
   // Writable handles opened and not yet closed.
@@ -74,6 +80,7 @@ class MemoryFiles final : public Files {
   int flushes_ = 0;
   int closes_ = 0;
   int renames_ = 0;
+  int temporaries_ = 0;
   int openCount_ = 0;
 };
 

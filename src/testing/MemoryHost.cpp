@@ -5,7 +5,10 @@ namespace {
 
 class CountingProgress final : public ProgressMonitor {
  public:
-  explicit CountingProgress(int cancelAfter) : cancelAfter_(cancelAfter) {}
+  CountingProgress(int cancelAfter, int& open) : cancelAfter_(cancelAfter), open_(open) { ++open_; }
+  ~CountingProgress() override { --open_; }
+  CountingProgress(const CountingProgress&) = delete;
+  CountingProgress& operator=(const CountingProgress&) = delete;
   bool Update(std::int64_t, std::int64_t) override {
     ++updates_;
     return cancelAfter_ < 0 || updates_ <= cancelAfter_;
@@ -13,6 +16,7 @@ class CountingProgress final : public ProgressMonitor {
 
  private:
   int cancelAfter_;
+  int& open_;
   int updates_ = 0;
 };
 
@@ -65,7 +69,7 @@ void MemoryHost::Close() {
 }
 
 std::unique_ptr<ProgressMonitor> MemoryHost::StartProgress(std::string_view) {
-  return std::make_unique<CountingProgress>(cancelAfterUpdates);
+  return std::make_unique<CountingProgress>(cancelAfterUpdates, openProgress);
 }
 
 bool MemoryHost::MessageWithAction(std::string_view text, std::string_view action) {

@@ -37,6 +37,8 @@ class MemoryHost final : public DialogHost {
   std::function<void()> onAbout;
   // Progress updates after which the run is to be cancelled (-1: never).
   int cancelAfterUpdates = -1;
+  // Progress dialogs started and not yet ended.
+  int openProgress = 0;
   std::function<void(const std::string&)> onModalMessage;
   // The actions offered with messages, in order ("" for a plain message).
   std::vector<std::string> offeredActions;

@@ -20,6 +20,9 @@ class CanvasHost {
   // The drag or stroke that reported the gestures since the last end is over:
   // the left button came up, or a move arrived with other buttons or keys.
   virtual void GestureEnded() = 0;
+  // A bar of `axis` was taken by its handle and let go again without a move: a drag that
+  // changed nothing, which ends as every drag does.
+  virtual void DragReleasedUnmoved(Axis axis) = 0;
 };
 
 }  // namespace grill

@@ -246,6 +246,13 @@ void GrillCanvas::OnMouseMove(CanvasHost& host, unsigned flags, int x, int y) {
 void GrillCanvas::OnLButtonUp(CanvasHost& host, unsigned /*flags*/, int /*x*/, int /*y*/) {
   if (gestureOpen_) {
     EndGesture(host);
+  } else {
+    if (pointer_.dragHorz >= 1) {
+      host.DragReleasedUnmoved(Axis::Horizontal);
+    }
+    if (pointer_.dragVert >= 1) {
+      host.DragReleasedUnmoved(Axis::Vertical);
+    }
   }
   pointer_.dragHorz = -1;
   pointer_.dragVert = -1;

@@ -120,6 +120,22 @@ const RefusedCase kRefusedCases[] = {
        SetField(c, kSideWidthEdit, "4 0");
      },
      "Input Cottage Height"},
+    {"NameOnlyBlanks", [](auto& c, auto&) { SetField(c, kNameEdit, "  "); }, "Invalid Name"},
+    {"NameHidingItsFiles", [](auto& c, auto&) { SetField(c, kNameEdit, ".hidden"); },
+     "Invalid Name"},
+    {"QuantityAboveLimit", [](auto& c, auto&) { SetField(c, kQuantityEdit, "10001"); },
+     "Invalid Quantity"},
+    {"QuantityOfThe32BitLimit", [](auto& c, auto&) { SetField(c, kQuantityEdit, "2147483647"); },
+     "Invalid Quantity"},
+    {"WidthBeyondTheLimit", [](auto& c, auto&) { SetField(c, kWidthEdit, "10000.1"); },
+     "Window Too Large: width 10000.1 mm, at most 10000.0 mm"},
+    {"MillimetresTypedAsInches",
+     [](auto& c, auto& s) {
+       s.SetUnit(Unit::Inches);
+       SetField(c, kWidthEdit, "36");
+       SetField(c, kHeightEdit, "99999999");
+     },
+     "Window Too Large: height 1.000e+08\", at most 393 11/16\""},
     {"InchWidthOverflowingOnConversion",
      [](auto& c, auto& s) {
        s.SetUnit(Unit::Inches);

@@ -24,6 +24,7 @@ class RandomUser {
 
  private:
   int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
+  int Scale() { return run_.Document().DisplayUnit() == Unit::Millimetres ? 25 : 1; }
 
   void SelectSome(int list) {
     const int count = run_.controls.EntryCount(list);
@@ -37,8 +38,9 @@ class RandomUser {
     switch (Pick(14)) {
       case 0:
       case 1:
-        run_.NewDesign("D" + std::to_string(Pick(12)), std::to_string(20 + Pick(40)),
-                       std::to_string(15 + Pick(30)), std::to_string(Pick(5)),
+        // Window sizes a shop makes, in the dialog's unit, so that their pieces can be cut.
+        run_.NewDesign("D" + std::to_string(Pick(12)), std::to_string((20 + Pick(40)) * Scale()),
+                       std::to_string((15 + Pick(30)) * Scale()), std::to_string(Pick(5)),
                        std::to_string(Pick(5)));
         break;
       case 2:
@@ -156,7 +158,12 @@ TEST(JobProperties, SaveOpenSaveGivesTheIdenticalFile) {
     }
     JobRun fresh(machine, "/two");
     fresh.Job().Open("a.grilljob");
-    ASSERT_TRUE(fresh.messages.empty()) << "seed " << seed << ": " << fresh.messages[0];
+    // Random drags leave bars out of order, which no export takes: opening names them.
+    ASSERT_LE(fresh.messages.size(), 1u) << "seed " << seed;
+    if (!fresh.messages.empty()) {
+      ASSERT_EQ(fresh.messages[0].rfind("These designs cannot be cut", 0), 0u)
+          << "seed " << seed << ": " << fresh.messages[0];
+    }
     ASSERT_TRUE(fresh.Job().SaveAs("b.grilljob"));
     ASSERT_EQ(machine.files.Content("b.grilljob"), first) << "seed " << seed;
     EXPECT_EQ(fresh.Names(), names);

@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "job_run.h"
 
 namespace grill::testing {
@@ -40,6 +42,31 @@ TEST(JobSession, SaveThenOpenInAFreshRunGivesTheSameJob) {
   EXPECT_EQ(fresh.JobText(), saved);
   EXPECT_FALSE(fresh.Job().Modified());
   EXPECT_EQ(fresh.host.title, "a[*] - Varnel Grill Designer");
+}
+
+// A job file may hold a design the saw cannot cut (written by hand, or before the rule):
+// it is opened so that the user can mend it, and one message says which and why.
+TEST(JobSession, OpeningAJobWithUncuttableDesignsNamesThemOnce) {
+  Machine machine;
+  {
+    JobRun run(machine);
+    run.NewDesign("Kitchen");
+    run.NewDesign("Bath");
+    ASSERT_TRUE(run.Job().SaveAs("a.grilljob"));
+  }
+  const std::regex width("\"outerWidth\": *[-0-9.e+]+");
+  const std::string text =
+      std::regex_replace(machine.files.Content("a.grilljob"), width, "\"outerWidth\": 2e5");
+  ASSERT_NE(text, machine.files.Content("a.grilljob"));
+  machine.files.contents["b.grilljob"] = text;
+
+  JobRun fresh(machine, "/elsewhere");
+  fresh.Job().Open("b.grilljob");
+  EXPECT_THAT(fresh.Names(), ElementsAre("Kitchen", "Bath"));
+  ASSERT_EQ(fresh.messages.size(), 1u);
+  EXPECT_THAT(fresh.messages[0], HasSubstr("cannot be cut"));
+  EXPECT_THAT(fresh.messages[0], HasSubstr("\nKitchen: Window Too Large: width"));
+  EXPECT_THAT(fresh.messages[0], HasSubstr("\nBath: Window Too Large: width"));
 }
 
 TEST(JobSession, TitleAndModifiedMarkFollowTheJob) {

@@ -126,6 +126,23 @@ INSTANTIATE_TEST_SUITE_P(
                       DragEnding{"MoveWithoutButton", &CGrillDesignerDlg::OnCanvasMouseMove, 0}),
     [](const ::testing::TestParamInfo<DragEnding>& testCase) { return testCase.param.label; });
 
+// A press on a handle let go without a move is a drag that changed nothing: it ends as
+// every drag does, with the list of its direction shown afresh and nothing selected, and
+// it makes no step of change.
+TEST_F(PaintTest, HandleReleasedWithoutAMoveEndsLikeADrag) {
+  ShowDesign();
+  controls.SetSelection(kHorzList, 0);
+  controls.SetSelection(kVertList, 0);
+  const DesignChange* lastStep = dialog.State().document.History().NextUndo();
+
+  dialog.OnCanvasLButtonDown(kMouseLeft, 5, 23);
+  dialog.OnCanvasLButtonUp(0, 5, 23);
+
+  EXPECT_EQ(controls.Selection(kHorzList), -1);
+  EXPECT_EQ(controls.Selection(kVertList), 0);
+  EXPECT_EQ(dialog.State().document.History().NextUndo(), lastStep);
+}
+
 TEST_F(PaintTest, ShapingASegmentLeavesTheBarListsAlone) {
   const GrillWindow& window = ShowDesign();
   controls.SetSelection(kVertList, 0);

@@ -48,9 +48,15 @@ class TypedLengthTest : public DesignerTest {
     command(context, axis);
   }
 
+  // A window size typed in `unit` that the sizes' limit lets through: 1000 x 800 mm or
+  // 40 x 32 inches.
+  static const char* Width(Unit unit) { return unit == Unit::Inches ? "40" : "1000"; }
+  static const char* Height(Unit unit) { return unit == Unit::Inches ? "32" : "800"; }
+
   // New with one field typed; the design's value when New made it.
   Reading New(int field, const std::string& typed, double GrillWindow::*stored) {
-    TypeDesign("Typed", "1000", "800", "3", "2");
+    TypeDesign("Typed", Width(Document().DisplayUnit()), Height(Document().DisplayUnit()), "3",
+               "2");
     controls.SetText(field, typed);
     OnNewWindow(context);
     return Read(Current() != nullptr, [this, stored] { return Current()->*stored; });
@@ -60,13 +66,13 @@ class TypedLengthTest : public DesignerTest {
   Reading Editor(int field, const std::string& typed, double GrillWindow::*stored) {
     OpenWindowEditor(context, editor, host);
     MemoryControls& dialog = *host.ModalControls();
-    dialog.ClickRadio(Document().DisplayUnit() == Unit::Inches ? kEditorInchesRadio
-                                                               : kEditorMillimetresRadio);
+    const Unit unit = Document().DisplayUnit();
+    dialog.ClickRadio(unit == Unit::Inches ? kEditorInchesRadio : kEditorMillimetresRadio);
     // The main dialog's unit is no longer what the editor reads by.
-    Document().SetUnit(Document().DisplayUnit() == Unit::Inches ? Unit::Millimetres : Unit::Inches);
+    Document().SetUnit(unit == Unit::Inches ? Unit::Millimetres : Unit::Inches);
     dialog.SetText(kEditorNameEdit, "Porch");
-    dialog.SetText(kEditorWidthEdit, "1000");
-    dialog.SetText(kEditorHeightEdit, "600");
+    dialog.SetText(kEditorWidthEdit, Width(unit));
+    dialog.SetText(kEditorHeightEdit, Height(unit));
     dialog.SetText(kEditorVertBarsEdit, "3");
     dialog.SetText(kEditorHorzBarsEdit, "2");
     dialog.SetText(field, typed);
@@ -81,7 +87,8 @@ class TypedLengthTest : public DesignerTest {
   // New on "Prarie" with the side width typed; the first vertical bar stands
   // that far in.
   Reading NewPrarie(const std::string& typed) {
-    TypeDesign("Typed", "1000", "800", "3", "2");
+    TypeDesign("Typed", Width(Document().DisplayUnit()), Height(Document().DisplayUnit()), "3",
+               "2");
     controls.SetSelection(kPreDesignCombo, static_cast<int>(PreDesign::Prarie));
     controls.SetText(kSideWidthEdit, typed);
     OnNewWindow(context);

@@ -230,7 +230,16 @@ INSTANTIATE_TEST_SUITE_P(
         EditorRefusal{{"Porch", "1000", "600", "3a", "2"}, kMm, "Invalid Vertical Sections"},
         EditorRefusal{{"Porch", "1000", "600", "31", "2"}, kMm, "Invalid Vertical Sections"},
         EditorRefusal{{"Porch", "1000", "600", "3", "-1"}, kMm, "Invalid Horizontal Sections"},
-        EditorRefusal{{"Porch", "1000", "600", "3", "31"}, kMm, "Invalid Horizontal Sections"}));
+        EditorRefusal{{"Porch", "1000", "600", "3", "31"}, kMm, "Invalid Horizontal Sections"},
+        EditorRefusal{{".Porch", "1000", "600", "3", "2"}, kMm, "Invalid Name"},
+        EditorRefusal{{" ", "1000", "600", "3", "2"}, kMm, "Invalid Name"},
+        // The outer size stays, but an inner one beyond the limit is a slip all the same.
+        EditorRefusal{{"Porch", "12000", "600", "3", "2"},
+                      kMm,
+                      "Window Too Large: width 12000.0 mm, at most 10000.0 mm"},
+        EditorRefusal{{"Porch", "40", "36000", "3", "2"},
+                      kInch,
+                      "Window Too Large: height 36000\", at most 393 11/16\""}));
 
 TEST_F(WindowEditorTest, KeepsTheDesignsOwnName) {
   ASSERT_TRUE(Submit({"Kitchen", "1000", "600", "3", "2"}));
@@ -271,6 +280,17 @@ TEST_F(WindowEditorTest, CancelChangesNothingButStillRepaints) {
   EXPECT_EQ(before.innerWidth, Kitchen().innerWidth);
   EXPECT_EQ(before.vertPos, Kitchen().vertPos);
   EXPECT_EQ(invalidations + 1, controls.Invalidations());
+}
+
+// Cancel changes nothing, the selection of the Windows list among it: Delete right after
+// it deletes the design that was selected.
+TEST_F(WindowEditorTest, CancelKeepsTheWindowsListSelection) {
+  const int selected = controls.FindEntryExact(kWindowsList, "Kitchen");
+  ASSERT_GE(selected, 0);
+  controls.SetSelection(kWindowsList, selected);
+  Open();
+  host.CancelModal();
+  EXPECT_EQ(selected, controls.Selection(kWindowsList));
 }
 
 }  // namespace

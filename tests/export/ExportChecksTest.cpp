@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -6,6 +7,7 @@
 #include <string>
 
 #include "ExportFixture.h"
+#include "export/ExportWindow.h"
 
 namespace grill::testing_export {
 namespace {
@@ -102,12 +104,89 @@ TEST(ExportChecksTest, BarPositionsMustBeFiniteOrderedAndInside) {
   }
 }
 
-TEST(ExportChecksTest, BarsAtEqualPositionsAndAtTheEdgesStayAllowed) {
+TEST(ExportChecksTest, BarsAtEqualPositionsStayAllowed) {
   ExportSetup setup;
-  GrillWindow& w = setup.AddDesign("W1", 1000, 800, {0, 500, 500, 1000}, {400, 400});
+  GrillWindow& w = setup.AddDesign("W1", 1000, 800, {500, 500}, {400, 400});
   setup.SelectForProcessData(w);
   ProcessData(setup.state, setup.controls, setup.services);
   EXPECT_EQ(setup.LastMessage(), "Files Exported to " + setup.kFolder);
+}
+
+// A bar on the inner edge would be notched before the start of its edge piece, which the
+// saw cannot do: the positions are in order, but the design cannot be cut.
+TEST(ExportChecksTest, BarsOnTheEdgesCannotBeCut) {
+  ExportSetup setup;
+  GrillWindow& w = setup.AddDesign("W1", 1000, 800, {0, 500, 1000}, {400});
+  setup.SelectForProcessData(w);
+  ProcessData(setup.state, setup.controls, setup.services);
+  EXPECT_EQ(setup.LastMessage(),
+            "Cannot Cut W1: Vertical Bar Too Close to the Edge: edge type E1 needs 5.0 mm from "
+            "the inner edge");
+  EXPECT_TRUE(setup.files.contents.empty());
+}
+
+// Every design that cannot be cut is named in one message, and no file is made; the
+// quantity and the size of a run have their limits too.
+TEST(ExportChecksTest, ProcessAllNamesEveryDesignThatCannotBeCut) {
+  ExportSetup setup;
+  setup.AddDesign("Small", 8, 800, {4}, {400});
+  setup.AddDesign("Fine", 1000, 800, {500}, {400});
+  setup.AddDesign("Huge", 1000, 800, {500}, {400}).outerWidth = 99999999 * 25.4;
+  setup.state.document.SetUnit(Unit::Inches);
+  ProcessAll(setup.state, setup.controls, setup.services);
+  EXPECT_EQ(setup.controls.Messages(),
+            std::vector<std::string>{
+                "Cannot Cut Small: Window Too Small for Edge Type E1: inner width 5/16\"\n"
+                "Cannot Cut Huge: Window Too Large: width 1.000e+08\", at most 393 11/16\""});
+  EXPECT_TRUE(setup.files.contents.empty());
+}
+
+TEST(ExportChecksTest, QuantitiesAboveTheLimitAreRefusedAndNotKept) {
+  for (const char* typed : {"10001", "2147483647"}) {
+    ExportSetup setup;
+    GrillWindow& w = setup.AddDesign("W1", 1000, 800, {500}, {400});
+    setup.SelectForProcessData(w, typed);
+    ProcessData(setup.state, setup.controls, setup.services);
+    EXPECT_EQ(setup.controls.Messages(), std::vector<std::string>{"Invalid quantity"}) << typed;
+    EXPECT_EQ(setup.state.document.Current()->quantity, 1) << typed;
+    EXPECT_TRUE(setup.files.contents.empty()) << typed;
+  }
+  ExportSetup fromFile;
+  fromFile.AddDesign("W1", 1000, 800, {500}, {400}).quantity = 10001;
+  ProcessAll(fromFile.state, fromFile.controls, fromFile.services);
+  EXPECT_EQ(fromFile.LastMessage(), "Invalid quantity: W1");
+}
+
+// The size a run is refused at is the size it would write: counted ahead, byte for byte.
+TEST(ExportChecksTest, RunsOfMoreThanAGibibyteAreRefusedBeforeAnyFile) {
+  ExportSetup counted;
+  counted.AddDesign("W1", 1000, 800, {300, 600}, {400}).quantity = 1234;
+  counted.AddDesign("W2", 900, 800, {450}, {200, 600}).quantity = 17;
+  std::int64_t expected = 0;
+  for (const GrillWindow& window : counted.state.document.Designs()) {
+    expected += ExportedBytes(ExportJob{&window, window.barType, window.edgeType, {}},
+                              CutUnit::kMillimetres);
+  }
+  ProcessAll(counted.state, counted.controls, counted.services);
+  ASSERT_EQ(counted.LastMessage(), "Files Exported to " + counted.kFolder);
+  std::int64_t written = 0;
+  for (const auto& [path, bytes] : counted.files.contents) {
+    written += static_cast<std::int64_t>(bytes.size());
+  }
+  EXPECT_EQ(written, expected);
+
+  ExportSetup large;
+  for (int i = 0; i < 200; ++i) {
+    large
+        .AddDesign("W" + std::to_string(i), 1000, 800, {100, 200, 300, 400, 500, 600, 700, 800},
+                   {100, 200, 300, 400, 500, 600, 700})
+        .quantity = kMaxQuantity;
+  }
+  ProcessAll(large.state, large.controls, large.services);
+  EXPECT_THAT(large.LastMessage(),
+              testing::StartsWith("Export Too Large: the cut files would take "));
+  EXPECT_THAT(large.LastMessage(), testing::EndsWith(" MiB, at most 1024 MiB"));
+  EXPECT_TRUE(large.files.events.empty());
 }
 
 TEST(ExportChecksTest, FileNamePiecesAndLengthsAreChecked) {

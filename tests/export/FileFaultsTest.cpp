@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <limits>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,41 +16,100 @@ const std::string kBarMaster = "W1_BarMaster_6_11_14_5_9.csv";
 const std::string kEdgeFile = "W1_E1_6_11_14_5_9.csv";
 const std::string kBarFile = "W1_GB_01_H_W__6_11_14_5_9.csv";
 
-class FileFaultsTest : public ExportTest {
- protected:
-  // The worked example with quantity 2 through Process Data.
-  void RunExample() {
-    SelectForProcessData(AddDesign("W1", 1000, 800, {500}, {400}), "2");
-    ProcessData(state, controls, services);
-  }
-  // What the example writes when nothing fails.
-  static std::string Full(const std::string& name) {
-    ExportSetup clean;
-    clean.SelectForProcessData(clean.AddDesign("W1", 1000, 800, {500}, {400}), "2");
-    ProcessData(clean.state, clean.controls, clean.services);
-    return clean.FileText(name);
-  }
-  void ExpectFileError(const std::string& name, const std::string& reason) {
-    EXPECT_EQ(controls.Messages(),
-              std::vector<std::string>{"File Error: " + PathOf(name) + ": " + reason});
-    EXPECT_EQ(files.OpenCount(), 0);
-  }
+using Contents = std::map<std::string, std::string>;
+
+// A fault to inject, by the counter of MemoryFiles it sets.
+struct Fault {
+  const char* step;
+  int MemoryFiles::*failAt;
+};
+const Fault kFaults[] = {
+    {"create", &MemoryFiles::failCreateAt}, {"append", &MemoryFiles::failAppendAt},
+    {"write", &MemoryFiles::failWriteAt},   {"flush", &MemoryFiles::failFlushAt},
+    {"close", &MemoryFiles::failCloseAt},   {"rename", &MemoryFiles::failRenameAt},
 };
 
-TEST_F(FileFaultsTest, MasterFileCreationFails) {
-  files.failCreateAt = 1;
-  RunExample();
-  ExpectFileError(kEdgeMaster, "No space left on device");
-  EXPECT_TRUE(files.contents.empty());
+// What a run makes of the designs `add` puts in a fresh setup, run by `run`.
+using AddDesigns = void (*)(ExportSetup&);
+using RunCommand = void (*)(ExportSetup&);
 
-  files = MemoryFiles();
-  files.failCreateAt = 2;
-  controls.ClearMessages();
-  ProcessData(state, controls, services);
-  ExpectFileError(kBarMaster, "No space left on device");
-  EXPECT_EQ(files.contents.size(), 1u);
-  EXPECT_TRUE(HasFile(kEdgeMaster));
+void OneDesignTwice(ExportSetup& setup) {
+  setup.SelectForProcessData(setup.AddDesign("W1", 1000, 800, {500}, {400}), "2");
 }
+void ThreeDesignsTwoGroups(ExportSetup& setup) {
+  setup.AddDesign("W1", 1000, 800, {500}, {400});
+  setup.AddDesign("W2", 1000, 800, {500}, {400}).edgeType = &setup.state.config.edgeTypes[1];
+  setup.AddDesign("W3", 1000, 800, {300, 600}, {400}).quantity = 3;
+}
+void RunProcessData(ExportSetup& setup) {
+  ProcessData(setup.state, setup.controls, setup.services);
+}
+void RunProcessAll(ExportSetup& setup) {
+  ProcessAll(setup.state, setup.controls, setup.services);
+}
+
+// The files an earlier run left: the same names, other lines.
+Contents EarlierRun(AddDesigns add, RunCommand run) {
+  ExportSetup earlier;
+  add(earlier);
+  for (const GrillWindow& window : earlier.state.document.Designs()) {
+    const_cast<GrillWindow&>(window).quantity = 1;
+  }
+  earlier.controls.SetText(kQuantityEdit, "1");
+  run(earlier);
+  return earlier.files.contents;
+}
+
+// Every fault at every step of a run leaves the earlier run's files byte for byte and no
+// temporary; the message names the file by its final name. Counting up until a run
+// passes without meeting its fault covers every step the run takes.
+TEST(RunFaultsTest, EveryFaultAtEveryStepLeavesTheEarlierRunWhole) {
+  struct Scenario {
+    const char* name;
+    AddDesigns add;
+    RunCommand run;
+  };
+  for (const Scenario& scenario : {Scenario{"Process Data", OneDesignTwice, RunProcessData},
+                                   Scenario{"Process All", ThreeDesignsTwoGroups, RunProcessAll}}) {
+    const Contents earlier = EarlierRun(scenario.add, scenario.run);
+    ASSERT_FALSE(earlier.empty());
+    for (const Fault& fault : kFaults) {
+      int faultsMet = 0;
+      for (int at = 1; at < 1000; ++at) {
+        SCOPED_TRACE(std::string(scenario.name) + ", " + fault.step + " " + std::to_string(at));
+        ExportSetup setup;
+        setup.files.folders.insert(setup.kFolder);
+        setup.files.contents = earlier;
+        setup.files.*fault.failAt = at;
+        scenario.add(setup);
+        scenario.run(setup);
+        ASSERT_EQ(setup.controls.Messages().size(), 1u);
+        const std::string& message = setup.controls.Messages()[0];
+        EXPECT_EQ(setup.files.OpenCount(), 0);
+        if (message.rfind("Files Exported", 0) == 0) {
+          EXPECT_NE(setup.files.contents, earlier);
+          break;
+        }
+        ++faultsMet;
+        EXPECT_EQ(message.rfind("File Error: " + setup.kFolder + "/W", 0), 0u) << message;
+        EXPECT_EQ(message.find(".tmp"), std::string::npos) << message;
+        EXPECT_EQ(setup.files.contents, earlier);
+      }
+      // Appends happen only where a group's designs share a file.
+      if (fault.failAt != &MemoryFiles::failAppendAt || scenario.run == RunProcessAll) {
+        EXPECT_GT(faultsMet, 0) << scenario.name << ", " << fault.step;
+      }
+    }
+  }
+}
+
+class FileFaultsTest : public ExportTest {
+ protected:
+  void RunExample() {
+    OneDesignTwice(*this);
+    RunProcessData(*this);
+  }
+};
 
 TEST_F(FileFaultsTest, MissingFolderIsMadeWithItsParentsOrReported) {
   RunExample();
@@ -66,36 +125,9 @@ TEST_F(FileFaultsTest, MissingFolderIsMadeWithItsParentsOrReported) {
   EXPECT_TRUE(failing.files.events.empty());
 }
 
-TEST_F(FileFaultsTest, DesignFileCannotBeOpened) {
-  files.folders.insert(kFolder);
-  files.contents[PathOf(kEdgeFile)] = "earlier lines\r\n";
-  files.failCreateAt = 3;  // after the two master files
-  RunExample();
-  ExpectFileError(kEdgeFile, "No space left on device");
-  EXPECT_EQ(FileText(kEdgeFile), "earlier lines\r\n");  // never replaced by an empty file
-  EXPECT_EQ(FileText(kEdgeMaster), "");
-  EXPECT_FALSE(HasFile(kBarFile));
-
-  // With two colours the W file is opened second, after the edge file.
-  ExportSetup twoTone;
-  GrillWindow& w = twoTone.AddDesign("W1", 1000, 800, {500}, {400});
-  w.outsideColor = twoTone.Black();
-  twoTone.SelectForProcessData(w);
-  twoTone.files.failCreateAt = 4;
-  ProcessData(twoTone.state, twoTone.controls, twoTone.services);
-  EXPECT_EQ(twoTone.LastMessage(),
-            "File Error: " + twoTone.PathOf("W1_GB_01+07_2T_W__6_11_14_5_9.csv") +
-                ": No space left on device");
-  EXPECT_TRUE(twoTone.HasFile(kEdgeFile));
-  EXPECT_FALSE(twoTone.HasFile("W1_GB_01+07_2T_H__6_11_14_5_9.csv"));
-  EXPECT_EQ(twoTone.files.OpenCount(), 0);
-}
-
-// The example's files are written at their close, in the order bar file,
-// edge file, EdgeMaster, BarMaster; each fault leaves the others whole.
-// A link planted in the export folder under a file's name is never written
-// through: the run ends with a file error there.
-TEST_F(FileFaultsTest, LinkInTheExportFolderIsAFileError) {
+// A link planted in the export folder under a file's name is never written through: the
+// finished file takes the link's place.
+TEST_F(FileFaultsTest, LinkInTheExportFolderIsReplacedNotFollowed) {
   for (const std::string& name : {kEdgeMaster, kEdgeFile}) {
     SCOPED_TRACE(name);
     ExportSetup setup;
@@ -103,87 +135,42 @@ TEST_F(FileFaultsTest, LinkInTheExportFolderIsAFileError) {
     setup.files.links.insert(setup.PathOf(name));
     setup.SelectForProcessData(setup.AddDesign("W1", 1000, 800, {500}, {400}));
     ProcessData(setup.state, setup.controls, setup.services);
-    EXPECT_EQ(setup.controls.Messages(),
-              std::vector<std::string>{"File Error: " + setup.PathOf(name) +
-                                       ": Too many levels of symbolic links"});
-    EXPECT_FALSE(setup.HasFile(name));
-    EXPECT_EQ(setup.files.OpenCount(), 0);
-  }
-}
-
-TEST_F(FileFaultsTest, FailedWriteOrCloseIsAFileErrorAndKeepsTheRest) {
-  struct Case {
-    bool failWrite;
-    int number;
-    std::string failing;
-  };
-  const Case cases[] = {{true, 1, kBarFile},     {true, 2, kEdgeFile},  {true, 3, kEdgeMaster},
-                        {true, 4, kBarMaster},   {false, 1, kBarFile},  {false, 2, kEdgeFile},
-                        {false, 3, kEdgeMaster}, {false, 4, kBarMaster}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.failing + (c.failWrite ? " write" : " close"));
-    ExportSetup setup;
-    (c.failWrite ? setup.files.failWriteAt : setup.files.failCloseAt) = c.number;
-    setup.SelectForProcessData(setup.AddDesign("W1", 1000, 800, {500}, {400}), "2");
-    ProcessData(setup.state, setup.controls, setup.services);
-    EXPECT_EQ(setup.controls.Messages(),
-              std::vector<std::string>{"File Error: " + setup.PathOf(c.failing) +
-                                       ": No space left on device"});
-    EXPECT_EQ(setup.files.OpenCount(), 0);
-    for (const std::string& name : {kBarFile, kEdgeFile, kEdgeMaster, kBarMaster}) {
-      const bool lost = c.failWrite && name == c.failing;
-      EXPECT_EQ(setup.FileText(name), lost ? "" : Full(name)) << name;
+    EXPECT_EQ(setup.LastMessage(), "Files Exported to " + setup.kFolder);
+    EXPECT_EQ(setup.files.links.count(setup.PathOf(name)), 0u);
+    EXPECT_NE(setup.FileText(name), "");
+    for (const auto& [path, bytes] : setup.files.contents) {
+      EXPECT_EQ(path.find(".tmp"), std::string::npos) << path;
     }
   }
 }
 
-TEST_F(FileFaultsTest, WriteFailingMidRunStopsAndKeepsTheEarlierChunks) {
-  files.failWriteAt = 2;
-  SelectForProcessData(AddDesign("W1", 1000, 800, {500}, {400}), "3000");
-  ProcessData(state, controls, services);
-  ASSERT_EQ(controls.Messages().size(), 1u);
-  EXPECT_EQ(controls.Messages()[0].rfind("File Error: ", 0), 0u);
-  EXPECT_EQ(files.OpenCount(), 0);
-  // The first chunk stays; the run ended long before its 3000 units.
-  const std::string edges = FileText(kEdgeMaster);
-  EXPECT_GT(edges.size(), 0u);
-  EXPECT_EQ(edges.find("G-3000 B-3000"), std::string::npos);
-}
-
-TEST_F(FileFaultsTest, ProcessAllKeepsTheDesignsExportedBeforeTheFault) {
-  AddDesign("W1", 1000, 800, {500}, {400});
-  GrillWindow& second = AddDesign("W2", 1000, 800, {500}, {400});
-  second.edgeType = &state.config.edgeTypes[1];
-  AddDesign("W3", 1000, 800, {500}, {400});
-  files.failCreateAt = 5;  // two masters, W1's two files, then W2's edge file
-  ProcessAll(state, controls, services);
-  ExpectFileError("W2_E2.csv", "No space left on device");
-  EXPECT_NE(FileText("W1_E1.csv"), "");
-  EXPECT_EQ(FileText(kEdgeMaster), FileText("W1_E1.csv"));
-  EXPECT_EQ(FileText(kBarMaster).find("W3"), std::string::npos);
-}
-
-TEST_F(FileFaultsTest, ReopeningAGroupsFileLaterInTheRunFails) {
-  AddDesign("W1", 1000, 800, {500}, {400});
-  AddDesign("W2", 1000, 800, {500}, {400});
-  files.failAppendAt = 1;  // W2 appends to W1's edge file
-  ProcessAll(state, controls, services);
-  ExpectFileError("W1_E1.csv", "No space left on device");
-  EXPECT_EQ(FileText("W1_E1.csv").find("W2"), std::string::npos);
-}
-
-TEST_F(FileFaultsTest, CancelClosesTheFilesAndKeepsWhatWasWritten) {
+TEST_F(FileFaultsTest, CancelLeavesTheEarlierFilesAndNoneOfTheRun) {
+  files.folders.insert(kFolder);
+  files.contents[PathOf(kEdgeFile)] = "earlier lines\r\n";
+  const Contents earlier = files.contents;
   host.cancelAfterUpdates = 1;
   SelectForProcessData(AddDesign("W1", 1000, 800, {500}, {400}), "3");
   ProcessData(state, controls, services);
   EXPECT_EQ(controls.Messages(), std::vector<std::string>{"Export Cancelled"});
   EXPECT_EQ(files.OpenCount(), 0);
-  EXPECT_NE(FileText(kEdgeMaster).find("G-1 B-1"), std::string::npos);
-  EXPECT_EQ(FileText(kEdgeMaster).find("G-2 B-2"), std::string::npos);
-  EXPECT_EQ(FileText(kBarFile), FileText(kBarMaster));
+  EXPECT_EQ(files.contents, earlier);
 }
 
-// Records the progress a run reports and cancels at its first report.
+// Whatever the end, the progress dialog is gone before the result is shown: left up, it
+// covered "Files Exported" and asked the user to cancel a finished run.
+TEST_F(FileFaultsTest, ProgressEndsBeforeTheResultIsShown) {
+  std::vector<int> openAtMessage;
+  controls.onMessage = [&](const std::string&) { openAtMessage.push_back(host.openProgress); };
+  files.failWriteAt = 1;
+  RunExample();
+  files.failWriteAt = 0;
+  RunProcessData(*this);
+  ASSERT_EQ(controls.Messages().size(), 2u);
+  EXPECT_EQ(controls.Messages()[1], "Files Exported to " + kFolder);
+  EXPECT_EQ(openAtMessage, (std::vector<int>{0, 0}));
+}
+
+// Records the progress a run reports and cancels at its third report.
 class RecordingHost final : public DialogHost {
  public:
   void ShowAbout() override {}
@@ -209,14 +196,13 @@ class RecordingHost final : public DialogHost {
   };
 };
 
-TEST_F(FileFaultsTest, LargestQuantitiesAreCountedIn64Bits) {
+TEST_F(FileFaultsTest, ProgressCountsTheUnitsOfTheWholeRun) {
   RecordingHost recording;
   ExportServices counted{files, clock, recording, kFolder};
-  AddDesign("W1", 1000, 800, {}, {}).quantity = std::numeric_limits<std::int32_t>::max();
-  AddDesign("W2", 1000, 800, {}, {}).quantity = std::numeric_limits<std::int32_t>::max();
+  AddDesign("W1", 1000, 800, {}, {}).quantity = kMaxQuantity;
+  AddDesign("W2", 1000, 800, {}, {}).quantity = kMaxQuantity;
   ProcessAll(state, controls, counted);
-  const std::int64_t total =
-      2 * static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max());
+  const std::int64_t total = 2 * std::int64_t{kMaxQuantity};
   EXPECT_EQ(recording.reports, (std::vector<std::pair<std::int64_t, std::int64_t>>{
                                    {0, total}, {1, total}, {2, total}}));
   EXPECT_EQ(LastMessage(), "Export Cancelled");

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ExportFixture.h"
-#include "export/CutList.h"
+#include "cutting/CutList.h"
 #include "export/JobCuttingPlan.h"
 #include "export/PlanPieces.h"
 
@@ -106,6 +106,32 @@ TEST_F(PlanPiecesTest, DesignsTheExportRefusesAreLeftOutAndListed) {
   for (const PlanPieceGroup& group : pieces.groups) {
     for (const cutplan::Piece& piece : group.pieces) {
       EXPECT_EQ(piece.label, "Good");
+    }
+  }
+}
+
+// One design whose pieces cannot be cut is left out on its own: the designs sharing its
+// groups are still planned.
+TEST_F(PlanPiecesTest, AnUncuttableDesignIsLeftOutAndTheRestPlanned) {
+  setup.AddDesign("Hall", 1000, 600, {500}, {}).quantity = 3;
+  setup.AddDesign("Sliver", 8, 600, {4}, {});
+  setup.AddDesign("Lots", 1000, 600, {500}, {}).quantity = kMaxQuantity + 1;
+  StockFile stock;
+  stock.stock = {{"GB", {700}}, {"E1", {2000}}};
+
+  const JobCuttingPlan plan = PlanJob(Designs(), stock);
+  EXPECT_THAT(plan.leftOut,
+              ElementsAre(Field(&LeftOutDesign::reason,
+                                "Cannot Cut Sliver: Window Too Small for Edge Type E1: inner "
+                                "width 8.0 mm"),
+                          Field(&LeftOutDesign::reason, "Invalid quantity: Lots")));
+  ASSERT_THAT(plan.groups, SizeIs(2));
+  for (const PlannedGroup& group : plan.groups) {
+    ASSERT_TRUE(group.plan.has_value()) << group.key << ": " << group.problem;
+    for (const cutplan::StockBar& bar : group.plan->bars) {
+      for (const cutplan::CutPiece& piece : bar.pieces) {
+        EXPECT_EQ(piece.label, "Hall");
+      }
     }
   }
 }

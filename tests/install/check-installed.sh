@@ -40,7 +40,7 @@ check_programs() {
   [ -x "$prefix/bin/grill-designer" ] || fail "grill-designer is not executable"
   cp "$prefix/share/$app/MenuConfig.txt" "$scratch/"
   local output
-  output=$(cd "$scratch" && printf '%s\n' 'text 1049 Kitchen' 'text 1050 36' 'text 1051 48' \
+  output=$(cd "$scratch" && printf '%s\n' 'click 1057' 'text 1049 Kitchen' 'text 1050 36' 'text 1051 48' \
            'text 1052 2' 'text 1053 1' 'click 1001' designs | HOME="$scratch" "$prefix/bin/grill-script") ||
     fail "grill-script failed on the installed sample configuration"
   grep -q Kitchen <<<"$output" || fail "grill-script did not list the new design: $output"

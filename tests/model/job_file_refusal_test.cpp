@@ -96,7 +96,12 @@ TEST(JobFileRefusalTest, HostileFilesAreRefusedWithWhereAndWhy) {
        "design 2: the name \"A\" is used by an earlier design"},
       {"empty name", Edited("\"name\": \"B\"", "\"name\": \"\""), "design 2: the name is empty"},
       {"unsafe name", Edited("\"name\": \"B\"", "\"name\": \"../B\""),
-       "design 2: the name \"../B\" holds a character"},
+       "design 2: the name \"../B\" cannot name a design"},
+      // Names that would give hidden cut files, or files named by blanks alone.
+      {"hidden name", Edited("\"name\": \"B\"", "\"name\": \".hidden\""),
+       "design 2: the name \".hidden\" cannot name a design"},
+      {"blank name", Edited("\"name\": \"B\"", "\"name\": \"   \""),
+       "design 2: the name \"   \" cannot name a design"},
       {"name with a comma", Edited("\"name\": \"B\"", "\"name\": \"B,C\""), "holds a character"},
       {"name with a control character", Edited("\"name\": \"B\"", "\"name\": \"B\\t\""),
        "holds a character"},

@@ -18,7 +18,8 @@ using Kind = MemoryFiles::Event::Kind;
 using ::testing::ElementsAre;
 
 const std::string kPath = "orders/smith.grilljob";
-const std::string kTemporary = kPath + ".saving";
+// The first temporary MemoryFiles makes in the job's folder.
+const std::string kTemporary = "orders/.tmp-1";
 const std::string kOldContent = "the job as it was";
 
 std::vector<Kind> KindsOf(const MemoryFiles& files) {
@@ -68,6 +69,22 @@ TEST(JobFileSaveTest, EveryFailingStepLeavesTheOldFileAndNoTemporary) {
   }
 }
 
+// Two saves of one job at once (two designers, or a save and a copy) must not share a
+// temporary: each would truncate the other's half-written file.
+TEST(JobFileSaveTest, EachSaveWritesItsOwnTemporary) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("grill-temp-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  StdFiles files;
+  std::string error;
+  const std::unique_ptr<WritableFile> first = files.CreateTemporary(folder.string(), error);
+  const std::unique_ptr<WritableFile> second = files.CreateTemporary(folder.string(), error);
+  ASSERT_TRUE(first && second) << error;
+  EXPECT_NE(first->Path(), second->Path());
+  EXPECT_EQ(std::filesystem::path(first->Path()).parent_path(), folder);
+  std::filesystem::remove_all(folder);
+}
+
 TEST(JobFileSaveTest, MissingFolderIsReported) {
   MemoryFiles files;
   EXPECT_EQ(SaveJob(files, kPath, SmallJob()),
@@ -91,7 +108,8 @@ TEST(JobFileSaveTest, SavesOverAnOldFileOnDisk) {
   const JobFileResult read = OpenJob(files, path);
   ASSERT_TRUE(read.job) << read.error;
   ExpectSameJob(job, *read.job);
-  EXPECT_FALSE(std::filesystem::exists(path + ".saving"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1)
+      << "only the job itself is left in its folder";
   EXPECT_THAT(SaveJob(files, (folder / "none" / "x.grilljob").string(), job),
               testing::Optional(testing::EndsWith("x.grilljob: No such file or directory")));
   std::filesystem::remove_all(folder);

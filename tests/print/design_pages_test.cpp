@@ -261,6 +261,16 @@ TEST_F(DesignPagesTest, CutListRowsShowLengthsCountsAndNotches) {
   EXPECT_TRUE(Has(values, "15 @ 11 11/16\", 15 @ 23 3/8\", 15 @ 35 1/16\""));
 }
 
+// A drawing never shows pieces the export would refuse to write: it says why instead.
+TEST_F(DesignPagesTest, UncuttableDesignShowsItsProblemInPlaceOfPieces) {
+  GrillWindow huge = window;
+  huge.outerWidth = 20000.0;
+  const std::vector<std::string> values = TextsOf(Pages(huge).front(), Role::Value);
+  EXPECT_TRUE(Has(values, "Cannot be cut"));
+  EXPECT_TRUE(Has(values, "Window Too Large: width 787 3/8\", at most 393 11/16\""));
+  EXPECT_FALSE(Has(values, "Vertical bars"));
+}
+
 TEST_F(DesignPagesTest, LongCutListRunsOnOverPagesWithItsHeadings) {
   CutTable cuts;
   for (int i = 0; i < 150; ++i) {

@@ -45,6 +45,8 @@ struct InPlaceHost final : CanvasHost {
     ++invalidations;
   }
   void GestureEnded() override { ++gesturesEnded; }
+  void DragReleasedUnmoved(Axis) override { ++unmovedReleases; }
+  int unmovedReleases = 0;
 };
 
 // A canvas showing `window` the way the main dialog shows a design.

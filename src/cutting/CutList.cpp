@@ -1,4 +1,4 @@
-#include "export/CutList.h"
+#include "cutting/CutList.h"
 
 #include <algorithm>
 #include <functional>

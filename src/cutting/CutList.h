@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "config/ConfigRecords.h"
-#include "export/CutBar.h"
+#include "cutting/CutBar.h"
 #include "model/GrillWindow.h"
 
 namespace grill {

@@ -1,4 +1,4 @@
-#include "export/CutBar.h"
+#include "cutting/CutBar.h"
 
 #include <gtest/gtest.h>
 

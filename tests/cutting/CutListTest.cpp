@@ -1,4 +1,4 @@
-#include "export/CutList.h"
+#include "cutting/CutList.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ExportFixture.h"
+#include "../export/ExportFixture.h"
 
 namespace grill::testing_export {
 namespace {
