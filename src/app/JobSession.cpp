@@ -71,14 +71,21 @@ std::optional<std::size_t> JobSession::Start() {
   started_ = true;
   seen_ = Now();
   std::optional<std::size_t> restored;
-  if (recovery_ && !recovery_->Claim()) {
-    context_.controls.ShowMessage(
-        "Another Grill Designer is running in this folder: this one keeps no recovery copy.");
-  } else if (recovery_) {
-    if (std::optional<RecoveryState> state = recovery_->Read()) {
-      restored = state->job.designs.size();
-      Load(std::move(state->job), std::move(state->jobPath), state->modified);
-    }
+  std::string reason;
+  switch (recovery_ ? recovery_->Claim(reason) : LockStatus::Taken) {
+    case LockStatus::Busy:
+      context_.controls.ShowMessage(
+          "Another Grill Designer is running in this folder: this one keeps no recovery copy.");
+      break;
+    case LockStatus::Failed:
+      ReportRecoveryFailure(reason);
+      break;
+    case LockStatus::Taken:
+      if (std::optional<RecoveryState> state = recovery_ ? recovery_->Read() : std::nullopt) {
+        restored = state->job.designs.size();
+        Load(std::move(state->job), std::move(state->jobPath), state->modified);
+      }
+      break;
   }
   host_.ShowTitle(Title(), Modified());
   return restored;
@@ -329,12 +336,17 @@ void JobSession::WriteRecovery() {
   }
   const RecoveryState state{JobOf(context_.Document(), context_.controls.Text(kMasterFileEdit)),
                             path_, Modified()};
-  const std::optional<std::string> error = recovery_->Write(state);
-  // Said once: the work goes on, only without its safety copy.
-  if (error && !recoveryFailed_) {
+  if (const std::optional<std::string> error = recovery_->Write(state)) {
+    ReportRecoveryFailure(*error);
+  }
+}
+
+// Said once: the work goes on, only without its safety copy.
+void JobSession::ReportRecoveryFailure(const std::string& reason) {
+  if (!recoveryFailed_) {
     recoveryFailed_ = true;
     context_.controls.ShowMessage("Cannot keep a recovery copy in " + recovery_->Path() + ": " +
-                                  *error);
+                                  reason);
   }
 }
 

@@ -90,6 +90,7 @@ class JobSession {
   bool Write(const std::string& path);
   void Remember(const std::string& path);
   void WriteRecovery();
+  void ReportRecoveryFailure(const std::string& reason);
   void FinishStroke();
 
   DesignerContext& context_;

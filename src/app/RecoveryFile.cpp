@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <utility>
 
 #include "model/JobFileReader.h"
 #include "model/JobFileWriter.h"
@@ -109,12 +110,14 @@ RecoveryStore::RecoveryStore(Files& files, FileLocks& locks, std::string stateFo
   path_ = files_.Join(folder_, RecoveryFileStem(workingFolder) + ".recovery");
 }
 
-bool RecoveryStore::Claim() {
-  // A folder that cannot be made shows as a lock that cannot be taken.
-  std::string error;
-  files_.CreateFolders(folder_, error);
-  lock_ = locks_.TryLock(path_ + ".lock");
-  return lock_ != nullptr;
+LockStatus RecoveryStore::Claim(std::string& reason) {
+  if (!files_.CreateFolders(folder_, reason)) {
+    return LockStatus::Failed;
+  }
+  LockAttempt attempt = locks_.TryLock(path_ + ".lock");
+  lock_ = std::move(attempt.lock);
+  reason = std::move(attempt.reason);
+  return attempt.status;
 }
 
 std::optional<RecoveryState> RecoveryStore::Read() {

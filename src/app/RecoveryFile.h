@@ -34,8 +34,10 @@ class RecoveryStore {
   // `stateFolder` holds the files; `workingFolder` (absolute) picks them.
   RecoveryStore(Files& files, FileLocks& locks, std::string stateFolder, std::string workingFolder);
 
-  // Takes the lock; false when another run holds it (or it cannot be made).
-  bool Claim();
+  // Makes the state folder and takes the lock: Busy when another run holds
+  // it, Failed with `reason` set when the folder or the lock file cannot be
+  // made or locked.
+  LockStatus Claim(std::string& reason);
   bool Claimed() const { return lock_ != nullptr; }
   // The state a former run left, if there is a readable one.
   std::optional<RecoveryState> Read();

@@ -86,6 +86,26 @@ TEST(Recovery, ASecondRunInTheFolderLeavesTheFirstOnesCopyAlone) {
   EXPECT_EQ(second.messages.size(), 1u);
 }
 
+// A state folder the designer may not write to, or cannot make, is said as
+// such, with the system's reason, and once.
+TEST(Recovery, AStateFolderThatCannotBeUsedSaysWhy) {
+  const std::string path = "state/" + RecoveryFileStem("/work/shop") + ".recovery";
+  for (const bool lockFails : {true, false}) {
+    Machine machine;
+    if (lockFails) {
+      machine.locks.failure = "Permission denied";
+    } else {
+      machine.files.failCreateFolders = true;
+    }
+    JobRun run(machine);
+    run.NewDesign("Kitchen");
+    const std::string reason = lockFails ? "Permission denied" : "No space left on device";
+    EXPECT_THAT(run.messages,
+                ElementsAre("Cannot keep a recovery copy in " + path + ": " + reason));
+    EXPECT_FALSE(machine.files.Exists(path));
+  }
+}
+
 TEST(Recovery, NewJobReplacesTheCopy) {
   Machine machine;
   {
