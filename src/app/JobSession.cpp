@@ -70,6 +70,7 @@ JobSession::Seen JobSession::Now() const {
 std::optional<std::size_t> JobSession::Start() {
   started_ = true;
   seen_ = Now();
+  unrecorded_.Reset(context_.Document().Designs().size());
   std::optional<std::size_t> restored;
   std::string reason;
   switch (recovery_ ? recovery_->Claim(reason) : LockStatus::Taken) {
@@ -174,7 +175,8 @@ std::vector<MissingReference> JobSession::Load(Job job, std::string path, bool m
   unsavedBesideHistory_ = modified;
   ShowLoaded();
   seen_ = Now();
-  designsChanged_ = true;
+  unrecorded_.AddAll(document.Designs().size());
+  recordDue_ = true;
   Notice();
   return std::move(resolved.missing);
 }
@@ -263,7 +265,7 @@ bool JobSession::Write(const std::string& path) {
   savedMasterFile_ = context_.controls.Text(kMasterFileEdit);
   path_ = path;
   Remember(path);
-  designsChanged_ = true;  // the recovery copy holds the saved state too
+  recordDue_ = true;  // the recovery copy holds the saved state too
   Notice();
   return true;
 }
@@ -309,8 +311,9 @@ std::optional<std::string> JobSession::RedoText() const {
   return step != nullptr ? std::optional("Redo " + step->label) : std::nullopt;
 }
 
-void JobSession::DesignsChanged() {
-  designsChanged_ = true;
+void JobSession::DesignsChanged(const DesignChange& change) {
+  unrecorded_.Add(change, context_.Document().Designs().size());
+  recordDue_ = true;
   Notice();
 }
 
@@ -322,23 +325,37 @@ void JobSession::Notice() {
   if (now.unit != seen_.unit || now.spacing != seen_.spacing) {
     unsavedBesideHistory_ = true;
   }
-  if (designsChanged_ || now != seen_) {
+  if (recordDue_ || now != seen_) {
     WriteRecovery();
   }
   seen_ = now;
-  designsChanged_ = false;
+  recordDue_ = false;
   host_.ShowTitle(Title(), Modified());
 }
 
+// Only what changed is appended to the copy, so that a change costs the same
+// in a job of ten designs or of twenty thousand; a replaced job is written
+// whole.
 void JobSession::WriteRecovery() {
   if (!recovery_) {
     return;
   }
-  const RecoveryState state{JobOf(context_.Document(), context_.controls.Text(kMasterFileEdit)),
-                            path_, Modified()};
-  if (const std::optional<std::string> error = recovery_->Write(state)) {
+  const std::size_t size = context_.Document().Designs().size();
+  const auto whole = [this, size] { return RecoveryOf(0, size); };
+  const std::optional<std::string> error =
+      unrecorded_.Whole() ? recovery_->Write(whole())
+                          : recovery_->Record({RecoveryOf(unrecorded_.From(), unrecorded_.Added()),
+                                               unrecorded_.From(), unrecorded_.Removed()},
+                                              whole);
+  unrecorded_.Reset(size);
+  if (error) {
     ReportRecoveryFailure(*error);
   }
+}
+
+RecoveryState JobSession::RecoveryOf(std::size_t first, std::size_t count) const {
+  return {JobOf(context_.Document(), context_.controls.Text(kMasterFileEdit), first, count), path_,
+          Modified()};
 }
 
 // Said once: the work goes on, only without its safety copy.

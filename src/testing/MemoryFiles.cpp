@@ -95,6 +95,9 @@ class MemoryFiles::Handle final : public WritableFile {
 };
 
 std::unique_ptr<ReadableFile> MemoryFiles::OpenForRead(const std::string& path) {
+  if (nonRegular.count(path) != 0) {
+    return nullptr;
+  }
   const auto found = contents.find(path);
   if (found == contents.end()) {
     return nullptr;
@@ -128,6 +131,10 @@ std::unique_ptr<WritableFile> MemoryFiles::Open(const std::string& path, bool tr
   }
   if (links.count(path) != 0) {
     error = "Too many levels of symbolic links";
+    return nullptr;
+  }
+  if (nonRegular.count(path) != 0) {
+    error = "No such device or address";
     return nullptr;
   }
   std::string& bytes = contents[path];
@@ -166,6 +173,7 @@ bool MemoryFiles::Rename(const std::string& from, const std::string& to, std::st
   std::string bytes = std::move(found->second);
   contents.erase(found);
   contents[to] = std::move(bytes);
+  nonRegular.erase(to);
   events.push_back({Event::Kind::kRename, from, to});
   return true;
 }

@@ -38,6 +38,11 @@ class MemoryFiles final : public Files {
   // Paths where a symbolic link was planted: opening one for writing fails
   // as the std implementation does, without following the link.
   std::set<std::string> links;
+  // Paths that hold something other than a regular file (a FIFO, a device):
+  // reading refuses them at once, as the std implementation does, and so
+  // does opening one for writing, where the system would wait for a reader.
+  // A rename over one puts a regular file there.
+  std::set<std::string> nonRegular;
 
   // Faults: the 1-based number of the call that is to fail, 0 for none.
   // Creations and append-opens are counted apart; writes and closes are
