@@ -5,6 +5,7 @@
 // at 1,000 designs and under 50 ms at 20,000 on the development machine.
 // The whole state written again when the journal has outgrown it is timed
 // apart: it comes once in as many changes as the job has designs or more.
+// So is the start that reads the largest journal back.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -102,6 +103,15 @@ class LargeJobRun {
     }
     return text;
   }
+  double RecoveryBytes() {
+    double bytes = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_ / "state")) {
+      if (entry.path().extension() == ".recovery") {
+        bytes += static_cast<double>(std::filesystem::file_size(entry.path()));
+      }
+    }
+    return bytes;
+  }
 
  private:
   std::filesystem::path folder_;
@@ -114,8 +124,15 @@ class LargeJobRun {
   CGrillDesignerDlg dialog_;
 };
 
+// The counters tell how often the whole state is written again: once in
+// about whole_bytes / record_bytes changes.
 void BM_ChangeWithRecoveryWrite(benchmark::State& state) {
   LargeJobRun run(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  const double whole = run.RecoveryBytes();
+  run.Click(kHorzPlusButton);
+  state.counters["record_bytes"] = run.RecoveryBytes() - whole;
+  state.counters["whole_bytes"] = whole;
+  run.Click(kHorzMinusButton);
   const std::string before = run.RecoveryText();
   bool up = true;
   for (auto _ : state) {
@@ -155,6 +172,34 @@ void BM_WholeRecoveryWrite(benchmark::State& state) {
   std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_WholeRecoveryWrite)
+    ->Args({1000, kMaxBars})
+    ->Args({20000, 10})
+    ->Unit(benchmark::kMillisecond);
+
+// A start that restores a whole state followed by a journal as large as it
+// (the most it grows to before it is compacted): one design edited per record.
+void BM_RestoreWithFullJournal(benchmark::State& state) {
+  const int designs = static_cast<int>(state.range(0));
+  Job job = LargeJob(designs, static_cast<int>(state.range(1)));
+  std::string text = FormatRecovery({job, "large.grilljob", true});
+  const std::size_t whole = text.size();
+  for (std::size_t i = 0; text.size() < 2 * whole; ++i) {
+    const std::size_t at = (i * 7919) % job.designs.size();
+    RecoveryChange change{{{}, "large.grilljob", true}, at, 1};
+    change.state.job.unit = job.unit;
+    change.state.job.current = job.current;
+    change.state.job.designs = {job.designs[at]};
+    change.state.job.designs[0].window.quantity = static_cast<std::int32_t>(i % 100 + 1);
+    text += FormatRecoveryChange(std::move(change));
+  }
+  for (auto _ : state) {
+    if (!ParseRecovery(text)) {
+      state.SkipWithError("the journal did not read back");
+    }
+  }
+  state.counters["file_bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_RestoreWithFullJournal)
     ->Args({1000, kMaxBars})
     ->Args({20000, 10})
     ->Unit(benchmark::kMillisecond);

@@ -337,7 +337,7 @@ void JobSession::Notice() {
 // in a job of ten designs or of twenty thousand; a replaced job is written
 // whole.
 void JobSession::WriteRecovery() {
-  if (!recovery_) {
+  if (!recovery_ || !recovery_->Claimed()) {
     return;
   }
   const std::size_t size = context_.Document().Designs().size();

@@ -1,5 +1,6 @@
 #include "app/RecoveryFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <iterator>
 #include <utility>
@@ -162,15 +163,24 @@ std::optional<std::string_view> ConsumeRecord(std::string_view& text) {
 }
 
 // Plays `change` on `state`; false when its stretch lies outside the designs.
+// Designs that take the place of as many are assigned where they stand, so a
+// journal of edits plays in time that follows the edits, not the job.
 bool Apply(RecoveryState& state, RecoveryChange change) {
   std::vector<JobDesign>& designs = state.job.designs;
   if (change.from > designs.size() || change.removed > designs.size() - change.from) {
     return false;
   }
-  const auto first = designs.begin() + static_cast<std::ptrdiff_t>(change.from);
-  const auto at = designs.erase(first, first + static_cast<std::ptrdiff_t>(change.removed));
   std::vector<JobDesign>& added = change.state.job.designs;
-  designs.insert(at, std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+  const std::size_t kept = std::min(change.removed, added.size());
+  const auto at = designs.begin() + static_cast<std::ptrdiff_t>(change.from);
+  std::move(added.begin(), added.begin() + static_cast<std::ptrdiff_t>(kept), at);
+  const auto rest = at + static_cast<std::ptrdiff_t>(kept);
+  if (change.removed > kept) {
+    designs.erase(rest, rest + static_cast<std::ptrdiff_t>(change.removed - kept));
+  } else {
+    designs.insert(rest, std::make_move_iterator(added.begin() + static_cast<std::ptrdiff_t>(kept)),
+                   std::make_move_iterator(added.end()));
+  }
   added.clear();
   Job& job = state.job;
   Job& now = change.state.job;
