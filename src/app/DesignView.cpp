@@ -117,7 +117,7 @@ void DesignView::Refresh(const DesignChange& change) {
   }
   controls_.Invalidate();
   if (onChanged) {
-    onChanged();
+    onChanged(change);
   }
 }
 

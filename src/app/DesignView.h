@@ -47,8 +47,9 @@ class DesignView {
   // The canvas has a new client size: the shown design is fitted to it again.
   void ResizeCanvas(int width, int height);
 
-  // Told after the screen follows a change of the designs.
-  std::function<void()> onChanged;
+  // Told after the screen follows a change of the designs, with the change
+  // (applied or reverted).
+  std::function<void(const DesignChange&)> onChanged;
 
  private:
   // The refresh after every committed, reverted or reapplied change.

@@ -18,7 +18,7 @@ CGrillDesignerDlg::CGrillDesignerDlg(DesignerServices services)
       context_{state_, services_.controls, view_},
       job_(context_, services_.host, services_.files),
       handlers_(BuildDispatchTable()) {
-  view_.onChanged = [this] { job_.DesignsChanged(); };
+  view_.onChanged = [this](const DesignChange& change) { job_.DesignsChanged(change); };
   if (services_.locks != nullptr && !services_.stateFolder.empty()) {
     job_.UseRecovery(std::make_unique<RecoveryStore>(
         services_.files, *services_.locks, services_.stateFolder, services_.workingFolder));

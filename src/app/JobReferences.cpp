@@ -1,5 +1,7 @@
 #include "app/JobReferences.h"
 
+#include <utility>
+
 namespace grill {
 namespace {
 
@@ -59,6 +61,11 @@ std::string MissingReferencesMessage(const std::vector<MissingReference>& missin
 }
 
 Job JobOf(const DesignDocument& document, std::string masterFile) {
+  return JobOf(document, std::move(masterFile), 0, document.Designs().size());
+}
+
+Job JobOf(const DesignDocument& document, std::string masterFile, std::size_t first,
+          std::size_t count) {
   Job job;
   job.unit = document.DisplayUnit();
   job.spacing = document.Spacing();
@@ -66,8 +73,9 @@ Job JobOf(const DesignDocument& document, std::string masterFile) {
   if (const GrillWindow* current = document.Current()) {
     job.current = current->name;
   }
-  job.designs.reserve(document.Designs().size());
-  for (const GrillWindow& window : document.Designs()) {
+  job.designs.reserve(count);
+  for (std::size_t index = first; index < first + count; ++index) {
+    const GrillWindow& window = document.Designs()[index];
     job.designs.push_back({window, ReferencesOf(window)});
   }
   return job;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ std::string MissingReferencesMessage(const std::vector<MissingReference>& missin
 
 // The job the document and the Master File text make.
 Job JobOf(const DesignDocument& document, std::string masterFile);
+// The same holding only the designs [first, first + count), for a record of
+// what changed.
+Job JobOf(const DesignDocument& document, std::string masterFile, std::size_t first,
+          std::size_t count);
 
 // The place of the design a job names current, if it holds one by that name.
 DesignFocus FocusOf(const WindowList& designs, const std::optional<std::string>& current);

@@ -71,16 +71,24 @@ JobSession::Seen JobSession::Now() const {
 std::optional<std::size_t> JobSession::Start() {
   started_ = true;
   seen_ = Now();
+  unrecorded_.Reset(context_.Document().Designs().size());
   std::optional<std::size_t> restored;
-  if (recovery_ && !recovery_->Claim()) {
-    context_.controls.ShowMessage(
-        "Another Grill Designer is running in this folder: this one keeps no recovery copy.");
-  } else if (recovery_) {
-    if (std::optional<RecoveryState> state = recovery_->Read()) {
-      restored = state->job.designs.size();
-      Load(std::move(state->job), std::move(state->jobPath), state->modified);
-      ShowUncuttable(context_.Document().Designs());
-    }
+  std::string reason;
+  switch (recovery_ ? recovery_->Claim(reason) : LockStatus::Taken) {
+    case LockStatus::Busy:
+      context_.controls.ShowMessage(
+          "Another Grill Designer is running in this folder: this one keeps no recovery copy.");
+      break;
+    case LockStatus::Failed:
+      ReportRecoveryFailure(reason);
+      break;
+    case LockStatus::Taken:
+      if (std::optional<RecoveryState> state = recovery_ ? recovery_->Read() : std::nullopt) {
+        restored = state->job.designs.size();
+        Load(std::move(state->job), std::move(state->jobPath), state->modified);
+        ShowUncuttable(context_.Document().Designs());
+      }
+      break;
   }
   host_.ShowTitle(Title(), Modified());
   return restored;
@@ -176,7 +184,8 @@ std::vector<MissingReference> JobSession::Load(Job job, std::string path, bool m
   unsavedBesideHistory_ = modified;
   ShowLoaded();
   seen_ = Now();
-  designsChanged_ = true;
+  unrecorded_.AddAll(document.Designs().size());
+  recordDue_ = true;
   Notice();
   return std::move(resolved.missing);
 }
@@ -270,7 +279,7 @@ bool JobSession::Write(const std::string& path) {
   savedMasterFile_ = context_.controls.Text(kMasterFileEdit);
   path_ = path;
   Remember(path);
-  designsChanged_ = true;  // the recovery copy holds the saved state too
+  recordDue_ = true;  // the recovery copy holds the saved state too
   Notice();
   return true;
 }
@@ -316,8 +325,9 @@ std::optional<std::string> JobSession::RedoText() const {
   return step != nullptr ? std::optional("Redo " + step->label) : std::nullopt;
 }
 
-void JobSession::DesignsChanged() {
-  designsChanged_ = true;
+void JobSession::DesignsChanged(const DesignChange& change) {
+  unrecorded_.Add(change, context_.Document().Designs().size());
+  recordDue_ = true;
   Notice();
 }
 
@@ -329,26 +339,45 @@ void JobSession::Notice() {
   if (now.unit != seen_.unit || now.spacing != seen_.spacing) {
     unsavedBesideHistory_ = true;
   }
-  if (designsChanged_ || now != seen_) {
+  if (recordDue_ || now != seen_) {
     WriteRecovery();
   }
   seen_ = now;
-  designsChanged_ = false;
+  recordDue_ = false;
   host_.ShowTitle(Title(), Modified());
 }
 
+// Only what changed is appended to the copy, so that a change costs the same
+// in a job of ten designs or of twenty thousand; a replaced job is written
+// whole.
 void JobSession::WriteRecovery() {
-  if (!recovery_) {
+  if (!recovery_ || !recovery_->Claimed()) {
     return;
   }
-  const RecoveryState state{JobOf(context_.Document(), context_.controls.Text(kMasterFileEdit)),
-                            path_, Modified()};
-  const std::optional<std::string> error = recovery_->Write(state);
-  // Said once: the work goes on, only without its safety copy.
-  if (error && !recoveryFailed_) {
+  const std::size_t size = context_.Document().Designs().size();
+  const auto whole = [this, size] { return RecoveryOf(0, size); };
+  const std::optional<std::string> error =
+      unrecorded_.Whole() ? recovery_->Write(whole())
+                          : recovery_->Record({RecoveryOf(unrecorded_.From(), unrecorded_.Added()),
+                                               unrecorded_.From(), unrecorded_.Removed()},
+                                              whole);
+  unrecorded_.Reset(size);
+  if (error) {
+    ReportRecoveryFailure(*error);
+  }
+}
+
+RecoveryState JobSession::RecoveryOf(std::size_t first, std::size_t count) const {
+  return {JobOf(context_.Document(), context_.controls.Text(kMasterFileEdit), first, count), path_,
+          Modified()};
+}
+
+// Said once: the work goes on, only without its safety copy.
+void JobSession::ReportRecoveryFailure(const std::string& reason) {
+  if (!recoveryFailed_) {
     recoveryFailed_ = true;
     context_.controls.ShowMessage("Cannot keep a recovery copy in " + recovery_->Path() + ": " +
-                                  *error);
+                                  reason);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ChangedSpan.h"
 #include "app/DesignerContext.h"
 #include "app/JobReferences.h"
 #include "app/RecoveryFile.h"
@@ -60,7 +61,7 @@ class JobSession {
   // the recovery copy and the title follows the modified state.
   void Notice();
   // Told by the view after every change of the designs.
-  void DesignsChanged();
+  void DesignsChanged(const DesignChange& change);
 
   // The job file's path, empty without one.
   const std::string& Path() const { return path_; }
@@ -92,6 +93,9 @@ class JobSession {
   // Names the designs just loaded that cannot be cut, in one message.
   void ShowUncuttable(const WindowList& designs);
   void WriteRecovery();
+  // The working set with only the designs [first, first + count).
+  RecoveryState RecoveryOf(std::size_t first, std::size_t count) const;
+  void ReportRecoveryFailure(const std::string& reason);
   void FinishStroke();
 
   DesignerContext& context_;
@@ -104,7 +108,10 @@ class JobSession {
   // changes, and those of a restored run.
   bool unsavedBesideHistory_ = false;
   bool started_ = false;
-  bool designsChanged_ = false;
+  // The recovery copy lags behind: a change of the designs, a load or a save.
+  bool recordDue_ = false;
+  // The designs changed since the recovery copy was written.
+  ChangedSpan unrecorded_;
   // The Master File field's text as the job file holds it.
   std::string savedMasterFile_;
   bool recoveryFailed_ = false;

@@ -1,31 +1,21 @@
 #include "app/RecoveryFile.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 
-#include "model/JobFileReader.h"
-#include "model/JobFileWriter.h"
 #include "platform/ReplaceFile.h"
 
 namespace grill {
 namespace {
 
-constexpr std::string_view kHeader = "varnel-grill-recovery 1\n";
-constexpr std::string_view kPathWord = "path ";
-constexpr std::string_view kModifiedWord = "modified ";
-// A recovery file holds one job; anything larger is no recovery file.
-constexpr std::int64_t kRecoveryLimit = kJobFileLimit + 64 * 1024;
-
-// Takes `prefix` off the front of `text`; false when it is not there.
-bool Consume(std::string_view& text, std::string_view prefix) {
-  if (text.substr(0, prefix.size()) != prefix) {
-    return false;
-  }
-  text.remove_prefix(prefix.size());
-  return true;
-}
+// The whole state and a journal that may grow as large again, with room for
+// the last record.
+constexpr std::int64_t kRecoveryLimit = 2 * kJobFileLimit + 2 * RecoveryStore::kJournalFloor;
 
 std::optional<std::string> ReadWhole(Files& files, const std::string& path) {
+  // A path that holds no regular file (a FIFO, a device) is refused here
+  // without waiting; the first whole write then replaces it.
   std::unique_ptr<ReadableFile> file = files.OpenForRead(path);
   if (file == nullptr) {
     return std::nullopt;
@@ -43,64 +33,8 @@ std::optional<std::string> ReadWhole(Files& files, const std::string& path) {
 
 }  // namespace
 
-std::string FormatRecovery(const RecoveryState& state) {
-  std::string text(kHeader);
-  text += kPathWord;
-  text += std::to_string(state.jobPath.size());
-  text += ' ';
-  text += state.jobPath;
-  text += '\n';
-  text += kModifiedWord;
-  text += state.modified ? "1\n" : "0\n";
-  text += FormatJob(state.job);
-  return text;
-}
-
-std::optional<RecoveryState> ParseRecovery(std::string_view text) {
-  RecoveryState state;
-  if (!Consume(text, kHeader) || !Consume(text, kPathWord)) {
-    return std::nullopt;
-  }
-  std::size_t pathLength = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pathLength);
-  if (error != std::errc() || end == text.data()) {
-    return std::nullopt;
-  }
-  text.remove_prefix(static_cast<std::size_t>(end - text.data()));
-  if (!Consume(text, " ") || text.size() < pathLength) {
-    return std::nullopt;
-  }
-  state.jobPath = text.substr(0, pathLength);
-  text.remove_prefix(pathLength);
-  if (!Consume(text, "\n") || !Consume(text, kModifiedWord)) {
-    return std::nullopt;
-  }
-  if (Consume(text, "1\n")) {
-    state.modified = true;
-  } else if (!Consume(text, "0\n")) {
-    return std::nullopt;
-  }
-  JobFileResult job = ReadJobText(text, "the recovery file");
-  if (!job.job) {
-    return std::nullopt;
-  }
-  state.job = std::move(*job.job);
-  return state;
-}
-
 std::string RecoveryFileStem(std::string_view workingFolder) {
-  // FNV-1a: stable across runs and builds, unlike std::hash.
-  std::uint64_t hash = 0xcbf29ce484222325ULL;
-  for (const char c : workingFolder) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 0x100000001b3ULL;
-  }
-  static constexpr char kDigits[] = "0123456789abcdef";
-  std::string hex(16, '0');
-  for (auto digit = hex.rbegin(); digit != hex.rend(); ++digit, hash >>= 4) {
-    *digit = kDigits[hash & 0xF];
-  }
-  return "recovery-" + hex;
+  return "recovery-" + HexDigits(StableHash(workingFolder));
 }
 
 RecoveryStore::RecoveryStore(Files& files, FileLocks& locks, std::string stateFolder,
@@ -109,12 +43,14 @@ RecoveryStore::RecoveryStore(Files& files, FileLocks& locks, std::string stateFo
   path_ = files_.Join(folder_, RecoveryFileStem(workingFolder) + ".recovery");
 }
 
-bool RecoveryStore::Claim() {
-  // A folder that cannot be made shows as a lock that cannot be taken.
-  std::string error;
-  files_.CreateFolders(folder_, error);
-  lock_ = locks_.TryLock(path_ + ".lock");
-  return lock_ != nullptr;
+LockStatus RecoveryStore::Claim(std::string& reason) {
+  if (!files_.CreateFolders(folder_, reason)) {
+    return LockStatus::Failed;
+  }
+  LockAttempt attempt = locks_.TryLock(path_ + ".lock");
+  lock_ = std::move(attempt.lock);
+  reason = std::move(attempt.reason);
+  return attempt.status;
 }
 
 std::optional<RecoveryState> RecoveryStore::Read() {
@@ -125,11 +61,46 @@ std::optional<RecoveryState> RecoveryStore::Read() {
   return text ? ParseRecovery(*text) : std::nullopt;
 }
 
-std::optional<std::string> RecoveryStore::Write(const RecoveryState& state) {
+std::optional<std::string> RecoveryStore::Write(RecoveryState state) {
   if (!Claimed()) {
     return std::nullopt;
   }
-  return ReplaceFileUnflushed(files_, path_, FormatRecovery(state));
+  const std::string text = FormatRecovery(std::move(state));
+  std::optional<std::string> error = ReplaceFileUnflushed(files_, path_, text);
+  appendable_ = !error;
+  wholeBytes_ = static_cast<std::int64_t>(text.size());
+  journalBytes_ = 0;
+  return error;
+}
+
+std::optional<std::string> RecoveryStore::Record(RecoveryChange change,
+                                                 const std::function<RecoveryState()>& whole) {
+  if (!Claimed()) {
+    return std::nullopt;
+  }
+  if (appendable_) {
+    const std::string record = FormatRecoveryChange(std::move(change));
+    const auto size = static_cast<std::int64_t>(record.size());
+    if (journalBytes_ + size <= std::max(wholeBytes_, kJournalFloor)) {
+      return Append(record);
+    }
+  }
+  return Write(whole());
+}
+
+std::optional<std::string> RecoveryStore::Append(const std::string& record) {
+  std::string error;
+  std::unique_ptr<WritableFile> file = files_.OpenForAppend(path_, error);
+  const bool written = file != nullptr && file->Write(record);
+  // A close that fails may have lost the write: counted as failed too.
+  const bool closed = file != nullptr && file->Close();
+  if (!written || !closed) {
+    // Part of the record may have landed: only a whole write sets it right.
+    appendable_ = false;
+    return file != nullptr ? file->Error() : error;
+  }
+  journalBytes_ += static_cast<std::int64_t>(record.size());
+  return std::nullopt;
 }
 
 }  // namespace grill

@@ -122,10 +122,19 @@ class PosixWritable final : public WritableFile {
 
 // A link planted under the name of a file to write is not followed: nothing
 // is written through it, and the open fails with the system's reason.
+// Nor is a pipe or a device waited on: opening one without a reader fails at once, and
+// anything but a regular file is refused.
 std::unique_ptr<WritableFile> OpenWritable(const std::string& path, int flags, std::string& error) {
-  const int fd = ::open(path.c_str(), flags | O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+  const int fd = ::open(path.c_str(),
+                        flags | O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
   if (fd < 0) {
     error = Reason(errno);
+    return nullptr;
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    error = Reason(ENXIO);
     return nullptr;
   }
   return std::make_unique<PosixWritable>(fd, path);

@@ -96,6 +96,9 @@ class MemoryFiles::Handle final : public WritableFile {
 };
 
 std::unique_ptr<ReadableFile> MemoryFiles::OpenForRead(const std::string& path) {
+  if (nonRegular.count(path) != 0) {
+    return nullptr;
+  }
   const auto found = contents.find(path);
   if (found == contents.end()) {
     return nullptr;
@@ -140,6 +143,10 @@ std::unique_ptr<WritableFile> MemoryFiles::Open(const std::string& path, bool tr
     error = "Too many levels of symbolic links";
     return nullptr;
   }
+  if (nonRegular.count(path) != 0) {
+    error = "No such device or address";
+    return nullptr;
+  }
   std::string& bytes = contents[path];
   if (truncate) {
     bytes.clear();
@@ -176,6 +183,7 @@ bool MemoryFiles::Rename(const std::string& from, const std::string& to, std::st
   }
   // Whatever was at `to`, a link among them, is replaced, never followed.
   links.erase(to);
+  nonRegular.erase(to);
   contents.erase(to);
   if (isLink) {
     links.erase(from);

@@ -30,7 +30,8 @@ class MemoryFiles final : public Files {
   std::unique_ptr<WritableFile> CreateTemporary(const std::string& folder,
                                                 std::string& error) override;
   bool Exists(const std::string& path) const override {
-    return contents.count(path) != 0 || links.count(path) != 0 || folders.count(path) != 0;
+    return contents.count(path) != 0 || links.count(path) != 0 || folders.count(path) != 0 ||
+           nonRegular.count(path) != 0;
   }
   // The bytes of a file, empty when there is none.
   std::string Content(const std::string& path) const;
@@ -44,6 +45,11 @@ class MemoryFiles final : public Files {
   // Paths where a symbolic link was planted: opening one for writing fails
   // as the std implementation does, without following the link.
   std::set<std::string> links;
+  // Paths that hold something other than a regular file (a FIFO, a device):
+  // reading refuses them at once, as the std implementation does, and so
+  // does opening one for writing, where the system would wait for a reader.
+  // A rename over one puts a regular file there.
+  std::set<std::string> nonRegular;
 
   // Faults: the 1-based number of the call that is to fail, 0 for none.
   // Creations and append-opens are counted apart; writes and closes are

@@ -17,11 +17,14 @@ class MemoryHeld final : public HeldLock {
 
 }  // namespace
 
-std::unique_ptr<HeldLock> MemoryLocks::TryLock(const std::string& path) {
-  if (!held_.insert(path).second) {
-    return nullptr;
+LockAttempt MemoryLocks::TryLock(const std::string& path) {
+  if (failure) {
+    return {LockStatus::Failed, nullptr, *failure};
   }
-  return std::make_unique<MemoryHeld>(held_, path);
+  if (!held_.insert(path).second) {
+    return {LockStatus::Busy, nullptr, {}};
+  }
+  return {LockStatus::Taken, std::make_unique<MemoryHeld>(held_, path), {}};
 }
 
 }  // namespace grill

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -14,8 +15,12 @@ namespace grill {
 // outlive the locks it hands out.
 class MemoryLocks final : public FileLocks {
  public:
-  std::unique_ptr<HeldLock> TryLock(const std::string& path) override;
+  LockAttempt TryLock(const std::string& path) override;
   bool IsHeld(const std::string& path) const { return held_.count(path) != 0; }
+
+  // When set, every attempt fails with this reason, as in a folder the user
+  // may not write to ("Permission denied").
+  std::optional<std::string> failure;
 
  private:
   std::set<std::string> held_;

@@ -7,6 +7,7 @@
 
 #include "app/RecoveryFile.h"
 #include "job_run.h"
+#include "model/JobFileWriter.h"
 
 namespace grill::testing {
 namespace {
@@ -86,6 +87,26 @@ TEST(Recovery, ASecondRunInTheFolderLeavesTheFirstOnesCopyAlone) {
   EXPECT_EQ(second.messages.size(), 1u);
 }
 
+// A state folder the designer may not write to, or cannot make, is said as
+// such, with the system's reason, and once.
+TEST(Recovery, AStateFolderThatCannotBeUsedSaysWhy) {
+  const std::string path = "state/" + RecoveryFileStem("/work/shop") + ".recovery";
+  for (const bool lockFails : {true, false}) {
+    Machine machine;
+    if (lockFails) {
+      machine.locks.failure = "Permission denied";
+    } else {
+      machine.files.failCreateFolders = true;
+    }
+    JobRun run(machine);
+    run.NewDesign("Kitchen");
+    const std::string reason = lockFails ? "Permission denied" : "No space left on device";
+    EXPECT_THAT(run.messages,
+                ElementsAre("Cannot keep a recovery copy in " + path + ": " + reason));
+    EXPECT_FALSE(machine.files.Exists(path));
+  }
+}
+
 TEST(Recovery, NewJobReplacesTheCopy) {
   Machine machine;
   {
@@ -118,26 +139,95 @@ TEST(RecoveryFile, FormatsAndParsesTheWorkingSet) {
   state.jobPath = "/jobs/with blank\nand newline.grilljob";
   state.modified = true;
   state.job.masterFile = "M";
+  state.job.current = "B";
+  state.job.designs.resize(2);
+  state.job.designs[0].window.name = "A";
+  state.job.designs[1].window.name = "B";
+  for (JobDesign& design : state.job.designs) {
+    design.window.outerWidth = design.window.outerHeight = 100;
+  }
   const std::optional<RecoveryState> back = ParseRecovery(FormatRecovery(state));
   ASSERT_TRUE(back.has_value());
   EXPECT_EQ(back->jobPath, state.jobPath);
   EXPECT_TRUE(back->modified);
   EXPECT_EQ(back->job.masterFile, "M");
+  EXPECT_EQ(back->job.current, "B");
+  EXPECT_EQ(FormatJob(back->job), FormatJob(state.job));
+}
+
+// A record replaces its stretch of designs and brings the rest of the
+// working set as it stood.
+TEST(RecoveryFile, RecordsPlayInOrder) {
+  RecoveryState state;
+  state.jobPath = "a.grilljob";
+  state.job.designs.resize(3);
+  for (std::size_t i = 0; i < 3; ++i) {
+    state.job.designs[i].window.name = std::string(1, static_cast<char>('A' + i));
+    state.job.designs[i].window.outerWidth = state.job.designs[i].window.outerHeight = 100;
+  }
+  RecoveryChange change{state, 1, 2};
+  change.state.jobPath = "b.grilljob";
+  change.state.modified = true;
+  change.state.job.current = "D";
+  change.state.job.unit = Unit::Millimetres;
+  change.state.job.designs = {state.job.designs[0]};
+  change.state.job.designs[0].window.name = "D";
+  const std::string text = FormatRecovery(state) + FormatRecoveryChange(change);
+  const std::optional<RecoveryState> back = ParseRecovery(text);
+  ASSERT_TRUE(back.has_value());
+  ASSERT_EQ(back->job.designs.size(), 2u);
+  EXPECT_EQ(back->job.designs[0].window.name, "A");
+  EXPECT_EQ(back->job.designs[1].window.name, "D");
+  EXPECT_EQ(back->job.current, "D");
+  EXPECT_EQ(back->job.unit, Unit::Millimetres);
+  EXPECT_EQ(back->jobPath, "b.grilljob");
+  EXPECT_TRUE(back->modified);
+
+  // A stretch beyond the designs ends the journal where it stands.
+  RecoveryChange beyond = change;
+  beyond.from = 5;
+  const std::optional<RecoveryState> stopped = ParseRecovery(
+      FormatRecovery(state) + FormatRecoveryChange(beyond) + FormatRecoveryChange(change));
+  ASSERT_TRUE(stopped.has_value());
+  EXPECT_EQ(stopped->job.designs.size(), 3u);
+}
+
+// The copy a former version left (one job text after three lines) still
+// comes back.
+TEST(RecoveryFile, ReadsTheFirstVersion) {
+  Job job;
+  job.current = "A";
+  job.designs.resize(1);
+  job.designs[0].window.name = "A";
+  job.designs[0].window.outerWidth = job.designs[0].window.outerHeight = 100;
+  const std::optional<RecoveryState> back =
+      ParseRecovery("varnel-grill-recovery 1\npath 10 a.grilljob\nmodified 1\n" + FormatJob(job));
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(back->jobPath, "a.grilljob");
+  EXPECT_TRUE(back->modified);
+  EXPECT_EQ(back->job.current, "A");
+  EXPECT_EQ(back->job.designs.size(), 1u);
 }
 
 TEST(RecoveryFile, RefusesWhatItDidNotWrite) {
   RecoveryState state;
   state.jobPath = "a.grilljob";
   const std::string good = FormatRecovery(state);
-  const std::string header = "varnel-grill-recovery 1\n";
+  const std::string header = "varnel-grill-recovery 2\n";
+  const std::string record = good.substr(header.size());
+  const std::string first = "varnel-grill-recovery 1\n";
   for (const std::string& text : {
            std::string(),
+           header,
            good.substr(0, good.size() / 2),
-           "varnel-grill-recovery 2\n" + good.substr(header.size()),
-           header + "path 999 a.grilljob\nmodified 0\n{}",
-           header + "path x a\nmodified 0\n",
-           header + "path 10 a.grilljob\nmodified 2\n",
-           header + "path 10 a.grilljob\nmodified 0\n{\"format\": 1}",
+           "varnel-grill-recovery 3\n" + record,
+           // A journal starts with the whole state.
+           header + FormatRecoveryChange({state, 0, 1}),
+           header + "change 10 0123456789abcdef\n0123456789",
+           first + "path 999 a.grilljob\nmodified 0\n{}",
+           first + "path x a\nmodified 0\n",
+           first + "path 10 a.grilljob\nmodified 2\n",
+           first + "path 10 a.grilljob\nmodified 0\n{\"format\": 1}",
        }) {
     EXPECT_FALSE(ParseRecovery(text).has_value()) << text;
   }
