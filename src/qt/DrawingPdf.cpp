@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "qt/PagePainter.h"
+#include "qt/Catalogue.h"
 
 namespace grill {
 namespace {
@@ -28,12 +29,12 @@ QPageLayout LayoutOf(const print::Page& page) {
 bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path,
                      const QString& title, QString& error) {
   if (pages.empty()) {
-    error = QStringLiteral("There are no pages to write.");
+    error = Catalogue::tr("There are no pages to write.");
     return false;
   }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
-    error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    error = Catalogue::tr("Cannot write %1: %2").arg(path, file.errorString());
     return false;
   }
   {
@@ -45,7 +46,7 @@ bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path,
     QPainter painter;
     if (!painter.begin(&writer)) {
       file.cancelWriting();
-      error = QStringLiteral("Cannot start the PDF %1.").arg(path);
+      error = Catalogue::tr("Cannot start the PDF %1.").arg(path);
       return false;
     }
     const double pixelsPerMillimetre = kResolution / kMillimetresPerInch;
@@ -59,7 +60,7 @@ bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path,
     painter.end();
   }
   if (!file.commit()) {
-    error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    error = Catalogue::tr("Cannot write %1: %2").arg(path, file.errorString());
     return false;
   }
   return true;

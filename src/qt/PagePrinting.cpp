@@ -13,6 +13,7 @@
 #include "qt/PagePainter.h"
 #include "qt/PrintPaper.h"
 #include "qt/QtDialogHost.h"
+#include "qt/Catalogue.h"
 
 namespace grill {
 namespace {
@@ -33,7 +34,7 @@ std::optional<QString> ChoosePdfPath(QWidget& parent, const QString& title,
                   : std::nullopt;
   }
   const QString path = QFileDialog::getSaveFileName(
-      &parent, title, QString::fromStdString(suggestedName), QStringLiteral("PDF files (*.pdf)"));
+      &parent, title, QString::fromStdString(suggestedName), Catalogue::tr("PDF files (*.pdf)"));
   return path.isEmpty() ? std::nullopt : std::optional(path);
 }
 

@@ -11,15 +11,25 @@
 namespace grill {
 namespace {
 
+// Where the configuration was looked for and, when a sample is installed, how
+// to start from it: without a window nothing is copied.
+void ReportNotFound(const ConfigSearchResult& found, std::ostream& errors) {
+  errors << "Cannot find " << kConfigFileName << "; looked in:\n";
+  for (const std::string& place : found.lookedIn) {
+    errors << "  " << place << '\n';
+  }
+  if (found.sample && found.userFile) {
+    errors << "A sample configuration is installed at " << *found.sample << ";\n"
+           << "copy it to " << *found.userFile << " and describe your shop in it.\n";
+  }
+}
+
 std::optional<LoadedConfiguration> LoadForPrinting(Files& files, const std::string& workingFile,
                                                    const ConfigSearch& search,
                                                    std::ostream& errors) {
   const ConfigSearchResult found = FindConfiguration(workingFile, search, files);
   if (!found.found) {
-    errors << "Cannot find " << kConfigFileName << "; looked in:\n";
-    for (const std::string& place : found.lookedIn) {
-      errors << "  " << place << '\n';
-    }
+    ReportNotFound(found, errors);
     return std::nullopt;
   }
   LoadedConfiguration loaded = LoadConfiguration(files, *found.found);
