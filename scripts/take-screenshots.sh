@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Shows the built designer in German and in French on a virtual screen under a window manager,
-# with a job of two designs open, and saves each window with its frame as
-# docs/main-dialog-LANGUAGE.png. Run after `cmake --build --preset dev`.
+# with two designs made by grill-script (the designer puts a former run's work back at start), and
+# saves each window with its frame as docs/main-dialog-LANGUAGE.png. Run after
+# `cmake --build --preset dev`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -38,24 +39,23 @@ start_screen() {
   sleep 1
 }
 
-# A job of two designs, made the way the designer makes them.
-make_job() {
+# Two designs, left in the working folder's recovery file as a closed designer leaves them.
+make_designs() {
   cp resources/MenuConfig.txt resources/Stock.txt "$work/"
   (cd "$work" && HOME=$work XDG_STATE_HOME=$work/state XDG_CONFIG_HOME=$work/config \
      "$build/tools/grill-script/grill-script" >/dev/null <<'SCRIPT'
 text 1049 Kitchen
-text 1050 36
-text 1051 48
+text 1050 900
+text 1051 1200
 text 1052 2
 text 1053 1
 click 1001
 text 1049 Hall
-text 1050 30
-text 1051 60
+text 1050 760
+text 1051 1500
 text 1052 1
 text 1053 3
 click 1001
-save shop.grilljob
 SCRIPT
   )
 }
@@ -63,8 +63,8 @@ SCRIPT
 shoot() {
   local language=$1 locale=$2
   (cd "$work" && exec env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG="$locale" HOME="$work" \
-     XDG_STATE_HOME="$work/state-$language" XDG_CONFIG_HOME="$work/config" DISPLAY="$display" \
-     "$build/src/qt/grill-designer" shop.grilljob >"$work/designer-$language.log" 2>&1) &
+     XDG_STATE_HOME="$work/state" XDG_CONFIG_HOME="$work/config" DISPLAY="$display" \
+     "$build/src/qt/grill-designer" >"$work/designer-$language.log" 2>&1) &
   designer_pid=$!
   local window=""
   for _ in $(seq 100); do
@@ -82,6 +82,6 @@ shoot() {
 }
 
 start_screen
-make_job
+make_designs
 shoot de de_DE.UTF-8
 shoot fr fr_FR.UTF-8

@@ -112,6 +112,8 @@ const char* const kPhrases[] = {
     QT_TRANSLATE_NOOP("Catalogue", "Stock (%1)"),
     QT_TRANSLATE_NOOP("Catalogue", "Piece (%1)"),
     QT_TRANSLATE_NOOP("Catalogue", "Rest (%1)"),
+    // The title of a job without a file; %1 is the program's name.
+    QT_TRANSLATE_NOOP("Catalogue", "Untitled[*] - %1"),
     QT_TRANSLATE_NOOP("Catalogue", "Undo %1"),
     QT_TRANSLATE_NOOP("Catalogue", "Redo %1"),
 };

@@ -18,9 +18,9 @@
 
 #include "print/PlanPages.h"
 #include "print/TitleBlock.h"
+#include "qt/Catalogue.h"
 #include "qt/PagePrinting.h"
 #include "qt/PrintPaper.h"
-#include "qt/Catalogue.h"
 
 namespace grill {
 namespace {

@@ -7,8 +7,8 @@
 #include <QSaveFile>
 #include <algorithm>
 
-#include "qt/PagePainter.h"
 #include "qt/Catalogue.h"
+#include "qt/PagePainter.h"
 
 namespace grill {
 namespace {

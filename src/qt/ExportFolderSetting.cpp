@@ -2,7 +2,6 @@
 
 #include "qt/UserSettings.h"
 
-
 namespace grill {
 namespace {
 

@@ -9,11 +9,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "qt/Catalogue.h"
 #include "qt/DrawingPdf.h"
 #include "qt/PagePainter.h"
 #include "qt/PrintPaper.h"
 #include "qt/QtDialogHost.h"
-#include "qt/Catalogue.h"
 
 namespace grill {
 namespace {

@@ -8,10 +8,10 @@
 
 #include "app/GrillDesignerDlg.h"
 #include "app/PrintCommands.h"
+#include "qt/Catalogue.h"
 #include "qt/DrawingPdf.h"
 #include "qt/PagePrinting.h"
 #include "qt/PrintPaper.h"
-#include "qt/Catalogue.h"
 
 namespace grill {
 namespace {
@@ -23,8 +23,7 @@ std::optional<PrintScope> ChooseScope(QWidget& parent, const CGrillDesignerDlg& 
   const DesignDocument& document = designer.State().document;
   const std::vector<PrintScope> scopes = PrintScopes(document.Designs(), document.Current());
   if (scopes.empty()) {
-    QMessageBox::information(&parent, title,
-                             CoreText(kNoDesignToPrint));
+    QMessageBox::information(&parent, title, CoreText(kNoDesignToPrint));
     return std::nullopt;
   }
   if (scopes.size() == 1) {

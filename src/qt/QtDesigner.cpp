@@ -7,10 +7,10 @@
 
 #include "app/MainDialogTemplate.h"
 #include "qt/ApplicationIcon.h"
+#include "qt/Catalogue.h"
 #include "qt/CuttingPlanWindow.h"
 #include "qt/ExportFolderSetting.h"
 #include "qt/GrowingLayout.h"
-#include "qt/Catalogue.h"
 
 namespace grill {
 

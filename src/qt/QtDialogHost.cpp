@@ -145,7 +145,8 @@ std::optional<std::string> QtDialogHost::ChooseJobToOpen(std::string_view captio
   if (fileChooser) {
     return fileChooser(false, caption);
   }
-  const QString path = QFileDialog::getOpenFileName(parent_, CoreText(caption), QString(), JobFilter());
+  const QString path =
+      QFileDialog::getOpenFileName(parent_, CoreText(caption), QString(), JobFilter());
   if (path.isEmpty()) {
     return std::nullopt;
   }

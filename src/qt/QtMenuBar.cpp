@@ -5,10 +5,10 @@
 #include <QMenuBar>
 
 #include "app/MainDialogTemplate.h"
+#include "qt/Catalogue.h"
 #include "qt/CuttingPlanWindow.h"
 #include "qt/PrintMenu.h"
 #include "qt/QtDesigner.h"
-#include "qt/Catalogue.h"
 
 namespace grill {
 namespace {
@@ -19,10 +19,6 @@ QAction* AddAction(QMenu& menu, const char* name, const QString& text,
   action->setObjectName(QString::fromLatin1(name));
   action->setShortcut(shortcut);
   return action;
-}
-
-QString ToQt(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

@@ -52,8 +52,8 @@ grill::ConfigSearch Search(const grill::DesignerCommandLine& line) {
 }
 
 std::string AbsolutePath(const std::string& path) {
-  return QFile::encodeName(QFileInfo(QFile::decodeName(QByteArray::fromStdString(path)))
-                               .absoluteFilePath())
+  return QFile::encodeName(
+             QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absoluteFilePath())
       .toStdString();
 }
 

@@ -85,7 +85,8 @@ TEST(DataFoldersTest, FollowXdgDataDirs) {
       {"/a:relative:/b::", {"/a", "/b"}},
   };
   for (const auto& c : cases) {
-    EXPECT_THAT(DataFolders(c.variable), ElementsAreArray(c.folders)) << c.variable.value_or("unset");
+    EXPECT_THAT(DataFolders(c.variable), ElementsAreArray(c.folders))
+        << c.variable.value_or("unset");
   }
 }
 

@@ -93,8 +93,8 @@ void TranslationTest::everyCoreTextIsTranslated_data() {
 void TranslationTest::everyCoreTextIsTranslated() {
   QFETCH(QString, language);
   QTranslator translator;
-  QVERIFY(translator.load(QStringLiteral("grill-designer_") + language,
-                          QStringLiteral(GRILL_QM_DIR)));
+  QVERIFY(
+      translator.load(QStringLiteral("grill-designer_") + language, QStringLiteral(GRILL_QM_DIR)));
   std::vector<std::string> texts(CoreTexts().begin(), CoreTexts().end());
   texts.insert(texts.end(), CorePhrases().begin(), CorePhrases().end());
   for (const DialogTemplate* dialog : {&MainDialogTemplate(), &WindowEditorTemplate()}) {

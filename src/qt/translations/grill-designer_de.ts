@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Equal Space</source>
-        <translation>Gleicher Abstand</translation>
+        <translation>Gleichmäßig</translation>
     </message>
     <message>
         <source>Divided</source>
@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Horz Bars</source>
-        <translation>Waagr. Sprossen</translation>
+        <translation>Waagrechte</translation>
     </message>
     <message>
         <source>Vert Bars</source>
-        <translation>Senkr. Sprossen</translation>
+        <translation>Senkrechte</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Slider Align</source>
-        <translation>Schiebefenster</translation>
+        <translation>Ausrichten</translation>
     </message>
     <message>
         <source>Note!!!: Ensure that ALL Window Information is properly set before creating a New Window</source>
@@ -538,6 +538,10 @@
     <message>
         <source>(none)</source>
         <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Untitled[*] - %1</source>
+        <translation>Unbenannt[*] – %1</translation>
     </message>
 </context>
 </TS>

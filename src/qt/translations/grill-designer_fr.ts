@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Equal Space</source>
-        <translation>Espacement égal</translation>
+        <translation>Régulier</translation>
     </message>
     <message>
         <source>Divided</source>
@@ -538,6 +538,10 @@
     <message>
         <source>(none)</source>
         <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Untitled[*] - %1</source>
+        <translation>Sans titre[*] – %1</translation>
     </message>
 </context>
 </TS>
