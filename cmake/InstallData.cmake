@@ -26,6 +26,8 @@ add_custom_command(OUTPUT ${changelog}
                    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog VERBATIM)
 add_custom_target(debian_changelog ALL DEPENDS ${changelog})
 install(FILES ${changelog} DESTINATION ${GRILL_DOC_DIR})
+install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
+        RENAME ${GRILL_PACKAGE_NAME})
 
 include(ManPages)
 

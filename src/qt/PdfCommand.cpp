@@ -11,9 +11,11 @@
 namespace grill {
 namespace {
 
-// Where the configuration was looked for and, when a sample is installed, how
-// to start from it: without a window nothing is copied.
-void ReportNotFound(const ConfigSearchResult& found, std::ostream& errors) {
+// Where the configuration was looked for and, unless a path was named on the
+// command line, the installed sample and how to start from it: without a
+// window nothing is copied.
+void ReportNotFound(const ConfigSearchResult& found, const ConfigSearch& search,
+                    std::ostream& errors) {
   errors << "Cannot find " << kConfigFileName << "; looked in:\n";
   for (const std::string& place : found.lookedIn) {
     errors << "  " << place << '\n';
@@ -21,6 +23,8 @@ void ReportNotFound(const ConfigSearchResult& found, std::ostream& errors) {
   if (found.sample && found.userFile) {
     errors << "A sample configuration is installed at " << *found.sample << ";\n"
            << "copy it to " << *found.userFile << " and describe your shop in it.\n";
+  } else if (!search.commandLinePath) {
+    errors << "No sample configuration is installed.\n";
   }
 }
 
@@ -29,7 +33,7 @@ std::optional<LoadedConfiguration> LoadForPrinting(Files& files, const std::stri
                                                    std::ostream& errors) {
   const ConfigSearchResult found = FindConfiguration(workingFile, search, files);
   if (!found.found) {
-    ReportNotFound(found, errors);
+    ReportNotFound(found, search, errors);
     return std::nullopt;
   }
   LoadedConfiguration loaded = LoadConfiguration(files, *found.found);

@@ -26,7 +26,7 @@ expected_files() {
     echo "share/$app/translations/grill-designer_$language.qm"
   done
   printf '%s\n' "share/$app/MenuConfig.txt" "share/$app/Stock.txt" \
-    "share/doc/$app/README.md" "share/doc/$app/copyright" "share/doc/$app/changelog.Debian.gz" \
+    "share/doc/$app/README.md" "share/doc/$app/copyright" "share/doc/$app/changelog.Debian.gz" "share/lintian/overrides/$app" \
     "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
     "share/mime/packages/$app.xml" "share/icons/hicolor/scalable/apps/$app.svg"
   for size in "${icon_sizes[@]}"; do
@@ -55,6 +55,16 @@ check_programs() {
   output=$(printf '%s\n' '2500 2' '900' | "$prefix/bin/grill-cutplan" --stock 6000) ||
     fail "grill-cutplan failed"
   grep -qx "bars 1 bound 1 optimal" <<<"$output" || fail "grill-cutplan planned: $output"
+  # Without any configuration, --pdf names the installed sample instead of copying it.
+  local bare="$scratch/bare"
+  mkdir -p "$bare"
+  echo '{}' >"$bare/job.grilljob"
+  if (cd "$bare" && env -u XDG_CONFIG_HOME HOME="$bare" "$prefix/bin/grill-designer" \
+        --pdf out.pdf job.grilljob) 2>"$scratch/pdf.err"; then
+    fail "--pdf without a configuration succeeded"
+  fi
+  grep -qF "A sample configuration is installed at $prefix/share/$app/MenuConfig.txt" \
+    "$scratch/pdf.err" || fail "--pdf did not name the installed sample: $(cat "$scratch/pdf.err")"
 }
 
 # A PNG's width and height are the big-endian 32-bit words at bytes 16 and 20 of its header.
