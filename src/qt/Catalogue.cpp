@@ -1,6 +1,8 @@
 #include "qt/Catalogue.h"
 
+#include <QRegularExpression>
 #include <QStringList>
+#include <optional>
 
 namespace grill {
 namespace {
@@ -9,17 +11,41 @@ QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The line translated by the first phrase whose fixed parts lead and end it,
-// or none.
+// A phrase as a pattern of the whole line: its fixed parts as they are,
+// each %N a value of at least one character.
+QRegularExpression PatternOf(const QString& phrase) {
+  static const QRegularExpression hole(QStringLiteral("%[1-9]"));
+  QString pattern = QStringLiteral("^");
+  qsizetype start = 0;
+  for (const QRegularExpressionMatch& match : hole.globalMatch(phrase)) {
+    pattern += QRegularExpression::escape(phrase.mid(start, match.capturedStart() - start));
+    pattern += QStringLiteral("(.+?)");
+    start = match.capturedEnd();
+  }
+  pattern += QRegularExpression::escape(phrase.mid(start)) + QStringLiteral("$");
+  return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
+}
+
+// The translated phrase with each %N replaced by the line's Nth value, in one
+// pass, so that a value holding "%2" stays as it is.
+QString Filled(const QString& phrase, const QRegularExpressionMatch& values) {
+  static const QRegularExpression hole(QStringLiteral("%([1-9])"));
+  QString filled;
+  qsizetype start = 0;
+  for (const QRegularExpressionMatch& match : hole.globalMatch(phrase)) {
+    filled += phrase.mid(start, match.capturedStart() - start);
+    filled += values.captured(match.captured(1).toInt());
+    start = match.capturedEnd();
+  }
+  return filled + phrase.mid(start);
+}
+
+// The line translated by the first phrase it matches, or none.
 std::optional<QString> ByPhrase(const QString& line) {
   for (const char* phrase : CorePhrases()) {
-    const QString key = QString::fromUtf8(phrase);
-    const qsizetype hole = key.indexOf(QStringLiteral("%1"));
-    const QString lead = key.left(hole);
-    const QString end = key.mid(hole + 2);
-    if (line.size() > lead.size() + end.size() && line.startsWith(lead) && line.endsWith(end)) {
-      const QString value = line.mid(lead.size(), line.size() - lead.size() - end.size());
-      return Catalogue::tr(phrase).arg(value);
+    const QRegularExpressionMatch match = PatternOf(QString::fromUtf8(phrase)).match(line);
+    if (match.hasMatch()) {
+      return Filled(Catalogue::tr(phrase), match);
     }
   }
   return std::nullopt;

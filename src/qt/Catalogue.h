@@ -16,7 +16,7 @@ struct Catalogue {
 // A text of the core (a caption, a message) in the user's language, as the
 // Qt layer shows it: the whole text when the catalogue holds it, otherwise
 // line by line, each line found whole or as one of the core's phrases that
-// run on with a name, a number or a path ("Files Exported to %1"). What the
+// hold names, numbers or paths ("Files Exported to %1"). What the
 // catalogue lacks stays English. The core itself, and so grill-script, only
 // ever speaks English.
 QString CoreText(std::string_view english);

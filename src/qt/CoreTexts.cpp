@@ -96,7 +96,8 @@ const char* const kTexts[] = {
                       "no recovery copy."),
 };
 
-// Phrases whose %1 stands for the name, number or path the core adds.
+// Phrases whose %1, %2, ... stand for the names, numbers or paths the core
+// adds, in their order in the English text.
 const char* const kPhrases[] = {
     QT_TRANSLATE_NOOP("Catalogue", "Files Exported to %1"),
     QT_TRANSLATE_NOOP("Catalogue", "Invalid quantity: %1"),
@@ -112,6 +113,8 @@ const char* const kPhrases[] = {
     QT_TRANSLATE_NOOP("Catalogue", "Stock (%1)"),
     QT_TRANSLATE_NOOP("Catalogue", "Piece (%1)"),
     QT_TRANSLATE_NOOP("Catalogue", "Rest (%1)"),
+    // The line under the drawing: the design's outer and inner sizes.
+    QT_TRANSLATE_NOOP("Catalogue", "Width = %1, Height = %2, Inner Width = %3, Inner Height = %4"),
     // The title of a job without a file; %1 is the program's name.
     QT_TRANSLATE_NOOP("Catalogue", "Untitled[*] - %1"),
     QT_TRANSLATE_NOOP("Catalogue", "Undo %1"),

@@ -25,6 +25,8 @@ class TranslationTest : public QObject {
   void initTestCase();
   void captionsAreGerman();
   void messagesAreGerman();
+  void coreTextsAreGerman_data();
+  void coreTextsAreGerman();
   void qtButtonsAreGerman();
   void everyCoreTextIsTranslated_data();
   void everyCoreTextIsTranslated();
@@ -68,13 +70,34 @@ void TranslationTest::messagesAreGerman() {
   StartedDesigner run(WorkFolder::SampleConfig());
   ClickButton(run.designer.Controls(), kNewButton);
   QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Bitte einen Namen eingeben")});
-  // A message that names a folder: the phrase is translated, the folder kept.
-  QCOMPARE(CoreText("Files Exported to /home/ann/export"),
-           QStringLiteral("Dateien exportiert nach /home/ann/export"));
-  QCOMPARE(CoreText("Cannot Find Config File\n\nLooked for:\nMenuConfig.txt"),
-           QStringLiteral("Konfigurationsdatei nicht gefunden\n\nGesucht in:\nMenuConfig.txt"));
+}
+
+void TranslationTest::coreTextsAreGerman_data() {
+  QTest::addColumn<QString>("english");
+  QTest::addColumn<QString>("german");
+  // A phrase is translated and the folder, name or number it holds is kept.
+  QTest::newRow("a folder") << QStringLiteral("Files Exported to /home/ann/export")
+                            << QStringLiteral("Dateien exportiert nach /home/ann/export");
+  QTest::newRow("several values")
+      << QStringLiteral(
+             "Width = 760.0, Height = 1500.0, Inner Width = 728.2, Inner Height = 1468.2")
+      << QStringLiteral("Breite = 760.0, Höhe = 1500.0, Innenbreite = 728.2, Innenhöhe = 1468.2");
+  QTest::newRow("a value that looks like a placeholder")
+      << QStringLiteral("Invalid quantity: W%2") << QStringLiteral("Ungültige Anzahl: W%2");
+  // Line by line: whole lines and phrases, the rest as it is.
+  QTest::newRow("lines")
+      << QStringLiteral("Cannot Find Config File\n\nLooked for:\nMenuConfig.txt")
+      << QStringLiteral("Konfigurationsdatei nicht gefunden\n\nGesucht in:\nMenuConfig.txt");
   // What the catalogue does not know stays as the core wrote it.
-  QCOMPARE(CoreText("Kitchen"), QStringLiteral("Kitchen"));
+  QTest::newRow("unknown") << QStringLiteral("Kitchen") << QStringLiteral("Kitchen");
+  QTest::newRow("a phrase without its value")
+      << QStringLiteral("Files Exported to ") << QStringLiteral("Files Exported to ");
+}
+
+void TranslationTest::coreTextsAreGerman() {
+  QFETCH(QString, english);
+  QFETCH(QString, german);
+  QCOMPARE(CoreText(english.toStdString()), german);
 }
 
 void TranslationTest::qtButtonsAreGerman() {

@@ -381,82 +381,87 @@
         <translation>In diesem Ordner läuft schon ein Grill Designer: dieser hier führt keine Wiederherstellungskopie.</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="101"/>
+        <location filename="../CoreTexts.cpp" line="102"/>
         <source>Files Exported to %1</source>
         <translation>Dateien exportiert nach %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="102"/>
+        <location filename="../CoreTexts.cpp" line="103"/>
         <source>Invalid quantity: %1</source>
         <translation>Ungültige Anzahl: %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="103"/>
+        <location filename="../CoreTexts.cpp" line="104"/>
         <source>Invalid File Name: %1</source>
         <translation>Ungültiger Dateiname: %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="104"/>
+        <location filename="../CoreTexts.cpp" line="105"/>
         <source>Invalid Export Text: %1</source>
         <translation>Ungültiger Exporttext: %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="105"/>
+        <location filename="../CoreTexts.cpp" line="106"/>
         <source>Invalid Bar Positions: %1</source>
         <translation>Ungültige Sprossenpositionen: %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="106"/>
+        <location filename="../CoreTexts.cpp" line="107"/>
         <source>A sample configuration is installed at %1.</source>
         <translation>Eine Beispielkonfiguration liegt unter %1.</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="107"/>
+        <location filename="../CoreTexts.cpp" line="108"/>
         <source>Cannot copy the sample configuration: %1</source>
         <translation>Die Beispielkonfiguration kann nicht kopiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="108"/>
+        <location filename="../CoreTexts.cpp" line="109"/>
         <source>Cannot keep a recovery copy in %1</source>
         <translation>Keine Wiederherstellungskopie möglich in %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="109"/>
+        <location filename="../CoreTexts.cpp" line="110"/>
         <source>Save changes to &quot;%1&quot;?</source>
         <translation>Änderungen an „%1“ speichern?</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="110"/>
+        <location filename="../CoreTexts.cpp" line="111"/>
         <source>No Stock.txt: %1</source>
         <translation>Keine Stock.txt: %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="111"/>
+        <location filename="../CoreTexts.cpp" line="112"/>
         <source>Toolmap not found: %1</source>
         <translation>Werkzeugzuordnung nicht gefunden: %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="112"/>
+        <location filename="../CoreTexts.cpp" line="113"/>
         <source>Stock (%1)</source>
         <translation>Lager (%1)</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="113"/>
+        <location filename="../CoreTexts.cpp" line="114"/>
         <source>Piece (%1)</source>
         <translation>Stück (%1)</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="114"/>
+        <location filename="../CoreTexts.cpp" line="115"/>
         <source>Rest (%1)</source>
         <translation>Rest (%1)</translation>
     </message>
     <message>
         <location filename="../CoreTexts.cpp" line="117"/>
+        <source>Width = %1, Height = %2, Inner Width = %3, Inner Height = %4</source>
+        <translation>Breite = %1, Höhe = %2, Innenbreite = %3, Innenhöhe = %4</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="120"/>
         <source>Undo %1</source>
         <translation>Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="118"/>
+        <location filename="../CoreTexts.cpp" line="121"/>
         <source>Redo %1</source>
         <translation>Wiederholen: %1</translation>
     </message>
@@ -684,7 +689,7 @@
         <translation>(keine)</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="116"/>
+        <location filename="../CoreTexts.cpp" line="119"/>
         <source>Untitled[*] - %1</source>
         <translation>Unbenannt[*] – %1</translation>
     </message>

@@ -381,82 +381,87 @@
         <translation>Un autre Grill Designer fonctionne dans ce dossier : celui-ci ne garde aucune copie de secours.</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="101"/>
+        <location filename="../CoreTexts.cpp" line="102"/>
         <source>Files Exported to %1</source>
         <translation>Fichiers exportés dans %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="102"/>
+        <location filename="../CoreTexts.cpp" line="103"/>
         <source>Invalid quantity: %1</source>
         <translation>Quantité non valable : %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="103"/>
+        <location filename="../CoreTexts.cpp" line="104"/>
         <source>Invalid File Name: %1</source>
         <translation>Nom de fichier non valable : %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="104"/>
+        <location filename="../CoreTexts.cpp" line="105"/>
         <source>Invalid Export Text: %1</source>
         <translation>Texte d’export non valable : %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="105"/>
+        <location filename="../CoreTexts.cpp" line="106"/>
         <source>Invalid Bar Positions: %1</source>
         <translation>Positions de barres non valables : %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="106"/>
+        <location filename="../CoreTexts.cpp" line="107"/>
         <source>A sample configuration is installed at %1.</source>
         <translation>Une configuration d’exemple est installée dans %1.</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="107"/>
+        <location filename="../CoreTexts.cpp" line="108"/>
         <source>Cannot copy the sample configuration: %1</source>
         <translation>Impossible de copier la configuration d’exemple : %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="108"/>
+        <location filename="../CoreTexts.cpp" line="109"/>
         <source>Cannot keep a recovery copy in %1</source>
         <translation>Impossible de garder une copie de secours dans %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="109"/>
+        <location filename="../CoreTexts.cpp" line="110"/>
         <source>Save changes to &quot;%1&quot;?</source>
         <translation>Enregistrer les modifications de « %1 » ?</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="110"/>
+        <location filename="../CoreTexts.cpp" line="111"/>
         <source>No Stock.txt: %1</source>
         <translation>Pas de Stock.txt : %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="111"/>
+        <location filename="../CoreTexts.cpp" line="112"/>
         <source>Toolmap not found: %1</source>
         <translation>Correspondance d’outils introuvable : %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="112"/>
+        <location filename="../CoreTexts.cpp" line="113"/>
         <source>Stock (%1)</source>
         <translation>Stock (%1)</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="113"/>
+        <location filename="../CoreTexts.cpp" line="114"/>
         <source>Piece (%1)</source>
         <translation>Pièce (%1)</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="114"/>
+        <location filename="../CoreTexts.cpp" line="115"/>
         <source>Rest (%1)</source>
         <translation>Reste (%1)</translation>
     </message>
     <message>
         <location filename="../CoreTexts.cpp" line="117"/>
+        <source>Width = %1, Height = %2, Inner Width = %3, Inner Height = %4</source>
+        <translation>Largeur = %1, hauteur = %2, largeur intérieure = %3, hauteur intérieure = %4</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="120"/>
         <source>Undo %1</source>
         <translation>Annuler : %1</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="118"/>
+        <location filename="../CoreTexts.cpp" line="121"/>
         <source>Redo %1</source>
         <translation>Rétablir : %1</translation>
     </message>
@@ -684,7 +689,7 @@
         <translation>(aucune)</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="116"/>
+        <location filename="../CoreTexts.cpp" line="119"/>
         <source>Untitled[*] - %1</source>
         <translation>Sans titre[*] – %1</translation>
     </message>
