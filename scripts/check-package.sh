@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Debian package and tries it on this machine as a user would: installs it with apt-get
-# (which brings its dependencies), starts grill-designer from a home folder whose only configuration
-# is ~/.config/varnel-grill-designer/MenuConfig.txt on a virtual screen, checks that the main dialog
+# Builds the Debian package, has lintian check it (any error or warning fails), and tries it on this
+# machine as a user would: installs it with apt-get (which brings its dependencies), checks the
+# manual pages, starts grill-designer from a home folder whose only configuration is
+# ~/.config/varnel-grill-designer/MenuConfig.txt on a virtual screen, checks that the main dialog
 # shows, checks that job files open with the designer, and purges the package again.
 # Run as root on Debian 12; leaves a screenshot in build/package-check/screen.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 package=varnel-grill-designer
+app_id=com.varnel.GrillDesigner
 out=$PWD/build/package-check
 home=""
 xvfb_pid=""
@@ -34,6 +36,23 @@ build_package() {
   local debs=(build/dev/"$package"_*.deb)
   [ ${#debs[@]} -eq 1 ] || fail "expected one package in build/dev, found: ${debs[*]}"
   deb=${debs[0]}
+}
+
+# Errors and warnings fail; the notes lintian gives besides are shown.
+run_lintian() {
+  local report status=0
+  report=$(lintian --fail-on error,warning --display-info "$deb" 2>&1) || status=$?
+  [ -z "$report" ] || echo "$report"
+  [ "$status" -eq 0 ] || fail "lintian found errors or warnings in $deb"
+  echo "lintian reports no error and no warning."
+}
+
+check_manual_pages() {
+  for program in grill-designer grill-script grill-cutplan; do
+    man -w "$program" >/dev/null || fail "man $program finds no manual page"
+    "$program" --version >/dev/null || fail "$program --version failed"
+  done
+  echo "The manual pages are installed."
 }
 
 install_package() {
@@ -92,13 +111,15 @@ take_screenshot() {
 check_job_files_open_with_designer() {
   local default
   default=$(env -i HOME="$home" PATH=/usr/bin:/bin xdg-mime query default application/x-varnel-grill-job)
-  [ "$default" = "$package.desktop" ] || fail "job files open with '$default', not $package.desktop"
+  [ "$default" = "$app_id.desktop" ] || fail "job files open with '$default', not $app_id.desktop"
   echo "Job files open with $default"
 }
 
 trap clean_up EXIT
 build_package
+run_lintian
 install_package
+check_manual_pages
 make_home
 start_screen
 start_designer

@@ -13,10 +13,17 @@ packages+=(poppler-utils)
 # The icon rendering, the validators of the installed desktop files and the Debian packaging.
 packages+=(librsvg2-bin desktop-file-utils appstream shared-mime-info xdg-utils libxml2-utils dpkg-dev
            file)
-# scripts/check-package.sh starts the installed designer on a virtual screen, looks for its window
-# and takes a screenshot.
+# The manual pages (scdoc), the translations (lupdate and lrelease, their CMake functions in
+# qt6-tools-dev) and Qt's own translations.
+packages+=(scdoc qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
+# scripts/check-package.sh checks the package with lintian, starts the installed designer on a
+# virtual screen, looks for its window and takes a screenshot.
 if [ "${1:-}" = "--with-package-check" ]; then
-  packages+=(xvfb xdotool imagemagick)
+  packages+=(lintian xvfb xdotool imagemagick man-db)
+fi
+# scripts/take-screenshots.sh shows the designer in each language under a window manager.
+if [ "${1:-}" = "--with-screenshots" ]; then
+  packages+=(xvfb xdotool imagemagick openbox)
 fi
 
 missing=()

@@ -1,5 +1,6 @@
 #include "config/ConfigSearch.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace grill {
@@ -63,16 +64,38 @@ std::vector<std::string> ConfigCandidates(const std::string& workingFolderFile,
   return candidates;
 }
 
+std::vector<std::string> DataFolders(const std::optional<std::string>& xdgDataDirs) {
+  const std::string list =
+      xdgDataDirs && !xdgDataDirs->empty() ? *xdgDataDirs : "/usr/local/share:/usr/share";
+  std::vector<std::string> folders;
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t colon = std::min(list.find(':', start), list.size());
+    const std::string folder = list.substr(start, colon - start);
+    if (fs::path(folder).is_absolute()) {
+      folders.push_back(folder);
+    }
+    start = colon + 1;
+  }
+  return folders;
+}
+
 std::vector<std::string> SampleCandidates(const ConfigSearch& search) {
   std::vector<std::string> candidates;
+  auto add = [&candidates](const fs::path& share) {
+    const std::string candidate = FileIn(share);
+    if (std::find(candidates.begin(), candidates.end(), candidate) == candidates.end()) {
+      candidates.push_back(candidate);
+    }
+  };
   if (search.executableFolder && !search.executableFolder->empty()) {
-    candidates.push_back(FileIn(fs::path(*search.executableFolder) / ".." / "share"));
+    add(fs::path(*search.executableFolder) / ".." / "share");
+  }
+  for (const std::string& folder : search.dataFolders) {
+    add(folder);
   }
   if (search.installPrefix && !search.installPrefix->empty()) {
-    const std::string underPrefix = FileIn(fs::path(*search.installPrefix) / "share");
-    if (candidates.empty() || candidates.front() != underPrefix) {
-      candidates.push_back(underPrefix);
-    }
+    add(fs::path(*search.installPrefix) / "share");
   }
   return candidates;
 }

@@ -21,6 +21,7 @@ struct ConfigSearch {
   std::optional<std::string> xdgConfigHome = std::nullopt;    // $XDG_CONFIG_HOME
   std::optional<std::string> home = std::nullopt;             // $HOME
   std::optional<std::string> executableFolder = std::nullopt;
+  std::vector<std::string> dataFolders = {};  // DataFolders($XDG_DATA_DIRS)
   std::optional<std::string> installPrefix = std::nullopt;
 };
 
@@ -33,8 +34,14 @@ std::optional<std::string> UserConfigFile(const ConfigSearch& search);
 std::vector<std::string> ConfigCandidates(const std::string& workingFolderFile,
                                           const ConfigSearch& search);
 
+// The folders of $XDG_DATA_DIRS, in order; /usr/local/share and /usr/share
+// when it is unset or empty. Relative entries are ignored, as the base
+// directory rules ask.
+std::vector<std::string> DataFolders(const std::optional<std::string>& xdgDataDirs);
+
 // Where an installed sample may be: ../share/varnel-grill-designer beside the
-// executable's folder, then the same under the install prefix.
+// executable's folder, then the same under each data folder and under the
+// install prefix.
 std::vector<std::string> SampleCandidates(const ConfigSearch& search);
 
 struct ConfigSearchResult {

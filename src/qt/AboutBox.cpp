@@ -9,19 +9,20 @@
 #include "app/MainDialogTemplate.h"
 #include "platform/ControlIds.h"
 #include "qt/ApplicationIcon.h"
+#include "qt/Catalogue.h"
 
 namespace grill {
 
 std::unique_ptr<QDialog> CreateAboutBox(QWidget* parent) {
   auto box = std::make_unique<QDialog>(parent);
-  box->setWindowTitle(QString::fromUtf8(kAboutTitle));
+  box->setWindowTitle(CoreText(kAboutTitle));
   box->setWindowIcon(ApplicationIcon());
 
   auto* icon = new QLabel(box.get());
   icon->setPixmap(ApplicationIcon().pixmap(32, 32));
-  auto* text = new QLabel(QString::fromUtf8(kAboutText), box.get());
+  auto* text = new QLabel(CoreText(kAboutText), box.get());
   text->setTextFormat(Qt::PlainText);
-  auto* ok = new QPushButton(QStringLiteral("OK"), box.get());
+  auto* ok = new QPushButton(Catalogue::tr("OK"), box.get());
   ok->setObjectName(QString::number(kIdOk));
   ok->setDefault(true);
   QObject::connect(ok, &QPushButton::clicked, box.get(), &QDialog::accept);

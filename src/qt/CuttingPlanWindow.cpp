@@ -20,6 +20,7 @@
 #include "platform/ReplaceFile.h"
 #include "print/PlanPages.h"
 #include "print/TitleBlock.h"
+#include "qt/Catalogue.h"
 #include "qt/PagePrinting.h"
 #include "qt/PrintPaper.h"
 
@@ -50,7 +51,7 @@ CuttingPlanWindow::CuttingPlanWindow(CuttingPlanText plan, std::string jobName, 
       plan_(std::move(plan)),
       print_{print::kA4, Unit::Millimetres, std::move(jobName), std::move(date)},
       table_(new QTableWidget(this)) {
-  setWindowTitle(QStringLiteral("Cutting Plan"));
+  setWindowTitle(Catalogue::tr("Cutting Plan"));
   FillTable();
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -59,13 +60,13 @@ CuttingPlanWindow::CuttingPlanWindow(CuttingPlanText plan, std::string jobName, 
     connect(button, &QPushButton::clicked, this, run);
   };
   const PageMaker pages = [this](print::PaperSize paper) { return Pages(paper); };
-  addButton(QStringLiteral("Export CSV..."), [this] { ExportCsv(); });
-  addButton(QStringLiteral("Print Preview..."), [this, pages] { PreviewPages(*this, pages); });
-  addButton(QStringLiteral("Print..."), [this, pages] { PrintPagesWithDialog(*this, pages); });
-  addButton(QStringLiteral("Export PDF..."), [this, pages] {
-    ExportPagesPdf(*this, QStringLiteral("Export PDF"),
+  addButton(Catalogue::tr("Export CSV..."), [this] { ExportCsv(); });
+  addButton(Catalogue::tr("Print Preview..."), [this, pages] { PreviewPages(*this, pages); });
+  addButton(Catalogue::tr("Print..."), [this, pages] { PrintPagesWithDialog(*this, pages); });
+  addButton(Catalogue::tr("Export PDF..."), [this, pages] {
+    ExportPagesPdf(*this, Catalogue::tr("Export PDF"),
                    print::JobTitle(print_) + " cutting plan.pdf",
-                   QStringLiteral("Cutting plan: %1").arg(Text(print::JobTitle(print_))), pages);
+                   Catalogue::tr("Cutting plan: %1").arg(Text(print::JobTitle(print_))), pages);
   });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
@@ -82,7 +83,7 @@ void CuttingPlanWindow::FillTable() {
   table_->setRowCount(static_cast<int>(rows.size()));
   QStringList labels;
   for (const std::string& label : header) {
-    labels << Text(label);
+    labels << CoreText(label);
   }
   table_->setHorizontalHeaderLabels(labels);
   table_->verticalHeader()->hide();
@@ -136,15 +137,15 @@ std::vector<print::Page> CuttingPlanWindow::Pages(print::PaperSize paper) const 
 }
 
 void CuttingPlanWindow::ExportCsv() {
-  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"),
+  const QString path = QFileDialog::getSaveFileName(this, Catalogue::tr("Export CSV"),
                                                     QStringLiteral("cutting-plan.csv"),
-                                                    QStringLiteral("CSV (*.csv)"));
+                                                    Catalogue::tr("CSV (*.csv)"));
   if (path.isEmpty()) {
     return;  // cancelled
   }
   if (const QString error = WriteCsv(path); !error.isEmpty()) {
-    QMessageBox::warning(this, QStringLiteral("Export CSV"),
-                         QStringLiteral("Cannot write %1: %2").arg(path, error));
+    QMessageBox::warning(this, Catalogue::tr("Export CSV"),
+                         Catalogue::tr("Cannot write %1: %2").arg(path, error));
   }
 }
 
@@ -153,9 +154,9 @@ namespace {
 // Plans on a worker thread while a progress dialog keeps the designer
 // painted; its button stops the search and takes the plans found so far.
 CuttingPlanText PlanWithProgress(const CuttingPlanRequest& request, QWidget* parent) {
-  QProgressDialog progress(QStringLiteral("Looking for the plan with the fewest stock bars..."),
-                           QStringLiteral("Use Best So Far"), 0, 1, parent);
-  progress.setWindowTitle(QStringLiteral("Cutting Plan"));
+  QProgressDialog progress(Catalogue::tr("Looking for the plan with the fewest stock bars..."),
+                           Catalogue::tr("Use Best So Far"), 0, 1, parent);
+  progress.setWindowTitle(Catalogue::tr("Cutting Plan"));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(400);  // quick plans show no dialog
   progress.setAutoReset(false);
@@ -197,7 +198,7 @@ CuttingPlanText PlanWithProgress(const CuttingPlanRequest& request, QWidget* par
 CuttingPlanWindow* ShowCuttingPlan(CGrillDesignerDlg& designer, QWidget* parent) {
   PreparedCuttingPlan prepared = designer.PrepareCuttingPlan();
   if (!prepared.request) {
-    QMessageBox::information(parent, QStringLiteral("Cutting Plan"), Text(prepared.message));
+    QMessageBox::information(parent, Catalogue::tr("Cutting Plan"), CoreText(prepared.message));
     return nullptr;
   }
   CuttingPlanText plan = PlanWithProgress(*prepared.request, parent);
@@ -211,7 +212,7 @@ CuttingPlanWindow* ShowCuttingPlan(CGrillDesignerDlg& designer, QWidget* parent)
 }
 
 QAction* CreateCuttingPlanAction(QObject* owner, CGrillDesignerDlg& designer, QWidget* parent) {
-  auto* action = new QAction(QStringLiteral("Cutting Plan..."), owner);
+  auto* action = new QAction(Catalogue::tr("Cutting Plan..."), owner);
   QObject::connect(action, &QAction::triggered, owner,
                    [&designer, parent] { ShowCuttingPlan(designer, parent); });
   return action;

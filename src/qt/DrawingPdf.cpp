@@ -10,6 +10,7 @@
 
 #include "platform/Files.h"
 #include "platform/ReplaceFile.h"
+#include "qt/Catalogue.h"
 #include "qt/PagePainter.h"
 
 namespace grill {
@@ -31,7 +32,7 @@ QPageLayout LayoutOf(const print::Page& page) {
 bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path,
                      const QString& title, QString& error) {
   if (pages.empty()) {
-    error = QStringLiteral("There are no pages to write.");
+    error = Catalogue::tr("There are no pages to write.");
     return false;
   }
   // The PDF is made in memory and put in place through a temporary file: a failed write
@@ -48,7 +49,7 @@ bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path,
     writer.setPageLayout(LayoutOf(pages.front()));
     QPainter painter;
     if (!painter.begin(&writer)) {
-      error = QStringLiteral("Cannot start the PDF %1.").arg(path);
+      error = Catalogue::tr("Cannot start the PDF %1.").arg(path);
       return false;
     }
     const double pixelsPerMillimetre = kResolution / kMillimetresPerInch;
@@ -66,7 +67,7 @@ bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path,
   if (const auto failure = ReplaceFile(
           files, QFile::encodeName(path).toStdString(),
           std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-    error = QStringLiteral("Cannot write %1: %2").arg(path, QString::fromStdString(*failure));
+    error = Catalogue::tr("Cannot write %1: %2").arg(path, QString::fromStdString(*failure));
     return false;
   }
   return true;

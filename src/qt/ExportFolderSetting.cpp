@@ -1,25 +1,21 @@
 #include "qt/ExportFolderSetting.h"
 
-#include <QSettings>
+#include "qt/UserSettings.h"
 
 namespace grill {
 namespace {
-
-QSettings DesignerSettings() {
-  return QSettings(QStringLiteral("Varnel"), QStringLiteral("Grill Designer"));
-}
 
 const QString kExportFolderKey = QStringLiteral("export/folder");
 
 }  // namespace
 
 std::string StoredExportFolder(const std::string& fallback) {
-  const QString folder = DesignerSettings().value(kExportFolderKey).toString();
+  const QString folder = UserSettings().value(kExportFolderKey).toString();
   return folder.isEmpty() ? fallback : folder.toStdString();
 }
 
 void StoreExportFolder(const std::string& folder) {
-  DesignerSettings().setValue(kExportFolderKey, QString::fromStdString(folder));
+  UserSettings().setValue(kExportFolderKey, QString::fromStdString(folder));
 }
 
 }  // namespace grill

@@ -9,6 +9,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "qt/Catalogue.h"
 #include "qt/DrawingPdf.h"
 #include "qt/PagePainter.h"
 #include "qt/PrintPaper.h"
@@ -33,7 +34,7 @@ std::optional<QString> ChoosePdfPath(QWidget& parent, const QString& title,
                   : std::nullopt;
   }
   const QString path = QFileDialog::getSaveFileName(
-      &parent, title, QString::fromStdString(suggestedName), QStringLiteral("PDF files (*.pdf)"));
+      &parent, title, QString::fromStdString(suggestedName), Catalogue::tr("PDF files (*.pdf)"));
   return path.isEmpty() ? std::nullopt : std::optional(path);
 }
 

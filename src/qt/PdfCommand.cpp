@@ -11,15 +11,29 @@
 namespace grill {
 namespace {
 
+// Where the configuration was looked for and, unless a path was named on the
+// command line, the installed sample and how to start from it: without a
+// window nothing is copied.
+void ReportNotFound(const ConfigSearchResult& found, const ConfigSearch& search,
+                    std::ostream& errors) {
+  errors << "Cannot find " << kConfigFileName << "; looked in:\n";
+  for (const std::string& place : found.lookedIn) {
+    errors << "  " << place << '\n';
+  }
+  if (found.sample && found.userFile) {
+    errors << "A sample configuration is installed at " << *found.sample << ";\n"
+           << "copy it to " << *found.userFile << " and describe your shop in it.\n";
+  } else if (!search.commandLinePath) {
+    errors << "No sample configuration is installed.\n";
+  }
+}
+
 std::optional<LoadedConfiguration> LoadForPrinting(Files& files, const std::string& workingFile,
                                                    const ConfigSearch& search,
                                                    std::ostream& errors) {
   const ConfigSearchResult found = FindConfiguration(workingFile, search, files);
   if (!found.found) {
-    errors << "Cannot find " << kConfigFileName << "; looked in:\n";
-    for (const std::string& place : found.lookedIn) {
-      errors << "  " << place << '\n';
-    }
+    ReportNotFound(found, search, errors);
     return std::nullopt;
   }
   LoadedConfiguration loaded = LoadConfiguration(files, *found.found);

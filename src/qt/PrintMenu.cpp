@@ -8,6 +8,7 @@
 
 #include "app/GrillDesignerDlg.h"
 #include "app/PrintCommands.h"
+#include "qt/Catalogue.h"
 #include "qt/DrawingPdf.h"
 #include "qt/PagePrinting.h"
 #include "qt/PrintPaper.h"
@@ -22,18 +23,17 @@ std::optional<PrintScope> ChooseScope(QWidget& parent, const CGrillDesignerDlg& 
   const DesignDocument& document = designer.State().document;
   const std::vector<PrintScope> scopes = PrintScopes(document.Designs(), document.Current());
   if (scopes.empty()) {
-    QMessageBox::information(&parent, title,
-                             QString::fromUtf8(kNoDesignToPrint.data(), kNoDesignToPrint.size()));
+    QMessageBox::information(&parent, title, CoreText(kNoDesignToPrint));
     return std::nullopt;
   }
   if (scopes.size() == 1) {
     return scopes.front();
   }
-  QMessageBox question(QMessageBox::Question, title, QStringLiteral("What do you want to print?"),
+  QMessageBox question(QMessageBox::Question, title, Catalogue::tr("What do you want to print?"),
                        QMessageBox::Cancel, &parent);
   QPushButton* current =
-      question.addButton(QStringLiteral("Current design"), QMessageBox::AcceptRole);
-  QPushButton* whole = question.addButton(QStringLiteral("Whole job"), QMessageBox::AcceptRole);
+      question.addButton(Catalogue::tr("Current design"), QMessageBox::AcceptRole);
+  QPushButton* whole = question.addButton(Catalogue::tr("Whole job"), QMessageBox::AcceptRole);
   question.setDefaultButton(current);
   question.exec();
   if (question.clickedButton() == current) {
@@ -62,20 +62,20 @@ PageMaker PagesOf(const CGrillDesignerDlg& designer, PrintScope scope) {
 
 void PreviewPrint(QWidget& parent, const CGrillDesignerDlg& designer) {
   if (const std::optional<PrintScope> scope =
-          ChooseScope(parent, designer, QStringLiteral("Print Preview"))) {
+          ChooseScope(parent, designer, Catalogue::tr("Print Preview"))) {
     PreviewPages(parent, PagesOf(designer, *scope));
   }
 }
 
 void Print(QWidget& parent, const CGrillDesignerDlg& designer) {
   if (const std::optional<PrintScope> scope =
-          ChooseScope(parent, designer, QStringLiteral("Print"))) {
+          ChooseScope(parent, designer, Catalogue::tr("Print"))) {
     PrintPagesWithDialog(parent, PagesOf(designer, *scope));
   }
 }
 
 void ExportPdf(QWidget& parent, const CGrillDesignerDlg& designer) {
-  const QString title = QStringLiteral("Export PDF");
+  const QString title = Catalogue::tr("Export PDF");
   if (const std::optional<PrintScope> scope = ChooseScope(parent, designer, title)) {
     ExportPagesPdf(parent, title, designer.Job().DisplayName() + ".pdf", kDrawingsTitle,
                    PagesOf(designer, *scope));
@@ -92,9 +92,9 @@ void AddPrintActions(QMenu& menu, QWidget& parent, CGrillDesignerDlg& designer) 
     QObject::connect(action, &QAction::triggered, &parent,
                      [&parent, &designer, run] { run(parent, designer); });
   };
-  add("filePrintPreview", QStringLiteral("Print Pre&view..."), QKeySequence(), PreviewPrint);
-  add("filePrint", QStringLiteral("&Print..."), QKeySequence::Print, Print);
-  add("fileExportPdf", QStringLiteral("&Export PDF..."), QKeySequence(), ExportPdf);
+  add("filePrintPreview", Catalogue::tr("Print Pre&view..."), QKeySequence(), PreviewPrint);
+  add("filePrint", Catalogue::tr("&Print..."), QKeySequence::Print, Print);
+  add("fileExportPdf", Catalogue::tr("&Export PDF..."), QKeySequence(), ExportPdf);
 }
 
 }  // namespace grill

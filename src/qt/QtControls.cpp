@@ -12,6 +12,7 @@
 
 #include "app/MainDialogTemplate.h"
 #include "platform/ListOrder.h"
+#include "qt/Catalogue.h"
 
 namespace grill {
 namespace {
@@ -55,7 +56,7 @@ QtControls::QtControls(const DialogTemplate& dialogTemplate, QWidget* parent)
 QtControls::~QtControls() = default;
 
 void QtControls::Build(const DialogTemplate& dialogTemplate) {
-  dialog_->setWindowTitle(ToQt(dialogTemplate.title));
+  dialog_->setWindowTitle(CoreText(dialogTemplate.title));
   dialog_->setFixedSize(ToPixels(units_, 0, 0, dialogTemplate.width, dialogTemplate.height).size());
   for (const ControlSpec& controlSpec : dialogTemplate.controls) {
     QWidget* widget = CreateWidget(controlSpec);
@@ -68,6 +69,7 @@ void QtControls::Build(const DialogTemplate& dialogTemplate) {
     widget->setObjectName(QString::number(controlSpec.id));
     Bound& bound = controls_[controlSpec.id];
     bound.kind = controlSpec.kind;
+    bound.caption = controlSpec.caption;
     bound.widget = widget;
     if (IsList(controlSpec.kind)) {
       ConnectList(controlSpec.id, bound);
@@ -83,7 +85,7 @@ void QtControls::Build(const DialogTemplate& dialogTemplate) {
 
 QWidget* QtControls::CreateWidget(const ControlSpec& controlSpec) {
   QWidget* parent = dialog_.get();
-  const QString caption = ToQt(controlSpec.caption);
+  const QString caption = CoreText(controlSpec.caption);
   switch (controlSpec.kind) {
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton: {
@@ -205,13 +207,11 @@ std::string QtControls::Text(int id) const {
     case ControlKind::Edit:
       return FromQt(static_cast<QLineEdit*>(bound->widget)->text());
     case ControlKind::Label:
-      return FromQt(static_cast<QLabel*>(bound->widget)->text());
     case ControlKind::GroupBox:
-      return FromQt(static_cast<QGroupBox*>(bound->widget)->title());
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton:
     case ControlKind::RadioButton:
-      return FromQt(static_cast<QAbstractButton*>(bound->widget)->text());
+      return bound->caption;
     case ControlKind::DropDownCombo: {
       const QString text = static_cast<QComboBox*>(bound->widget)->currentText();
       // The text of an entry comes back as the entry's own bytes.
@@ -235,20 +235,23 @@ void QtControls::SetText(int id, std::string_view text) {
     return;
   }
   const QString value = ToQt(text);
+  if (bound->kind != ControlKind::Edit && bound->kind != ControlKind::DropDownCombo) {
+    bound->caption = text;
+  }
   switch (bound->kind) {
     case ControlKind::Edit:
       static_cast<QLineEdit*>(bound->widget)->setText(value);
       return;
     case ControlKind::Label:
-      static_cast<QLabel*>(bound->widget)->setText(value);
+      static_cast<QLabel*>(bound->widget)->setText(CoreText(text));
       return;
     case ControlKind::GroupBox:
-      static_cast<QGroupBox*>(bound->widget)->setTitle(value);
+      static_cast<QGroupBox*>(bound->widget)->setTitle(CoreText(text));
       return;
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton:
     case ControlKind::RadioButton:
-      static_cast<QAbstractButton*>(bound->widget)->setText(value);
+      static_cast<QAbstractButton*>(bound->widget)->setText(CoreText(text));
       return;
     case ControlKind::DropDownCombo:
       static_cast<QComboBox*>(bound->widget)->setEditText(value);
@@ -411,7 +414,7 @@ bool QtControls::IsChecked(int id) const {
 }
 
 void QtControls::ShowMessage(std::string_view text) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationName), ToQt(text),
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationName), CoreText(text),
                   QMessageBox::Ok, dialog_.get());
   box.setTextFormat(Qt::PlainText);
   box.exec();

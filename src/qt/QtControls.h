@@ -60,6 +60,9 @@ class QtControls final : public Controls {
   struct Bound {
     ControlKind kind = ControlKind::Label;
     QWidget* widget = nullptr;
+    // A label's, group's or button's text as the designer gave it; the
+    // widget shows it in the user's language.
+    std::string caption;
     // The entries of a list or combo as the bytes they were added with, so
     // that texts come back exactly as the designer gave them.
     std::vector<std::string> entries;

@@ -7,6 +7,7 @@
 
 #include "app/MainDialogTemplate.h"
 #include "qt/ApplicationIcon.h"
+#include "qt/Catalogue.h"
 #include "qt/CuttingPlanWindow.h"
 #include "qt/ExportFolderSetting.h"
 #include "qt/GrowingLayout.h"
@@ -53,14 +54,14 @@ void QtDesigner::ConnectKeys() {
 
 std::unique_ptr<QMenu> QtDesigner::CreateContextMenu() {
   auto menu = std::make_unique<QMenu>(&controls_.Dialog());
-  QAction* about = menu->addAction(QString::fromUtf8(kAboutMenuText));
+  QAction* about = menu->addAction(CoreText(kAboutMenuText));
   QObject::connect(about, &QAction::triggered, menu.get(),
                    [this] { designer_.OnSysCommand(kAboutCommand); });
-  QAction* editor = menu->addAction(QString::fromUtf8(kWindowEditorMenuText));
+  QAction* editor = menu->addAction(CoreText(kWindowEditorMenuText));
   editor->setEnabled(designer_.CanOpenWindowEditor());
   QObject::connect(editor, &QAction::triggered, menu.get(),
                    [this] { designer_.OpenWindowEditor(); });
-  QAction* exportFolder = menu->addAction(QStringLiteral("Export Folder..."));
+  QAction* exportFolder = menu->addAction(Catalogue::tr("Export Folder..."));
   QObject::connect(exportFolder, &QAction::triggered, menu.get(), [this] { ChooseExportFolder(); });
   menu->addAction(CreateCuttingPlanAction(menu.get(), designer_, &controls_.Dialog()));
   return menu;
@@ -68,7 +69,7 @@ std::unique_ptr<QMenu> QtDesigner::CreateContextMenu() {
 
 void QtDesigner::ChooseExportFolder() {
   const QString chosen = QFileDialog::getExistingDirectory(
-      &controls_.Dialog(), QStringLiteral("Export Folder"), QString::fromStdString(exportFolder_));
+      &controls_.Dialog(), Catalogue::tr("Export Folder"), QString::fromStdString(exportFolder_));
   if (chosen.isEmpty()) {
     return;  // cancelled
   }

@@ -13,6 +13,7 @@
 #include "app/MainDialogTemplate.h"
 #include "qt/AboutBox.h"
 #include "qt/ApplicationIcon.h"
+#include "qt/Catalogue.h"
 #include "qt/QtControls.h"
 
 namespace grill {
@@ -28,8 +29,7 @@ constexpr int kShowAfterMs = 500;
 class QtProgress final : public ProgressMonitor {
  public:
   QtProgress(std::string_view title, QWidget* parent)
-      : dialog_(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                QStringLiteral("Cancel"), 0, kProgressSteps, parent) {
+      : dialog_(CoreText(title), Catalogue::tr("Cancel"), 0, kProgressSteps, parent) {
     dialog_.setWindowTitle(QString::fromUtf8(kApplicationName));
     dialog_.setWindowModality(Qt::WindowModal);
     dialog_.setMinimumDuration(kShowAfterMs);
@@ -110,30 +110,25 @@ std::unique_ptr<ProgressMonitor> QtDialogHost::StartProgress(std::string_view ti
 }
 
 bool QtDialogHost::MessageWithAction(std::string_view text, std::string_view action) {
-  auto toQt = [](std::string_view bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  };
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationName), toQt(text),
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationName), CoreText(text),
                   QMessageBox::Ok, parent_);
   box.setTextFormat(Qt::PlainText);
   QPushButton* actionButton =
-      action.empty() ? nullptr : box.addButton(toQt(action), QMessageBox::AcceptRole);
+      action.empty() ? nullptr : box.addButton(CoreText(action), QMessageBox::AcceptRole);
   box.exec();
   return actionButton != nullptr && box.clickedButton() == actionButton;
 }
 
 namespace {
 
-QString ToQt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+QString JobFilter() {
+  return Catalogue::tr("Grill jobs (*.grilljob);;All files (*)");
 }
-
-const QString kJobFilter = QStringLiteral("Grill jobs (*.grilljob);;All files (*)");
 
 }  // namespace
 
 SaveAnswer QtDialogHost::AskToSave(std::string_view question) {
-  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationName), ToQt(question),
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationName), CoreText(question),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
@@ -150,7 +145,8 @@ std::optional<std::string> QtDialogHost::ChooseJobToOpen(std::string_view captio
   if (fileChooser) {
     return fileChooser(false, caption);
   }
-  const QString path = QFileDialog::getOpenFileName(parent_, ToQt(caption), QString(), kJobFilter);
+  const QString path =
+      QFileDialog::getOpenFileName(parent_, CoreText(caption), QString(), JobFilter());
   if (path.isEmpty()) {
     return std::nullopt;
   }
@@ -161,7 +157,7 @@ std::optional<std::string> QtDialogHost::ChooseJobToSave(std::string_view sugges
   if (fileChooser) {
     return fileChooser(true, suggested);
   }
-  QFileDialog dialog(parent_, QStringLiteral("Save Job As"), QString(), kJobFilter);
+  QFileDialog dialog(parent_, Catalogue::tr("Save Job As"), QString(), JobFilter());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("grilljob"));
   dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(std::string(suggested))));
@@ -173,7 +169,7 @@ std::optional<std::string> QtDialogHost::ChooseJobToSave(std::string_view sugges
 
 void QtDialogHost::ShowTitle(std::string_view title, bool modified) {
   if (parent_ != nullptr) {
-    parent_->setWindowTitle(ToQt(title));
+    parent_->setWindowTitle(CoreText(title));
     parent_->setWindowModified(modified);
   }
   if (onTitleShown) {

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/MainDialogTemplate.h"
+#include "qt/Catalogue.h"
 #include "qt/CuttingPlanWindow.h"
 #include "qt/PrintMenu.h"
 #include "qt/QtDesigner.h"
@@ -20,10 +21,6 @@ QAction* AddAction(QMenu& menu, const char* name, const QString& text,
   return action;
 }
 
-QString ToQt(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 void QtDesigner::BuildMenuBar() {
@@ -35,46 +32,46 @@ void QtDesigner::BuildMenuBar() {
     QObject::connect(action, &QAction::triggered, &dialog, run);
   };
 
-  QMenu& file = *menuBar_->addMenu(QStringLiteral("&File"));
-  connect(AddAction(file, "fileNew", QStringLiteral("&New Job"), QKeySequence::New),
+  QMenu& file = *menuBar_->addMenu(Catalogue::tr("&File"));
+  connect(AddAction(file, "fileNew", Catalogue::tr("&New Job"), QKeySequence::New),
           [&job] { job.NewJob(); });
-  connect(AddAction(file, "fileOpen", QStringLiteral("&Open..."), QKeySequence::Open),
+  connect(AddAction(file, "fileOpen", Catalogue::tr("&Open..."), QKeySequence::Open),
           [&job] { job.OpenChosen(); });
-  QMenu& recent = *file.addMenu(QStringLiteral("Open &Recent"));
+  QMenu& recent = *file.addMenu(Catalogue::tr("Open &Recent"));
   recent.setObjectName(QStringLiteral("fileOpenRecent"));
   QObject::connect(&recent, &QMenu::aboutToShow, &dialog,
                    [this, &recent] { FillRecentMenu(recent); });
-  connect(AddAction(file, "fileImport", QStringLiteral("&Import Designs...")),
+  connect(AddAction(file, "fileImport", Catalogue::tr("&Import Designs...")),
           [&job] { job.ImportChosen(); });
   file.addSeparator();
-  connect(AddAction(file, "fileSave", QStringLiteral("&Save"), QKeySequence::Save),
+  connect(AddAction(file, "fileSave", Catalogue::tr("&Save"), QKeySequence::Save),
           [&job] { job.Save(); });
-  connect(AddAction(file, "fileSaveAs", QStringLiteral("Save &As..."), QKeySequence::SaveAs),
+  connect(AddAction(file, "fileSaveAs", Catalogue::tr("Save &As..."), QKeySequence::SaveAs),
           [&job] { job.SaveAsChosen(); });
   file.addSeparator();
   AddPrintActions(file, dialog, designer_);
   file.addSeparator();
-  connect(AddAction(file, "fileExportFolder", QStringLiteral("Export &Folder...")),
+  connect(AddAction(file, "fileExportFolder", Catalogue::tr("Export &Folder...")),
           [this] { ChooseExportFolder(); });
   file.addAction(CreateCuttingPlanAction(&file, designer_, &dialog));
   file.addSeparator();
   // Quit ends the run as the close box does: no question, the recovery copy
   // keeps the work.
-  connect(AddAction(file, "fileQuit", QStringLiteral("&Quit"), QKeySequence::Quit),
+  connect(AddAction(file, "fileQuit", Catalogue::tr("&Quit"), QKeySequence::Quit),
           [this] { designer_.OnCancel(); });
 
-  QMenu& edit = *menuBar_->addMenu(QStringLiteral("&Edit"));
-  connect(AddAction(edit, "editUndo", QStringLiteral("&Undo"), QKeySequence::Undo),
+  QMenu& edit = *menuBar_->addMenu(Catalogue::tr("&Edit"));
+  connect(AddAction(edit, "editUndo", Catalogue::tr("&Undo"), QKeySequence::Undo),
           [&job] { job.Undo(); });
-  connect(AddAction(edit, "editRedo", QStringLiteral("&Redo"), QKeySequence::Redo),
+  connect(AddAction(edit, "editRedo", Catalogue::tr("&Redo"), QKeySequence::Redo),
           [&job] { job.Redo(); });
   edit.addSeparator();
-  connect(AddAction(edit, "editWindowEditor", QString::fromUtf8(kWindowEditorMenuText)),
+  connect(AddAction(edit, "editWindowEditor", CoreText(kWindowEditorMenuText)),
           [this] { designer_.OpenWindowEditor(); });
   QObject::connect(&edit, &QMenu::aboutToShow, &dialog, [this] { UpdateEditMenu(); });
 
-  QMenu& help = *menuBar_->addMenu(QStringLiteral("&Help"));
-  connect(AddAction(help, "helpAbout", QStringLiteral("&About")),
+  QMenu& help = *menuBar_->addMenu(Catalogue::tr("&Help"));
+  connect(AddAction(help, "helpAbout", Catalogue::tr("&About")),
           [this] { designer_.OnSysCommand(kAboutCommand); });
 
   host_.onTitleShown = [this] { UpdateEditMenu(); };
@@ -99,11 +96,11 @@ void QtDesigner::UpdateEditMenu() {
   const std::optional<std::string> redo = job.RedoText();
   QAction* undoAction = Action("editUndo");
   QAction* redoAction = Action("editRedo");
-  undoAction->setText(undo ? ToQt(*undo).replace('&', QStringLiteral("&&"))
-                           : QStringLiteral("&Undo"));
+  undoAction->setText(undo ? CoreText(*undo).replace('&', QStringLiteral("&&"))
+                           : Catalogue::tr("&Undo"));
   undoAction->setEnabled(undo.has_value());
-  redoAction->setText(redo ? ToQt(*redo).replace('&', QStringLiteral("&&"))
-                           : QStringLiteral("&Redo"));
+  redoAction->setText(redo ? CoreText(*redo).replace('&', QStringLiteral("&&"))
+                           : Catalogue::tr("&Redo"));
   redoAction->setEnabled(redo.has_value());
   Action("editWindowEditor")->setEnabled(designer_.CanOpenWindowEditor());
 }
@@ -117,7 +114,7 @@ void QtDesigner::FillRecentMenu(QMenu& menu) {
   }
   menu.setEnabled(true);
   if (menu.isEmpty()) {
-    menu.addAction(QStringLiteral("(none)"))->setEnabled(false);
+    menu.addAction(Catalogue::tr("(none)"))->setEnabled(false);
   }
 }
 

@@ -1,17 +1,14 @@
 #include "qt/QtRecentJobs.h"
 
 #include <QFile>
-#include <QSettings>
 #include <QStringList>
+
+#include "qt/UserSettings.h"
 
 namespace grill {
 namespace {
 
 constexpr const char* kKey = "recentJobs";
-
-QSettings UserSettings() {
-  return QSettings(QStringLiteral("Varnel"), QStringLiteral("Grill Designer"));
-}
 
 }  // namespace
 

@@ -4,8 +4,7 @@
 
 namespace grill {
 
-// File > Open Recent in the user's settings (organisation "Varnel",
-// application "Grill Designer").
+// File > Open Recent in the user's settings (UserSettings).
 class QtRecentJobs final : public RecentJobs {
  public:
   std::vector<std::string> Load() const override;

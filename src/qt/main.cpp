@@ -6,7 +6,6 @@
 #include <iostream>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "app/MainDialogTemplate.h"
 #include "config/ConfigSearch.h"
@@ -15,10 +14,13 @@
 #include "platform/Files.h"
 #include "platform/StateFolder.h"
 #include "qt/ApplicationIcon.h"
+#include "qt/DesignerCommandLine.h"
 #include "qt/ExportFolderSetting.h"
 #include "qt/PdfCommand.h"
 #include "qt/QtDesigner.h"
 #include "qt/QtRecentJobs.h"
+#include "qt/Translations.h"
+#include "qt/UserSettings.h"
 
 namespace {
 
@@ -30,75 +32,93 @@ std::optional<std::string> Environment(const char* name) {
   return std::string(value);
 }
 
-bool WritesPdf(int argc, char** argv) {
+QStringList Arguments(int argc, char** argv) {
+  QStringList arguments;
   for (int i = 1; i < argc; ++i) {
-    if (std::string_view(argv[i]) == "--pdf") {
-      return true;
-    }
+    arguments << QFile::decodeName(argv[i]);
   }
-  return false;
+  return arguments;
 }
 
-constexpr const char* kUsage =
-    "usage: grill-designer [--config PATH] [JOB.grilljob]\n"
-    "       grill-designer [--config PATH] --pdf OUT.pdf [--design NAME] JOB.grilljob\n";
+grill::ConfigSearch Search(const grill::DesignerCommandLine& line) {
+  grill::ConfigSearch search;
+  search.commandLinePath = line.configPath;
+  search.xdgConfigHome = Environment("XDG_CONFIG_HOME");
+  search.home = Environment("HOME");
+  search.executableFolder = QCoreApplication::applicationDirPath().toStdString();
+  search.dataFolders = grill::DataFolders(Environment("XDG_DATA_DIRS"));
+  search.installPrefix = GRILL_INSTALL_PREFIX;
+  return search;
+}
+
+std::string AbsolutePath(const std::string& path) {
+  return QFile::encodeName(
+             QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absoluteFilePath())
+      .toStdString();
+}
+
+// The application object of a run that got past its arguments: named, with
+// its icon, tied to its desktop entry and speaking the user's language.
+void SetUp(QApplication& application) {
+  QApplication::setApplicationName(QString::fromUtf8(grill::kApplicationName));
+  QApplication::setApplicationVersion(QStringLiteral(GRILL_VERSION));
+  // Wayland shells find the window's desktop entry, and so its icon and name, by this.
+  QGuiApplication::setDesktopFileName(QStringLiteral("com.varnel.GrillDesigner"));
+  QApplication::setWindowIcon(grill::ApplicationIcon());
+  grill::InstallTranslations(application,
+                             grill::TranslationFolders(QCoreApplication::applicationDirPath(),
+                                                       QStringLiteral(GRILL_INSTALL_PREFIX)));
+}
 
 }  // namespace
 
 // grill-designer [--config PATH] [JOB.grilljob]: the designer in the current
-// folder, opening the job once it has started. MenuConfig.txt is read from the
-// working folder; without one there, from PATH or the user's configuration
-// folder. With --pdf OUT.pdf [--design NAME] the job's drawings are written
-// to OUT.pdf without a window.
+// folder, opening the job once it has started. With --pdf OUT.pdf [--design
+// NAME] the job's drawings are written to OUT.pdf without a window. The
+// arguments are read before anything needs a display, so that --help,
+// --version and a wrong option work without one.
 int main(int argc, char** argv) {
-  if (WritesPdf(argc, argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-    // No window is shown, so no display is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+  using Action = grill::DesignerCommandLine::Action;
+  const grill::DesignerCommandLine line = grill::ParseDesignerCommandLine(Arguments(argc, argv));
+  switch (line.action) {
+    case Action::ShowHelp:
+      std::cout << grill::DesignerHelpText();
+      return 0;
+    case Action::ShowVersion:
+      std::cout << grill::DesignerVersionText();
+      return 0;
+    case Action::RefuseUsage:
+      std::cerr << "grill-designer: " << line.error << "\n\n" << grill::DesignerHelpText();
+      return 2;
+    case Action::WritePdf:
+      if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        // No window is shown, so no display is needed.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+      }
+      break;
+    case Action::RunDesigner:
+      break;
   }
+
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QString::fromUtf8(grill::kApplicationName));
-  QApplication::setWindowIcon(grill::ApplicationIcon());
+  SetUp(application);
+  grill::ConfigSearch search = Search(line);
+  const std::optional<std::string> job =
+      line.job ? std::optional(AbsolutePath(*line.job)) : std::nullopt;
 
-  grill::ConfigSearch search;
-  std::optional<std::string> job;
-  std::optional<std::string> pdf;
-  std::optional<std::string> design;
-  for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
-    if (argument == "--config" && i + 1 < argc) {
-      search.commandLinePath = argv[++i];
-    } else if (argument == "--pdf" && i + 1 < argc) {
-      pdf = argv[++i];
-    } else if (argument == "--design" && i + 1 < argc) {
-      design = argv[++i];
-    } else if (!argument.starts_with('-') && !job) {
-      job =
-          QFile::encodeName(QFileInfo(QFile::decodeName(argv[i])).absoluteFilePath()).toStdString();
-    } else {
-      std::cerr << kUsage;
-      return 2;
-    }
-  }
-  search.xdgConfigHome = Environment("XDG_CONFIG_HOME");
-  search.home = Environment("HOME");
-  search.executableFolder = QCoreApplication::applicationDirPath().toStdString();
-  search.installPrefix = GRILL_INSTALL_PREFIX;
-
-  if (pdf || design) {
-    if (!pdf || !job) {
-      std::cerr << kUsage;
-      return 2;
-    }
-    return grill::RunPdfCommand({*pdf, *job, design}, "MenuConfig.txt", search, std::cerr);
+  if (line.action == Action::WritePdf) {
+    return grill::RunPdfCommand({*line.pdf, *job, line.design}, grill::kConfigFileName, search,
+                                std::cerr);
   }
 
+  grill::MoveEarlierSettings();
   grill::StdFiles files;
   grill::SystemClock clock;
   grill::StdFileLocks locks;
   grill::QtRecentJobs recentJobs;
   grill::QtDesigner designer(
       files, clock, grill::StoredExportFolder(grill::StdFiles::DefaultExportFolder()),
-      "MenuConfig.txt", std::cerr, std::move(search),
+      grill::kConfigFileName, std::cerr, std::move(search),
       grill::JobPlaces{grill::StateFolder(), grill::WorkingFolder(), &locks, &recentJobs});
   designer.Start();
 

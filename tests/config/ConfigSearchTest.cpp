@@ -61,10 +61,34 @@ INSTANTIATE_TEST_SUITE_P(
                        {.executableFolder = "/usr/bin", .installPrefix = "/usr"},
                        {kWorking},
                        {"/usr/share/varnel-grill-designer/MenuConfig.txt"}},
+        CandidatesCase{"the data folders between the executable's and the prefix",
+                       {.executableFolder = "/opt/grill/bin",
+                        .dataFolders = {"/srv/share", "/usr/share/"},
+                        .installPrefix = "/usr"},
+                       {kWorking},
+                       {"/opt/grill/share/varnel-grill-designer/MenuConfig.txt",
+                        "/srv/share/varnel-grill-designer/MenuConfig.txt",
+                        "/usr/share/varnel-grill-designer/MenuConfig.txt"}},
         CandidatesCase{"empty values count as not given",
                        {.home = "", .executableFolder = "", .installPrefix = ""},
                        {kWorking},
                        {}}));
+
+TEST(DataFoldersTest, FollowXdgDataDirs) {
+  const struct {
+    std::optional<std::string> variable;
+    std::vector<std::string> folders;
+  } cases[] = {
+      {std::nullopt, {"/usr/local/share", "/usr/share"}},
+      {"", {"/usr/local/share", "/usr/share"}},
+      {"/opt/share", {"/opt/share"}},
+      {"/a:relative:/b::", {"/a", "/b"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_THAT(DataFolders(c.variable), ElementsAreArray(c.folders))
+        << c.variable.value_or("unset");
+  }
+}
 
 class FindConfigurationTest : public ::testing::Test {
  protected:

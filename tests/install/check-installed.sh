@@ -5,6 +5,9 @@ prefix=$1
 check=$2
 
 app=varnel-grill-designer
+app_id=com.varnel.GrillDesigner
+programs=(grill-designer grill-script grill-cutplan)
+languages=(de fr)
 mime_type=application/x-varnel-grill-job
 icon_sizes=(16 24 32 48 64 128 256)
 scratch=$(mktemp -d)
@@ -16,10 +19,15 @@ fail() {
 }
 
 expected_files() {
-  printf '%s\n' bin/grill-designer bin/grill-script \
-    "share/$app/MenuConfig.txt" "share/$app/Stock.txt" \
-    "share/doc/$app/README.md" "share/doc/$app/copyright" \
-    "share/applications/$app.desktop" share/metainfo/com.varnel.GrillDesigner.metainfo.xml \
+  for program in "${programs[@]}"; do
+    printf '%s\n' "bin/$program" "share/man/man1/$program.1.gz"
+  done
+  for language in "${languages[@]}"; do
+    echo "share/$app/translations/grill-designer_$language.qm"
+  done
+  printf '%s\n' "share/$app/MenuConfig.txt" "share/$app/Stock.txt" \
+    "share/doc/$app/README.md" "share/doc/$app/copyright" "share/doc/$app/changelog.Debian.gz" "share/lintian/overrides/$app" \
+    "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
     "share/mime/packages/$app.xml" "share/icons/hicolor/scalable/apps/$app.svg"
   for size in "${icon_sizes[@]}"; do
     echo "share/icons/hicolor/${size}x${size}/apps/$app.png"
@@ -44,6 +52,19 @@ check_programs() {
            'text 1052 2' 'text 1053 1' 'click 1001' designs | HOME="$scratch" "$prefix/bin/grill-script") ||
     fail "grill-script failed on the installed sample configuration"
   grep -q Kitchen <<<"$output" || fail "grill-script did not list the new design: $output"
+  output=$(printf '%s\n' '2500 2' '900' | "$prefix/bin/grill-cutplan" --stock 6000) ||
+    fail "grill-cutplan failed"
+  grep -qx "bars 1 bound 1 optimal" <<<"$output" || fail "grill-cutplan planned: $output"
+  # Without any configuration, --pdf names the installed sample instead of copying it.
+  local bare="$scratch/bare"
+  mkdir -p "$bare"
+  echo '{}' >"$bare/job.grilljob"
+  if (cd "$bare" && env -u XDG_CONFIG_HOME HOME="$bare" "$prefix/bin/grill-designer" \
+        --pdf out.pdf job.grilljob) 2>"$scratch/pdf.err"; then
+    fail "--pdf without a configuration succeeded"
+  fi
+  grep -qF "A sample configuration is installed at $prefix/share/$app/MenuConfig.txt" \
+    "$scratch/pdf.err" || fail "--pdf did not name the installed sample: $(cat "$scratch/pdf.err")"
 }
 
 # A PNG's width and height are the big-endian 32-bit words at bytes 16 and 20 of its header.
@@ -61,11 +82,11 @@ check_icons() {
 }
 
 desktop_key() {
-  sed -n "s/^$1=//p" "$prefix/share/applications/$app.desktop"
+  sed -n "s/^$1=//p" "$prefix/share/applications/$app_id.desktop"
 }
 
 check_desktop_entry() {
-  desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "desktop-file-validate"
+  desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop-file-validate"
   local exec
   exec=$(desktop_key Exec)
   [ "$exec" = "grill-designer %f" ] || fail "Exec=$exec does not open one file with grill-designer"
@@ -75,10 +96,17 @@ check_desktop_entry() {
 }
 
 check_metainfo() {
-  local metainfo="$prefix/share/metainfo/com.varnel.GrillDesigner.metainfo.xml"
+  local metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
   appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
-  grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" ||
+  grep -q "<id>$app_id</id>" "$metainfo" || fail "the metadata's id is not $app_id"
+  grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metadata does not launch the installed desktop entry"
+  grep -q '<url type="homepage">https://' "$metainfo" || fail "the metadata names no homepage"
+  grep -q '<developer_name>' "$metainfo" || fail "the metadata names no developer"
+  local shot
+  shot=$(sed -n 's|.*<image>.*/\(docs/[^<]*\)</image>.*|\1|p' "$metainfo")
+  [ -n "$shot" ] && [ -f "$(dirname "$0")/../../$shot" ] ||
+    fail "the metadata's screenshot '$shot' is not one of docs/"
   grep -q "<mediatype>$mime_type</mediatype>" "$metainfo" || fail "the metadata lacks $mime_type"
 }
 
@@ -100,7 +128,34 @@ check_mime_type() {
   default=$(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID \
             HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_CONFIG_DIRS="$scratch/config" \
             XDG_DATA_HOME="$scratch/data" XDG_DATA_DIRS="$share" xdg-mime query default "$mime_type")
-  [ "$default" = "$app.desktop" ] || fail "xdg-mime opens $mime_type with '$default'"
+  [ "$default" = "$app_id.desktop" ] || fail "xdg-mime opens $mime_type with '$default'"
+}
+
+# Each program's manual page renders, under its own name, with its options.
+check_man_pages() {
+  for program in "${programs[@]}"; do
+    local page
+    page=$(MANWIDTH=80 man -l "$prefix/share/man/man1/$program.1.gz" 2>&1) ||
+      fail "man $program: $page"
+    grep -q "^NAME" <<<"$page" || fail "$program(1) has no NAME section"
+    grep -q "$program - " <<<"$page" || fail "$program(1) does not name $program"
+    grep -q -- "--version" <<<"$page" || fail "$program(1) does not list --version"
+  done
+  [ "$(gzip -dc "$prefix/share/doc/$app/changelog.Debian.gz" | head -c ${#app})" = "$app" ] ||
+    fail "changelog.Debian.gz is not the package's changelog"
+}
+
+# The compiled catalogues hold the designer's texts in each language.
+check_translations() {
+  local -A expected=([de]="Fensterangaben" [fr]="Informations de la fenêtre")
+  local lconvert
+  lconvert=$(command -v lconvert || echo /usr/lib/qt6/bin/lconvert)
+  for language in "${languages[@]}"; do
+    local qm="$prefix/share/$app/translations/grill-designer_$language.qm"
+    "$lconvert" -i "$qm" -o "$scratch/$language.ts" || fail "lconvert cannot read $qm"
+    grep -qF "<translation>${expected[$language]}</translation>" "$scratch/$language.ts" ||
+      fail "$qm lacks '${expected[$language]}'"
+  done
 }
 
 case "$check" in
@@ -110,5 +165,7 @@ case "$check" in
   desktop-entry) check_desktop_entry ;;
   metainfo) check_metainfo ;;
   mime-type) check_mime_type ;;
+  man-pages) check_man_pages ;;
+  translations) check_translations ;;
   *) fail "unknown check: $check" ;;
 esac

@@ -60,6 +60,14 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
   for (std::size_t index = 0; index < arguments.size(); ++index) {
     const std::string& argument = arguments[index];
     const bool hasValue = index + 1 < arguments.size();
+    if (argument == "--help" || argument == "-h") {
+      line.request = CommandLine::Request::Help;
+      return line;
+    }
+    if (argument == "--version" || argument == "-v") {
+      line.request = CommandLine::Request::Version;
+      return line;
+    }
     if (argument == "--stock" && hasValue) {
       std::optional<std::vector<double>> lengths = ParseList(arguments[++index]);
       if (!lengths) {

@@ -59,6 +59,14 @@ int main(int argc, char* argv[]) {
     std::cerr << "grill-cutplan: " << error << '\n' << kUsage << '\n';
     return 2;
   }
+  if (line->request == CommandLine::Request::Help) {
+    std::cout << kUsage << '\n' << kHelp << '\n';
+    return 0;
+  }
+  if (line->request == CommandLine::Request::Version) {
+    std::cout << "grill-cutplan " GRILL_VERSION "\n";
+    return 0;
+  }
   if (!line->file) {
     return Run(*line, std::cin);
   }

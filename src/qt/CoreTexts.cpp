@@ -1,0 +1,134 @@
+#include "qt/Catalogue.h"
+
+// The core's texts as the catalogue knows them: the captions of the dialog
+// templates, the menu texts and the messages the dialog shows. The core keeps
+// them in English for grill-script and the tests; lupdate collects them from
+// here, so that a changed core text shows up as untranslated.
+namespace grill {
+namespace {
+
+const char* const kTexts[] = {
+    // The main dialog.
+    QT_TRANSLATE_NOOP("Catalogue", "Equal Space"),
+    QT_TRANSLATE_NOOP("Catalogue", "Divided"),
+    QT_TRANSLATE_NOOP("Catalogue", "Horz Bars"),
+    QT_TRANSLATE_NOOP("Catalogue", "Vert Bars"),
+    QT_TRANSLATE_NOOP("Catalogue", "Edit"),
+    QT_TRANSLATE_NOOP("Catalogue", "Remove"),
+    QT_TRANSLATE_NOOP("Catalogue", "Insert"),
+    QT_TRANSLATE_NOOP("Catalogue", "Respace Above"),
+    QT_TRANSLATE_NOOP("Catalogue", "Respace Below"),
+    QT_TRANSLATE_NOOP("Catalogue", "Respace Left"),
+    QT_TRANSLATE_NOOP("Catalogue", "Respace Right"),
+    QT_TRANSLATE_NOOP("Catalogue", "Set Spacing"),
+    QT_TRANSLATE_NOOP("Catalogue", "Slider Align"),
+    QT_TRANSLATE_NOOP("Catalogue",
+                      "Note!!!: Ensure that ALL Window Information is properly set before "
+                      "creating a New Window"),
+    QT_TRANSLATE_NOOP("Catalogue", "Window Info"),
+    QT_TRANSLATE_NOOP("Catalogue", "Name"),
+    QT_TRANSLATE_NOOP("Catalogue", "Width"),
+    QT_TRANSLATE_NOOP("Catalogue", "Height"),
+    QT_TRANSLATE_NOOP("Catalogue", "PreDesign"),
+    QT_TRANSLATE_NOOP("Catalogue", "Side Width"),
+    QT_TRANSLATE_NOOP("Catalogue", "Cottage Height"),
+    QT_TRANSLATE_NOOP("Catalogue", "Inches"),
+    QT_TRANSLATE_NOOP("Catalogue", "Millimetres"),
+    QT_TRANSLATE_NOOP("Catalogue", "Bar Type"),
+    QT_TRANSLATE_NOOP("Catalogue", "Edge Type"),
+    QT_TRANSLATE_NOOP("Catalogue", "Inside Color"),
+    QT_TRANSLATE_NOOP("Catalogue", "Outside Color"),
+    QT_TRANSLATE_NOOP("Catalogue", "Quantity"),
+    QT_TRANSLATE_NOOP("Catalogue", "Master File"),
+    QT_TRANSLATE_NOOP("Catalogue", "Apply"),
+    QT_TRANSLATE_NOOP("Catalogue", "Delete"),
+    QT_TRANSLATE_NOOP("Catalogue", "New"),
+    QT_TRANSLATE_NOOP("Catalogue", "Process Data"),
+    QT_TRANSLATE_NOOP("Catalogue", "Process All"),
+    QT_TRANSLATE_NOOP("Catalogue", "Windows"),
+    // The window editor.
+    QT_TRANSLATE_NOOP("Catalogue", "Window Editor"),
+    QT_TRANSLATE_NOOP("Catalogue", "OK"),
+    QT_TRANSLATE_NOOP("Catalogue", "Cancel"),
+    // Menus and the about box.
+    QT_TRANSLATE_NOOP("Catalogue", "Window Editor..."),
+    QT_TRANSLATE_NOOP("Catalogue", "&About VarnelWindowDesigner..."),
+    QT_TRANSLATE_NOOP("Catalogue", "About VarnelWindowDesigner"),
+    QT_TRANSLATE_NOOP("Catalogue", "VarnelWindowDesigner Version 1.0"),
+    QT_TRANSLATE_NOOP("Catalogue", "Open Job"),
+    QT_TRANSLATE_NOOP("Catalogue", "Import Designs"),
+    QT_TRANSLATE_NOOP("Catalogue", "Untitled"),
+    // The cutting plan window's headings.
+    QT_TRANSLATE_NOOP("Catalogue", "Bar"),
+    QT_TRANSLATE_NOOP("Catalogue", "Design"),
+    QT_TRANSLATE_NOOP("Catalogue", "Tag"),
+    // Messages.
+    QT_TRANSLATE_NOOP("Catalogue", "Input Name"),
+    QT_TRANSLATE_NOOP("Catalogue", "Name Already Exists"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Name"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Width"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Height"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Vertical Sections"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Horizontal Sections"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Quantity"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid quantity"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Inside Color"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Outside Color"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Spacing"),
+    QT_TRANSLATE_NOOP("Catalogue", "Index is not within range"),
+    QT_TRANSLATE_NOOP("Catalogue", "BarType Not Found"),
+    QT_TRANSLATE_NOOP("Catalogue", "EdgeType Not Found"),
+    QT_TRANSLATE_NOOP("Catalogue", "No Window Selected"),
+    QT_TRANSLATE_NOOP("Catalogue", "No Edge Types Found"),
+    QT_TRANSLATE_NOOP("Catalogue", "No Bar Types Found"),
+    QT_TRANSLATE_NOOP("Catalogue", "No Colors Found"),
+    QT_TRANSLATE_NOOP("Catalogue", "Export Cancelled"),
+    QT_TRANSLATE_NOOP("Catalogue", "Cannot Find Config File"),
+    QT_TRANSLATE_NOOP("Catalogue", "Looked for:"),
+    QT_TRANSLATE_NOOP("Catalogue", "Copy the sample configuration"),
+    QT_TRANSLATE_NOOP("Catalogue", "There is no design to print."),
+    QT_TRANSLATE_NOOP("Catalogue", "Imported designs renamed:"),
+    QT_TRANSLATE_NOOP("Catalogue",
+                      "Not in MenuConfig.txt, left empty (pick them again before "
+                      "exporting):"),
+    QT_TRANSLATE_NOOP("Catalogue",
+                      "Another Grill Designer is running in this folder: this one keeps "
+                      "no recovery copy."),
+};
+
+// Phrases whose %1, %2, ... stand for the names, numbers or paths the core
+// adds, in their order in the English text.
+const char* const kPhrases[] = {
+    QT_TRANSLATE_NOOP("Catalogue", "Files Exported to %1"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid quantity: %1"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid File Name: %1"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Export Text: %1"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Bar Positions: %1"),
+    QT_TRANSLATE_NOOP("Catalogue", "A sample configuration is installed at %1."),
+    QT_TRANSLATE_NOOP("Catalogue", "Cannot copy the sample configuration: %1"),
+    QT_TRANSLATE_NOOP("Catalogue", "Cannot keep a recovery copy in %1"),
+    QT_TRANSLATE_NOOP("Catalogue", "Save changes to \"%1\"?"),
+    QT_TRANSLATE_NOOP("Catalogue", "No Stock.txt: %1"),
+    QT_TRANSLATE_NOOP("Catalogue", "Toolmap not found: %1"),
+    QT_TRANSLATE_NOOP("Catalogue", "Stock (%1)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Piece (%1)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Rest (%1)"),
+    // The line under the drawing: the design's outer and inner sizes.
+    QT_TRANSLATE_NOOP("Catalogue", "Width = %1, Height = %2, Inner Width = %3, Inner Height = %4"),
+    // The title of a job without a file; %1 is the program's name.
+    QT_TRANSLATE_NOOP("Catalogue", "Untitled[*] - %1"),
+    QT_TRANSLATE_NOOP("Catalogue", "Undo %1"),
+    QT_TRANSLATE_NOOP("Catalogue", "Redo %1"),
+};
+
+}  // namespace
+
+std::span<const char* const> CoreTexts() {
+  return kTexts;
+}
+
+std::span<const char* const> CorePhrases() {
+  return kPhrases;
+}
+
+}  // namespace grill

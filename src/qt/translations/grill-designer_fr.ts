@@ -1,0 +1,697 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Catalogue</name>
+    <message>
+        <location filename="../AboutBox.cpp" line="25"/>
+        <location filename="../CoreTexts.cpp" line="51"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="12"/>
+        <source>Equal Space</source>
+        <translation>Régulier</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="13"/>
+        <source>Divided</source>
+        <translation>Divisé</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="14"/>
+        <source>Horz Bars</source>
+        <translation>Barres horiz.</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="15"/>
+        <source>Vert Bars</source>
+        <translation>Barres vert.</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="16"/>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="17"/>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="18"/>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="19"/>
+        <source>Respace Above</source>
+        <translation>Répartir au-dessus</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="20"/>
+        <source>Respace Below</source>
+        <translation>Répartir au-dessous</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="21"/>
+        <source>Respace Left</source>
+        <translation>Répartir à gauche</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="22"/>
+        <source>Respace Right</source>
+        <translation>Répartir à droite</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="23"/>
+        <source>Set Spacing</source>
+        <translation>Espacement</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="24"/>
+        <source>Slider Align</source>
+        <translation>Coulissant</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="25"/>
+        <source>Note!!!: Ensure that ALL Window Information is properly set before creating a New Window</source>
+        <translation>Attention : réglez TOUTES les informations de la fenêtre avant d’en créer une nouvelle</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="28"/>
+        <source>Window Info</source>
+        <translation>Informations de la fenêtre</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="29"/>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="30"/>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="31"/>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="32"/>
+        <source>PreDesign</source>
+        <translation>Modèle type</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="33"/>
+        <source>Side Width</source>
+        <translation>Largeur latérale</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="34"/>
+        <source>Cottage Height</source>
+        <translation>Hauteur cottage</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="35"/>
+        <source>Inches</source>
+        <translation>Pouces</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="36"/>
+        <source>Millimetres</source>
+        <translation>Millimètres</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="37"/>
+        <source>Bar Type</source>
+        <translation>Type de barre</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="38"/>
+        <source>Edge Type</source>
+        <translation>Type de bord</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="39"/>
+        <source>Inside Color</source>
+        <translation>Couleur int.</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="40"/>
+        <source>Outside Color</source>
+        <translation>Couleur ext.</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="41"/>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="42"/>
+        <source>Master File</source>
+        <translation>Fichier maître</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="43"/>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="44"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="45"/>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="46"/>
+        <source>Process Data</source>
+        <translation>Traiter</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="47"/>
+        <source>Process All</source>
+        <translation>Tout traiter</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="48"/>
+        <source>Windows</source>
+        <translation>Fenêtres</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="50"/>
+        <source>Window Editor</source>
+        <translation>Éditeur de fenêtre</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="52"/>
+        <location filename="../QtDialogHost.cpp" line="32"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="54"/>
+        <source>Window Editor...</source>
+        <translation>Éditeur de fenêtre...</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="55"/>
+        <source>&amp;About VarnelWindowDesigner...</source>
+        <translation>À &amp;propos de VarnelWindowDesigner...</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="56"/>
+        <source>About VarnelWindowDesigner</source>
+        <translation>À propos de VarnelWindowDesigner</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="57"/>
+        <source>VarnelWindowDesigner Version 1.0</source>
+        <translation>VarnelWindowDesigner version 1.0</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="58"/>
+        <source>Open Job</source>
+        <translation>Ouvrir une commande</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="59"/>
+        <source>Import Designs</source>
+        <translation>Importer des modèles</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="60"/>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="62"/>
+        <source>Bar</source>
+        <translation>Barre</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="63"/>
+        <source>Design</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="64"/>
+        <source>Tag</source>
+        <translation>Repère</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="66"/>
+        <source>Input Name</source>
+        <translation>Saisissez un nom</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="67"/>
+        <source>Name Already Exists</source>
+        <translation>Ce nom existe déjà</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="68"/>
+        <source>Invalid Name</source>
+        <translation>Nom non valable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="69"/>
+        <source>Invalid Width</source>
+        <translation>Largeur non valable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="70"/>
+        <source>Invalid Height</source>
+        <translation>Hauteur non valable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="71"/>
+        <source>Invalid Vertical Sections</source>
+        <translation>Nombre de barres verticales non valable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="72"/>
+        <source>Invalid Horizontal Sections</source>
+        <translation>Nombre de barres horizontales non valable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="73"/>
+        <source>Invalid Quantity</source>
+        <translation>Quantité non valable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="74"/>
+        <source>Invalid quantity</source>
+        <translation>Quantité non valable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="75"/>
+        <source>Invalid Inside Color</source>
+        <translation>Couleur intérieure non valable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="76"/>
+        <source>Invalid Outside Color</source>
+        <translation>Couleur extérieure non valable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="77"/>
+        <source>Invalid Spacing</source>
+        <translation>Espacement non valable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="78"/>
+        <source>Index is not within range</source>
+        <translation>La position est hors limites</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="79"/>
+        <source>BarType Not Found</source>
+        <translation>Type de barre introuvable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="80"/>
+        <source>EdgeType Not Found</source>
+        <translation>Type de bord introuvable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="81"/>
+        <source>No Window Selected</source>
+        <translation>Aucune fenêtre sélectionnée</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="82"/>
+        <source>No Edge Types Found</source>
+        <translation>Aucun type de bord trouvé</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="83"/>
+        <source>No Bar Types Found</source>
+        <translation>Aucun type de barre trouvé</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="84"/>
+        <source>No Colors Found</source>
+        <translation>Aucune couleur trouvée</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="85"/>
+        <source>Export Cancelled</source>
+        <translation>Export annulé</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="86"/>
+        <source>Cannot Find Config File</source>
+        <translation>Fichier de configuration introuvable</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="87"/>
+        <source>Looked for:</source>
+        <translation>Cherché dans :</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="88"/>
+        <source>Copy the sample configuration</source>
+        <translation>Copier la configuration d’exemple</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="89"/>
+        <source>There is no design to print.</source>
+        <translation>Il n’y a aucun modèle à imprimer.</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="90"/>
+        <source>Imported designs renamed:</source>
+        <translation>Modèles importés renommés :</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="91"/>
+        <source>Not in MenuConfig.txt, left empty (pick them again before exporting):</source>
+        <translation>Absents de MenuConfig.txt, laissés vides (à choisir de nouveau avant l’export) :</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="94"/>
+        <source>Another Grill Designer is running in this folder: this one keeps no recovery copy.</source>
+        <translation>Un autre Grill Designer fonctionne dans ce dossier : celui-ci ne garde aucune copie de secours.</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="102"/>
+        <source>Files Exported to %1</source>
+        <translation>Fichiers exportés dans %1</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="103"/>
+        <source>Invalid quantity: %1</source>
+        <translation>Quantité non valable : %1</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="104"/>
+        <source>Invalid File Name: %1</source>
+        <translation>Nom de fichier non valable : %1</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="105"/>
+        <source>Invalid Export Text: %1</source>
+        <translation>Texte d’export non valable : %1</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="106"/>
+        <source>Invalid Bar Positions: %1</source>
+        <translation>Positions de barres non valables : %1</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="107"/>
+        <source>A sample configuration is installed at %1.</source>
+        <translation>Une configuration d’exemple est installée dans %1.</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="108"/>
+        <source>Cannot copy the sample configuration: %1</source>
+        <translation>Impossible de copier la configuration d’exemple : %1</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="109"/>
+        <source>Cannot keep a recovery copy in %1</source>
+        <translation>Impossible de garder une copie de secours dans %1</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="110"/>
+        <source>Save changes to &quot;%1&quot;?</source>
+        <translation>Enregistrer les modifications de « %1 » ?</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="111"/>
+        <source>No Stock.txt: %1</source>
+        <translation>Pas de Stock.txt : %1</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="112"/>
+        <source>Toolmap not found: %1</source>
+        <translation>Correspondance d’outils introuvable : %1</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="113"/>
+        <source>Stock (%1)</source>
+        <translation>Stock (%1)</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="114"/>
+        <source>Piece (%1)</source>
+        <translation>Pièce (%1)</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="115"/>
+        <source>Rest (%1)</source>
+        <translation>Reste (%1)</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="117"/>
+        <source>Width = %1, Height = %2, Inner Width = %3, Inner Height = %4</source>
+        <translation>Largeur = %1, hauteur = %2, largeur intérieure = %3, hauteur intérieure = %4</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="120"/>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="121"/>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="52"/>
+        <location filename="../CuttingPlanWindow.cpp" line="160"/>
+        <location filename="../CuttingPlanWindow.cpp" line="202"/>
+        <source>Cutting Plan</source>
+        <translation>Plan de coupe</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="61"/>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="62"/>
+        <source>Print Preview...</source>
+        <translation>Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="63"/>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="64"/>
+        <source>Export PDF...</source>
+        <translation>Exporter en PDF...</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="65"/>
+        <location filename="../PrintMenu.cpp" line="78"/>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="67"/>
+        <source>Cutting plan: %1</source>
+        <translation>Plan de coupe : %1</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="141"/>
+        <location filename="../CuttingPlanWindow.cpp" line="148"/>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="143"/>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="149"/>
+        <location filename="../DrawingPdf.cpp" line="37"/>
+        <location filename="../DrawingPdf.cpp" line="63"/>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="158"/>
+        <source>Looking for the plan with the fewest stock bars...</source>
+        <translation>Recherche du plan avec le moins de barres de stock...</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="159"/>
+        <source>Use Best So Far</source>
+        <translation>Garder le meilleur</translation>
+    </message>
+    <message>
+        <location filename="../CuttingPlanWindow.cpp" line="216"/>
+        <source>Cutting Plan...</source>
+        <translation>Plan de coupe...</translation>
+    </message>
+    <message>
+        <location filename="../DrawingPdf.cpp" line="32"/>
+        <source>There are no pages to write.</source>
+        <translation>Il n’y a aucune page à écrire.</translation>
+    </message>
+    <message>
+        <location filename="../DrawingPdf.cpp" line="49"/>
+        <source>Cannot start the PDF %1.</source>
+        <translation>Impossible de commencer le PDF %1.</translation>
+    </message>
+    <message>
+        <location filename="../PagePrinting.cpp" line="37"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../PrintMenu.cpp" line="32"/>
+        <source>What do you want to print?</source>
+        <translation>Que voulez-vous imprimer ?</translation>
+    </message>
+    <message>
+        <location filename="../PrintMenu.cpp" line="35"/>
+        <source>Current design</source>
+        <translation>Modèle actuel</translation>
+    </message>
+    <message>
+        <location filename="../PrintMenu.cpp" line="36"/>
+        <source>Whole job</source>
+        <translation>Commande entière</translation>
+    </message>
+    <message>
+        <location filename="../PrintMenu.cpp" line="65"/>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <location filename="../PrintMenu.cpp" line="72"/>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <location filename="../PrintMenu.cpp" line="95"/>
+        <source>Print Pre&amp;view...</source>
+        <translation>A&amp;perçu avant impression...</translation>
+    </message>
+    <message>
+        <location filename="../PrintMenu.cpp" line="96"/>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <location filename="../PrintMenu.cpp" line="97"/>
+        <source>&amp;Export PDF...</source>
+        <translation>E&amp;xporter en PDF...</translation>
+    </message>
+    <message>
+        <location filename="../QtDesigner.cpp" line="64"/>
+        <source>Export Folder...</source>
+        <translation>Dossier d’export...</translation>
+    </message>
+    <message>
+        <location filename="../QtDesigner.cpp" line="72"/>
+        <source>Export Folder</source>
+        <translation>Dossier d’export</translation>
+    </message>
+    <message>
+        <location filename="../QtDialogHost.cpp" line="125"/>
+        <source>Grill jobs (*.grilljob);;All files (*)</source>
+        <translation>Commandes de croisillons (*.grilljob);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location filename="../QtDialogHost.cpp" line="160"/>
+        <source>Save Job As</source>
+        <translation>Enregistrer la commande sous</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="35"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="36"/>
+        <source>&amp;New Job</source>
+        <translation>&amp;Nouvelle commande</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="38"/>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="40"/>
+        <source>Open &amp;Recent</source>
+        <translation>Commandes &amp;récentes</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="44"/>
+        <source>&amp;Import Designs...</source>
+        <translation>&amp;Importer des modèles...</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="47"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="49"/>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="54"/>
+        <source>Export &amp;Folder...</source>
+        <translation>&amp;Dossier d’export...</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="60"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="63"/>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="64"/>
+        <location filename="../QtMenuBar.cpp" line="100"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="66"/>
+        <location filename="../QtMenuBar.cpp" line="103"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="73"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="74"/>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="117"/>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="119"/>
+        <source>Untitled[*] - %1</source>
+        <translation>Sans titre[*] – %1</translation>
+    </message>
+</context>
+</TS>
