@@ -59,6 +59,12 @@ int main(int argc, char* argv[]) {
     std::cerr << "grill-cutplan: " << error << '\n' << kUsage << '\n';
     return 2;
   }
+  const std::optional<std::string> refused =
+      line->file ? InputFileProblem(*line->file) : StandardInputProblem();
+  if (refused) {
+    std::cerr << "grill-cutplan: " << *refused << '\n';
+    return 2;
+  }
   if (!line->file) {
     return Run(*line, std::cin);
   }
