@@ -94,7 +94,7 @@ std::string PieceWords(const PlanPieceText& piece) {
 }  // namespace
 
 CuttingPlanText DescribePlan(const JobCuttingPlan& plan, CutUnit unit) {
-  CuttingPlanText text{unit == CutUnit::kInches ? "in" : "mm", {}, plan.leftOut};
+  CuttingPlanText text{unit == CutUnit::kInches ? "in" : "mm", {}, plan.leftOut, {}};
   for (const PlannedGroup& group : plan.groups) {
     text.groups.push_back(DescribeGroup(group, unit));
   }
