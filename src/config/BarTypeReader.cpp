@@ -183,13 +183,13 @@ std::vector<BarType> ReadBarTypes(ConfigReader& reader) {
   std::vector<BarType> barTypes;
   barTypes.reserve(reader.sectionLines.size());
   for (size_t index = 0; index < reader.sectionLines.size(); ++index) {
-    BarType record;
+    BarType& record = barTypes.emplace_back();
     std::string result = ParseBarTypeLine(reader, reader.sectionLines[index], record);
     if (!result.empty()) {
       reader.diagnostics.push_back(std::move(result));
     }
-    if (!RefuseSize(reader, index, record)) {
-      barTypes.push_back(std::move(record));
+    if (RefuseSize(reader, index, record)) {
+      barTypes.pop_back();
     }
   }
   return barTypes;

@@ -64,12 +64,10 @@ std::vector<EdgeType> ReadEdgeTypes(ConfigReader& reader) {
   std::vector<EdgeType> edgeTypes;
   edgeTypes.reserve(reader.sectionLines.size());
   for (size_t index = 0; index < reader.sectionLines.size(); ++index) {
-    EdgeType record;
     if (const std::optional<ValueFault> refused =
-            ParseEdgeTypeLine(reader, reader.sectionLines[index], record)) {
+            ParseEdgeTypeLine(reader, reader.sectionLines[index], edgeTypes.emplace_back())) {
       reader.messages.push_back(ValueFaultMessage(reader.SectionLineNumber(index), *refused));
-    } else {
-      edgeTypes.push_back(std::move(record));
+      edgeTypes.pop_back();
     }
   }
   return edgeTypes;

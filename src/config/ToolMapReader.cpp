@@ -81,12 +81,10 @@ std::vector<ToolMapEntry> ReadToolMap(ConfigReader& reader) {
   std::vector<ToolMapEntry> toolMap;
   toolMap.reserve(reader.sectionLines.size());
   for (size_t index = 0; index < reader.sectionLines.size(); ++index) {
-    ToolMapEntry record;
     if (const std::optional<ValueFault> refused =
-            ParseToolMapLine(reader, reader.sectionLines[index], record)) {
+            ParseToolMapLine(reader, reader.sectionLines[index], toolMap.emplace_back())) {
       reader.messages.push_back(ValueFaultMessage(reader.SectionLineNumber(index), *refused));
-    } else {
-      toolMap.push_back(std::move(record));
+      toolMap.pop_back();
     }
   }
   return toolMap;
