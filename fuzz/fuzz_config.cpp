@@ -1,11 +1,13 @@
 // Feeds arbitrary bytes as MenuConfig.txt through the whole configuration
-// load, and through every section reader on every section, checking the
-// reader's promises on the way. Any crash, sanitizer report or broken
-// promise is a finding.
+// load, through every section reader on every section, and as Stock.txt,
+// checking the readers' promises on the way. Any crash, sanitizer report or
+// broken promise is a finding.
 //
-// An input ending in byte 0xFF is loaded stretched, repeated up to the
-// largest file accepted (999,999 bytes); one ending in 0xFE is stretched to
-// the first size refused (1,000,000 bytes).
+// An input ending in byte 0xFF is also loaded at the end of the largest file
+// accepted (999,999 bytes), after blanks, and must load as it does alone; one
+// ending in 0xFE is loaded from a file of the first size refused (1,000,000
+// bytes), which must give nothing. The blanks cost a search for '<', not a
+// parse of a megabyte, so each input is tried in well under a millisecond.
 
 #include <algorithm>
 #include <cstdint>
@@ -18,11 +20,13 @@
 
 #include "config/BarTypeReader.h"
 #include "config/ColorReader.h"
+#include "config/ConfigLength.h"
 #include "config/ConfigReader.h"
 #include "config/EdgeTypeReader.h"
 #include "config/FieldText.h"
 #include "config/InterfaceSection.h"
 #include "config/LoadConfiguration.h"
+#include "config/StockFile.h"
 #include "config/ToolMapLinking.h"
 #include "config/ToolMapReader.h"
 
@@ -56,9 +60,10 @@ class BytesFile final : public ReadableFile {
 
 class OneFile final : public Files {
  public:
-  explicit OneFile(std::string_view bytes) : bytes_(bytes) {}
+  OneFile(std::string_view bytes, std::int64_t claimedLength)
+      : bytes_(bytes), claimedLength_(claimedLength) {}
   std::unique_ptr<ReadableFile> OpenForRead(const std::string&) override {
-    return std::make_unique<BytesFile>(bytes_, static_cast<std::int64_t>(bytes_.size()));
+    return std::make_unique<BytesFile>(bytes_, claimedLength_);
   }
   std::unique_ptr<WritableFile> CreateForWrite(const std::string&, std::string&) override {
     return nullptr;
@@ -73,29 +78,96 @@ class OneFile final : public Files {
 
  private:
   std::string_view bytes_;
+  std::int64_t claimedLength_;
 };
 
-std::string Stretched(std::string_view bytes, std::size_t size) {
-  std::string file;
-  file.reserve(size);
-  while (file.size() < size) {
-    file.append(bytes.substr(0, size - file.size()));
-  }
-  return file;
+std::int64_t SizeOf(std::string_view bytes) {
+  return static_cast<std::int64_t>(bytes.size());
 }
 
-void LoadWhole(std::string_view bytes) {
-  OneFile files(bytes);
-  const LoadedConfiguration loaded = LoadConfiguration(files, "MenuConfig.txt");
-  Require(bytes.size() < kLargestFile + 1 || loaded.configuration.barTypes.empty());
-  Require(loaded.barTypeNames.size() >= loaded.configuration.barTypes.size());
-  const bool fatal =
-      std::any_of(loaded.messages.begin(), loaded.messages.end(),
-                  [](const std::string& m) { return m.starts_with("Config Error:"); });
-  Require(!fatal || loaded.endDialog);
-  for (const std::string& note : loaded.notes) {
-    Require(note.find_first_of("\r\n") == std::string::npos);
+bool InRange(double millimetres) {
+  return !CheckLength(millimetres).has_value();
+}
+
+bool IsOneLine(const std::string& text) {
+  return text.find_first_of("\r\n") == std::string::npos;
+}
+
+bool IsRefusedValue(const std::string& message) {
+  return message.starts_with("Config Error:?Err Line ") &&
+         message.find(" measurement ") != std::string::npos;
+}
+
+// What the dialog is given, beside the lists themselves.
+bool SameOutcome(const LoadedConfiguration& a, const LoadedConfiguration& b) {
+  return a.messages == b.messages && a.notes == b.notes && a.barTypeNames == b.barTypeNames &&
+         a.edgeTypeNames == b.edgeTypeNames && a.colorNames == b.colorNames &&
+         a.endDialog == b.endDialog;
+}
+
+LoadedConfiguration LoadWhole(std::string_view bytes, std::int64_t claimedLength) {
+  OneFile files(bytes, claimedLength);
+  LoadedConfiguration loaded = LoadConfiguration(files, "MenuConfig.txt");
+  const Configuration& config = loaded.configuration;
+  Require(loaded.barTypeNames.size() >= config.barTypes.size());
+  // Only a fault of the file's structure ends the dialog; a refused value
+  // leaves its record out, and its message quotes it on one line.
+  for (const std::string& message : loaded.messages) {
+    Require(!message.starts_with("Config Error:") || IsRefusedValue(message) || loaded.endDialog);
+    Require(!IsRefusedValue(message) || IsOneLine(message));
   }
+  Require(std::all_of(loaded.notes.begin(), loaded.notes.end(), IsOneLine));
+  // No length that reaches a design or a cut file is out of range.
+  for (const BarType& barType : config.barTypes) {
+    Require(!barType.accepted || (InRange(barType.width) && InRange(barType.height)));
+  }
+  for (const EdgeType& edgeType : config.edgeTypes) {
+    Require(InRange(edgeType.SH) && InRange(edgeType.SO) && InRange(edgeType.WD) &&
+            InRange(edgeType.HD));
+  }
+  for (const ToolMapEntry& entry : config.toolMap) {
+    Require(InRange(entry.toolMeasurement));
+  }
+  return loaded;
+}
+
+// The bytes after blanks that fill the largest file accepted load as they do
+// alone: blanks lie outside every section and hold no line feed. The file is
+// made once; each input writes only its tail.
+void LoadAtTheEndOfTheLargestFile(std::string_view bytes, const LoadedConfiguration& alone) {
+  static std::string largest(kLargestFile, ' ');
+  if (bytes.size() > largest.size()) {
+    return;
+  }
+  const std::size_t start = largest.size() - bytes.size();
+  largest.replace(start, bytes.size(), bytes);
+  Require(SameOutcome(LoadWhole(largest, SizeOf(largest)), alone));
+  largest.replace(start, bytes.size(), bytes.size(), ' ');
+}
+
+// A file of the first size refused is not read at all.
+void LoadFromAFileTooLarge(std::string_view bytes) {
+  const LoadedConfiguration loaded = LoadWhole(bytes, kConfigFileLimit);
+  Require(loaded.configuration.barTypes.empty() && loaded.barTypeNames.empty() &&
+          loaded.colorNames.empty() && loaded.messages.empty());
+}
+
+// Stock.txt is read with the same reader: whatever it holds, no length the
+// cutting plan uses is out of range.
+void ReadAsStockFile(std::string_view bytes) {
+  OneFile files(bytes, SizeOf(bytes));
+  const StockReading reading = ReadStockFile(files, "Stock.txt");
+  Require(reading.file.has_value());
+  const SawValues& saw = reading.file->saw;
+  Require(InRange(saw.kerf) && InRange(saw.trimHead) && InRange(saw.trimTail) &&
+          InRange(saw.minOffcut));
+  for (const StockEntry& entry : reading.file->stock) {
+    Require(!entry.key.empty() && !entry.lengths.empty());
+    for (const double length : entry.lengths) {
+      Require(length > 0.0 && InRange(length));
+    }
+  }
+  Require(std::all_of(reading.notes.begin(), reading.notes.end(), IsOneLine));
 }
 
 // The fields put together give the line back, each later one starts with
@@ -132,38 +204,52 @@ void RequireFirstMatch(const Type& type, const std::map<std::string, const ToolM
   Require(type.toolEntry == (found == first.end() ? nullptr : found->second));
 }
 
+// The reader's lines of the section read last: each starts at a letter or
+// digit, holds no ';' or '<', and starts on a line in file order that the
+// cursor has passed.
+void RequireSectionLines(ConfigReader& reader, std::int64_t lineFeedsPassed) {
+  Require(reader.sectionLineNumbers.size() == reader.sectionLines.size());
+  std::int32_t previous = 1;
+  for (std::size_t i = 0; i < reader.sectionLines.size(); ++i) {
+    const std::string& line = reader.sectionLines[i];
+    Require(!line.empty() && IsAsciiLetterOrDigit(line.front()));
+    Require(line.find_first_of(";<") == std::string::npos);
+    const std::int32_t number = reader.SectionLineNumber(i);
+    Require(number >= previous && number <= lineFeedsPassed + 1);
+    previous = number;
+    RequireFieldsRebuildTheLine(reader, line);
+  }
+}
+
 // Every section, whatever its name, through every reader; the file claims
 // more bytes than it delivers, so only the bytes read may be parsed.
 void ReadEverySectionEveryWay(std::string_view bytes) {
   ConfigReader reader;
-  BytesFile file(bytes, static_cast<std::int64_t>(bytes.size()) * 2 + 1);
+  BytesFile file(bytes, SizeOf(bytes) * 2 + 1);
   if (reader.LoadWholeFile(file) != 0) {
     return;
   }
   Require(reader.BufferSize() == static_cast<std::int32_t>(bytes.size()));
   Configuration config;
   InterfaceSettings settings;
+  std::int64_t lineFeedsPassed = 0;
   while (reader.Cursor() < reader.BufferSize()) {
     const std::int32_t before = reader.Cursor();
     reader.NextSection();
     Require(reader.Cursor() > before && reader.Cursor() <= reader.BufferSize());
-    const std::string_view passed = bytes.substr(0, static_cast<std::size_t>(reader.Cursor()));
-    Require(reader.LineNumber() == std::count(passed.begin(), passed.end(), '\n'));
-    for (const std::string& line : reader.sectionLines) {
-      Require(!line.empty() && IsAsciiLetterOrDigit(line.front()));
-      Require(line.find_first_of(";<") == std::string::npos);
-      RequireFieldsRebuildTheLine(reader, line);
-    }
+    const std::string_view passed = bytes.substr(
+        static_cast<std::size_t>(before), static_cast<std::size_t>(reader.Cursor() - before));
+    lineFeedsPassed += std::count(passed.begin(), passed.end(), '\n');
+    Require(reader.LineNumber() == lineFeedsPassed);
+    RequireSectionLines(reader, lineFeedsPassed);
+    // A refused line yields no record, any other line one. The lists are kept
+    // for linking: types and entries of the same lines, so that names meet.
     const std::size_t lines = reader.sectionLines.size();
-    Require(ReadBarTypes(reader).size() == lines);
-    Require(ReadEdgeTypes(reader).size() == lines);
-    Require(ReadColors(reader).size() == lines);
-    Require(ReadToolMap(reader).size() == lines);
-    // The lists kept for linking: bar types, edge types and tool map entries
-    // of the same lines, so that names meet.
     auto barTypes = ReadBarTypes(reader);
     auto edgeTypes = ReadEdgeTypes(reader);
     auto toolMap = ReadToolMap(reader);
+    Require(barTypes.size() <= lines && edgeTypes.size() <= lines && toolMap.size() <= lines);
+    Require(ReadColors(reader).size() == lines);
     config.barTypes.insert(config.barTypes.end(), barTypes.begin(), barTypes.end());
     config.edgeTypes.insert(config.edgeTypes.end(), edgeTypes.begin(), edgeTypes.end());
     config.toolMap.insert(config.toolMap.end(), toolMap.begin(), toolMap.end());
@@ -186,14 +272,14 @@ void ReadEverySectionEveryWay(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  const grill::LoadedConfiguration alone = grill::LoadWhole(bytes, grill::SizeOf(bytes));
   const char last = size > 0 ? bytes.back() : '\0';
   if (last == '\xFF') {
-    grill::LoadWhole(grill::Stretched(bytes, grill::kLargestFile));
+    grill::LoadAtTheEndOfTheLargestFile(bytes, alone);
   } else if (last == '\xFE') {
-    grill::LoadWhole(grill::Stretched(bytes, grill::kLargestFile + 1));
-  } else {
-    grill::LoadWhole(bytes);
+    grill::LoadFromAFileTooLarge(bytes);
   }
   grill::ReadEverySectionEveryWay(bytes);
+  grill::ReadAsStockFile(bytes);
   return 0;
 }

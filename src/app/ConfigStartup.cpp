@@ -1,5 +1,6 @@
 #include "app/ConfigStartup.h"
 
+#include "config/MessageLimit.h"
 #include "platform/ControlIds.h"
 
 namespace grill {
@@ -79,7 +80,7 @@ void ApplyConfiguration(LoadedConfiguration loaded, Controls& controls, Designer
   AddEntries(controls, kOutsideColorCombo, loaded.colorNames);
   AddEntries(controls, kEdgeTypeCombo, loaded.edgeTypeNames);
   ApplySettings(loaded.settings, controls, state);
-  for (const std::string& message : loaded.messages) {
+  for (const std::string& message : LimitShownMessages(std::move(loaded.messages))) {
     controls.ShowMessage(message);
   }
   if (loaded.endDialog) {

@@ -23,7 +23,8 @@ LoadedConfiguration LoadStartupConfiguration(Files& files, DialogHost& host,
 
 // Puts a loaded configuration into the dialog: the lists into `state`, the
 // names into the combos, the interface modes into `state` and the radio
-// buttons, then the messages in order and, when asked for, the end of the
+// buttons, then the messages in order (at most kShownConfigMessages of them,
+// then how many more there were) and, when asked for, the end of the
 // dialog. Notes go to `log`, one line each.
 void ApplyConfiguration(LoadedConfiguration loaded, Controls& controls, DesignerState& state,
                         std::ostream& log);

@@ -1,6 +1,7 @@
 #include "app/CuttingPlanCommand.h"
 
 #include "app/ExportCommands.h"
+#include "config/MessageLimit.h"
 
 namespace grill {
 
@@ -16,13 +17,16 @@ PreparedCuttingPlan PrepareCuttingPlan(const DesignerState& state, Files& files,
                               " was not found, so there is no cutting plan. It lists the stock "
                               "lengths per bar type code and edge type name."};
   }
-  return {
-      CuttingPlanRequest{state.document.Designs(), std::move(*reading.file), ExportUnitOf(state)},
-      {}};
+  return {CuttingPlanRequest{state.document.Designs(), std::move(*reading.file),
+                             ExportUnitOf(state), LimitShownMessages(std::move(reading.notes))},
+          {}};
 }
 
 CuttingPlanText PlanRequest(const CuttingPlanRequest& request, const JobPlanOptions& options) {
-  return DescribePlan(PlanJob(request.designs, request.stock, options), request.unit);
+  CuttingPlanText plan =
+      DescribePlan(PlanJob(request.designs, request.stock, options), request.unit);
+  plan.stockNotes = request.stockNotes;
+  return plan;
 }
 
 CuttingPlanOutcome PlanCurrentJob(const DesignerState& state, Files& files,

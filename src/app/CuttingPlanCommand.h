@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "config/StockFile.h"
 #include "cutting/CutBar.h"
@@ -21,6 +22,8 @@ struct CuttingPlanRequest {
   WindowList designs;
   StockFile stock;
   CutUnit unit = CutUnit::kMillimetres;  // the cut files' unit
+  // What reading Stock.txt noted, as the plan shows it.
+  std::vector<std::string> stockNotes;
 };
 
 // The request, or the message that there is no plan to make.
@@ -30,8 +33,9 @@ struct PreparedCuttingPlan {
 };
 
 // Reads Stock.txt beside the configuration file `configPath` (notes on its
-// malformed lines go to `log`, each led by "Stock.txt: ") and takes the
-// job's designs.
+// malformed lines go to `log`, each led by "Stock.txt: ", and into the
+// request, at most kShownConfigMessages of them and how many more) and takes
+// the job's designs.
 PreparedCuttingPlan PrepareCuttingPlan(const DesignerState& state, Files& files,
                                        const std::string& configPath, std::ostream& log);
 

@@ -1,5 +1,6 @@
 #include "config/BarTypeReader.h"
 
+#include "config/ConfigLength.h"
 #include "config/FieldText.h"
 #include "model/Measurements.h"
 
@@ -92,6 +93,51 @@ std::string ReadSize(std::string_view field, BarType& record) {
   return {};
 }
 
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// The field as written, without its comma and the blanks around it.
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ',' || IsSpace(text.front()))) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && IsSpace(text.back())) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
+// The size of an accepted line read as a length. The reader skips a '-' like
+// any other byte, so "-5 x -3 i" would pass for 5 by 3 inches: a '-' before
+// the unit letter makes the size negative.
+std::optional<LengthFault> SizeFault(std::string_view size, const BarType& record) {
+  const size_t unitLetter = size.find_first_of("im", size.find_first_of("xX"));
+  if (size.substr(0, unitLetter).find('-') != std::string_view::npos) {
+    return LengthFault::kNegative;
+  }
+  if (const std::optional<LengthFault> fault = CheckLength(record.height)) {
+    return fault;
+  }
+  return CheckLength(record.width);
+}
+
+// A line whose size is refused yields no record: the message names it.
+bool RefuseSize(ConfigReader& reader, size_t index, const BarType& record) {
+  if (!record.accepted) {
+    return false;
+  }
+  CommaFields fields(reader.sectionLines[index]);
+  fields.Next();
+  const std::string_view size = Trimmed(fields.Next());
+  const std::optional<LengthFault> fault = SizeFault(size, record);
+  if (fault) {
+    reader.messages.push_back(
+        ValueFaultMessage(reader.SectionLineNumber(index), {std::string(size), *fault}));
+  }
+  return fault.has_value();
+}
+
 }  // namespace
 
 std::string ParseBarTypeLine(ConfigReader& reader, std::string_view line, BarType& record) {
@@ -136,11 +182,14 @@ std::string ParseBarTypeLine(ConfigReader& reader, std::string_view line, BarTyp
 std::vector<BarType> ReadBarTypes(ConfigReader& reader) {
   std::vector<BarType> barTypes;
   barTypes.reserve(reader.sectionLines.size());
-  for (const std::string& line : reader.sectionLines) {
+  for (size_t index = 0; index < reader.sectionLines.size(); ++index) {
     BarType& record = barTypes.emplace_back();
-    std::string result = ParseBarTypeLine(reader, line, record);
+    std::string result = ParseBarTypeLine(reader, reader.sectionLines[index], record);
     if (!result.empty()) {
       reader.diagnostics.push_back(std::move(result));
+    }
+    if (RefuseSize(reader, index, record)) {
+      barTypes.pop_back();
     }
   }
   return barTypes;

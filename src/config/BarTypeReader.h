@@ -11,7 +11,8 @@ namespace grill {
 
 // One record per line of the bartypes section, in line order, accepted or
 // not. The result text of each rejected line joins the reader's diagnostics
-// after that line's own notes.
+// after that line's own notes. A line whose size is negative or beyond
+// kLongestConfigLength yields no record but a Config Error message.
 std::vector<BarType> ReadBarTypes(ConfigReader& reader);
 
 // Fills `record` from a line "Georgian, 5/8 x 3/4 i, PROFILE1, GEO58".

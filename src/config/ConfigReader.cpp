@@ -19,13 +19,29 @@ int ConfigReader::LoadWholeFile(ReadableFile& file) {
   bytes.resize(static_cast<size_t>(std::clamp<std::int64_t>(read, 0, length)));
   buffer_ = std::move(bytes);
   cursor_ = 0;
+  countedTo_ = 0;
+  lineFeedsCounted_ = 0;
   return 0;
 }
 
+std::int32_t ConfigReader::LineFeedsBefore(size_t position) const {
+  if (position < countedTo_) {
+    countedTo_ = 0;
+    lineFeedsCounted_ = 0;
+  }
+  // A search per line feed: long runs without one (blank padding, a long
+  // line) are passed at the speed of memchr.
+  const std::string_view passed = std::string_view(buffer_).substr(0, position);
+  for (size_t at = passed.find('\n', countedTo_); at != std::string_view::npos;
+       at = passed.find('\n', at + 1)) {
+    ++lineFeedsCounted_;
+  }
+  countedTo_ = position;
+  return lineFeedsCounted_;
+}
+
 std::int32_t ConfigReader::LineNumber() const {
-  // Only a fault asks for it, so the passed bytes are counted then.
-  const auto passed = buffer_.begin() + static_cast<std::ptrdiff_t>(cursor_);
-  return static_cast<std::int32_t>(std::count(buffer_.begin(), passed, '\n'));
+  return LineFeedsBefore(cursor_);
 }
 
 size_t ConfigReader::Find(char wanted, size_t from, size_t to) const {
@@ -43,6 +59,7 @@ std::string ConfigReader::InvalidTagAtEnd() {
 
 std::string ConfigReader::NextSection() {
   sectionLines.clear();
+  sectionLineNumbers.clear();
   const size_t end = buffer_.size();
 
   // Bytes outside sections are skipped up to the next opening '<'.
@@ -72,6 +89,7 @@ std::string ConfigReader::NextSection() {
       break;
     }
     sectionLines.push_back(buffer_.substr(at, semicolon - at));
+    sectionLineNumbers.push_back(LineFeedsBefore(at) + 1);
     at = semicolon;
   }
   if (bodyEnd >= end) {

@@ -40,9 +40,16 @@ class ConfigReader {
   std::int32_t Cursor() const { return static_cast<std::int32_t>(cursor_); }
   // Line feeds the cursor has passed so far.
   std::int32_t LineNumber() const;
+  // The physical line (from 1) section line `index` starts on; 0 for a line
+  // that did not come from the file.
+  std::int32_t SectionLineNumber(size_t index) const {
+    return index < sectionLineNumbers.size() ? sectionLineNumbers[index] : 0;
+  }
 
-  // The lines of the section read last, raw, in file order.
+  // The lines of the section read last, raw, in file order, and the
+  // physical line (from 1) each one starts on.
   std::vector<std::string> sectionLines;
+  std::vector<std::int32_t> sectionLineNumbers;
   // The fields of the line split last, and their number.
   std::vector<std::string> fields;
   std::int32_t fieldCount = 0;
@@ -58,9 +65,14 @@ class ConfigReader {
   // The buffer ended inside a tag or a body: the cursor moves to its end and
   // the text "?Err Line <n>: invalid tag" counts every line feed of the file.
   std::string InvalidTagAtEnd();
+  // Line feeds in the buffer before `position`. Positions asked for only
+  // grow while a file is read, so the count goes on from the last one.
+  std::int32_t LineFeedsBefore(size_t position) const;
 
   std::string buffer_;
   size_t cursor_ = 0;
+  mutable size_t countedTo_ = 0;
+  mutable std::int32_t lineFeedsCounted_ = 0;
 };
 
 }  // namespace grill

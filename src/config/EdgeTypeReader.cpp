@@ -3,8 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "config/ConfigLength.h"
 #include "config/FieldText.h"
-#include "model/Measurements.h"
 
 namespace grill {
 namespace {
@@ -23,11 +23,12 @@ double* LengthFor(std::string_view key, EdgeType& record) {
 
 }  // namespace
 
-void ParseEdgeTypeLine(ConfigReader& reader, std::string_view line, EdgeType& record) {
+std::optional<ValueFault> ParseEdgeTypeLine(ConfigReader& reader, std::string_view line,
+                                            EdgeType& record) {
   const bool oneField = line.find(',') == std::string_view::npos;
   if (oneField) {
     reader.diagnostics.push_back("Invalid number of fields Line: " + std::string(line));
-    return;
+    return std::nullopt;
   }
   // The fields of the stripped line are read; the raw ones, which have the
   // same places, are what a note quotes.
@@ -38,27 +39,36 @@ void ParseEdgeTypeLine(ConfigReader& reader, std::string_view line, EdgeType& re
   record.toolMapName = AfterComma(fields.Next());
   rawFields.Next();
   rawFields.Next();
+  std::optional<ValueFault> refused;
   while (!fields.AtEnd()) {
-    const KeyValueView pair = SplitStrippedField(fields.Next());
+    const std::string_view field = AfterComma(fields.Next());
+    const KeyValueView pair = SplitStrippedField(field);
     const std::string_view rawField = rawFields.Next();
-    int ok = 1;
     // A value that does not parse is still stored: it then holds the
     // parser's failure result, and the note tells where it came from.
-    const double value = ParseMeasurement(pair.value, ok);
-    if (ok == 0) {
+    const ConfigLength value = ReadConfigLength(pair.value);
+    if (value.fault == LengthFault::kUnreadable) {
       reader.diagnostics.push_back(std::string("\n\rInvalid Measurement:").append(rawField));
     }
     if (double* length = LengthFor(pair.key, record)) {
-      *length = value;
+      *length = value.millimetres;
+      if (value.fault && !refused) {
+        refused = ValueFault{std::string(field), *value.fault};
+      }
     }
   }
+  return refused;
 }
 
 std::vector<EdgeType> ReadEdgeTypes(ConfigReader& reader) {
   std::vector<EdgeType> edgeTypes;
   edgeTypes.reserve(reader.sectionLines.size());
-  for (const std::string& line : reader.sectionLines) {
-    ParseEdgeTypeLine(reader, line, edgeTypes.emplace_back());
+  for (size_t index = 0; index < reader.sectionLines.size(); ++index) {
+    if (const std::optional<ValueFault> refused =
+            ParseEdgeTypeLine(reader, reader.sectionLines[index], edgeTypes.emplace_back())) {
+      reader.messages.push_back(ValueFaultMessage(reader.SectionLineNumber(index), *refused));
+      edgeTypes.pop_back();
+    }
   }
   return edgeTypes;
 }

@@ -1,29 +1,28 @@
 #include "config/StockFile.h"
 
 #include <algorithm>
-#include <cmath>
+#include <set>
 #include <utility>
 
+#include "config/ConfigLength.h"
 #include "config/ConfigReader.h"
 #include "config/FieldText.h"
-#include "model/Measurements.h"
 
 namespace grill {
 namespace {
 
-// A measurement that can be a stock length or an allowance: finite and not
-// negative.
-std::optional<double> ReadLength(std::string_view text) {
-  int ok = 1;
-  const double value = ParseMeasurement(text, ok);
-  if (ok == 0 || !std::isfinite(value) || value < 0.0) {
-    return std::nullopt;
+// A stock length: a configuration length above 0 (nothing is cut from an
+// empty bar).
+std::optional<LengthFault> StockLengthFault(const ConfigLength& length) {
+  if (!length.fault && length.millimetres == 0.0) {
+    return LengthFault::kUnreadable;
   }
-  return value;
+  return length.fault;
 }
 
-void ReadStockLine(ConfigReader& reader, const std::string& line, StockFile& file,
+void ReadStockLine(ConfigReader& reader, size_t index, StockFile& file,
                    std::vector<std::string>& notes) {
+  const std::string& line = reader.sectionLines[index];
   reader.SplitFields(line);
   StockEntry entry{StripBlanksAndCommas(reader.fields[0]), {}};
   if (entry.key.empty() || reader.fieldCount < 2) {
@@ -35,12 +34,13 @@ void ReadStockLine(ConfigReader& reader, const std::string& line, StockFile& fil
     if (text.empty()) {
       continue;  // a stray comma
     }
-    const std::optional<double> length = ReadLength(text);
-    if (!length || *length == 0.0) {
-      notes.push_back("Invalid Stock Length:" + text + " Line: " + line);
+    const ConfigLength length = ReadConfigLength(text);
+    if (const std::optional<LengthFault> fault = StockLengthFault(length)) {
+      notes.push_back(
+          ValueFaultMessage(reader.SectionLineNumber(index), {entry.key + ", " + text, *fault}));
       return;
     }
-    entry.lengths.push_back(*length);
+    entry.lengths.push_back(length.millimetres);
   }
   if (entry.lengths.empty()) {
     notes.push_back("Invalid number of fields Line: " + line);
@@ -72,20 +72,39 @@ double* AllowanceFor(std::string_view key, SawValues& saw) {
   return nullptr;
 }
 
-void ReadSawLine(ConfigReader& reader, const std::string& line, SawValues& saw,
+// The saw's values as the lines read so far give them, and the keys given.
+struct SawReading {
+  SawValues saw;
+  std::set<std::string> keys;
+};
+
+// A line with a value refused is not used at all: its other values may be
+// as wrong as the one that shows.
+void ReadSawLine(ConfigReader& reader, size_t index, SawReading& reading,
                  std::vector<std::string>& notes) {
+  const std::string& line = reader.sectionLines[index];
   reader.SplitFields(line);
+  SawReading updated = reading;
   for (const std::string& field : reader.fields) {
     const KeyValue pair = SplitKeyValue(field);
-    double* allowance = AllowanceFor(pair.key, saw);
+    double* allowance = AllowanceFor(pair.key, updated.saw);
     if (allowance == nullptr) {
       notes.push_back("Unknown Saw Setting:" + pair.key + " Line: " + line);
-    } else if (const std::optional<double> value = ReadLength(pair.value)) {
-      *allowance = *value;
-    } else {
-      notes.push_back("Invalid Measurement:" + pair.key + "=" + pair.value + " Line: " + line);
+      continue;
     }
+    const ConfigLength value = ReadConfigLength(pair.value);
+    if (value.fault) {
+      notes.push_back(ValueFaultMessage(reader.SectionLineNumber(index),
+                                        {pair.key + "=" + pair.value, *value.fault}));
+      return;
+    }
+    if (!updated.keys.insert(pair.key).second) {
+      notes.push_back("Saw setting given twice, the later one counts: " + pair.key + "=" +
+                      pair.value + " Line: " + line);
+    }
+    *allowance = value.millimetres;
   }
+  reading = std::move(updated);
 }
 
 // Notes are single lines, whatever line breaks a configuration line spans.
@@ -127,20 +146,22 @@ StockReading ReadStockFile(Files& files, const std::string& path) {
     }
   }
   StockFile& file = reading.file.emplace();
+  SawReading saw;
   while (reader.Cursor() < reader.BufferSize()) {
     const std::string section = reader.NextSection();
     if (section == "stock") {
-      for (const std::string& line : reader.sectionLines) {
-        ReadStockLine(reader, line, file, reading.notes);
+      for (size_t index = 0; index < reader.sectionLines.size(); ++index) {
+        ReadStockLine(reader, index, file, reading.notes);
       }
     } else if (section == "saw") {
-      for (const std::string& line : reader.sectionLines) {
-        ReadSawLine(reader, line, file.saw, reading.notes);
+      for (size_t index = 0; index < reader.sectionLines.size(); ++index) {
+        ReadSawLine(reader, index, saw, reading.notes);
       }
     } else if (section != "?End of File") {
       reading.notes.push_back("Unknown Section: " + section);
     }
   }
+  file.saw = saw.saw;
   for (std::string& note : reading.notes) {
     note = OnOneLine(std::move(note));
   }

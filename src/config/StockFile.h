@@ -48,8 +48,11 @@ struct StockReading {
 std::string StockPathBeside(const std::string& configPath);
 
 // Reads Stock.txt from `path` with MenuConfig.txt's reader. A malformed line
-// is left out whole and noted; a saw value that does not read keeps its
-// default of 0.
+// is left out whole and noted. A length that is unreadable, negative or
+// beyond kLongestConfigLength (a stock length also when 0) is a Config Error
+// note, and its line is not used: a stock line gives no stock, a saw line
+// none of its values (they keep the earlier lines' or their default of 0).
+// A saw key given twice is noted; the later value counts.
 StockReading ReadStockFile(Files& files, const std::string& path);
 
 }  // namespace grill

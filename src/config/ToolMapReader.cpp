@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "config/ConfigLength.h"
 #include "config/FieldText.h"
-#include "model/Measurements.h"
 
 namespace grill {
 namespace {
@@ -52,30 +52,40 @@ void ApplyToolKey(const KeyValueView& pair, ToolMapEntry& record) {
 
 }  // namespace
 
-void ParseToolMapLine(ConfigReader& reader, std::string_view line, ToolMapEntry& record) {
+std::optional<ValueFault> ParseToolMapLine(ConfigReader& reader, std::string_view line,
+                                           ToolMapEntry& record) {
   const bool oneField = line.find(',') == std::string_view::npos;
   if (oneField) {
     reader.diagnostics.push_back("Invalid number of Fields: " + std::string(line));
-    return;
+    return std::nullopt;
   }
   const std::string stripped = StripBlanks(line);
   CommaFields fields(stripped);
   record.name = fields.Next();
-  int ok = 1;
-  record.toolMeasurement = ParseMeasurement(AfterComma(fields.Next()), ok);
-  if (ok == 0) {
+  const std::string_view measurement = AfterComma(fields.Next());
+  const ConfigLength value = ReadConfigLength(measurement);
+  record.toolMeasurement = value.millimetres;
+  if (value.fault == LengthFault::kUnreadable) {
     reader.diagnostics.push_back("Invalid Tool Measurement: " + std::string(line));
   }
   while (!fields.AtEnd()) {
     ApplyToolKey(SplitStrippedField(fields.Next()), record);
   }
+  if (value.fault) {
+    return ValueFault{std::string(measurement), *value.fault};
+  }
+  return std::nullopt;
 }
 
 std::vector<ToolMapEntry> ReadToolMap(ConfigReader& reader) {
   std::vector<ToolMapEntry> toolMap;
   toolMap.reserve(reader.sectionLines.size());
-  for (const std::string& line : reader.sectionLines) {
-    ParseToolMapLine(reader, line, toolMap.emplace_back());
+  for (size_t index = 0; index < reader.sectionLines.size(); ++index) {
+    if (const std::optional<ValueFault> refused =
+            ParseToolMapLine(reader, reader.sectionLines[index], toolMap.emplace_back())) {
+      reader.messages.push_back(ValueFaultMessage(reader.SectionLineNumber(index), *refused));
+      toolMap.pop_back();
+    }
   }
   return toolMap;
 }

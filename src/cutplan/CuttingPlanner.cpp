@@ -15,9 +15,6 @@ namespace grill::cutplan {
 
 namespace {
 
-// Total pieces in one group; keeps the greedy plans (pieces x bars) quick.
-constexpr std::int64_t kMaxPieces = 20'000;
-
 std::string Describe(const Piece& piece) {
   std::string text = "piece " + ShortestText(piece.length);
   if (!piece.label.empty()) {

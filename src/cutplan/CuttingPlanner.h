@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 
 #include "CuttingJob.h"
 
 namespace grill::cutplan {
+
+// Total pieces in one group; keeps the greedy plans (pieces x bars) quick.
+inline constexpr std::int64_t kMaxPieces = 20'000;
 
 // Thrown for a group that cannot be planned: a length that is negative, not
 // a number or beyond 10 km, a count below 1 or over 20,000 pieces in all, no

@@ -83,6 +83,10 @@ std::string Totals(const PlanGroupText& group) {
          " %";
 }
 
+std::string StockNoteText(const std::string& note) {
+  return "Stock.txt: " + note;
+}
+
 std::string PieceWords(const PlanPieceText& piece) {
   return piece.length + " " + piece.tag + " " + piece.design;
 }
@@ -90,7 +94,7 @@ std::string PieceWords(const PlanPieceText& piece) {
 }  // namespace
 
 CuttingPlanText DescribePlan(const JobCuttingPlan& plan, CutUnit unit) {
-  CuttingPlanText text{unit == CutUnit::kInches ? "in" : "mm", {}, plan.leftOut};
+  CuttingPlanText text{unit == CutUnit::kInches ? "in" : "mm", {}, plan.leftOut, {}};
   for (const PlannedGroup& group : plan.groups) {
     text.groups.push_back(DescribeGroup(group, unit));
   }
@@ -128,6 +132,9 @@ std::vector<std::string> PlanScriptLines(const CuttingPlanText& plan) {
     }
     lines.push_back(line);
   }
+  for (const std::string& note : plan.stockNotes) {
+    lines.push_back("note " + StockNoteText(note));
+  }
   return lines;
 }
 
@@ -138,6 +145,9 @@ std::array<std::string, kPlanColumns> PlanWindowHeader(const CuttingPlanText& pl
 
 std::vector<PlanWindowRow> PlanWindowRows(const CuttingPlanText& plan) {
   std::vector<PlanWindowRow> rows;
+  for (const std::string& note : plan.stockNotes) {
+    rows.push_back({PlanRowKind::kStockNote, {StockNoteText(note)}});
+  }
   for (const LeftOutDesign& design : plan.leftOut) {
     rows.push_back({PlanRowKind::kLeftOut, {"Left out: " + design.name + ": " + design.reason}});
   }

@@ -44,17 +44,21 @@ struct CuttingPlanText {
   std::string unit;  // "mm" or "in"
   std::vector<PlanGroupText> groups;
   std::vector<LeftOutDesign> leftOut;
+  // What reading Stock.txt noted (Config Errors among them): the plan stands
+  // on that file, so whoever reads the plan sees them.
+  std::vector<std::string> stockNotes;
 };
 
 CuttingPlanText DescribePlan(const JobCuttingPlan& plan, CutUnit unit);
 
-// The lines grill-script's `cutplan` prints (README: "The cutting plan").
+// The lines grill-script's `cutplan` prints (README: "The cutting plan"); the
+// Stock.txt notes come last, each "note Stock.txt: NOTE".
 std::vector<std::string> PlanScriptLines(const CuttingPlanText& plan);
 
 // The cutting plan window's table: one row per piece, the bar's number,
 // stock and rest on its first piece's row; a row heads each group, and one
-// after it gives its totals.
-enum class PlanRowKind { kLeftOut, kGroup, kPiece, kTotals, kProblem };
+// after it gives its totals. The Stock.txt notes come first.
+enum class PlanRowKind { kStockNote, kLeftOut, kGroup, kPiece, kTotals, kProblem };
 inline constexpr int kPlanColumns = 6;  // bar, stock, design, piece, tag, rest
 struct PlanWindowRow {
   PlanRowKind kind;

@@ -39,7 +39,7 @@ bool SpansTheTable(PlanRowKind kind) {
 QFont FontFor(PlanRowKind kind, QFont font) {
   font.setBold(kind == PlanRowKind::kGroup);
   font.setItalic(kind == PlanRowKind::kTotals || kind == PlanRowKind::kProblem ||
-                 kind == PlanRowKind::kLeftOut);
+                 kind == PlanRowKind::kLeftOut || kind == PlanRowKind::kStockNote);
   return font;
 }
 

@@ -119,6 +119,20 @@ TEST_F(StartupTest, InterfaceSectionOverridesTheStartingModes) {
   EXPECT_EQ(dialog_->State().document.Spacing(), SpacingMode::Divided);
 }
 
+TEST_F(StartupTest, AFloodOfConfigurationMessagesShowsTwentyAndHowManyMore) {
+  std::string config = FullConfig();
+  for (int i = 0; i < 25'000; ++i) {
+    config += "<oops><\\oops>\n";
+  }
+  Start(config);
+
+  const std::vector<std::string>& shown = controls_.Messages();
+  ASSERT_EQ(shown.size(), 21u);
+  EXPECT_EQ(std::count(shown.begin(), shown.end(), "Config Error:oops"), 20);
+  EXPECT_EQ(shown.back(), "And 24980 more configuration messages.");
+  EXPECT_TRUE(controls_.Ended());
+}
+
 TEST_F(StartupTest, WithoutConfigFileAllFourMessagesFollowAndTheDialogEnds) {
   Start(std::nullopt);
 

@@ -125,8 +125,9 @@ TEST_P(SawLineTest, KnownKeysSetTheirValueAndTheRestIsNoted) {
 INSTANTIATE_TEST_SUITE_P(Lines, SawLineTest,
                          ::testing::Values(SawCase{"KERF=4", {4, 0, 0, 0}, 0},
                                            SawCase{"MINOFFCUT=1/8i, KERF=3", {3, 0, 0, 3.175}, 0},
-                                           SawCase{"KERF=x, TRIMHEAD=5", {0, 5, 0, 0}, 1},
-                                           SawCase{"KERF=-3, TRIMTAIL=2", {0, 0, 2, 0}, 1},
+                                           // A refused value takes its line with it.
+                                           SawCase{"KERF=x, TRIMHEAD=5", {0, 0, 0, 0}, 1},
+                                           SawCase{"TRIMTAIL=2, KERF=-3", {0, 0, 0, 0}, 1},
                                            SawCase{"BLADE=3, KERF=2", {2, 0, 0, 0}, 1},
                                            SawCase{"KERF", {0, 0, 0, 0}, 1}));
 

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "export/CuttingPlanView.h"
 
 namespace grill {
@@ -103,6 +105,27 @@ TEST(CuttingPlanViewTest, WindowRowsPutEachPieceOnARowAndTheBarOnItsFirst) {
   EXPECT_EQ(rows[5].cells[0], "bars 2, lower bound 2, optimal, waste 0.2 %");
   EXPECT_EQ(rows[7].kind, PlanRowKind::kProblem);
   EXPECT_EQ(PlanWindowHeader(text)[3], "Piece (mm)");
+}
+
+// The plan stands on Stock.txt: what reading it noted heads the window and
+// closes the script's lines, after every line the script gave before.
+TEST(CuttingPlanViewTest, StockNotesHeadTheWindowAndCloseTheScriptLines) {
+  CuttingPlanText text = DescribePlan(TwoGroups(), CutUnit::kMillimetres);
+  const std::vector<std::string> withoutNotes = PlanScriptLines(text);
+  const std::string csv = PlanCsv(text);
+  text.stockNotes = {"Config Error:?Err Line 2: negative measurement KERF=-3.2"};
+
+  const std::vector<std::string> lines = PlanScriptLines(text);
+  ASSERT_EQ(lines.size(), withoutNotes.size() + 1);
+  EXPECT_TRUE(std::equal(withoutNotes.begin(), withoutNotes.end(), lines.begin()));
+  EXPECT_EQ(lines.back(),
+            "note Stock.txt: Config Error:?Err Line 2: negative measurement KERF=-3.2");
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(text);
+  EXPECT_EQ(rows[0].kind, PlanRowKind::kStockNote);
+  EXPECT_EQ(rows[0].cells[0],
+            "Stock.txt: Config Error:?Err Line 2: negative measurement KERF=-3.2");
+  EXPECT_EQ(rows[1].kind, PlanRowKind::kLeftOut);
+  EXPECT_EQ(PlanCsv(text), csv);
 }
 
 TEST(CuttingPlanViewTest, CsvHasOneLinePerStockBar) {

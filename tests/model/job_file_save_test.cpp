@@ -69,22 +69,6 @@ TEST(JobFileSaveTest, EveryFailingStepLeavesTheOldFileAndNoTemporary) {
   }
 }
 
-// Two saves of one job at once (two designers, or a save and a copy) must not share a
-// temporary: each would truncate the other's half-written file.
-TEST(JobFileSaveTest, EachSaveWritesItsOwnTemporary) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("grill-temp-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
-  StdFiles files;
-  std::string error;
-  const std::unique_ptr<WritableFile> first = files.CreateTemporary(folder.string(), error);
-  const std::unique_ptr<WritableFile> second = files.CreateTemporary(folder.string(), error);
-  ASSERT_TRUE(first && second) << error;
-  EXPECT_NE(first->Path(), second->Path());
-  EXPECT_EQ(std::filesystem::path(first->Path()).parent_path(), folder);
-  std::filesystem::remove_all(folder);
-}
-
 TEST(JobFileSaveTest, MissingFolderIsReported) {
   MemoryFiles files;
   EXPECT_EQ(SaveJob(files, kPath, SmallJob()),

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -38,6 +40,52 @@ TEST(StdFilesTest, WritableOpensDoNotFollowALinkAtThePath) {
   EXPECT_EQ(files.OpenForAppend(link.string(), error), nullptr);
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(Read(target), "kept");
+  std::filesystem::remove_all(folder);
+}
+
+// A pipe, a device or a folder where a configuration, a job or a recovery copy is read, or
+// where a file is written, is refused at once: opening a pipe used to wait for a writer
+// (or a reader) that never came, and the designer hung at start-up or at Open.
+TEST(StdFilesTest, OnlyRegularFilesAreOpenedAndNothingWaits) {
+  char pattern[] = "/tmp/grill-files-XXXXXX";
+  ASSERT_NE(::mkdtemp(pattern), nullptr);
+  const std::filesystem::path folder = pattern;
+  const std::filesystem::path fifo = folder / "MenuConfig.txt";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::ofstream(folder / "regular.txt") << "read";
+
+  StdFiles files;
+  for (const std::string path : {fifo.string(), folder.string(), std::string("/dev/zero")}) {
+    EXPECT_EQ(files.OpenForRead(path), nullptr) << path;
+  }
+  std::string error;
+  EXPECT_EQ(files.CreateForWrite(fifo.string(), error), nullptr);
+  EXPECT_EQ(files.OpenForAppend(fifo.string(), error), nullptr);
+  EXPECT_EQ(files.OpenForAppend("/dev/null", error), nullptr);
+
+  const std::unique_ptr<ReadableFile> regular = files.OpenForRead((folder / "regular.txt").string());
+  ASSERT_NE(regular, nullptr);
+  char bytes[8] = {};
+  EXPECT_EQ(regular->Read(bytes, sizeof bytes), 4);
+  std::filesystem::remove_all(folder);
+}
+
+// Temporaries are new files with names of their own, made beside the file they replace:
+// two saves of one job at once no longer write into one temporary.
+TEST(StdFilesTest, TemporariesAreNewHiddenFilesInTheirFolder) {
+  char pattern[] = "/tmp/grill-files-XXXXXX";
+  ASSERT_NE(::mkdtemp(pattern), nullptr);
+  const std::filesystem::path folder = pattern;
+  StdFiles files;
+  std::string error;
+  const std::unique_ptr<WritableFile> first = files.CreateTemporary(folder.string(), error);
+  const std::unique_ptr<WritableFile> second = files.CreateTemporary(folder.string(), error);
+  ASSERT_TRUE(first && second) << error;
+  EXPECT_NE(first->Path(), second->Path());
+  EXPECT_EQ(std::filesystem::path(first->Path()).filename().string().front(), '.');
+  EXPECT_TRUE(files.Exists(first->Path()));
+  EXPECT_EQ(files.CreateTemporary((folder / "missing").string(), error), nullptr);
+  EXPECT_EQ(error, "No such file or directory");
   std::filesystem::remove_all(folder);
 }
 

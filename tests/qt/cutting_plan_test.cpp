@@ -27,6 +27,7 @@ class CuttingPlanTest : public QObject {
   void exportPdfHoldsEveryPieceAndTotal();
   void unwritablePdfTellsWhyAndLeavesNoFile();
   void withoutStockFileTellsWhy();
+  void stockNotesHeadTheTable();
 };
 
 namespace {
@@ -220,4 +221,22 @@ void CuttingPlanTest::withoutStockFileTellsWhy() {
 }
 
 QTEST_MAIN(CuttingPlanTest)
+// A slip in Stock.txt is said where the plan is read, not only on standard
+// error.
+void CuttingPlanTest::stockNotesHeadTheTable() {
+  ModalAnswerer answerer;
+  StartedDesigner run(SmallConfig());
+  MakeJob(run);
+  WriteFile(run.folder.Path("Stock.txt"),
+            "<stock>\nGB, 6000;\nE1, 5800;\n<\\stock>\n<saw>\nKERF=-3, TRIMHEAD=10;\n<\\saw>\n");
+  CuttingPlanWindow* window = OpenPlanWindow(run.designer);
+  QVERIFY2(window != nullptr, qPrintable(answerer.Texts().join('|')));
+  QTableWidget& table = window->Table();
+  QCOMPARE(table.item(0, 0)->text(),
+           QStringLiteral("Stock.txt: Config Error:?Err Line 6: negative measurement KERF=-3"));
+  QCOMPARE(table.columnSpan(0, 0), kPlanColumns);
+  QVERIFY(table.item(0, 0)->font().italic());
+  window->close();
+}
+
 #include "cutting_plan_test.moc"

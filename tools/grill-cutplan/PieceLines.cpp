@@ -1,9 +1,13 @@
 #include "PieceLines.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <charconv>
 #include <string_view>
 
 #include "CommandLine.h"
+#include "cutplan/CuttingPlanner.h"
 
 namespace grill::cutplan {
 
@@ -63,12 +67,64 @@ std::optional<Piece> ParsePiece(std::string_view text, std::string& problem) {
   return piece;
 }
 
+// A bad line as an error message shows it: its first bytes, and no byte that
+// would move the terminal's cursor or change its colours.
+std::string Quoted(std::string_view text) {
+  std::string quoted(text.substr(0, kLongestQuote));
+  for (char& c : quoted) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+      c = '?';
+    }
+  }
+  return text.size() > kLongestQuote ? quoted + "..." : quoted;
+}
+
+enum class LineRead { kLine, kEnd, kTooLong };
+
+// The next line without its line feed, read a byte at a time so that no
+// line, however long, is held beyond kLongestPieceLine bytes.
+LineRead ReadBoundedLine(std::streambuf& input, std::string& line) {
+  line.clear();
+  for (int c = input.sbumpc(); c != std::char_traits<char>::eof(); c = input.sbumpc()) {
+    if (c == '\n') {
+      return LineRead::kLine;
+    }
+    if (line.size() == kLongestPieceLine) {
+      return LineRead::kTooLong;
+    }
+    line.push_back(static_cast<char>(c));
+  }
+  return line.empty() ? LineRead::kEnd : LineRead::kLine;
+}
+
+std::string LineError(int number, const std::string& problem) {
+  return "line " + std::to_string(number) + ": " + problem;
+}
+
+bool IsReadable(mode_t mode) {
+  return S_ISREG(mode) || S_ISFIFO(mode);
+}
+
 }  // namespace
 
 std::optional<std::vector<Piece>> ReadPieceLines(std::istream& input, std::string& error) {
   std::vector<Piece> pieces;
+  std::int64_t total = 0;
   std::string line;
-  for (int number = 1; std::getline(input, line); ++number) {
+  std::streambuf* bytes = input.rdbuf();
+  for (int number = 1; bytes != nullptr; ++number) {
+    const LineRead read = ReadBoundedLine(*bytes, line);
+    if (read == LineRead::kEnd) {
+      break;
+    }
+    if (read == LineRead::kTooLong) {
+      error = LineError(number, "longer than " + std::to_string(kLongestPieceLine) + " bytes");
+      return std::nullopt;
+    }
+    if (line.find('\0') != std::string::npos) {
+      error = LineError(number, "holds a NUL byte: not a list of pieces");
+      return std::nullopt;
+    }
     std::string_view text = Trimmed(line);
     if (text.empty() || text.front() == '#') {
       continue;
@@ -76,12 +132,35 @@ std::optional<std::vector<Piece>> ReadPieceLines(std::istream& input, std::strin
     std::string problem;
     std::optional<Piece> piece = ParsePiece(text, problem);
     if (!piece) {
-      error = "line " + std::to_string(number) + ": " + problem + ": " + std::string(text);
+      error = LineError(number, problem + ": " + Quoted(text));
+      return std::nullopt;
+    }
+    if ((total += piece->count) > kMaxPieces) {
+      error = LineError(number, "more than " + std::to_string(kMaxPieces) + " pieces in all");
       return std::nullopt;
     }
     pieces.push_back(std::move(*piece));
   }
   return pieces;
+}
+
+std::optional<std::string> InputFileProblem(const std::string& path) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0 || IsReadable(status.st_mode)) {
+    return std::nullopt;
+  }
+  return Quoted(path) + " is not a regular file or a pipe";
+}
+
+std::optional<std::string> StandardInputProblem() {
+  struct stat status {};
+  if (fstat(STDIN_FILENO, &status) != 0) {
+    return std::nullopt;
+  }
+  if (S_ISDIR(status.st_mode) || S_ISBLK(status.st_mode)) {
+    return std::string("standard input is not a regular file, a pipe or a terminal");
+  }
+  return std::nullopt;
 }
 
 }  // namespace grill::cutplan

@@ -67,6 +67,12 @@ int main(int argc, char* argv[]) {
     std::cout << "grill-cutplan " GRILL_VERSION "\n";
     return 0;
   }
+  const std::optional<std::string> refused =
+      line->file ? InputFileProblem(*line->file) : StandardInputProblem();
+  if (refused) {
+    std::cerr << "grill-cutplan: " << *refused << '\n';
+    return 2;
+  }
   if (!line->file) {
     return Run(*line, std::cin);
   }
