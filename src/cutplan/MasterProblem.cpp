@@ -8,9 +8,6 @@ namespace grill::cutplan {
 
 namespace {
 
-// A pattern must improve the relaxation by more than this to enter.
-constexpr double kImproving = 1e-9;
-
 // Pricing favours fuller bars by this share of a full bar's cost. The
 // relaxation has many optimal solutions on tight jobs; built from fuller
 // bars, its solutions round to plans with less waste, which such jobs need.
@@ -41,15 +38,52 @@ MasterProblem::MasterProblem(const BinInstance& instance)
 MasterProblem::~MasterProblem() = default;
 
 void MasterProblem::AddPattern(const Pattern& pattern) {
+  AddColumn(pattern, static_cast<double>(instance_.costs[pattern.stock]),
+            Load(instance_, pattern) >= minLoad_);
+}
+
+void MasterProblem::AddColumn(const Pattern& pattern, double cost, bool usable) {
   std::vector<int> rows;
   std::vector<double> counts;
   for (const PatternEntry& entry : pattern.entries) {
     rows.push_back(entry.type);
     counts.push_back(entry.count);
   }
-  lp_->addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0, COIN_DBL_MAX,
-                 static_cast<double>(instance_.costs[pattern.stock]));
+  lp_->addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0,
+                 usable ? COIN_DBL_MAX : 0.0, cost);
   patterns_.push_back(pattern);
+  loads_.push_back(Load(instance_, pattern));
+}
+
+void MasterProblem::AddStandIns() {
+  // A stand-in per type, dearer than any plan, keeps the relaxation feasible
+  // when a minimum load leaves too few patterns; it never enters otherwise.
+  std::int64_t pieces = 1;
+  for (int demand : instance_.demands) {
+    pieces += demand;
+  }
+  const double cost = static_cast<double>(pieces * instance_.costs.back());
+  for (int type = 0; type < instance_.TypeCount(); ++type) {
+    standIn_.resize(patterns_.size() + 1, false);
+    standIn_.back() = true;
+    AddColumn(Pattern{instance_.StockCount() - 1, {{type, 1}}}, cost, true);
+  }
+}
+
+void MasterProblem::SetMinimumLoad(std::int64_t minLoad) {
+  if (minLoad == minLoad_) {
+    return;
+  }
+  if (minLoad > 0 && standIn_.empty()) {
+    AddStandIns();
+  }
+  minLoad_ = minLoad;
+  for (int column = 0; column < static_cast<int>(patterns_.size()); ++column) {
+    if (!IsStandIn(column)) {
+      lp_->setColumnUpper(column, loads_[column] >= minLoad ? COIN_DBL_MAX : 0.0);
+    }
+  }
+  demandsChanged_ = true;  // the basis stays dual feasible
 }
 
 void MasterProblem::SetDemands(const std::vector<int>& demands) {
@@ -83,13 +117,19 @@ std::vector<double> MasterProblem::FullerFirst(std::vector<double> values) const
   return values;
 }
 
-double MasterProblem::PriceAndAdd(const std::vector<double>& priceValues,
-                                  const std::vector<double>& values,
-                                  const std::vector<int>& demands, bool& added) {
+std::optional<double> MasterProblem::PriceAndAdd(const std::vector<double>& priceValues,
+                                                 const std::vector<double>& values,
+                                                 const std::vector<int>& demands,
+                                                 const SearchLimit& limit, bool& added) {
+  std::optional<std::vector<PatternPricer::Priced>> priced =
+      pricer_.BestPatterns(priceValues, demands, minLoad_, accuracy_, limit);
+  if (!priced) {
+    return std::nullopt;
+  }
   double ratio = 1.0;
-  for (const PatternPricer::Priced& candidate : pricer_.BestPatterns(priceValues, demands)) {
+  for (const PatternPricer::Priced& candidate : *priced) {
     const double cost = static_cast<double>(instance_.costs[candidate.pattern.stock]);
-    ratio = std::max(ratio, candidate.value / cost);
+    ratio = std::max(ratio, candidate.bound / cost);
     double value = 0;
     for (const PatternEntry& entry : candidate.pattern.entries) {
       value += values[entry.type] * entry.count;
@@ -103,8 +143,9 @@ double MasterProblem::PriceAndAdd(const std::vector<double>& priceValues,
 }
 
 MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, std::int64_t beat,
-                                               const SearchLimit& limit) {
+                                               const SearchLimit& limit, std::int64_t minLoad) {
   SetDemands(demands);
+  SetMinimumLoad(minLoad);
   Relaxation result;
   std::int64_t provenBound = 0;
   while (true) {
@@ -125,13 +166,20 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
     // the priced patterns makes them feasible, so objective / ratio bounds
     // the relaxation from below. Only exact pricing may end the search.
     bool added = false;
-    double ratio = PriceAndAdd(FullerFirst(values), values, demands, added);
-    if (!added) {
-      ratio = PriceAndAdd(values, values, demands, added);
+    std::optional<double> ratio = PriceAndAdd(FullerFirst(values), values, demands, limit, added);
+    if (ratio && !added) {
+      ratio = PriceAndAdd(values, values, demands, limit, added);
     }
-    provenBound = std::max(provenBound, RoundUpCost(objective / ratio));
+    if (!ratio) {
+      result.outcome = Outcome::OutOfTime;
+      result.bound = provenBound;
+      return result;
+    }
+    provenBound = std::max(provenBound, RoundUpCost(objective / *ratio));
+    // Without an improving pattern the relaxation is solved; Farley's bound
+    // then is its value, or as near as the pricing's tolerance allows.
     if (!added || provenBound == RoundUpCost(objective)) {
-      result.bound = std::max(provenBound, RoundUpCost(objective));
+      result.bound = provenBound;
       break;
     }
     if (provenBound >= beat) {
@@ -151,7 +199,7 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
   }
   const double* x = lp_->primalColumnSolution();
   for (int index = 0; index < static_cast<int>(patterns_.size()); ++index) {
-    if (x[index] > 1e-9) {
+    if (x[index] > 1e-9 && !IsStandIn(index)) {
       result.used.emplace_back(index, x[index]);
     }
   }
