@@ -44,7 +44,10 @@ std::optional<KnapsackSearch::Best> KnapsackSearch::Solve(
 }
 
 double KnapsackSearch::upperBound() const {
-  return std::max(best_ ? best_->value : -std::numeric_limits<double>::infinity(), floor_);
+  const double found =
+      std::max(best_ ? best_->value : -std::numeric_limits<double>::infinity(), floor_);
+  // Cut short, the search leaves only the table's bound on the rest.
+  return complete_ ? found : std::max(found, Bound(0, capacity_));
 }
 
 double KnapsackSearch::Rounding() const {
@@ -66,21 +69,30 @@ void KnapsackSearch::BuildBound() {
   step_ = std::max<std::int64_t>(1, (capacity_ + kCoarseCapacity - 1) / kCoarseCapacity);
   coarseWidth_ = capacity_ / step_ + 1;
   const auto width = static_cast<std::size_t>(coarseWidth_);
-  bound_.assign((items.size() + 1) * width, 0.0);
+  // Every row is written before it is read but the last, which is empty.
+  bound_.resize((items.size() + 1) * width);
+  std::fill_n(bound_.begin() + static_cast<std::ptrdiff_t>(items.size() * width), width, 0.0);
   for (std::size_t position = items.size(); position-- > 0;) {
+    const Item& item = items[position];
     const double* after = bound_.data() + (position + 1) * width;
     double* here = bound_.data() + position * width;
-    const std::int64_t coarse = items[position].size / step_;
-    for (std::int64_t c = 0; c < coarseWidth_; ++c) {
-      double best = after[c];
-      for (int count = 1; count <= items[position].available && count * coarse <= c; ++count) {
-        best = std::max(best, after[c - count * coarse] + count * items[position].value);
-        if (coarse == 0) {
-          best = after[c] + items[position].available * items[position].value;
-          break;
-        }
+    const auto coarse = static_cast<std::size_t>(item.size / step_);
+    if (coarse == 0) {
+      for (std::size_t c = 0; c < width; ++c) {
+        here[c] = after[c] + item.available * item.value;
       }
-      here[c] = best;
+      continue;
+    }
+    const std::size_t first = std::min(coarse, width);
+    std::copy(after, after + first, here);
+    for (std::size_t c = first; c < width; ++c) {
+      here[c] = std::max(after[c], after[c - coarse] + item.value);
+    }
+    for (int count = 2; count <= item.available && count * coarse < width; ++count) {
+      const double value = count * item.value;
+      for (std::size_t c = count * coarse; c < width; ++c) {
+        here[c] = std::max(here[c], after[c - count * coarse] + value);
+      }
     }
   }
 }

@@ -39,7 +39,7 @@ class KnapsackSearch {
                             std::int64_t minLoad, std::optional<double> worthBeating,
                             std::int64_t nodeBudget, const SearchLimit& limit);
   bool complete() const { return complete_; }
-  // No selection is worth more.
+  // No selection is worth more, whether or not the search was complete.
   double upperBound() const;
   // The selections that were the best so far in turn, the best last.
   const std::vector<Best>& improvements() const { return improvements_; }

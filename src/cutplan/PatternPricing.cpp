@@ -102,7 +102,9 @@ std::optional<std::vector<PatternPricer::Priced>> PatternPricer::FromSearch(
     }
     std::optional<KnapsackSearch::Best> best =
         search_.Solve(items, instance_.capacities[stock], minLoad, worthBeating, nodeBudget, limit);
-    if (!search_.complete()) {
+    // A search cut short by its nodes still gives a pattern and a bound,
+    // which is all an improving pricing promises.
+    if (!search_.complete() && (accuracy == Accuracy::Exact || limit.Reached())) {
       return std::nullopt;
     }
     result.push_back(best ? toPattern(stock, *best) : Priced{Pattern{stock, {}}, kNone, kNone});
