@@ -82,10 +82,7 @@ class Diver {
     }
     firstDive_ = false;
     if (!Finished() && instance_.StockCount() == 1) {
-      complete_ = true;
-      Branch();
-      if (complete_ && !limit_.Reached()) {
-        bound_ = std::max(bound_, bestCost_);
+      if (BranchAndPrice()) {
         return;
       }
     }
@@ -107,6 +104,32 @@ class Diver {
     const std::int64_t bars = bound_ / instance_.costs.front() + 1;
     return static_cast<std::int64_t>(instance_.TypeCount()) * instance_.capacities.back() * bars <=
            kAffordableFill;
+  }
+
+  // Limited discrepancy search: the tree where the relaxation's k-th choice
+  // costs k of a budget that doubles from round to round, so the search
+  // does not sink its time into the bottom of the first dive's subtree,
+  // until a round misses nothing. True when it proved the best plan
+  // optimal.
+  bool BranchAndPrice() {
+    for (discrepancies_ = 0; !Finished(); discrepancies_ = NextBudget(discrepancies_)) {
+      complete_ = true;
+      cutShort_ = false;
+      Branch();
+      if (!cutShort_) {
+        if (complete_ && !limit_.Reached()) {
+          bound_ = std::max(bound_, bestCost_);
+          return true;
+        }
+        return false;
+      }
+    }
+    return false;
+  }
+
+  static int NextBudget(int budget) {
+    return budget >= std::numeric_limits<int>::max() / 2 ? std::numeric_limits<int>::max()
+                                                         : std::max(1, budget * 2);
   }
 
   // Waste a solution of one bar less than the best may have in all, after
@@ -153,14 +176,21 @@ class Diver {
     Completions completions =
         CompleteBar(instance_, residual_, longest, capacity - WasteLeft(), kMostCompletions);
     complete_ = complete_ && completions.all;
-    for (const Pattern& bar : RelaxationFirst(relaxation, std::move(completions.patterns))) {
-      const std::int64_t waste = capacity - Load(instance_, bar);
+    const std::vector<Pattern> bars = RelaxationFirst(relaxation, std::move(completions.patterns));
+    for (int choice = 0; choice < static_cast<int>(bars.size()); ++choice) {
+      if (choice > discrepancies_) {
+        cutShort_ = true;
+        return;
+      }
+      const std::int64_t waste = capacity - Load(instance_, bars[choice]);
       if (waste > WasteLeft()) {
         continue;  // a better solution found meanwhile leaves less room
       }
-      Fix(bar, 1);
+      Fix(bars[choice], 1);
       fixedWaste_ += waste;
+      discrepancies_ -= choice;
       Branch();
+      discrepancies_ += choice;
       fixedWaste_ -= waste;
       Unfix(1);
       if (Finished()) {
@@ -332,7 +362,9 @@ class Diver {
   bool firstDive_ = true;
   std::int64_t totalSize_ = 0;
   std::int64_t fixedWaste_ = 0;
-  bool complete_ = true;  // the branching so far missed no solution
+  bool complete_ = true;   // the branching so far missed no solution
+  int discrepancies_ = 0;  // left to the current branch
+  bool cutShort_ = false;  // the budget left out a branch
 };
 
 }  // namespace
