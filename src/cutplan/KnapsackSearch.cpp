@@ -14,6 +14,10 @@ constexpr double kGain = 1e-12;
 // The coarse capacity of the bound's table: fine enough that rounding
 // loses little, small enough to build in a fraction of a millisecond.
 constexpr std::int64_t kCoarseCapacity = 4096;
+// Cells of that table at most (64 MiB): jobs of thousands of lengths get a
+// coarser one.
+constexpr std::int64_t kBoundCells = 8 * 1024 * 1024;
+constexpr std::int64_t kCoarsestCapacity = 64;
 
 // The limit is read from the clock: only every so many nodes.
 constexpr std::int64_t kNodesPerClockRead = 4096;
@@ -66,7 +70,10 @@ double KnapsackSearch::Rounding() const {
 
 void KnapsackSearch::BuildBound() {
   const std::vector<Item>& items = *items_;
-  step_ = std::max<std::int64_t>(1, (capacity_ + kCoarseCapacity - 1) / kCoarseCapacity);
+  const std::int64_t coarseCapacity =
+      std::clamp(kBoundCells / static_cast<std::int64_t>(items.size() + 1), kCoarsestCapacity,
+                 kCoarseCapacity);
+  step_ = std::max<std::int64_t>(1, (capacity_ + coarseCapacity - 1) / coarseCapacity);
   coarseWidth_ = capacity_ / step_ + 1;
   const auto width = static_cast<std::size_t>(coarseWidth_);
   // Every row is written before it is read but the last, which is empty.

@@ -25,34 +25,50 @@ MasterProblem::MasterProblem(const BinInstance& instance)
   lp_->resize(instance.TypeCount(), 0);
   lp_->setOptimizationDirection(1);
   // Every type alone in a bar keeps the relaxation feasible for any demand.
+  std::vector<Pattern> alone;
   for (int type = 0; type < instance.TypeCount(); ++type) {
     const std::int64_t capacity = instance.capacities.back();
     int copies = static_cast<int>(std::min<std::int64_t>(capacity / instance.sizes[type],
                                                          std::max(instance.demands[type], 1)));
-    Pattern alone{instance.StockCount() - 1, {{type, copies}}};
-    alone.stock = SmallestStockFor(instance, Load(instance, alone));
-    AddPattern(alone);
+    Pattern& bar = alone.emplace_back(Pattern{instance.StockCount() - 1, {{type, copies}}});
+    bar.stock = SmallestStockFor(instance, Load(instance, bar));
   }
+  AddPatterns(alone);
 }
 
 MasterProblem::~MasterProblem() = default;
 
-void MasterProblem::AddPattern(const Pattern& pattern) {
-  AddColumn(pattern, static_cast<double>(instance_.costs[pattern.stock]),
-            Load(instance_, pattern) >= minLoad_);
+void MasterProblem::AddPatterns(const std::vector<Pattern>& patterns) {
+  std::vector<double> costs;
+  std::vector<bool> usable;
+  for (const Pattern& pattern : patterns) {
+    costs.push_back(static_cast<double>(instance_.costs[pattern.stock]));
+    usable.push_back(Load(instance_, pattern) >= minLoad_);
+  }
+  AddColumns(patterns, costs, usable);
 }
 
-void MasterProblem::AddColumn(const Pattern& pattern, double cost, bool usable) {
+// All at once: CLP copies its matrix for every call, which for thousands of
+// patterns one by one costs more than the whole search.
+void MasterProblem::AddColumns(const std::vector<Pattern>& patterns,
+                               const std::vector<double>& costs, const std::vector<bool>& usable) {
+  std::vector<int> starts{0};
   std::vector<int> rows;
   std::vector<double> counts;
-  for (const PatternEntry& entry : pattern.entries) {
-    rows.push_back(entry.type);
-    counts.push_back(entry.count);
+  std::vector<double> lower(patterns.size(), 0.0);
+  std::vector<double> upper;
+  for (std::size_t index = 0; index < patterns.size(); ++index) {
+    for (const PatternEntry& entry : patterns[index].entries) {
+      rows.push_back(entry.type);
+      counts.push_back(entry.count);
+    }
+    starts.push_back(static_cast<int>(rows.size()));
+    upper.push_back(usable[index] ? COIN_DBL_MAX : 0.0);
+    patterns_.push_back(patterns[index]);
+    loads_.push_back(Load(instance_, patterns[index]));
   }
-  lp_->addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0,
-                 usable ? COIN_DBL_MAX : 0.0, cost);
-  patterns_.push_back(pattern);
-  loads_.push_back(Load(instance_, pattern));
+  lp_->addColumns(static_cast<int>(patterns.size()), lower.data(), upper.data(), costs.data(),
+                  starts.data(), rows.data(), counts.data());
 }
 
 void MasterProblem::AddStandIns() {
@@ -63,11 +79,14 @@ void MasterProblem::AddStandIns() {
     pieces += demand;
   }
   const double cost = static_cast<double>(pieces * instance_.costs.back());
+  std::vector<Pattern> standIns;
   for (int type = 0; type < instance_.TypeCount(); ++type) {
-    standIn_.resize(patterns_.size() + 1, false);
-    standIn_.back() = true;
-    AddColumn(Pattern{instance_.StockCount() - 1, {{type, 1}}}, cost, true);
+    standIns.push_back(Pattern{instance_.StockCount() - 1, {{type, 1}}});
   }
+  standIn_.assign(patterns_.size(), false);
+  standIn_.resize(patterns_.size() + standIns.size(), true);
+  AddColumns(standIns, std::vector<double>(standIns.size(), cost),
+             std::vector<bool>(standIns.size(), true));
 }
 
 void MasterProblem::SetMinimumLoad(std::int64_t minLoad) {
@@ -127,6 +146,7 @@ std::optional<double> MasterProblem::PriceAndAdd(const std::vector<double>& pric
     return std::nullopt;
   }
   double ratio = 1.0;
+  std::vector<Pattern> improving;
   for (const PatternPricer::Priced& candidate : *priced) {
     const double cost = static_cast<double>(instance_.costs[candidate.pattern.stock]);
     ratio = std::max(ratio, candidate.bound / cost);
@@ -135,10 +155,11 @@ std::optional<double> MasterProblem::PriceAndAdd(const std::vector<double>& pric
       value += values[entry.type] * entry.count;
     }
     if (value - cost > kImproving * cost) {
-      AddPattern(candidate.pattern);
-      added = true;
+      improving.push_back(candidate.pattern);
     }
   }
+  added = added || !improving.empty();
+  AddPatterns(improving);
   return ratio;
 }
 

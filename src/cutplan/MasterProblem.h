@@ -24,7 +24,7 @@ class MasterProblem {
   MasterProblem(const MasterProblem&) = delete;
   MasterProblem& operator=(const MasterProblem&) = delete;
 
-  void AddPattern(const Pattern& pattern);
+  void AddPatterns(const std::vector<Pattern>& patterns);
 
   enum class Outcome { Solved, CannotBeat, OutOfTime };
   struct Relaxation {
@@ -53,7 +53,8 @@ class MasterProblem {
  private:
   void SetDemands(const std::vector<int>& demands);
   void SetMinimumLoad(std::int64_t minLoad);
-  void AddColumn(const Pattern& pattern, double cost, bool usable);
+  void AddColumns(const std::vector<Pattern>& patterns, const std::vector<double>& costs,
+                  const std::vector<bool>& usable);
   bool Reoptimise();
   // The values with a small bonus per unit of length, so that pricing
   // prefers the fuller of two nearly equal patterns.

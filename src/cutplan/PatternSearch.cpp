@@ -33,9 +33,7 @@ class Diver {
         best_(std::move(start)),
         bestCost_(Cost(instance, best_)),
         residual_(instance.demands) {
-    for (const Pattern& bar : best_) {
-      master_.AddPattern(bar);
-    }
+    master_.AddPatterns(best_);
     for (int type = 0; type < instance.TypeCount(); ++type) {
       totalSize_ += instance.sizes[type] * instance.demands[type];
     }
@@ -322,9 +320,7 @@ class Diver {
     if (cost < bestCost_) {
       best_ = candidate;
       bestCost_ = cost;
-      for (const Pattern& bar : candidate) {
-        master_.AddPattern(bar);
-      }
+      master_.AddPatterns(candidate);
     }
   }
 
