@@ -4,7 +4,13 @@
 // the slowest instance in processor time (the machine is shared; the wall
 // time of the whole set is the benchmark's Time). Also: the instances whose
 // plan the planner proves optimal, and the longest time any instance needed
-// to reach its optimum. Goal: every optimum, each within the 1 s limit.
+// to reach its optimum. Goal: every optimum, each within the 1 s limit; the
+// AI/ANI instances proven within 10 s.
+//
+// Generated sets (CuttingStockFamilies.h) stand for the families' unseen
+// instances. Falkenauer's triplets know their optimum by construction;
+// Scholl's set 3 does not, so there an instance counts as optimal only when
+// its plan is proven, and the bars over are those above the proven bound.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -15,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "CuttingStockFamilies.h"
 #include "cutplan/CuttingPlanner.h"
 #include "cutplan/ThreadCpuClock.h"
 
@@ -28,7 +35,7 @@ struct Instance {
   std::string name;
   PieceGroup group;
   SawSettings saw;
-  int optimum = 0;
+  int optimum = 0;  // 0: unknown
 };
 
 // `<set>/<name>.txt`: `CAPACITY N`, then N piece lengths.
@@ -72,8 +79,24 @@ std::vector<std::map<std::string, std::string>> ReadTable(const std::string& pat
   return rows;
 }
 
-std::vector<Instance> LoadSet(const std::string& set) {
+std::vector<Instance> GenerateSet(const std::string& set) {
   std::vector<Instance> instances;
+  for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+    if (set == "triplets_501") {
+      instances.push_back(
+          {"seed " + std::to_string(seed), grill::bench::FalkenauerTriplets(167, seed), {}, 167});
+    } else if (set == "scholl_3" && seed <= 10) {
+      instances.push_back({"seed " + std::to_string(seed), grill::bench::SchollHard(seed), {}, 0});
+    }
+  }
+  return instances;
+}
+
+std::vector<Instance> LoadSet(const std::string& set) {
+  std::vector<Instance> instances = GenerateSet(set);
+  if (!instances.empty()) {
+    return instances;
+  }
   if (set == "shop_like") {
     for (auto& row : ReadTable(kInstances + "shop_like/optima.tsv")) {
       Instance& instance = instances.emplace_back();
@@ -110,24 +133,23 @@ Timed Plan(const Instance& instance, std::chrono::milliseconds limit) {
   return {std::move(plan), std::chrono::duration<double>(ThreadCpuClock::now() - start).count()};
 }
 
-// An instance whose optimum lies above the relaxation's bound cannot be
-// proven optimal by the planner: it finds the optimum and then spends its
-// time limit trying to prove it. Its time to the optimum is the shortest
-// limit of a ladder that already gives the optimum.
-double SecondsToOptimum(const Instance& instance, const Timed& full) {
+// An instance whose plan is not proven optimal (the optimum may lie above
+// the relaxation's bound) spends the whole time limit on the proof. Its time to the optimum is the
+// shortest limit of a ladder that already gives the optimum.
+double SecondsToOptimum(const Instance& instance, const Timed& full, int optimum) {
   if (full.plan.optimal) {
     return full.seconds;
   }
   for (int limit : {5, 10, 20, 50, 100, 200, 500}) {
     if (static_cast<int>(Plan(instance, std::chrono::milliseconds(limit)).plan.bars.size()) ==
-        instance.optimum) {
+        optimum) {
       return limit / 1000.0;
     }
   }
   return full.seconds;
 }
 
-void PlanSet(benchmark::State& state, const std::string& set) {
+void PlanSet(benchmark::State& state, const std::string& set, std::chrono::milliseconds limit) {
   std::vector<Instance> instances = LoadSet(set);
   if (instances.empty()) {
     state.SkipWithError(("no instances under " + kInstances + set).c_str());
@@ -143,17 +165,18 @@ void PlanSet(benchmark::State& state, const std::string& set) {
     optimal = proven = barsOver = 0;
     slowest = slowestToOptimum = 0;
     for (const Instance& instance : instances) {
-      const Timed full = Plan(instance, std::chrono::seconds(1));
+      const Timed full = Plan(instance, limit);
       const int bars = static_cast<int>(full.plan.bars.size());
-      optimal += bars == instance.optimum;
+      const int optimum = instance.optimum > 0 ? instance.optimum : full.plan.barBound;
+      optimal += bars == optimum;
       proven += full.plan.optimal;
-      barsOver += bars - instance.optimum;
+      barsOver += bars - optimum;
       if (full.seconds > slowest) {
         slowest = full.seconds;
         slowestName = instance.name;
       }
-      if (bars == instance.optimum) {
-        slowestToOptimum = std::max(slowestToOptimum, SecondsToOptimum(instance, full));
+      if (bars == optimum) {
+        slowestToOptimum = std::max(slowestToOptimum, SecondsToOptimum(instance, full, optimum));
       }
     }
   }
@@ -168,19 +191,28 @@ void PlanSet(benchmark::State& state, const std::string& set) {
 
 }  // namespace
 
-BENCHMARK_CAPTURE(PlanSet, falkenauer_u120, std::string("falkenauer_u120"))
+BENCHMARK_CAPTURE(PlanSet, falkenauer_u120, std::string("falkenauer_u120"), std::chrono::seconds(1))
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(PlanSet, falkenauer_t60, std::string("falkenauer_t60"))
+BENCHMARK_CAPTURE(PlanSet, falkenauer_t60, std::string("falkenauer_t60"), std::chrono::seconds(1))
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(PlanSet, scholl_1, std::string("scholl_1"))
+BENCHMARK_CAPTURE(PlanSet, scholl_1, std::string("scholl_1"), std::chrono::seconds(1))
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(PlanSet, waescher, std::string("waescher"))
+BENCHMARK_CAPTURE(PlanSet, waescher, std::string("waescher"), std::chrono::seconds(1))
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(PlanSet, shop_like, std::string("shop_like"))
+BENCHMARK_CAPTURE(PlanSet, shop_like, std::string("shop_like"), std::chrono::seconds(1))
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PlanSet, triplets_501, std::string("triplets_501"), std::chrono::seconds(1))
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PlanSet, scholl_3, std::string("scholl_3"), std::chrono::seconds(1))
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PlanSet, ani_ai, std::string("ani_ai"), std::chrono::seconds(10))
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 

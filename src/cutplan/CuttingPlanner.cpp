@@ -206,14 +206,4 @@ GroupPlan PlanGroup(const PieceGroup& group, const PlanOptions& options) {
   return plan;
 }
 
-std::vector<GroupPlan> PlanGroups(const std::vector<PieceGroup>& groups,
-                                  const PlanOptions& options) {
-  std::vector<GroupPlan> plans;
-  plans.reserve(groups.size());
-  for (const PieceGroup& group : groups) {
-    plans.push_back(PlanGroup(group, options));
-  }
-  return plans;
-}
-
 }  // namespace grill::cutplan

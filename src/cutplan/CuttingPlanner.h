@@ -1,7 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "CuttingJob.h"
 
@@ -23,6 +28,24 @@ class PlanInputError : public std::runtime_error {
 // group's pieces; never worse than first-fit decreasing.
 GroupPlan PlanGroup(const PieceGroup& group, const PlanOptions& options);
 
+// Told the groups planned so far and their number: before the first group
+// and after each, on the calling thread.
+using PlanProgress = std::function<void(std::size_t planned, std::size_t groups)>;
+
+// One group's plan, or the message of its PlanInputError.
+struct GroupOutcome {
+  std::optional<GroupPlan> plan;
+  std::string problem;
+};
+
+// Plans the groups side by side, one search per processor core; each plan
+// is the one PlanGroup gives (its time limit is the processor time of the
+// thread planning it), and the outcomes come in the groups' order.
+std::vector<GroupOutcome> PlanEachGroup(const std::vector<PieceGroup>& groups,
+                                        const PlanOptions& options,
+                                        const PlanProgress& progress = {});
+
+// As PlanEachGroup; throws the first group's PlanInputError, if any.
 std::vector<GroupPlan> PlanGroups(const std::vector<PieceGroup>& groups,
                                   const PlanOptions& options);
 

@@ -8,9 +8,6 @@ namespace grill::cutplan {
 
 namespace {
 
-// A pattern must improve the relaxation by more than this to enter.
-constexpr double kImproving = 1e-9;
-
 // Pricing favours fuller bars by this share of a full bar's cost. The
 // relaxation has many optimal solutions on tight jobs; built from fuller
 // bars, its solutions round to plans with less waste, which such jobs need.
@@ -28,28 +25,84 @@ MasterProblem::MasterProblem(const BinInstance& instance)
   lp_->resize(instance.TypeCount(), 0);
   lp_->setOptimizationDirection(1);
   // Every type alone in a bar keeps the relaxation feasible for any demand.
+  std::vector<Pattern> alone;
   for (int type = 0; type < instance.TypeCount(); ++type) {
     const std::int64_t capacity = instance.capacities.back();
     int copies = static_cast<int>(std::min<std::int64_t>(capacity / instance.sizes[type],
                                                          std::max(instance.demands[type], 1)));
-    Pattern alone{instance.StockCount() - 1, {{type, copies}}};
-    alone.stock = SmallestStockFor(instance, Load(instance, alone));
-    AddPattern(alone);
+    Pattern& bar = alone.emplace_back(Pattern{instance.StockCount() - 1, {{type, copies}}});
+    bar.stock = SmallestStockFor(instance, Load(instance, bar));
   }
+  AddPatterns(alone);
 }
 
 MasterProblem::~MasterProblem() = default;
 
-void MasterProblem::AddPattern(const Pattern& pattern) {
+void MasterProblem::AddPatterns(const std::vector<Pattern>& patterns) {
+  std::vector<double> costs;
+  std::vector<bool> usable;
+  for (const Pattern& pattern : patterns) {
+    costs.push_back(static_cast<double>(instance_.costs[pattern.stock]));
+    usable.push_back(Load(instance_, pattern) >= minLoad_);
+  }
+  AddColumns(patterns, costs, usable);
+}
+
+// All at once: CLP copies its matrix for every call, which for thousands of
+// patterns one by one costs more than the whole search.
+void MasterProblem::AddColumns(const std::vector<Pattern>& patterns,
+                               const std::vector<double>& costs, const std::vector<bool>& usable) {
+  std::vector<int> starts{0};
   std::vector<int> rows;
   std::vector<double> counts;
-  for (const PatternEntry& entry : pattern.entries) {
-    rows.push_back(entry.type);
-    counts.push_back(entry.count);
+  std::vector<double> lower(patterns.size(), 0.0);
+  std::vector<double> upper;
+  for (std::size_t index = 0; index < patterns.size(); ++index) {
+    for (const PatternEntry& entry : patterns[index].entries) {
+      rows.push_back(entry.type);
+      counts.push_back(entry.count);
+    }
+    starts.push_back(static_cast<int>(rows.size()));
+    upper.push_back(usable[index] ? COIN_DBL_MAX : 0.0);
+    patterns_.push_back(patterns[index]);
+    loads_.push_back(Load(instance_, patterns[index]));
   }
-  lp_->addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0, COIN_DBL_MAX,
-                 static_cast<double>(instance_.costs[pattern.stock]));
-  patterns_.push_back(pattern);
+  lp_->addColumns(static_cast<int>(patterns.size()), lower.data(), upper.data(), costs.data(),
+                  starts.data(), rows.data(), counts.data());
+}
+
+void MasterProblem::AddStandIns() {
+  // A stand-in per type, dearer than any plan, keeps the relaxation feasible
+  // when a minimum load leaves too few patterns; it never enters otherwise.
+  std::int64_t pieces = 1;
+  for (int demand : instance_.demands) {
+    pieces += demand;
+  }
+  const double cost = static_cast<double>(pieces * instance_.costs.back());
+  std::vector<Pattern> standIns;
+  for (int type = 0; type < instance_.TypeCount(); ++type) {
+    standIns.push_back(Pattern{instance_.StockCount() - 1, {{type, 1}}});
+  }
+  standIn_.assign(patterns_.size(), false);
+  standIn_.resize(patterns_.size() + standIns.size(), true);
+  AddColumns(standIns, std::vector<double>(standIns.size(), cost),
+             std::vector<bool>(standIns.size(), true));
+}
+
+void MasterProblem::SetMinimumLoad(std::int64_t minLoad) {
+  if (minLoad == minLoad_) {
+    return;
+  }
+  if (minLoad > 0 && standIn_.empty()) {
+    AddStandIns();
+  }
+  minLoad_ = minLoad;
+  for (int column = 0; column < static_cast<int>(patterns_.size()); ++column) {
+    if (!IsStandIn(column)) {
+      lp_->setColumnUpper(column, loads_[column] >= minLoad ? COIN_DBL_MAX : 0.0);
+    }
+  }
+  demandsChanged_ = true;  // the basis stays dual feasible
 }
 
 void MasterProblem::SetDemands(const std::vector<int>& demands) {
@@ -83,28 +136,37 @@ std::vector<double> MasterProblem::FullerFirst(std::vector<double> values) const
   return values;
 }
 
-double MasterProblem::PriceAndAdd(const std::vector<double>& priceValues,
-                                  const std::vector<double>& values,
-                                  const std::vector<int>& demands, bool& added) {
+std::optional<double> MasterProblem::PriceAndAdd(const std::vector<double>& priceValues,
+                                                 const std::vector<double>& values,
+                                                 const std::vector<int>& demands,
+                                                 const SearchLimit& limit, bool& added) {
+  std::optional<std::vector<PatternPricer::Priced>> priced =
+      pricer_.BestPatterns(priceValues, demands, minLoad_, accuracy_, limit);
+  if (!priced) {
+    return std::nullopt;
+  }
   double ratio = 1.0;
-  for (const PatternPricer::Priced& candidate : pricer_.BestPatterns(priceValues, demands)) {
+  std::vector<Pattern> improving;
+  for (const PatternPricer::Priced& candidate : *priced) {
     const double cost = static_cast<double>(instance_.costs[candidate.pattern.stock]);
-    ratio = std::max(ratio, candidate.value / cost);
+    ratio = std::max(ratio, candidate.bound / cost);
     double value = 0;
     for (const PatternEntry& entry : candidate.pattern.entries) {
       value += values[entry.type] * entry.count;
     }
     if (value - cost > kImproving * cost) {
-      AddPattern(candidate.pattern);
-      added = true;
+      improving.push_back(candidate.pattern);
     }
   }
+  added = added || !improving.empty();
+  AddPatterns(improving);
   return ratio;
 }
 
 MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, std::int64_t beat,
-                                               const SearchLimit& limit) {
+                                               const SearchLimit& limit, std::int64_t minLoad) {
   SetDemands(demands);
+  SetMinimumLoad(minLoad);
   Relaxation result;
   std::int64_t provenBound = 0;
   while (true) {
@@ -125,13 +187,20 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
     // the priced patterns makes them feasible, so objective / ratio bounds
     // the relaxation from below. Only exact pricing may end the search.
     bool added = false;
-    double ratio = PriceAndAdd(FullerFirst(values), values, demands, added);
-    if (!added) {
-      ratio = PriceAndAdd(values, values, demands, added);
+    std::optional<double> ratio = PriceAndAdd(FullerFirst(values), values, demands, limit, added);
+    if (ratio && !added) {
+      ratio = PriceAndAdd(values, values, demands, limit, added);
     }
-    provenBound = std::max(provenBound, RoundUpCost(objective / ratio));
+    if (!ratio) {
+      result.outcome = Outcome::OutOfTime;
+      result.bound = provenBound;
+      return result;
+    }
+    provenBound = std::max(provenBound, RoundUpCost(objective / *ratio));
+    // Without an improving pattern the relaxation is solved; Farley's bound
+    // then is its value, or as near as the pricing's tolerance allows.
     if (!added || provenBound == RoundUpCost(objective)) {
-      result.bound = std::max(provenBound, RoundUpCost(objective));
+      result.bound = provenBound;
       break;
     }
     if (provenBound >= beat) {
@@ -151,7 +220,7 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
   }
   const double* x = lp_->primalColumnSolution();
   for (int index = 0; index < static_cast<int>(patterns_.size()); ++index) {
-    if (x[index] > 1e-9) {
+    if (x[index] > 1e-9 && !IsStandIn(index)) {
       result.used.emplace_back(index, x[index]);
     }
   }

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "BinInstance.h"
@@ -23,7 +24,7 @@ class MasterProblem {
   MasterProblem(const MasterProblem&) = delete;
   MasterProblem& operator=(const MasterProblem&) = delete;
 
-  void AddPattern(const Pattern& pattern);
+  void AddPatterns(const std::vector<Pattern>& patterns);
 
   enum class Outcome { Solved, CannotBeat, OutOfTime };
   struct Relaxation {
@@ -38,13 +39,22 @@ class MasterProblem {
   };
   // Column generation for `demands`: prices new patterns until none improves
   // the relaxation. Stops early once the bound shows no solution costs less
-  // than `beat`.
-  Relaxation Solve(const std::vector<int>& demands, std::int64_t beat, const SearchLimit& limit);
+  // than `beat`. With `minLoad`, only patterns of at least that load take
+  // part: the bound then holds for the solutions made of such bars.
+  Relaxation Solve(const std::vector<int>& demands, std::int64_t beat, const SearchLimit& limit,
+                   std::int64_t minLoad = 0);
 
   const Pattern& PatternAt(int index) const { return patterns_[index]; }
 
+  // Exact by default; with Improving, each solve ends once no pattern
+  // clearly improves it, its bound a little lower for that.
+  void SetPricingAccuracy(PatternPricer::Accuracy accuracy) { accuracy_ = accuracy; }
+
  private:
   void SetDemands(const std::vector<int>& demands);
+  void SetMinimumLoad(std::int64_t minLoad);
+  void AddColumns(const std::vector<Pattern>& patterns, const std::vector<double>& costs,
+                  const std::vector<bool>& usable);
   bool Reoptimise();
   // The values with a small bonus per unit of length, so that pricing
   // prefers the fuller of two nearly equal patterns.
@@ -53,13 +63,27 @@ class MasterProblem {
   // the patterns that improve the relaxation at `values`, setting `added`.
   // Returns the best priced value per cost, at least 1: an upper bound on
   // the true one, so Farley's bound stays proven.
-  double PriceAndAdd(const std::vector<double>& priceValues, const std::vector<double>& values,
-                     const std::vector<int>& demands, bool& added);
+  // Nullopt when the limit ends the pricing first.
+  std::optional<double> PriceAndAdd(const std::vector<double>& priceValues,
+                                    const std::vector<double>& values,
+                                    const std::vector<int>& demands, const SearchLimit& limit,
+                                    bool& added);
 
   const BinInstance& instance_;
   std::unique_ptr<ClpSimplex> lp_;
   PatternPricer pricer_;
+  void AddStandIns();
+  bool IsStandIn(int column) const {
+    return column < static_cast<int>(standIn_.size()) && standIn_[column];
+  }
+
+  // Per column: its pattern and load, and whether it is one of the
+  // stand-ins that keep the relaxation feasible under any minimum load.
   std::vector<Pattern> patterns_;
+  std::vector<std::int64_t> loads_;
+  std::vector<bool> standIn_;
+  std::int64_t minLoad_ = 0;
+  PatternPricer::Accuracy accuracy_ = PatternPricer::Accuracy::Exact;
   bool demandsChanged_ = true;
 };
 

@@ -1,40 +1,43 @@
 #include "PatternPricing.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace grill::cutplan {
 
 namespace {
 
+// Table cells (chunks times capacity) up to which the table is the quicker
+// way; beyond, branch and bound goes first.
+constexpr std::int64_t kQuickTable = 4 * 1024 * 1024;
+// Memory for the table's cells, one byte each.
 constexpr std::int64_t kTableBudget = 64 * 1024 * 1024;
+// Branch-and-bound nodes before the table takes over, where it fits.
+constexpr std::int64_t kSearchNodes = 200'000;
+
+// Good patterns the search met before its best, added with it.
+constexpr std::size_t kRunnersUp = 8;
 
 // Below this an item adds nothing worth a column.
 constexpr double kNoValue = 1e-12;
+
+constexpr double kNone = -std::numeric_limits<double>::infinity();
 
 }  // namespace
 
 PatternPricer::PatternPricer(const BinInstance& instance) : instance_(instance) {}
 
-bool PatternPricer::Feasible() const {
-  std::int64_t chunks = 0;
-  const std::int64_t capacity = instance_.capacities.back();
-  for (int type = 0; type < instance_.TypeCount(); ++type) {
-    std::int64_t copies =
-        std::min<std::int64_t>(instance_.demands[type], capacity / instance_.sizes[type]);
-    for (std::int64_t part = 1; copies > 0; part *= 2) {
-      copies -= std::min(part, copies);
-      ++chunks;
-    }
-  }
-  return chunks * (capacity + 1) <= kTableBudget;
+// With a minimum load, items of no value may still be needed to reach it.
+bool PatternPricer::Worthwhile(double value, std::int64_t minLoad) const {
+  return minLoad > 0 ? value >= 0 : value > kNoValue;
 }
 
 void PatternPricer::SplitIntoChunks(const std::vector<double>& values,
-                                    const std::vector<int>& demands) {
+                                    const std::vector<int>& demands, std::int64_t minLoad) {
   chunks_.clear();
   const std::int64_t capacity = instance_.capacities.back();
   for (int type = 0; type < instance_.TypeCount(); ++type) {
-    if (values[type] <= kNoValue) {
+    if (!Worthwhile(values[type], minLoad) || demands[type] == 0) {
       continue;
     }
     const std::int64_t size = instance_.sizes[type];
@@ -51,12 +54,80 @@ void PatternPricer::SplitIntoChunks(const std::vector<double>& values,
   }
 }
 
-std::vector<PatternPricer::Priced> PatternPricer::BestPatterns(const std::vector<double>& values,
-                                                               const std::vector<int>& demands) {
-  SplitIntoChunks(values, demands);
+std::optional<std::vector<PatternPricer::Priced>> PatternPricer::BestPatterns(
+    const std::vector<double>& values, const std::vector<int>& demands, std::int64_t minLoad,
+    Accuracy accuracy, const SearchLimit& limit) {
+  SplitIntoChunks(values, demands, minLoad);
+  const std::int64_t cells =
+      static_cast<std::int64_t>(chunks_.size()) * (instance_.capacities.back() + 1);
+  if (cells <= kQuickTable) {
+    return FromTable(minLoad);
+  }
+  const bool tableFits = cells <= kTableBudget;
+  std::optional<std::vector<Priced>> searched =
+      FromSearch(values, demands, minLoad, accuracy,
+                 tableFits ? kSearchNodes : std::numeric_limits<std::int64_t>::max(), limit);
+  if (searched || !tableFits || limit.Reached()) {
+    return searched;
+  }
+  return FromTable(minLoad);
+}
+
+std::optional<std::vector<PatternPricer::Priced>> PatternPricer::FromSearch(
+    const std::vector<double>& values, const std::vector<int>& demands, std::int64_t minLoad,
+    Accuracy accuracy, std::int64_t nodeBudget, const SearchLimit& limit) {
+  std::vector<KnapsackSearch::Item> items;
+  std::vector<int> typeOf;
+  for (int type = 0; type < instance_.TypeCount(); ++type) {
+    if (Worthwhile(values[type], minLoad) && demands[type] > 0) {
+      items.push_back({instance_.sizes[type], values[type], demands[type]});
+      typeOf.push_back(type);
+    }
+  }
+  const auto toPattern = [&](int stock, const KnapsackSearch::Best& best) {
+    Priced priced{Pattern{stock, {}}, best.value, best.value};
+    for (std::size_t item = 0; item < items.size(); ++item) {
+      if (best.counts[item] > 0) {
+        priced.pattern.entries.push_back({typeOf[item], best.counts[item]});
+      }
+    }
+    return priced;
+  };
+  std::vector<Priced> result;
+  std::vector<Priced> runnersUp;
+  for (int stock = 0; stock < instance_.StockCount(); ++stock) {
+    std::optional<double> worthBeating;
+    if (accuracy == Accuracy::Improving) {
+      worthBeating = static_cast<double>(instance_.costs[stock]) * (1 + kImproving);
+    }
+    std::optional<KnapsackSearch::Best> best =
+        search_.Solve(items, instance_.capacities[stock], minLoad, worthBeating, nodeBudget, limit);
+    // A search cut short by its nodes still gives a pattern and a bound,
+    // which is all an improving pricing promises.
+    if (!search_.complete() && (accuracy == Accuracy::Exact || limit.Reached())) {
+      return std::nullopt;
+    }
+    result.push_back(best ? toPattern(stock, *best) : Priced{Pattern{stock, {}}, kNone, kNone});
+    result.back().bound = search_.upperBound();
+    // The search passes good patterns on its way to the best: several
+    // columns per pricing save re-solves of the relaxation.
+    const std::vector<KnapsackSearch::Best>& met = search_.improvements();
+    for (std::size_t index = met.size() > kRunnersUp + 1 ? met.size() - kRunnersUp - 1 : 0;
+         index + 1 < met.size(); ++index) {
+      runnersUp.push_back(toPattern(stock, met[index]));
+    }
+  }
+  result.insert(result.end(), runnersUp.begin(), runnersUp.end());
+  return result;
+}
+
+std::vector<PatternPricer::Priced> PatternPricer::FromTable(std::int64_t minLoad) {
   const std::int64_t capacity = instance_.capacities.back();
   const std::size_t width = static_cast<std::size_t>(capacity) + 1;
-  best_.assign(width, 0.0);
+  // Without a minimum load best_[c] is the best within c; with one, the
+  // best of load exactly c, so that the loads reached are known.
+  best_.assign(width, minLoad > 0 ? kNone : 0.0);
+  best_[0] = 0;
   taken_.assign(chunks_.size() * width, 0);
   for (std::size_t index = 0; index < chunks_.size(); ++index) {
     const Chunk& chunk = chunks_[index];
@@ -74,7 +145,19 @@ std::vector<PatternPricer::Priced> PatternPricer::BestPatterns(const std::vector
   }
   std::vector<Priced> result;
   for (int stock = 0; stock < instance_.StockCount(); ++stock) {
-    result.push_back({Reconstruct(stock), best_[instance_.capacities[stock]]});
+    const std::int64_t stockCapacity = instance_.capacities[stock];
+    std::int64_t load = stockCapacity;
+    for (std::int64_t c = std::max<std::int64_t>(minLoad, 1); minLoad > 0 && c < stockCapacity;
+         ++c) {
+      if (best_[c] > best_[load]) {
+        load = c;
+      }
+    }
+    if (best_[load] == kNone) {
+      result.push_back({Pattern{stock, {}}, kNone, kNone});
+    } else {
+      result.push_back({Reconstruct(stock, load), best_[load], best_[load]});
+    }
   }
   return result;
 }
@@ -87,10 +170,10 @@ void PatternPricer::TakeIfBetter(std::int64_t c, const Chunk& chunk, std::uint8_
   }
 }
 
-Pattern PatternPricer::Reconstruct(int stock) const {
+Pattern PatternPricer::Reconstruct(int stock, std::int64_t load) const {
   const std::size_t width = static_cast<std::size_t>(instance_.capacities.back()) + 1;
   std::vector<int> counts(instance_.TypeCount(), 0);
-  std::int64_t c = instance_.capacities[stock];
+  std::int64_t c = load;
   for (std::size_t index = chunks_.size(); index-- > 0;) {
     const Chunk& chunk = chunks_[index];
     do {

@@ -4,12 +4,24 @@
 #include <cmath>
 #include <limits>
 
+#include "BarCompletions.h"
 #include "GreedyPacking.h"
 #include "SimpleBounds.h"
 
 namespace grill::cutplan {
 
 namespace {
+
+// Bars that may complete the largest item's bar at one branch; more cut the
+// list short, and that branch proves nothing.
+constexpr std::size_t kMostCompletions = 5000;
+
+// Deviations of the dives before branch and price: these find most plans
+// that meet the bound quickly where bars need not be full.
+constexpr int kDeviationsFirst = 2;
+
+// Types times capacity times bars up to which a knapsack per bar is cheap.
+constexpr std::int64_t kAffordableFill = 128 * 1024 * 1024;
 
 class Diver {
  public:
@@ -21,33 +33,186 @@ class Diver {
         best_(std::move(start)),
         bestCost_(Cost(instance, best_)),
         residual_(instance.demands) {
-    for (const Pattern& bar : best_) {
-      master_.AddPattern(bar);
+    master_.AddPatterns(best_);
+    for (int type = 0; type < instance.TypeCount(); ++type) {
+      totalSize_ += instance.sizes[type] * instance.demands[type];
     }
   }
 
   SearchResult Run() {
     bound_ = SimpleCostBound(instance_);
-    if (bestCost_ > bound_ && pricingFits()) {
+    // The relaxations bound and guide; near enough does for both.
+    master_.SetPricingAccuracy(PatternPricer::Accuracy::Improving);
+    if (bestCost_ > bound_) {
       MasterProblem::Relaxation root = master_.Solve(residual_, bestCost_, limit_);
       bound_ = std::max(bound_, root.bound);
       if (root.outcome == MasterProblem::Outcome::Solved) {
+        firstDive_ = FullestBarsPay();
         TryRounding(root);
-        for (int deviations = 0; !Finished(); ++deviations) {
-          deviationsUsed_ = false;
-          firstDive_ = deviations == 0;
-          Dive(root, deviations);
-          if (!deviationsUsed_) {
-            break;  // the search was complete: more leeway would repeat it
-          }
-        }
+        Search(root);
       }
     }
     return {std::move(best_), std::min(bound_, bestCost_)};
   }
 
  private:
-  bool pricingFits() const { return PatternPricer(instance_).Feasible(); }
+  // Where a plan meeting the bound could waste less than the shortest
+  // piece, its bars are all but full: the relaxation over such bars, in
+  // branch and price, leads to them, a plain dive rarely does.
+  bool Tight() const {
+    return instance_.StockCount() == 1 &&
+           bound_ / instance_.costs.back() * instance_.capacities.back() - totalSize_ <
+               instance_.sizes.back();
+  }
+
+  // Unless tight, the plain dive and those with few deviations; then, with
+  // one stock kind, branch and price for a proof; then dives with more
+  // deviations while time is left.
+  void Search(const MasterProblem::Relaxation& root) {
+    int deviations = 0;
+    bool moreDives = true;
+    if (!Tight()) {
+      firstDive_ = FullestBarsPay();
+      for (; deviations <= kDeviationsFirst && moreDives && !Finished(); ++deviations) {
+        moreDives = DiveWith(root, deviations);
+        firstDive_ = false;
+      }
+    }
+    firstDive_ = false;
+    if (!Finished() && instance_.StockCount() == 1) {
+      if (BranchAndPrice()) {
+        return;
+      }
+    }
+    for (deviations = std::max(deviations, 1); moreDives && !Finished(); ++deviations) {
+      moreDives = DiveWith(root, deviations);
+    }
+  }
+
+  // False when the dive was complete: more leeway would repeat it.
+  bool DiveWith(const MasterProblem::Relaxation& root, int deviations) {
+    deviationsUsed_ = false;
+    Dive(root, deviations);
+    return deviationsUsed_;
+  }
+
+  // The fullest-bar completion costs a knapsack per bar: affordable where
+  // the knapsacks are small tables.
+  bool FullestBarsPay() const {
+    const std::int64_t bars = bound_ / instance_.costs.front() + 1;
+    return static_cast<std::int64_t>(instance_.TypeCount()) * instance_.capacities.back() * bars <=
+           kAffordableFill;
+  }
+
+  // Limited discrepancy search: the tree where the relaxation's k-th choice
+  // costs k of a budget that doubles from round to round, so the search
+  // does not sink its time into the bottom of the first dive's subtree,
+  // until a round misses nothing. True when it proved the best plan
+  // optimal.
+  bool BranchAndPrice() {
+    for (discrepancies_ = 0; !Finished(); discrepancies_ = NextBudget(discrepancies_)) {
+      complete_ = true;
+      cutShort_ = false;
+      Branch();
+      if (!cutShort_) {
+        if (complete_ && !limit_.Reached()) {
+          bound_ = std::max(bound_, bestCost_);
+          return true;
+        }
+        return false;
+      }
+    }
+    return false;
+  }
+
+  static int NextBudget(int budget) {
+    return budget >= std::numeric_limits<int>::max() / 2 ? std::numeric_limits<int>::max()
+                                                         : std::max(1, budget * 2);
+  }
+
+  // Waste a solution of one bar less than the best may have in all, after
+  // the fixed bars' waste; negative when none can exist.
+  std::int64_t WasteLeft() const {
+    const std::int64_t capacity = instance_.capacities.back();
+    const std::int64_t bars = bestCost_ / instance_.costs.back() - 1;
+    return bars * capacity - totalSize_ - fixedWaste_;
+  }
+
+  // Branch and price for one stock kind: at each node the relaxation of the
+  // residual demands, over the bars whose waste fits what a better solution
+  // may waste, bounds the node; the branches are the bars that may hold the
+  // longest item left. Exhausted, the tree proves no better solution exists.
+  void Branch() {
+    if (Finished()) {
+      complete_ = false;
+      return;
+    }
+    if (std::all_of(residual_.begin(), residual_.end(), [](int d) { return d == 0; })) {
+      Record(fixed_);
+      return;
+    }
+    if (WasteLeft() < 0) {
+      return;
+    }
+    const std::int64_t capacity = instance_.capacities.back();
+    MasterProblem::Relaxation relaxation =
+        master_.Solve(residual_, bestCost_ - fixedCost_, limit_, capacity - WasteLeft());
+    if (relaxation.outcome == MasterProblem::Outcome::OutOfTime) {
+      complete_ = false;
+      return;
+    }
+    if (relaxation.outcome == MasterProblem::Outcome::CannotBeat) {
+      return;
+    }
+    TryRounding(relaxation);
+    const int longest = static_cast<int>(
+        std::find_if(residual_.begin(), residual_.end(), [](int d) { return d > 0; }) -
+        residual_.begin());
+    if (WasteLeft() < 0) {
+      return;
+    }
+    Completions completions =
+        CompleteBar(instance_, residual_, longest, capacity - WasteLeft(), kMostCompletions);
+    complete_ = complete_ && completions.all;
+    const std::vector<Pattern> bars = RelaxationFirst(relaxation, std::move(completions.patterns));
+    for (int choice = 0; choice < static_cast<int>(bars.size()); ++choice) {
+      if (choice > discrepancies_) {
+        cutShort_ = true;
+        return;
+      }
+      const std::int64_t waste = capacity - Load(instance_, bars[choice]);
+      if (waste > WasteLeft()) {
+        continue;  // a better solution found meanwhile leaves less room
+      }
+      Fix(bars[choice], 1);
+      fixedWaste_ += waste;
+      discrepancies_ -= choice;
+      Branch();
+      discrepancies_ += choice;
+      fixedWaste_ -= waste;
+      Unfix(1);
+      if (Finished()) {
+        complete_ = complete_ && bestCost_ <= bound_;
+        return;
+      }
+    }
+  }
+
+  // The bars the relaxation uses most come first, in its order.
+  std::vector<Pattern> RelaxationFirst(const MasterProblem::Relaxation& relaxation,
+                                       std::vector<Pattern> bars) const {
+    std::vector<Pattern> ordered;
+    for (const auto& [index, value] : relaxation.used) {
+      auto found = std::find(bars.begin(), bars.end(), master_.PatternAt(index));
+      if (found != bars.end()) {
+        ordered.push_back(std::move(*found));
+        bars.erase(found);
+      }
+    }
+    ordered.insert(ordered.end(), std::make_move_iterator(bars.begin()),
+                   std::make_move_iterator(bars.end()));
+    return ordered;
+  }
 
   bool Finished() const { return bestCost_ <= bound_ || limit_.Reached(); }
 
@@ -121,7 +286,9 @@ class Diver {
     // the greedy rules rarely find. Costly, so only on the first dive.
     if (firstDive_) {
       fixedBars += FixFullestBars();
-      Record(fixed_);
+      if (std::all_of(residual_.begin(), residual_.end(), [](int d) { return d == 0; })) {
+        Record(fixed_);
+      }
     }
     Unfix(fixedBars);
   }
@@ -137,8 +304,13 @@ class Diver {
         const double size = static_cast<double>(instance_.sizes[type]);
         values[type] = size * (1 + 1e-7 * size / capacity);
       }
-      PatternPricer::Priced fullest = fillPricer_.BestPatterns(values, residual_).back();
-      fixedBars += Fix(fullest.pattern, std::numeric_limits<int>::max());
+      std::optional<std::vector<PatternPricer::Priced>> fullest =
+          fillPricer_.BestPatterns(values, residual_, 0, PatternPricer::Accuracy::Exact, limit_);
+      if (!fullest) {
+        break;
+      }
+      fixedBars +=
+          Fix((*fullest)[instance_.StockCount() - 1].pattern, std::numeric_limits<int>::max());
     }
     return fixedBars;
   }
@@ -148,9 +320,7 @@ class Diver {
     if (cost < bestCost_) {
       best_ = candidate;
       bestCost_ = cost;
-      for (const Pattern& bar : candidate) {
-        master_.AddPattern(bar);
-      }
+      master_.AddPatterns(candidate);
     }
   }
 
@@ -186,6 +356,11 @@ class Diver {
   std::int64_t fixedCost_ = 0;
   bool deviationsUsed_ = false;
   bool firstDive_ = true;
+  std::int64_t totalSize_ = 0;
+  std::int64_t fixedWaste_ = 0;
+  bool complete_ = true;   // the branching so far missed no solution
+  int discrepancies_ = 0;  // left to the current branch
+  bool cutShort_ = false;  // the budget left out a branch
 };
 
 }  // namespace

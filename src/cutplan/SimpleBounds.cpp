@@ -1,6 +1,7 @@
 #include "SimpleBounds.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace grill::cutplan {
 
@@ -17,28 +18,37 @@ std::int64_t BoundL1(const BinInstance& instance, std::int64_t capacity) {
 }
 
 std::int64_t BoundL2(const BinInstance& instance, std::int64_t capacity) {
+  // Sizes are sorted longest first: prefix sums of counts and lengths give
+  // each class of sizes below in two binary searches, so that jobs of
+  // thousands of lengths take no longer than the search.
+  const int types = instance.TypeCount();
+  std::vector<std::int64_t> countBefore(types + 1, 0), sizeBefore(types + 1, 0);
+  for (int type = 0; type < types; ++type) {
+    countBefore[type + 1] = countBefore[type] + instance.demands[type];
+    sizeBefore[type + 1] = sizeBefore[type] + instance.sizes[type] * instance.demands[type];
+  }
+  // The first type whose size is at most `limit`.
+  const auto firstAtMost = [&](std::int64_t limit) {
+    return static_cast<int>(std::partition_point(instance.sizes.begin(), instance.sizes.end(),
+                                                 [&](std::int64_t size) { return size > limit; }) -
+                            instance.sizes.begin());
+  };
+  const int firstNotLarge = firstAtMost(capacity / 2);  // 2 * size <= capacity from here on
   // Every size not above half the capacity is a threshold K to try; K = 0
   // gives L1.
   std::int64_t best = BoundL1(instance, capacity);
-  for (int threshold = 0; threshold < instance.TypeCount(); ++threshold) {
-    std::int64_t k = instance.sizes[threshold];
-    if (2 * k > capacity || instance.demands[threshold] == 0) {
+  for (int threshold = firstNotLarge; threshold < types; ++threshold) {
+    const std::int64_t k = instance.sizes[threshold];
+    if (instance.demands[threshold] == 0) {
       continue;
     }
-    std::int64_t alone = 0, large = 0, largeSize = 0, smallSize = 0;
-    for (int type = 0; type < instance.TypeCount(); ++type) {
-      std::int64_t size = instance.sizes[type];
-      std::int64_t count = instance.demands[type];
-      if (size > capacity - k) {
-        alone += count;
-      } else if (2 * size > capacity) {
-        large += count;
-        largeSize += size * count;
-      } else if (size >= k) {
-        smallSize += size * count;
-      }
-    }
-    std::int64_t roomBesideLarge = large * capacity - largeSize;
+    const int firstShareable = std::min(firstAtMost(capacity - k), firstNotLarge);
+    const int firstBelowK = firstAtMost(k - 1);
+    const std::int64_t alone = countBefore[firstShareable];
+    const std::int64_t large = countBefore[firstNotLarge] - countBefore[firstShareable];
+    const std::int64_t largeSize = sizeBefore[firstNotLarge] - sizeBefore[firstShareable];
+    const std::int64_t smallSize = sizeBefore[firstBelowK] - sizeBefore[firstNotLarge];
+    const std::int64_t roomBesideLarge = large * capacity - largeSize;
     best = std::max(best, alone + large + CeilDiv(smallSize - roomBesideLarge, capacity));
   }
   return best;

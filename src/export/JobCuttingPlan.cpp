@@ -11,23 +11,6 @@ cutplan::SawSettings SawSettingsOf(const SawValues& saw) {
   return cutplan::SawSettings{saw.kerf, saw.trimHead, saw.trimTail, saw.minOffcut};
 }
 
-PlannedGroup PlanOneGroup(PlanPieceGroup pieces, const StockFile& stock,
-                          const cutplan::PlanOptions& options) {
-  PlannedGroup planned{pieces.kind, pieces.key, pieces.colors, std::nullopt, {}, stock.saw};
-  const std::vector<double>* lengths = stock.LengthsFor(pieces.key);
-  if (lengths == nullptr) {
-    planned.problem = "No stock in Stock.txt for " + pieces.key;
-    return planned;
-  }
-  cutplan::PieceGroup group{pieces.key + " " + pieces.colors, std::move(pieces.pieces), *lengths};
-  try {
-    planned.plan = cutplan::PlanGroup(group, options);
-  } catch (const cutplan::PlanInputError& error) {
-    planned.problem = error.what();
-  }
-  return planned;
-}
-
 }  // namespace
 
 JobCuttingPlan PlanJob(const WindowList& designs, const StockFile& stock,
@@ -36,15 +19,35 @@ JobCuttingPlan PlanJob(const WindowList& designs, const StockFile& stock,
   const cutplan::PlanOptions planOptions{SawSettingsOf(stock.saw), options.timeLimit, options.stop};
   JobCuttingPlan job;
   job.leftOut = std::move(pieces.leftOut);
-  const std::size_t groups = pieces.groups.size();
+  // The groups with stock are planned together, side by side on the processor's cores;
+  // a group without stock says so in its place.
+  std::vector<cutplan::PieceGroup> plannable;
   for (PlanPieceGroup& group : pieces.groups) {
-    if (options.progress) {
-      options.progress(job.groups.size(), groups);
+    PlannedGroup& planned = job.groups.emplace_back(
+        PlannedGroup{group.kind, group.key, group.colors, std::nullopt, {}, stock.saw});
+    if (const std::vector<double>* lengths = stock.LengthsFor(group.key)) {
+      plannable.push_back({group.key + " " + group.colors, std::move(group.pieces), *lengths});
+    } else {
+      planned.problem = "No stock in Stock.txt for " + group.key;
     }
-    job.groups.push_back(PlanOneGroup(std::move(group), stock, planOptions));
   }
+  // Groups without stock count as planned from the start.
+  const std::size_t unplannable = job.groups.size() - plannable.size();
+  cutplan::PlanProgress progress;
   if (options.progress) {
-    options.progress(groups, groups);
+    progress = [&](std::size_t planned, std::size_t) {
+      options.progress(unplannable + planned, job.groups.size());
+    };
+  }
+  std::vector<cutplan::GroupOutcome> outcomes =
+      cutplan::PlanEachGroup(plannable, planOptions, progress);
+  auto outcome = outcomes.begin();
+  for (PlannedGroup& planned : job.groups) {
+    if (planned.problem.empty()) {
+      planned.plan = std::move(outcome->plan);
+      planned.problem = std::move(outcome->problem);
+      ++outcome;
+    }
   }
   return job;
 }

@@ -42,7 +42,7 @@ TEST(Hundredths, RefuseWhatIsNoLength) {
 
 // The published L2 of every public instance.
 TEST(SimpleBounds, L2MatchesThePublishedValues) {
-  for (const char* set : {"falkenauer_u120", "falkenauer_t60", "scholl_1", "waescher"}) {
+  for (const char* set : {"falkenauer_u120", "falkenauer_t60", "scholl_1", "waescher", "ani_ai"}) {
     for (const testing::KnownInstance& known : testing::LoadInstances(set)) {
       SCOPED_TRACE(known.name);
       BinInstance instance;

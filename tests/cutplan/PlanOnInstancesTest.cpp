@@ -37,7 +37,7 @@ TEST_P(PlanOnInstances, PlansAreValidAndBoundsHold) {
 
 INSTANTIATE_TEST_SUITE_P(CuttingStock, PlanOnInstances,
                          ::testing::Values("falkenauer_u120", "falkenauer_t60", "scholl_1",
-                                           "waescher", "shop_like"));
+                                           "waescher", "shop_like", "ani_ai"));
 
 // The user may stop a long search: the plan found so far comes back, valid,
 // with its bound, however much time was left.

@@ -1,0 +1,150 @@
+// The proof search: the bars it branches on, optima above the relaxation
+// proven, and groups planned side by side as one by one.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <set>
+
+#include "InstanceFiles.h"
+#include "PlanChecker.h"
+#include "cutplan/BarCompletions.h"
+#include "cutplan/CuttingPlanner.h"
+
+namespace grill::cutplan {
+namespace {
+
+using Counts = std::vector<int>;
+
+Counts CountsOf(const BinInstance& instance, const Pattern& pattern) {
+  Counts counts(instance.TypeCount(), 0);
+  for (const PatternEntry& entry : pattern.entries) {
+    counts[entry.type] += entry.count;
+  }
+  return counts;
+}
+
+// Every selection holding one of `type`, loaded at least minLoad, that no
+// available item could be added to.
+std::set<Counts> AllCompletions(const BinInstance& instance, const Counts& available, int type,
+                                std::int64_t minLoad) {
+  std::set<Counts> found;
+  Counts counts(instance.TypeCount(), 0);
+  const auto visit = [&](auto&& self, int at, std::int64_t load) -> void {
+    if (at == instance.TypeCount()) {
+      if (counts[type] == 0 || load < minLoad) {
+        return;
+      }
+      for (int other = 0; other < instance.TypeCount(); ++other) {
+        if (counts[other] < available[other] &&
+            load + instance.sizes[other] <= instance.capacities.back()) {
+          return;
+        }
+      }
+      found.insert(counts);
+      return;
+    }
+    for (int count = 0;
+         count <= available[at] && load + count * instance.sizes[at] <= instance.capacities.back();
+         ++count) {
+      counts[at] = count;
+      self(self, at + 1, load + count * instance.sizes[at]);
+    }
+    counts[at] = 0;
+  };
+  visit(visit, 0, 0);
+  return found;
+}
+
+TEST(BarCompletions, AreTheMaximalBarsOfTheLongestPiece) {
+  BinInstance instance{{60, 45, 30, 25, 10, 7}, {1, 2, 3, 1, 4, 2}, {120}, {1}};
+  for (std::int64_t minLoad : {0, 100, 115, 120}) {
+    SCOPED_TRACE(minLoad);
+    Completions completions = CompleteBar(instance, instance.demands, 0, minLoad, 1000);
+    EXPECT_TRUE(completions.all);
+    std::set<Counts> got;
+    for (const Pattern& bar : completions.patterns) {
+      got.insert(CountsOf(instance, bar));
+    }
+    EXPECT_EQ(got.size(), completions.patterns.size());  // no bar twice
+    EXPECT_EQ(got, AllCompletions(instance, instance.demands, 0, minLoad));
+    EXPECT_TRUE(std::is_sorted(
+        completions.patterns.begin(), completions.patterns.end(),
+        [&](const Pattern& a, const Pattern& b) { return Load(instance, a) > Load(instance, b); }));
+  }
+  Completions few = CompleteBar(instance, instance.demands, 0, 0, 2);
+  EXPECT_FALSE(few.all);
+  EXPECT_EQ(few.patterns.size(), 2);
+}
+
+// Waescher's TEST0065 needs 16 bars where the relaxation allows 15: only
+// the branching proves it.
+TEST(PlanProof, ProvesAnOptimumAboveTheRelaxation) {
+  for (const testing::KnownInstance& instance : testing::LoadInstances("waescher")) {
+    if (instance.name != "Waescher_TEST0065") {
+      continue;
+    }
+    GroupPlan plan = PlanGroup(instance.group, {instance.saw, std::chrono::seconds(60)});
+    EXPECT_EQ(static_cast<int>(plan.bars.size()), instance.optimum);
+    EXPECT_EQ(plan.barBound, instance.optimum);
+    EXPECT_TRUE(plan.optimal);
+    return;
+  }
+  FAIL() << "TEST0065 not found";
+}
+
+// A perfect packing (every bar filled exactly) that first-fit decreasing
+// misses by a bar.
+TEST(PlanProof, FindsPerfectPackings) {
+  std::vector<testing::KnownInstance> instances = testing::LoadInstances("ani_ai");
+  const auto perfect = std::find_if(instances.begin(), instances.end(), [](const auto& known) {
+    return known.name.find("_DI_") != std::string::npos;
+  });
+  ASSERT_NE(perfect, instances.end());
+  GroupPlan plan = PlanGroup(perfect->group, {perfect->saw, std::chrono::seconds(60)});
+  EXPECT_EQ(testing::CheckPlan(perfect->group, perfect->saw, plan), std::vector<std::string>{});
+  EXPECT_EQ(static_cast<int>(plan.bars.size()), perfect->optimum);
+  EXPECT_TRUE(plan.optimal);
+}
+
+TEST(PlanEachGroup, GivesWhatPlanningOneByOneGives) {
+  std::vector<PieceGroup> groups;
+  for (int group = 0; group < 7; ++group) {
+    PieceGroup& made = groups.emplace_back(PieceGroup{"g" + std::to_string(group), {}, {6000}});
+    for (int kind = 0; kind < 12; ++kind) {
+      made.pieces.push_back({400.0 + 131 * ((kind * 7 + group * 3) % 29), 1 + kind % 3, "", ""});
+    }
+  }
+  groups[3].pieces.push_back({7000, 1, "long", ""});  // refused: longer than the stock
+  const PlanOptions options{{3, 5, 5, 0}, std::chrono::milliseconds(300)};
+  std::vector<std::size_t> told;
+  std::vector<GroupOutcome> outcomes =
+      PlanEachGroup(groups, options, [&](std::size_t planned, std::size_t total) {
+        EXPECT_EQ(total, groups.size());
+        told.push_back(planned);
+      });
+  std::vector<std::size_t> expected(groups.size() + 1);
+  std::iota(expected.begin(), expected.end(), std::size_t{0});
+  EXPECT_EQ(told, expected);
+  ASSERT_EQ(outcomes.size(), groups.size());
+  for (std::size_t group = 0; group < groups.size(); ++group) {
+    SCOPED_TRACE(group);
+    if (group == 3) {
+      EXPECT_FALSE(outcomes[group].plan);
+      EXPECT_NE(outcomes[group].problem.find("piece 7000 (long)"), std::string::npos);
+      continue;
+    }
+    ASSERT_TRUE(outcomes[group].plan);
+    const GroupPlan alone = PlanGroup(groups[group], options);
+    EXPECT_EQ(outcomes[group].plan->key, groups[group].key);
+    EXPECT_EQ(outcomes[group].plan->bars.size(), alone.bars.size());
+    EXPECT_EQ(outcomes[group].plan->barBound, alone.barBound);
+  }
+  EXPECT_THROW(PlanGroups(groups, options), PlanInputError);
+  groups.erase(groups.begin() + 3);
+  EXPECT_EQ(PlanGroups(groups, options).size(), groups.size());
+  EXPECT_TRUE(PlanEachGroup({}, options).empty());
+}
+
+}  // namespace
+}  // namespace grill::cutplan
