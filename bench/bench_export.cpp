@@ -147,13 +147,14 @@ struct ExportRun {
   ExportServices services;
 };
 
-// The file operations of one run, in order, each open session's bytes whole.
+// The file operations of one run, in order, each open session's bytes whole: the run
+// writes into temporaries, syncs them and renames them over their final names.
 struct Operation {
-  enum class Kind { kCreate, kAppend, kClose };
+  enum class Kind { kCreate, kAppend, kClose, kFlush, kRename, kRemove };
   Kind kind;
   std::string path;
-  std::string bytes;   // an open's bytes, written before its close
-  size_t opening = 0;  // a close's open, by its index
+  std::string bytes;   // an open's bytes, written before its close; a rename's target
+  size_t opening = 0;  // a close's or a flush's open, by its index
 };
 
 struct Workload {
@@ -186,8 +187,15 @@ Workload& TheWorkload() {
         w.operations[openSession[event.path]].bytes += event.bytes;
         continue;
       }
-      if (event.kind == K::kClose) {
-        w.operations.push_back({Operation::Kind::kClose, event.path, {}, openSession[event.path]});
+      if (event.kind == K::kClose || event.kind == K::kFlush) {
+        const auto kind = event.kind == K::kClose ? Operation::Kind::kClose : Operation::Kind::kFlush;
+        w.operations.push_back({kind, event.path, {}, openSession[event.path]});
+        continue;
+      }
+      if (event.kind == K::kRename || event.kind == K::kRemove) {
+        const auto kind =
+            event.kind == K::kRename ? Operation::Kind::kRename : Operation::Kind::kRemove;
+        w.operations.push_back({kind, event.path, event.bytes, 0});
         continue;
       }
       openSession[event.path] = w.operations.size();
@@ -230,6 +238,21 @@ bool Baseline(const Workload& w) {
     if (op.kind == Operation::Kind::kClose) {
       const int fd = descriptors[op.opening];
       if (!WriteAll(fd, w.operations[op.opening].bytes) || ::close(fd) != 0) {
+        return false;
+      }
+      continue;
+    }
+    if (op.kind == Operation::Kind::kFlush) {
+      if (::fsync(descriptors[op.opening]) != 0) {
+        return false;
+      }
+      continue;
+    }
+    if (op.kind == Operation::Kind::kRename || op.kind == Operation::Kind::kRemove) {
+      const int result = op.kind == Operation::Kind::kRename
+                             ? ::rename(op.path.c_str(), op.bytes.c_str())
+                             : ::unlink(op.path.c_str());
+      if (result != 0) {
         return false;
       }
       continue;

@@ -21,15 +21,15 @@ bool WithinLimit(double size) {
 }
 
 bool AxisInOrder(const PositionTable& positions, std::int32_t count, double inner) {
-  if (count < 0 || count > kMaxBars) {
+  if (count < 0 || count > kMaxBars || !std::isfinite(inner)) {
     return false;
   }
   const auto at = [&positions](int index) { return positions[static_cast<size_t>(index)]; };
   if (at(0) != 0.0 || at(count + 1) != inner) {
     return false;
   }
-  for (int i = 1; i <= count + 1; ++i) {
-    if (!std::isfinite(at(i)) || at(i) < at(i - 1)) {
+  for (int i = 1; i <= count; ++i) {
+    if (!std::isfinite(at(i)) || at(i) < at(i - 1) || at(i) > inner) {
       return false;
     }
   }
@@ -54,8 +54,7 @@ std::optional<CuttingProblem> CheckSizes(const GrillWindow& window) {
       return CuttingProblem{CuttingProblem::Kind::kTooLarge, isWidth, size, 0, {}};
     }
   }
-  if (!AxisInOrder(window.vertPos, window.vertCount, window.innerWidth) ||
-      !AxisInOrder(window.horzPos, window.horzCount, window.innerHeight)) {
+  if (!HasValidBarPositions(window)) {
     return CuttingProblem{CuttingProblem::Kind::kBarPositions, true, 0.0, 0, {}};
   }
   if (window.quantity > kMaxQuantity) {

@@ -35,6 +35,10 @@ struct CuttingProblem {
   std::string edgeTypeName;
 };
 
+// True when the design's positions in each direction start at 0, do not decrease, and end
+// at its inner size, all of them finite, with at most kMaxBars bars.
+bool HasValidBarPositions(const GrillWindow& window);
+
 // Checks every piece of the design's cut list, as BuildCutList makes it with these types:
 // each piece is longer than zero and every notch lies on its piece. Also checks the outer
 // sizes against kMaxOuterSize. When a type's tool map entry is missing the pieces cannot

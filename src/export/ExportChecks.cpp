@@ -1,6 +1,5 @@
 #include "export/ExportChecks.h"
 
-#include <cmath>
 #include <initializer_list>
 #include <string_view>
 
@@ -60,22 +59,6 @@ std::string CheckReferences(const ExportJob& job, RunKind kind) {
     return "Invalid quantity: " + window.name;
   }
   return {};
-}
-
-bool AxisValid(const PositionTable& positions, std::int32_t count, double inner) {
-  if (count < 0 || count > kMaxBars || !std::isfinite(inner)) {
-    return false;
-  }
-  const auto at = [&positions](int index) { return positions[static_cast<size_t>(index)]; };
-  if (at(0) != 0.0 || at(count + 1) != inner) {
-    return false;
-  }
-  for (int i = 1; i <= count; ++i) {
-    if (!std::isfinite(at(i)) || at(i) < at(i - 1) || at(i) > inner) {
-      return false;
-    }
-  }
-  return true;
 }
 
 std::string CheckNamePieces(std::initializer_list<const std::string*> pieces) {
@@ -164,11 +147,6 @@ std::string CheckCuttable(const RunPlan& plan) {
 }
 
 }  // namespace
-
-bool HasValidBarPositions(const GrillWindow& window) {
-  return AxisValid(window.horzPos, window.horzCount, window.innerHeight) &&
-         AxisValid(window.vertPos, window.vertCount, window.innerWidth);
-}
 
 std::string CheckRun(const RunPlan& plan) {
   for (const ExportJob& job : plan.jobs) {

@@ -18,9 +18,4 @@ inline constexpr size_t kMaxFileNameBytes = 255;
 // named); file names and the texts written in the lines.
 std::string CheckRun(const RunPlan& plan);
 
-// True when the design's positions in each direction start at 0, do not
-// decrease, and end at its inner size, all of them finite, with at most
-// kMaxBars bars.
-bool HasValidBarPositions(const GrillWindow& window);
-
 }  // namespace grill

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -25,6 +26,7 @@ class DrawingPageTest : public QObject {
   void textsStayInsideTheirBoxes();
   void jobPdfHoldsEveryPage();
   void failedPdfLeavesTheFolderAlone();
+  void pdfReplacesALinkWithoutWritingThroughIt();
 };
 
 namespace {
@@ -175,6 +177,28 @@ void DrawingPageTest::failedPdfLeavesTheFolderAlone() {
   QVERIFY(
       !WriteDrawingPdf({}, folder.filePath(QStringLiteral("empty.pdf")), kDrawingsTitle, error));
   QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+}
+
+// A link planted under the PDF's name is replaced by the PDF; the file it pointed to is
+// never written (the former save followed links to their targets).
+void DrawingPageTest::pdfReplacesALinkWithoutWritingThroughIt() {
+  const SampleJob job;
+  const std::vector<print::Page> pages = print::BuildJobPrint(job.Sheets(), job.settings);
+  QTemporaryDir folder;
+  const QString target = folder.filePath(QStringLiteral("target.txt"));
+  QFile file(target);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("kept");
+  file.close();
+  const QString path = folder.filePath(QStringLiteral("drawings.pdf"));
+  QVERIFY(QFile::link(target, path));
+  QString error;
+  QVERIFY2(WriteDrawingPdf(pages, path, kDrawingsTitle, error), qPrintable(error));
+  QVERIFY(!QFileInfo(path).isSymLink());
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), QByteArray("kept"));
+  QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden).size(),
+           2);
 }
 
 QTEST_MAIN(DrawingPageTest)
