@@ -188,7 +188,8 @@ Workload& TheWorkload() {
         continue;
       }
       if (event.kind == K::kClose || event.kind == K::kFlush) {
-        const auto kind = event.kind == K::kClose ? Operation::Kind::kClose : Operation::Kind::kFlush;
+        const auto kind =
+            event.kind == K::kClose ? Operation::Kind::kClose : Operation::Kind::kFlush;
         w.operations.push_back({kind, event.path, {}, openSession[event.path]});
         continue;
       }

@@ -122,6 +122,11 @@ std::string Bars(std::int32_t count, bool vertical) {
 
 }  // namespace
 
+bool HasValidBarPositions(const GrillWindow& window) {
+  return AxisInOrder(window.horzPos, window.horzCount, window.innerHeight) &&
+         AxisInOrder(window.vertPos, window.vertCount, window.innerWidth);
+}
+
 std::optional<CuttingProblem> FindCuttingProblem(const GrillWindow& window, const BarType& barType,
                                                  const EdgeType& edgeType) {
   if (std::optional<CuttingProblem> problem = CheckSizes(window)) {

@@ -63,7 +63,8 @@ TEST(StdFilesTest, OnlyRegularFilesAreOpenedAndNothingWaits) {
   EXPECT_EQ(files.OpenForAppend(fifo.string(), error), nullptr);
   EXPECT_EQ(files.OpenForAppend("/dev/null", error), nullptr);
 
-  const std::unique_ptr<ReadableFile> regular = files.OpenForRead((folder / "regular.txt").string());
+  const std::unique_ptr<ReadableFile> regular =
+      files.OpenForRead((folder / "regular.txt").string());
   ASSERT_NE(regular, nullptr);
   char bytes[8] = {};
   EXPECT_EQ(regular->Read(bytes, sizeof bytes), 4);
