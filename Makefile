@@ -8,9 +8,15 @@
 BUILD := build/dev
 WORKDIR := workdir
 
+# Configures a preset's build folder when it has none or the presets changed;
+# otherwise its build reruns CMake by itself when a CMakeLists.txt changed, so
+# an unchanged tree goes straight to the tests.
+configure = [ -f build/$(1)/build.ninja ] && [ build/$(1)/build.ninja -nt CMakePresets.json ] \
+	|| cmake --preset $(1)
+
 run:
 	./scripts/ensure-packages.sh
-	cmake --preset dev
+	$(call configure,dev)
 	cmake --build --preset dev --target grill-designer
 	mkdir -p $(WORKDIR)
 	[ -f $(WORKDIR)/MenuConfig.txt ] || cp resources/MenuConfig.txt $(WORKDIR)/MenuConfig.txt
@@ -18,31 +24,31 @@ run:
 
 test:
 	./scripts/ensure-packages.sh --with-test-locale
-	cmake --preset dev
+	$(call configure,dev)
 	cmake --build --preset dev
 	QT_QPA_PLATFORM=offscreen ctest --preset dev -j2
 
 sanitize:
 	./scripts/ensure-packages.sh --with-test-locale
-	cmake --preset sanitize
+	$(call configure,sanitize)
 	cmake --build --preset sanitize
 	ctest --preset sanitize -j2
 
 bench:
 	./scripts/ensure-packages.sh
-	cmake --preset bench
+	$(call configure,bench)
 	cmake --build --preset bench
 	for b in build/bench/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
 
 fuzz:
 	./scripts/ensure-packages.sh
-	cmake --preset fuzz
+	$(call configure,fuzz)
 	cmake --build --preset fuzz
 	./scripts/run-fuzz.sh build/fuzz/fuzz 60
 
 package:
 	./scripts/ensure-packages.sh
-	cmake --preset dev
+	$(call configure,dev)
 	cmake --build --preset dev
 	cd $(BUILD) && cpack
 

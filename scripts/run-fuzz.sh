@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs each fuzzer (the configuration reader's, then the job file's) for a
-# number of seconds on a copy of its seed corpus (the corpora in the
+# Runs the fuzzers (the configuration reader's and the job file's) side by
+# side, one a core, each for a number of seconds on a copy of its seed corpus (the corpora in the
 # repository are never changed). Exits non-zero on any crash, timeout, memory
 # blow-up or sanitizer report; the input that caused it is kept in
 # <fuzz build dir>/findings.
@@ -38,8 +38,10 @@ run_fuzzer() {
     -timeout=10 \
     -rss_limit_mb=2048 \
     -artifact_prefix="$findings/" \
-    -print_final_stats=1 2>&1 | tee "$work/$name.log"
-  local status=${PIPESTATUS[0]}
+    -print_final_stats=1 >"$work/$name.log" 2>&1
+  local status=$?
+  # Each log is shown whole once its fuzzer is done, so the two never interleave.
+  sed "s/^/$name: /" "$work/$name.log"
   if [ "$status" -ne 0 ]; then
     echo "$name failed with status $status; inputs kept in $findings" >&2
     return 1
@@ -51,5 +53,13 @@ run_fuzzer() {
   echo "$name: no finding in $seconds seconds"
 }
 
-run_fuzzer fuzz_config config || exit $?
-run_fuzzer fuzz_job job || exit $?
+run_fuzzer fuzz_config config &
+config_pid=$!
+run_fuzzer fuzz_job job &
+job_pid=$!
+wait "$config_pid"
+config_status=$?
+wait "$job_pid"
+job_status=$?
+[ "$config_status" -eq 0 ] || exit "$config_status"
+exit "$job_status"

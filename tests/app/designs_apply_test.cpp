@@ -190,7 +190,7 @@ void PrintTo(const RefusedCase& c, std::ostream* os) {
 
 class ApplyRefusedTest : public ApplyTest, public ::testing::WithParamInterface<RefusedCase> {};
 
-TEST_P(ApplyRefusedTest, ShowsNewsMessageAndChangesNothing) {
+TEST_P(ApplyRefusedTest, ChangesNothing) {
   TypeFields(GetParam().change);
   const std::vector<std::string> typed = WindowInfoTexts(controls);
   const std::vector<std::string> horzListed = controls.Entries(kHorzList);

@@ -32,7 +32,7 @@ void SetField(MemoryControls& c, int id, const std::string& text) {
 
 class NewRefusedTest : public DesignerTest, public ::testing::WithParamInterface<RefusedCase> {};
 
-TEST_P(NewRefusedTest, ShowsOneMessageAndLeavesEverythingAsBefore) {
+TEST_P(NewRefusedTest, ChangesNothing) {
   const GrillWindow* before = NewDesign("Existing");
   ASSERT_NE(before, nullptr);
   controls.ClearMessages();
@@ -142,7 +142,7 @@ const RefusedCase kRefusedCases[] = {
        SetField(c, kWidthEdit, std::string(308, '9'));
      },
      "Invalid Width"},
-    {"InchSideWidthOverflowingOnConversion",
+    {"InchSideWidthOverflowingInMm",
      [](auto& c, auto& s) {
        s.SetUnit(Unit::Inches);
        c.SetSelection(kPreDesignCombo, 3);
@@ -256,7 +256,7 @@ void PrintTo(const LayoutCase& c, std::ostream* os) {
 class PreDesignLayoutTest : public DesignerTest,
                             public ::testing::WithParamInterface<LayoutCase> {};
 
-TEST_P(PreDesignLayoutTest, PlacesTheBars) {
+TEST_P(PreDesignLayoutTest, Places) {
   const LayoutCase& c = GetParam();
   Document().SetSpacing(c.spacing);
   if (c.preDesign < 0) {

@@ -96,7 +96,7 @@ void PrintTo(const DragEnding& ending, std::ostream* out) {
 
 class DragEndTest : public PaintTest, public ::testing::WithParamInterface<DragEnding> {};
 
-TEST_P(DragEndTest, RefillsTheDraggedDirectionsListAndNothingElse) {
+TEST_P(DragEndTest, RefillsOnlyTheDraggedList) {
   const GrillWindow& window = ShowDesign();
   controls.SetSelection(kHorzList, 0);
   controls.SetSelection(kVertList, 0);

@@ -84,7 +84,7 @@ void PrintTo(const RespaceCase& c, std::ostream* out) {
 
 class RespaceTest : public SpacingTest, public ::testing::WithParamInterface<RespaceCase> {};
 
-TEST_P(RespaceTest, RespacesTheBarsOnOneSideOfTheSelectedBarInEitherDirection) {
+TEST_P(RespaceTest, MovesOneSideOfTheSelectedBar) {
   const RespaceCase& c = GetParam();
   for (const Axis axis : {Axis::Horizontal, Axis::Vertical}) {
     Document().SetSpacing(c.spacing);

@@ -156,7 +156,7 @@ void PrintTo(const MissingListCase& c, std::ostream* out) {
 class MissingListTest : public StartupTest,
                         public ::testing::WithParamInterface<MissingListCase> {};
 
-TEST_P(MissingListTest, EachEmptyListIsReportedInOrderAndEndsTheDialog) {
+TEST_P(MissingListTest, IsReportedAndEndsTheDialog) {
   Start(GetParam().config);
 
   EXPECT_EQ(controls_.Messages(), GetParam().messages);

@@ -217,7 +217,7 @@ class TypedLengthFieldTest
     : public TypedLengthTest,
       public ::testing::WithParamInterface<std::tuple<LengthField, TypedText>> {};
 
-TEST_P(TypedLengthFieldTest, ReadsTheTextOrGivesTheFieldsMessage) {
+TEST_P(TypedLengthFieldTest, ReadsOrRefuses) {
   const auto& [field, typed] = GetParam();
   Prepare(typed.unit);
 

@@ -187,7 +187,7 @@ void PrintTo(const EditorRefusal& refusal, std::ostream* out) {
 class WindowEditorRefusalTest : public WindowEditorTest,
                                 public ::testing::WithParamInterface<EditorRefusal> {};
 
-TEST_P(WindowEditorRefusalTest, ShowsTheFirstFailingCheckAndChangesNothing) {
+TEST_P(WindowEditorRefusalTest, ShowsTheFirstFailingCheck) {
   // A name the rule refuses, made before the rule existed.
   const DesignFocus onKitchen = Document().Focus();
   Add(Design("Den,1"));

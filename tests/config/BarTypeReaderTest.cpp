@@ -78,7 +78,7 @@ TEST(ParseBarTypeLine, KeepsTheToolMapNameRawUntilLinking) {
   EXPECT_EQ(record.toolMapName, ",  PROFILE1");
 }
 
-TEST(ParseBarTypeLine, TooFewFieldsRaisesInvalidFieldsAndLeavesTheRecordUntouched) {
+TEST(ParseBarTypeLine, TooFewFieldsRaisesInvalidFieldsAndKeepsTheRecord) {
   ConfigReader reader;
   BarType record;
   EXPECT_EQ(ParseBarTypeLine(reader, "Georgian, 5/8x3/4i, PROFILE1", record), "Err");

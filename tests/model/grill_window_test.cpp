@@ -119,7 +119,7 @@ TEST(GrillWindowTest, InsertIntoAFullDirectionChangesNothing) {
   EXPECT_EQ(window.horzSegments, before.horzSegments);
 }
 
-TEST(GrillWindowTest, InsertedHorizontalBarGivesTheNewStripTheFlagsBelowTheNextBar) {
+TEST(GrillWindowTest, NewHorizontalBarTakesTheFlagsBelowTheNextBar) {
   GrillWindow window = SampleWindow();
   FillRow(window.vertSegments, 1, 1);
   FillRow(window.vertSegments, 2, 0);  // no vertical segments below the bar at 600
@@ -137,7 +137,7 @@ TEST(GrillWindowTest, InsertedHorizontalBarGivesTheNewStripTheFlagsBelowTheNextB
   EXPECT_EQ(window.horzSegments[3][1], 0);  // the bar at 600, moved a row down
 }
 
-TEST(GrillWindowTest, InsertedVerticalBarGivesTheNewBandTheFlagsRightOfTheNextBar) {
+TEST(GrillWindowTest, NewVerticalBarTakesTheFlagsRightOfTheNextBar) {
   GrillWindow window = SampleWindow();
   FillColumn(window.horzSegments, 3, 0);  // no horizontal segments right of the bar at 750
   window.vertSegments[1][3] = 0;          // bar at 750 interrupted in the middle strip

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,6 +23,15 @@
 #include "qt/QtDesigner.h"
 
 namespace grill::testing {
+
+// Where the tests save what they grab of the screen and the pages: the build
+// folder, so that a test run never rewrites the pictures the documents show
+// (scripts/update-doc-pictures.sh copies them over when they are to change).
+inline QString ScreenshotPath(const char* name) {
+  QDir folder(QStringLiteral(GRILL_SCREENSHOT_DIR));
+  folder.mkpath(QStringLiteral("."));
+  return folder.filePath(QString::fromUtf8(name));
+}
 
 // A message box as the user saw it.
 struct SeenMessage {

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "QtTestRegistry.h"
 #include "QtTestSupport.h"
 #include "app/MainDialogTemplate.h"
 #include "qt/CanvasWidget.h"
@@ -192,5 +193,5 @@ void CanvasTest::doubleClickOpensTheWindowEditor() {
   QCOMPARE(opened, QStringLiteral("Window Editor"));
 }
 
-QTEST_MAIN(CanvasTest)
+GRILL_QT_TEST(CanvasTest);
 #include "canvas_test.moc"

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "QtTestRegistry.h"
 #include "QtTestSupport.h"
 #include "app/MainDialogTemplate.h"
 #include "editing/WindowEditor.h"
@@ -433,5 +434,5 @@ void ControlsTest::endBeforeShowIsRecorded() {
   QVERIFY(!controls.Dialog().isVisible());
 }
 
-QTEST_MAIN(ControlsTest)
+GRILL_QT_TEST(ControlsTest);
 #include "controls_test.moc"

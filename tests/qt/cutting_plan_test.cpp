@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "QtTestRegistry.h"
 #include "QtTestSupport.h"
 #include "qt/CuttingPlanWindow.h"
 #include "qt/QtDialogHost.h"
@@ -17,7 +18,7 @@ using namespace grill;
 using namespace grill::testing;
 
 // The cutting plan window on the designer's real start-up: opened from the
-// context menu's action, filled from the core's rows, grabbed into docs/.
+// context menu's action, filled from the core's rows, grabbed into the build's screenshots folder.
 class CuttingPlanTest : public QObject {
   Q_OBJECT
 
@@ -134,8 +135,7 @@ void CuttingPlanTest::windowShowsThePlanAndWritesCsv() {
   QCOMPARE(table.columnSpan(0, 0), kPlanColumns);
   QCOMPARE(table.item(1, 3)->text(), QString::fromStdString(rows[1].cells[3]));
 
-  QDir docs(QStringLiteral(GRILL_SOURCE_DIR "/docs"));
-  QVERIFY(window->grab().toImage().save(docs.filePath(QStringLiteral("cutting-plan.png"))));
+  QVERIFY(window->grab().toImage().save(ScreenshotPath("cutting-plan.png")));
 
   const QString csvPath = run.folder.Path("plan.csv");
   QCOMPARE(window->WriteCsv(csvPath), QString());
@@ -220,7 +220,7 @@ void CuttingPlanTest::withoutStockFileTellsWhy() {
   QVERIFY(answerer.messages[0].text.startsWith(QStringLiteral("No Stock.txt: ")));
 }
 
-QTEST_MAIN(CuttingPlanTest)
+GRILL_QT_TEST(CuttingPlanTest);
 // A slip in Stock.txt is said where the plan is read, not only on standard
 // error.
 void CuttingPlanTest::stockNotesHeadTheTable() {

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "QtTestRegistry.h"
 #include "QtTestSupport.h"
 #include "app/MainDialogTemplate.h"
 #include "qt/AboutBox.h"
@@ -419,5 +420,5 @@ void DesignerTest::progressStaysHiddenForShortRuns() {
   }
 }
 
-QTEST_MAIN(DesignerTest)
+GRILL_QT_TEST(DesignerTest);
 #include "designer_test.moc"

@@ -9,13 +9,16 @@
 #include <QtTest>
 
 #include "../print/PrintDesigns.h"
+#include "QtTestRegistry.h"
+#include "QtTestSupport.h"
 #include "print/JobPrint.h"
 #include "qt/DrawingPdf.h"
 #include "qt/PagePainter.h"
 
 using namespace grill;
+using grill::testing::ScreenshotPath;
 
-// Renders drawing pages as the shop prints them: a page image kept in docs/
+// Renders drawing pages as the shop prints them: a page image kept in the build's screenshots folder
 // to look at, and multi-page PDFs read back with pdftotext where it exists.
 class DrawingPageTest : public QObject {
   Q_OBJECT
@@ -84,9 +87,7 @@ void DrawingPageTest::pageImageForTheDocs() {
   const SampleJob job;
   const std::vector<print::Page> pages = print::BuildJobPrint(job.Sheets(), job.settings);
   const QImage image = Render(pages.front());
-  QDir docs(QStringLiteral(GRILL_SOURCE_DIR "/docs"));
-  docs.mkpath(QStringLiteral("."));
-  QVERIFY(image.save(docs.filePath(QStringLiteral("drawing-page.png"))));
+  QVERIFY(image.save(ScreenshotPath("drawing-page.png")));
 
   // The bars show as grey at the bar's width: a vertical bar crossing the
   // middle band has dark pixels at its centre line and none a bar's width away.
@@ -111,7 +112,7 @@ void DrawingPageTest::crowdedPageImageForTheDocs() {
   const std::vector<print::Page> pages =
       print::BuildDesignPrint(crowded, test::MakeCutTable(crowded), settings);
   QVERIFY(Render(pages.front())
-              .save(QStringLiteral(GRILL_SOURCE_DIR "/docs/drawing-crowded-page.png")));
+              .save(ScreenshotPath("drawing-crowded-page.png")));
 }
 
 // Each text painted alone leaves no mark outside its box, whatever the font
@@ -201,5 +202,5 @@ void DrawingPageTest::pdfReplacesALinkWithoutWritingThroughIt() {
            2);
 }
 
-QTEST_MAIN(DrawingPageTest)
+GRILL_QT_TEST(DrawingPageTest);
 #include "drawing_page_test.moc"

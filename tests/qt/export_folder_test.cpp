@@ -1,6 +1,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include "QtTestRegistry.h"
 #include "qt/ExportFolderSetting.h"
 
 namespace grill {
@@ -24,5 +25,5 @@ class ExportFolderTest : public QObject {
 
 }  // namespace grill
 
-QTEST_MAIN(grill::ExportFolderTest)
+GRILL_QT_TEST(grill::ExportFolderTest);
 #include "export_folder_test.moc"

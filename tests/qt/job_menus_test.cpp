@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QtTest>
 
+#include "QtTestRegistry.h"
 #include "QtTestSupport.h"
 #include "app/MainDialogTemplate.h"
 #include "qt/DialogUnits.h"
@@ -128,11 +129,10 @@ void JobMenusTest::screenshotWithMenuBar() {
   dialog.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dialog));
   CreateDesign(run.designer.Controls(), "Kitchen", "1030", "830", "3", "2");
-  QDir docs(QStringLiteral(GRILL_SOURCE_DIR "/docs"));
   const QImage image = dialog.grab().toImage();
-  QVERIFY(image.save(docs.filePath(QStringLiteral("main-dialog-menu.png"))));
+  QVERIFY(image.save(ScreenshotPath("main-dialog-menu.png")));
   QCOMPARE(image.height(), dialog.height());
 }
 
-QTEST_MAIN(JobMenusTest)
+GRILL_QT_TEST(JobMenusTest);
 #include "job_menus_test.moc"

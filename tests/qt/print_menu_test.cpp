@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include "QtTestRegistry.h"
 #include "QtTestSupport.h"
 #include "qt/QtDialogHost.h"
 
@@ -109,5 +110,5 @@ void PrintMenuTest::exportPdfWritesTheChosenScope() {
   QCOMPARE(PdfPageCount(path), pages);
 }
 
-QTEST_MAIN(PrintMenuTest)
+GRILL_QT_TEST(PrintMenuTest);
 #include "print_menu_test.moc"

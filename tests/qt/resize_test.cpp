@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include "QtTestRegistry.h"
 #include "QtTestSupport.h"
 #include "app/MainDialogTemplate.h"
 
@@ -13,7 +14,7 @@ using namespace grill::testing;
 
 // The main dialog resized as the user resizes it: the canvas takes the room,
 // the controls keep their places at the edges they face, and the design is
-// drawn at the larger scale. Grabs the large dialog into docs/.
+// drawn at the larger scale. Grabs the large dialog into the build's screenshots folder.
 class ResizeTest : public QObject {
   Q_OBJECT
 
@@ -36,12 +37,6 @@ class ResizeTest : public QObject {
 };
 
 namespace {
-
-QString DocsPath(const char* name) {
-  QDir docs(QStringLiteral(GRILL_SOURCE_DIR "/docs"));
-  docs.mkpath(QStringLiteral("."));
-  return docs.filePath(QString::fromUtf8(name));
-}
 
 // The place a widget covers, its frame included for the canvas.
 QRect Covered(QWidget& widget, CanvasWidget& canvas) {
@@ -151,11 +146,11 @@ void ResizeTest::largeDialogDrawsAtTheLargerScaleWithoutOverlaps() {
   }
 
   const QImage image = Dialog().grab().toImage();
-  QVERIFY(image.save(DocsPath("main-dialog-large.png")));
+  QVERIFY(image.save(ScreenshotPath("main-dialog-large.png")));
   // The highlighted bar is blue at its place in the drawing.
   const QPoint onBar = Canvas().pos() + QPoint(grill.px(design.vertPos[2]), grill.originY + 5);
   QCOMPARE(image.pixel(onBar), qRgb(0x00, 0x50, 0xFF));
 }
 
-QTEST_MAIN(ResizeTest)
+GRILL_QT_TEST(ResizeTest);
 #include "resize_test.moc"

@@ -2,13 +2,14 @@
 #include <QImage>
 #include <QtTest>
 
+#include "QtTestRegistry.h"
 #include "QtTestSupport.h"
 #include "app/MainDialogTemplate.h"
 
 using namespace grill;
 using namespace grill::testing;
 
-// Grabs the designer as the user sees it into docs/, for the README and for
+// Grabs the designer as the user sees it into the build's screenshots folder, for the README and for
 // a look at the layout: every caption readable, nothing overlapping.
 class ScreenshotsTest : public QObject {
   Q_OBJECT
@@ -19,12 +20,6 @@ class ScreenshotsTest : public QObject {
 };
 
 namespace {
-
-QString DocsPath(const char* name) {
-  QDir docs(QStringLiteral(GRILL_SOURCE_DIR "/docs"));
-  docs.mkpath(QStringLiteral("."));
-  return docs.filePath(QString::fromUtf8(name));
-}
 
 // Counts the pixels of `image` within `area` that are exactly `colour`.
 int CountPixels(const QImage& image, const QRect& area, QRgb colour) {
@@ -50,7 +45,7 @@ void ScreenshotsTest::mainDialogAfterStartUp() {
   QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
   const QImage image = dialog.grab().toImage();
-  QVERIFY(image.save(DocsPath("main-dialog.png")));
+  QVERIFY(image.save(ScreenshotPath("main-dialog.png")));
   // The cleared drawing area is white inside its frame.
   const QRect inside(run.designer.Canvas().pos() + QPoint(2, 2), QSize(280, 280));
   QCOMPARE(CountPixels(image, inside, qRgb(255, 255, 255)), inside.width() * inside.height());
@@ -90,12 +85,12 @@ void ScreenshotsTest::drawnDesign() {
   const int border = 4;
   const QImage image =
       dialog.grab(canvas.geometry().adjusted(-border, -border, border, border)).toImage();
-  QVERIFY(image.save(DocsPath("grill-canvas.png")));
+  QVERIFY(image.save(ScreenshotPath("grill-canvas.png")));
   // The outline of the grill area runs along the top at y = originY.
   const QRect topEdge(border + px(0) + 1, border + grill.originY, px(design.innerWidth) - px(0) - 1,
                       1);
   QCOMPARE(CountPixels(image, topEdge, qRgb(0, 0, 0)), topEdge.width());
 }
 
-QTEST_MAIN(ScreenshotsTest)
+GRILL_QT_TEST(ScreenshotsTest);
 #include "screenshots_test.moc"

@@ -5,6 +5,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "QtTestRegistry.h"
 #include "QtTestSupport.h"
 #include "app/MainDialogTemplate.h"
 #include "app/WindowEditorDialog.h"
@@ -136,5 +137,5 @@ void TranslationTest::everyCoreTextIsTranslated() {
   QVERIFY2(missing.isEmpty(), qPrintable(missing.join('|')));
 }
 
-QTEST_MAIN(TranslationTest)
+GRILL_QT_TEST(TranslationTest);
 #include "translation_test.moc"

@@ -3,6 +3,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include "QtTestRegistry.h"
 #include "qt/UserSettings.h"
 
 namespace grill {
@@ -68,5 +69,5 @@ class UserSettingsTest : public QObject {
 
 }  // namespace grill
 
-QTEST_MAIN(grill::UserSettingsTest)
+GRILL_QT_TEST(grill::UserSettingsTest);
 #include "user_settings_test.moc"

@@ -137,7 +137,7 @@ TEST_F(CanvasMouseTest, DragIsUnlimitedAndEndsWithTheButton) {
 
 class EndingFlagsTest : public CanvasMouseTest, public ::testing::WithParamInterface<unsigned> {};
 
-TEST_P(EndingFlagsTest, MoveWithOtherFlagsEndsTheDragWithoutMovingOrShaping) {
+TEST_P(EndingFlagsTest, MoveWithOtherFlagsEndsTheDragUnmoved) {
   canvas.OnLButtonDown(host, kMouseLeft, 5, 145);
   Move(kMouseLeft, 150, 100);  // drags bar 1 to 90 mm, in column band 1
   const GrillWindow dragged = window;
