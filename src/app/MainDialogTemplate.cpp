@@ -29,7 +29,7 @@ void AddBarGroup(std::vector<ControlSpec>& controls, int x, const char* title, i
 DialogTemplate Build() {
   DialogTemplate t;
   t.templateId = 102;
-  t.title = "Varnel Grill Designer";
+  t.title = kApplicationTitle;
   t.width = 483;
   t.height = 334;
   auto& c = t.controls;
@@ -64,12 +64,13 @@ DialogTemplate Build() {
   };
   int y = 213;
   for (const auto& row : left) {
-    c.push_back({kNoId, K::Label, row.label, 14, y + 2, 44, 9});
-    c.push_back({row.id, row.kind, "", 60, y, 72, 13});
+    c.push_back({kNoId, K::Label, row.label, 14, y + 2, 52, 9});
+    c.push_back({row.id, row.kind, "", 68, y, 64, 13});
     y += 16;
   }
-  c.push_back({kSideWidthLabel, K::Label, "Side Width", 14, y + 2, 44, 9, true});
-  c.push_back({kSideWidthEdit, K::Edit, "", 60, y, 72, 13, true});
+  // Wide enough for its other caption, "Cottage Height".
+  c.push_back({kSideWidthLabel, K::Label, "Side Width", 14, y + 2, 52, 9, true});
+  c.push_back({kSideWidthEdit, K::Edit, "", 68, y, 64, 13, true});
 
   // Right column: units, types, colours, quantity and the master file name.
   c.push_back({kInchesRadio, K::RadioButton, "Inches", 140, 214, 45, 10});

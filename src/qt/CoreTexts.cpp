@@ -52,9 +52,9 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Catalogue", "Cancel"),
     // Menus and the about box.
     QT_TRANSLATE_NOOP("Catalogue", "Window Editor..."),
-    QT_TRANSLATE_NOOP("Catalogue", "&About VarnelWindowDesigner..."),
-    QT_TRANSLATE_NOOP("Catalogue", "About VarnelWindowDesigner"),
-    QT_TRANSLATE_NOOP("Catalogue", "VarnelWindowDesigner Version 1.0"),
+    QT_TRANSLATE_NOOP("Catalogue", "&About Varnel Grill Designer..."),
+    QT_TRANSLATE_NOOP("Catalogue", "About Varnel Grill Designer"),
+    QT_TRANSLATE_NOOP("Catalogue", "Varnel Grill Designer Version 1.0"),
     QT_TRANSLATE_NOOP("Catalogue", "Open Job"),
     QT_TRANSLATE_NOOP("Catalogue", "Import Designs"),
     QT_TRANSLATE_NOOP("Catalogue", "Untitled"),

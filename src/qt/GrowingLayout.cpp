@@ -1,5 +1,6 @@
 #include "qt/GrowingLayout.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -36,8 +37,11 @@ class GrowingLayout final : public QObject {
   struct Anchored {
     QPointer<QWidget> widget;
     QPoint start;
+    QSize startSize;
     bool followsRight = false;
     bool followsBottom = false;
+    // Taller by the height gained: a group beside the canvas and its list.
+    bool grows = false;
   };
 
   void Follow(QSize size);
@@ -63,6 +67,24 @@ GrowingLayout::GrowingLayout(QWidget& dialog, QWidget& canvas, const QWidget& ca
     }
   }
   const QRect canvasPlace = canvas.geometry();
+  // A group beside the canvas (the bar lists) grows down with it: its list
+  // takes the height gained and what lies below the list moves down.
+  const auto besideCanvas = [&canvasPlace](const QRect& owner) {
+    return owner.left() > canvasPlace.right() && owner.top() <= canvasPlace.bottom();
+  };
+  std::vector<QRect> growingLists;
+  for (const QWidget* child : children) {
+    const QRect owner = OwnerPlace(child->geometry(), groups);
+    if (qobject_cast<const QAbstractItemView*>(child) != nullptr && owner != child->geometry() &&
+        besideCanvas(owner)) {
+      growingLists.push_back(child->geometry());
+    }
+  }
+  const auto belowGrowingList = [&growingLists, &groups](const QRect& place) {
+    return std::any_of(growingLists.begin(), growingLists.end(), [&](const QRect& list) {
+      return OwnerPlace(list, groups) == OwnerPlace(place, groups) && place.top() > list.bottom();
+    });
+  };
   for (QWidget* child : children) {
     if (child == &canvas || child == &canvasFrame) {
       continue;
@@ -71,9 +93,17 @@ GrowingLayout::GrowingLayout(QWidget& dialog, QWidget& canvas, const QWidget& ca
       menuBar_ = menuBar;
       continue;
     }
-    const QRect owner = OwnerPlace(child->geometry(), groups);
-    anchored_.push_back({child, child->pos(), owner.left() > canvasPlace.right(),
-                         owner.top() > canvasPlace.bottom()});
+    const QRect place = child->geometry();
+    const QRect owner = OwnerPlace(place, groups);
+    const bool growingGroup =
+        owner == place && qobject_cast<QGroupBox*>(child) != nullptr && besideCanvas(owner) &&
+        std::any_of(growingLists.begin(), growingLists.end(),
+                    [&place](const QRect& list) { return place.contains(list); });
+    const bool growingList =
+        std::find(growingLists.begin(), growingLists.end(), place) != growingLists.end();
+    anchored_.push_back({child, child->pos(), child->size(), owner.left() > canvasPlace.right(),
+                         owner.top() > canvasPlace.bottom() || belowGrowingList(place),
+                         growingGroup || growingList});
   }
 
   dialog.setMinimumSize(startSize_);
@@ -98,9 +128,13 @@ void GrowingLayout::Follow(QSize size) {
     menuBar_->resize(size.width(), menuBar_->height());
   }
   for (const Anchored& anchored : anchored_) {
-    if (anchored.widget != nullptr) {
-      anchored.widget->move(
-          anchored.start + QPoint(anchored.followsRight ? dx : 0, anchored.followsBottom ? dy : 0));
+    if (anchored.widget == nullptr) {
+      continue;
+    }
+    anchored.widget->move(anchored.start +
+                          QPoint(anchored.followsRight ? dx : 0, anchored.followsBottom ? dy : 0));
+    if (anchored.grows) {
+      anchored.widget->resize(anchored.startSize + QSize(0, dy));
     }
   }
 }

@@ -9,7 +9,9 @@ namespace grill {
 // and down. Every other control keeps its place relative to the edges it
 // faces: what lies right of the canvas follows the right edge, what lies
 // below it follows the bottom edge, and a control inside a group box moves
-// with its group.
+// with its group. A group beside the canvas that holds a list (the bar
+// lists) grows down with the canvas: the list takes the height gained and
+// the buttons below it move down.
 //
 // Call once the dialog's controls are placed. The frame around the canvas
 // follows the canvas by itself and is left alone.

@@ -414,7 +414,7 @@ bool QtControls::IsChecked(int id) const {
 }
 
 void QtControls::ShowMessage(std::string_view text) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationName), CoreText(text),
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle), CoreText(text),
                   QMessageBox::Ok, dialog_.get());
   box.setTextFormat(Qt::PlainText);
   box.exec();

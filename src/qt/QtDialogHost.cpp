@@ -30,7 +30,7 @@ class QtProgress final : public ProgressMonitor {
  public:
   QtProgress(std::string_view title, QWidget* parent)
       : dialog_(CoreText(title), Catalogue::tr("Cancel"), 0, kProgressSteps, parent) {
-    dialog_.setWindowTitle(QString::fromUtf8(kApplicationName));
+    dialog_.setWindowTitle(QString::fromUtf8(kApplicationTitle));
     dialog_.setWindowModality(Qt::WindowModal);
     dialog_.setMinimumDuration(kShowAfterMs);
     dialog_.setAutoClose(false);
@@ -110,7 +110,7 @@ std::unique_ptr<ProgressMonitor> QtDialogHost::StartProgress(std::string_view ti
 }
 
 bool QtDialogHost::MessageWithAction(std::string_view text, std::string_view action) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationName), CoreText(text),
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle), CoreText(text),
                   QMessageBox::Ok, parent_);
   box.setTextFormat(Qt::PlainText);
   QPushButton* actionButton =
@@ -128,7 +128,7 @@ QString JobFilter() {
 }  // namespace
 
 SaveAnswer QtDialogHost::AskToSave(std::string_view question) {
-  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationName), CoreText(question),
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationTitle), CoreText(question),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {

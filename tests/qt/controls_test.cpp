@@ -35,6 +35,7 @@ class ControlsTest : public QObject {
   void controlsStandInsideTheirDialog();
   void captionsFitTheirControls_data();
   void captionsFitTheirControls();
+  void sideWidthLabelFitsEitherCaption();
   void controlsDoNotOverlap_data();
   void controlsDoNotOverlap();
   void hiddenControlsStayHiddenUntilShown();
@@ -162,6 +163,22 @@ void ControlsTest::captionsFitTheirControls() {
     }
   }
   QVERIFY2(tooNarrow.isEmpty(), qPrintable(tooNarrow.join(QStringLiteral("; "))));
+}
+
+// The label beside the side width field reads "Side Width" or, for a
+// cottage, "Cottage Height"; either must show whole.
+void ControlsTest::sideWidthLabelFitsEitherCaption() {
+  QtControls controls(MainDialogTemplate());
+  auto* label = WidgetOf<QLabel>(controls, kSideWidthLabel);
+  QVERIFY(label != nullptr);
+  for (const char* caption : {"Side Width", "Cottage Height"}) {
+    controls.SetText(kSideWidthLabel, caption);
+    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+    QVERIFY2(needed <= label->width(), qPrintable(QStringLiteral("%1 needs %2 pixels, has %3")
+                                                      .arg(QString::fromUtf8(caption))
+                                                      .arg(needed)
+                                                      .arg(label->width())));
+  }
 }
 
 void ControlsTest::controlsDoNotOverlap_data() {
@@ -420,7 +437,7 @@ void ControlsTest::messageBoxIsTitledWithTheApplicationAndHasOkAlone() {
   controls.ShowMessage("Invalid <Width>");
   QCOMPARE(answerer.messages.size(), size_t{1});
   const SeenMessage& seen = answerer.messages.front();
-  QCOMPARE(seen.title, QStringLiteral("VarnelWindowDesigner"));
+  QCOMPARE(seen.title, QStringLiteral("Varnel Grill Designer"));
   QCOMPARE(seen.text, QStringLiteral("Invalid <Width>"));
   QVERIFY(seen.okOnly);
   QVERIFY(!seen.hasIcon);

@@ -105,7 +105,7 @@ void DesignerTest::startUpWithoutConfigurationShowsTheMessagesAndNeverTheDialog(
   QCOMPARE(answerer.Texts(), (QStringList{"Cannot Find Config File", "No Edge Types Found",
                                           "No Bar Types Found", "No Colors Found"}));
   for (const SeenMessage& message : answerer.messages) {
-    QCOMPARE(message.title, QStringLiteral("VarnelWindowDesigner"));
+    QCOMPARE(message.title, QStringLiteral("Varnel Grill Designer"));
     QVERIFY(message.okOnly);
   }
   ShowCounter counter;
@@ -191,7 +191,7 @@ void DesignerTest::contextMenuOffersAboutTheEditorTheExportFolderAndThePlan() {
   std::unique_ptr<QMenu> menu = run->designer.CreateContextMenu();
   const QList<QAction*> actions = menu->actions();
   QCOMPARE(actions.size(), 4);
-  QCOMPARE(actions[0]->text(), QStringLiteral("&About VarnelWindowDesigner..."));
+  QCOMPARE(actions[0]->text(), QStringLiteral("&About Varnel Grill Designer..."));
   QCOMPARE(actions[1]->text(), QStringLiteral("Window Editor..."));
   QCOMPARE(actions[2]->text(), QStringLiteral("Export Folder..."));
   QCOMPARE(actions[3]->text(), QStringLiteral("Cutting Plan..."));
@@ -199,8 +199,8 @@ void DesignerTest::contextMenuOffersAboutTheEditorTheExportFolderAndThePlan() {
   QVERIFY(!actions[1]->isEnabled());
 
   actions[0]->trigger();
-  QVERIFY(aboutLabels.contains(QStringLiteral("About VarnelWindowDesigner")));
-  QVERIFY(aboutLabels.contains(QStringLiteral("VarnelWindowDesigner Version 1.0")));
+  QVERIFY(aboutLabels.contains(QStringLiteral("About Varnel Grill Designer")));
+  QVERIFY(aboutLabels.contains(QStringLiteral("Varnel Grill Designer Version 1.0")));
 
   CreateDesign(run->designer.Controls(), QStringLiteral("Den"), QStringLiteral("600"),
                QStringLiteral("600"), QStringLiteral("1"), QStringLiteral("1"));
@@ -220,7 +220,7 @@ void DesignerTest::contextMenuOffersAboutTheEditorTheExportFolderAndThePlan() {
   QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(700, 340),
                           dialog.mapToGlobal(QPoint(700, 340)));
   QApplication::sendEvent(&dialog, &click);
-  QCOMPARE(popped, (QStringList{"&About VarnelWindowDesigner...", "Window Editor...",
+  QCOMPARE(popped, (QStringList{"&About Varnel Grill Designer...", "Window Editor...",
                                 "Export Folder...", "Cutting Plan..."}));
 }
 
@@ -251,7 +251,7 @@ void DesignerTest::f1OpensTheAboutBox() {
     dialog.accept();
   };
   QTest::keyClick(&run->designer.Dialog(), Qt::Key_F1);
-  QCOMPARE(opened, QStringLiteral("About VarnelWindowDesigner"));
+  QCOMPARE(opened, QStringLiteral("About Varnel Grill Designer"));
 }
 
 void DesignerTest::ctrlEOpensTheEditorOnlyOnADesign() {
@@ -355,8 +355,8 @@ void DesignerTest::runModalEndsOnEscapeAndCancel() {
 
 void DesignerTest::aboutBoxShowsIconTextAndOk() {
   std::unique_ptr<QDialog> box = CreateAboutBox(nullptr);
-  QCOMPARE(box->windowTitle(), QStringLiteral("About VarnelWindowDesigner"));
-  QVERIFY(LabelTexts(*box).contains(QStringLiteral("VarnelWindowDesigner Version 1.0")));
+  QCOMPARE(box->windowTitle(), QStringLiteral("About Varnel Grill Designer"));
+  QVERIFY(LabelTexts(*box).contains(QStringLiteral("Varnel Grill Designer Version 1.0")));
   bool hasIcon = false;
   for (QLabel* label : box->findChildren<QLabel*>()) {
     hasIcon = hasIcon || !label->pixmap().isNull();
@@ -401,7 +401,7 @@ void DesignerTest::progressAppearsForLongRunsAndCancels() {
   QVERIFY(shown != nullptr);
   QVERIFY(clock.elapsed() >= 450);
   QCOMPARE(shown->labelText(), QStringLiteral("Processing designs"));
-  QCOMPARE(shown->windowTitle(), QStringLiteral("VarnelWindowDesigner"));
+  QCOMPARE(shown->windowTitle(), QStringLiteral("Varnel Grill Designer"));
   shown->findChild<QPushButton*>()->click();
   QVERIFY(!progress->Update(10, 1000000));
 }

@@ -86,10 +86,26 @@ void ResizeTest::canvasTakesTheRoomAndControlsFollowTheirEdges() {
   const QPoint applyAt = apply.pos();
   const QPoint canvasAt = Canvas().pos();
 
+  QWidget& vertList = *Controls().Widget(kVertList);
+  QWidget& vertRemove = *Controls().Widget(kVertRemoveButton);
+  const QSize listSize = horzList.size();
+  const QPoint vertRemoveAt = vertRemove.pos();
+
   ResizeTo(templateSize_ + QSize(300, 200));
   QCOMPARE(Canvas().geometry(), QRect(canvasAt, QSize(590, 490)));
   QCOMPARE(Canvas().Frame().geometry(), Canvas().geometry().adjusted(-2, -2, 2, 2));
   QCOMPARE(horzList.pos(), horzListAt + QPoint(300, 0));
+  // The bar lists take the height gained; the buttons below them move down.
+  QCOMPARE(horzList.size(), listSize + QSize(0, 200));
+  QCOMPARE(vertList.size(), listSize + QSize(0, 200));
+  QCOMPARE(vertRemove.pos(), vertRemoveAt + QPoint(300, 200));
+  for (QGroupBox* group : Dialog().findChildren<QGroupBox*>()) {
+    for (QWidget* inside : {&horzList, &vertList, &vertRemove}) {
+      if (group->geometry().intersects(inside->geometry())) {
+        QVERIFY2(group->geometry().contains(inside->geometry()), qPrintable(group->title()));
+      }
+    }
+  }
   QCOMPARE(windows.pos(), windowsAt + QPoint(300, 200));
   QCOMPARE(name.pos(), nameAt + QPoint(0, 200));
   // Apply lies right of the canvas but inside Window Info, so it moves with it.
@@ -98,6 +114,7 @@ void ResizeTest::canvasTakesTheRoomAndControlsFollowTheirEdges() {
   ResizeTo(templateSize_);
   QCOMPARE(Canvas().size(), QSize(290, 290));
   QCOMPARE(horzList.pos(), horzListAt);
+  QCOMPARE(horzList.size(), listSize);
   QCOMPARE(windows.pos(), windowsAt);
 }
 

@@ -202,18 +202,18 @@
     </message>
     <message>
         <location filename="../CoreTexts.cpp" line="55"/>
-        <source>&amp;About VarnelWindowDesigner...</source>
-        <translation>À &amp;propos de VarnelWindowDesigner...</translation>
+        <source>&amp;About Varnel Grill Designer...</source>
+        <translation>À &amp;propos de Varnel Grill Designer...</translation>
     </message>
     <message>
         <location filename="../CoreTexts.cpp" line="56"/>
-        <source>About VarnelWindowDesigner</source>
-        <translation>À propos de VarnelWindowDesigner</translation>
+        <source>About Varnel Grill Designer</source>
+        <translation>À propos de Varnel Grill Designer</translation>
     </message>
     <message>
         <location filename="../CoreTexts.cpp" line="57"/>
-        <source>VarnelWindowDesigner Version 1.0</source>
-        <translation>VarnelWindowDesigner version 1.0</translation>
+        <source>Varnel Grill Designer Version 1.0</source>
+        <translation>Varnel Grill Designer version 1.0</translation>
     </message>
     <message>
         <location filename="../CoreTexts.cpp" line="58"/>
