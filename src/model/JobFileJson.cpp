@@ -113,8 +113,9 @@ JobJson ParseJobJson(std::string_view text) {
                           });
   } catch (const JobJson::parse_error& error) {
     throw JobFileRefusal{"not valid JSON at byte " +
-                         FormatInteger(static_cast<std::int64_t>(error.byte)) + ": " +
-                         SyntaxDetail(error.what())};
+                             FormatInteger(static_cast<std::int64_t>(error.byte)) + ": " +
+                             SyntaxDetail(error.what()),
+                         RefusalKind::Damaged};
   } catch (const JobJson::out_of_range&) {
     throw JobFileRefusal{"a number lies beyond the range of a double"};
   }

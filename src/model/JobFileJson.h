@@ -11,10 +11,17 @@ using JobJson = nlohmann::ordered_json;
 
 // Why a job file is refused; thrown by the reading steps and caught once, so
 // that a refused file never yields part of a job.
+// Why a file is refused as a whole, which decides how the refusal reads.
+enum class RefusalKind {
+  Invalid,       // a job file with a wrong value in it
+  Damaged,       // a job file that no longer parses (cut off, overwritten)
+  NotAJobFile,   // some other file
+  NewerVersion,  // a format version this program does not know yet
+};
+
 struct JobFileRefusal {
   std::string reason;
-  // The file names a format version this program does not know yet.
-  bool newerVersion = false;
+  RefusalKind kind = RefusalKind::Invalid;
 };
 
 // Bounds on the shape of a document, well beyond what any job needs, so that

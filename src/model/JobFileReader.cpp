@@ -13,8 +13,8 @@
 namespace grill {
 namespace {
 
-[[noreturn]] void Refuse(std::string reason) {
-  throw JobFileRefusal{std::move(reason)};
+[[noreturn]] void Refuse(std::string reason, RefusalKind kind = RefusalKind::Invalid) {
+  throw JobFileRefusal{std::move(reason), kind};
 }
 
 // `where` prefixes every reason about one object: empty at the top level,
@@ -226,15 +226,15 @@ JobDesign ReadDesign(const JobJson& object, std::size_t index, std::set<std::str
 // in every other respect.
 void CheckFormat(const JobJson& document) {
   if (!document.is_object()) {
-    Refuse("not a job file: the document is not a JSON object");
+    Refuse("the document is not a JSON object", RefusalKind::NotAJobFile);
   }
   const auto format = document.find("format");
   if (format == document.end() || *format != kJobFormatName) {
-    Refuse("not a job file: \"format\" is not \"" + std::string(kJobFormatName) + "\"");
+    Refuse("\"format\" is not \"" + std::string(kJobFormatName) + "\"", RefusalKind::NotAJobFile);
   }
   const JobJson& version = Field(document, "version", "");
   if (version.is_number_unsigned() && version.get<std::uint64_t>() > kJobFormatVersion) {
-    throw JobFileRefusal{{}, true};
+    Refuse({}, RefusalKind::NewerVersion);
   }
   if (!version.is_number_integer() || version.get<std::int64_t>() != kJobFormatVersion) {
     Refuse("version must be a whole number from 1 to " + FormatInteger(kJobFormatVersion));
@@ -280,11 +280,39 @@ Job ReadDocument(const JobJson& document) {
   return job;
 }
 
+// A shop reads first what the file is, then, for whoever looks into it, the detail.
 JobFileResult Refused(const JobFileRefusal& refusal, const std::string& path) {
-  if (refusal.newerVersion) {
-    return {std::nullopt, path + " was written by a newer version of the designer"};
+  switch (refusal.kind) {
+    case RefusalKind::NewerVersion:
+      return {std::nullopt, path + " was written by a newer version of the designer"};
+    case RefusalKind::NotAJobFile:
+      return {std::nullopt,
+              "Cannot open " + path + ": it is not a grill job file.\nDetail: " + refusal.reason};
+    case RefusalKind::Damaged:
+      return {std::nullopt,
+              "Cannot open " + path + ": the job file is damaged.\nDetail: " + refusal.reason};
+    case RefusalKind::Invalid:
+      break;
   }
   return {std::nullopt, "Cannot open " + path + ": " + refusal.reason};
+}
+
+// Whether text that does not parse began as a job file: its format name comes
+// first in every job file this program writes.
+bool BeganAsJobFile(std::string_view text) {
+  const std::string quoted = std::string("\"").append(kJobFormatName).append("\"");
+  return text.substr(0, 256).find(quoted) != std::string_view::npos;
+}
+
+JobJson Parsed(std::string_view text) {
+  try {
+    return ParseJobJson(text);
+  } catch (JobFileRefusal& refusal) {
+    if (refusal.kind == RefusalKind::Damaged && !BeganAsJobFile(text)) {
+      refusal.kind = RefusalKind::NotAJobFile;
+    }
+    throw;
+  }
 }
 
 std::string TooLarge() {
@@ -298,7 +326,7 @@ JobFileResult ReadJobText(std::string_view text, const std::string& path) {
     if (static_cast<std::int64_t>(text.size()) > kJobFileLimit) {
       Refuse(TooLarge());
     }
-    return {ReadDocument(ParseJobJson(text)), {}};
+    return {ReadDocument(Parsed(text)), {}};
   } catch (const JobFileRefusal& refusal) {
     return Refused(refusal, path);
   }

@@ -47,8 +47,8 @@ TEST(JobFileRefusalTest, HostileFilesAreRefusedWithWhereAndWhy) {
   const HostileFile files[] = {
       {"truncated", whole.substr(0, whole.size() / 2), "not valid JSON at byte"},
       {"empty", "", "not valid JSON at byte 1: "},
-      {"not an object", "[1, 2]", "not a job file"},
-      {"another format", Edited("varnel-grill-job", "other"), "not a job file"},
+      {"not an object", "[1, 2]", "it is not a grill job file"},
+      {"another format", Edited("varnel-grill-job", "other"), "it is not a grill job file"},
       {"version as text", Edited("\"version\": 1", "\"version\": \"1\""), "version must be"},
       {"version 0", Edited("\"version\": 1", "\"version\": 0"), "version must be"},
       {"unknown unit", Edited("\"mm\"", "\"cm\""), "unit must be \"in\" or \"mm\""},
@@ -137,6 +137,31 @@ TEST(JobFileRefusalTest, AcceptsWhatNewAccepts) {
   }
 }
 
+// A shop is told first what the file is, and only then the detail.
+TEST(JobFileRefusalTest, SaysWhatKindOfFileWasRefused) {
+  const std::string whole = FormatJob(SmallJob());
+  const struct {
+    const char* what;
+    std::string text;
+    std::string heading;
+  } cases[] = {
+      {"a drawing", "%PDF-1.4\n%binary", "it is not a grill job file.\nDetail: not valid JSON"},
+      {"an empty file", "", "it is not a grill job file.\nDetail: not valid JSON at byte 1"},
+      {"other JSON", R"({"name": "x"})", "it is not a grill job file.\nDetail: \"format\" is not"},
+      {"a JSON list", "[1, 2]", "it is not a grill job file.\nDetail: the document is not"},
+      {"a job cut off", whole.substr(0, whole.size() / 2),
+       "the job file is damaged.\nDetail: not valid JSON at byte"},
+      {"a wrong value", Edited("\"quantity\": 2", "\"quantity\": \"two\""),
+       "design \"A\": quantity must be"},
+  };
+  for (const auto& file : cases) {
+    const JobFileResult result = ReadJobText(file.text, kPath);
+    EXPECT_FALSE(result.job) << file.what;
+    EXPECT_THAT(result.error, StartsWith("Cannot open " + kPath + ": " + file.heading))
+        << file.what;
+  }
+}
+
 TEST(JobFileRefusalTest, NewerVersionIsNamedAsSuch) {
   const JobFileResult result = ReadJobText(
       R"({"format": "varnel-grill-job", "version": 2, "shape": "unknown to us"})", kPath);
@@ -153,8 +178,8 @@ TEST(JobFileRefusalTest, FilesOverTheLimitAreRefusedUnread) {
   files.contents[kPath] = text;
   EXPECT_EQ(OpenJob(files, kPath).error,
             "Cannot open " + kPath +
-                ": not valid JSON at byte 1: syntax error while parsing value "
-                "- invalid literal");
+                ": it is not a grill job file.\nDetail: not valid JSON at byte 1: syntax error "
+                "while parsing value - invalid literal");
 
   files.contents[kPath] += ' ';
   const JobFileResult overLimit = OpenJob(files, kPath);
