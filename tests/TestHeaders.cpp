@@ -1,0 +1,1 @@
+// Compiles the test programs' shared precompiled header once; it holds no code of its own.
