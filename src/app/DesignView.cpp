@@ -44,6 +44,7 @@ void ShowWindowDesign(Controls& controls, GrillCanvas& canvas, const GrillWindow
   ShowBarList(controls, Axis::Horizontal, window, unit);
   ShowBarList(controls, Axis::Vertical, window, unit);
   canvas.UpdateScale(window);
+  canvas.SetUnit(unit);
   controls.SetText(kNoteText, InfoLine(window, unit));
   controls.SetText(kQuantityEdit, FormatInteger(window.quantity));
   controls.SetText(kBarTypeCombo, NameOf(window.barType));

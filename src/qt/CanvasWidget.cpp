@@ -1,5 +1,8 @@
 #include "qt/CanvasWidget.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPainter>
@@ -72,6 +75,28 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
   PainterDrawing dialogDc(painter, -QPoint(kCanvasLeft, kCanvasTop));
   PainterDrawing canvasDc(painter, QPoint(0, 0));
   designer_.OnPaint(dialogDc, canvasDc);
+  DrawDraggedPosition(painter);
+}
+
+// The position of the bar being dragged, beside the pointer, on a white
+// ground so that it reads over the bars it passes.
+void CanvasWidget::DrawDraggedPosition(QPainter& painter) const {
+  const auto label = designer_.View().Canvas().DraggedPositionLabel();
+  if (!label) {
+    return;
+  }
+  const QString text = QString::fromStdString(label->text);
+  const QFontMetrics metrics(painter.font());
+  QRect box = metrics.boundingRect(text).adjusted(-3, -2, 3, 2);
+  box.moveBottomLeft(QPoint(label->x, label->y));
+  // Kept inside the canvas near its right and top edges.
+  box.moveRight(std::min(box.right(), width() - 2));
+  box.moveTop(std::max(box.top(), 2));
+  painter.setPen(QColor(0x50, 0x50, 0x50));
+  painter.setBrush(Qt::white);
+  painter.drawRect(box);
+  painter.setPen(Qt::black);
+  painter.drawText(box, Qt::AlignCenter, text);
 }
 
 bool CanvasWidget::OnCanvas(const QMouseEvent& event, QPoint& point) const {

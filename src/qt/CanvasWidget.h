@@ -4,6 +4,8 @@
 
 class QFrame;
 
+class QPainter;
+
 namespace grill {
 
 class CGrillDesignerDlg;
@@ -35,6 +37,7 @@ class CanvasWidget final : public QWidget {
   // points outside it, also while a button held down keeps the mouse.
   bool OnCanvas(const QMouseEvent& event, QPoint& point) const;
   void PlaceFrame();
+  void DrawDraggedPosition(QPainter& painter) const;
 
   CGrillDesignerDlg& designer_;
   QFrame* frame_;  // owned by the dialog

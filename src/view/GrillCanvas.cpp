@@ -6,6 +6,8 @@
 #include <tuple>
 #include <utility>
 
+#include "model/InchFraction.h"
+#include "model/Measurements.h"
 #include "view/PixelMapping.h"
 
 namespace grill {
@@ -28,6 +30,28 @@ int BarCount(std::int32_t count) {
 std::size_t Index(int i) {
   return static_cast<std::size_t>(i);
 }
+
+// The step a dragged bar's centre snaps to, in millimetres.
+double SnapStep(Unit unit) {
+  return unit == Unit::Inches ? 25.4 / kInchFractionDenominator : 0.5;
+}
+
+// A left-button drag, with or without Shift (which only lets the bar move freely).
+bool IsLeftDrag(unsigned flags) {
+  return (flags & ~unsigned{kMouseShift}) == kMouseLeft;
+}
+
+// The pointer's position rounded to the snap step, unless Shift is held.
+double DragPosition(double millimetres, unsigned flags, Unit unit) {
+  if ((flags & kMouseShift) != 0) {
+    return millimetres;
+  }
+  const double step = SnapStep(unit);
+  return std::round(millimetres / step) * step;
+}
+
+// How far right of and above the pointer the dragged position is shown.
+constexpr int kLabelOffset = 12;
 
 // The band holding position `c` (millimetres): the band before the first
 // bar lying beyond it. A position exactly on a bar belongs to the band after it.
@@ -78,6 +102,7 @@ void GrillCanvas::ForgetPointer() {
   pointer_.prevRow = -1;
   pointer_.prevColumn = -1;
   gestureOpen_ = false;
+  draggedTo_.reset();
 }
 
 int GrillCanvas::px(double x) const {
@@ -188,6 +213,7 @@ const GrillWindow* GrillCanvas::Drawable(const CanvasHost& host) const {
 }
 
 void GrillCanvas::OnLButtonDown(CanvasHost& host, unsigned /*flags*/, int x, int y) {
+  draggedTo_.reset();
   if (const GrillWindow* window = Drawable(host)) {
     PickBar(*window, x, y);
   }
@@ -214,12 +240,15 @@ void GrillCanvas::PickBar(const GrillWindow& window, int x, int y) {
 }
 
 void GrillCanvas::OnMouseMove(CanvasHost& host, unsigned flags, int x, int y) {
-  if (gestureOpen_ && flags != gestureFlags_) {
+  // Shift pressed or let go during a drag goes on with the same drag.
+  const bool sameGesture =
+      flags == gestureFlags_ || (IsLeftDrag(flags) && IsLeftDrag(gestureFlags_));
+  if (gestureOpen_ && !sameGesture) {
     EndGesture(host);
   }
   pointer_.lastX = x;
   pointer_.lastY = y;
-  const bool leftAlone = flags == kMouseLeft;
+  const bool leftAlone = IsLeftDrag(flags);
   const bool rightAlone = flags == kMouseRight;
   if (!leftAlone) {
     pointer_.dragHorz = -1;
@@ -267,16 +296,23 @@ void GrillCanvas::DragBars(CanvasHost& host, unsigned flags) {
     return;
   }
   if (pointer_.dragHorz >= 1 && pointer_.dragHorz <= BarCount(window->horzCount)) {
-    Report(host, flags)
-        .BarDragged(Axis::Horizontal, pointer_.dragHorz,
-                    ToMillimetres(pointer_.lastY, originY, scale_));
+    draggedTo_ = DragPosition(ToMillimetres(pointer_.lastY, originY, scale_), flags, unit_);
+    Report(host, flags).BarDragged(Axis::Horizontal, pointer_.dragHorz, *draggedTo_);
     window = host.ShownDesign();
   }
   if (pointer_.dragVert >= 1 && pointer_.dragVert <= BarCount(window->vertCount)) {
-    Report(host, flags)
-        .BarDragged(Axis::Vertical, pointer_.dragVert,
-                    ToMillimetres(pointer_.lastX, originX, scale_));
+    draggedTo_ = DragPosition(ToMillimetres(pointer_.lastX, originX, scale_), flags, unit_);
+    Report(host, flags).BarDragged(Axis::Vertical, pointer_.dragVert, *draggedTo_);
   }
+}
+
+std::optional<GrillCanvas::DraggedPosition> GrillCanvas::DraggedPositionLabel() const {
+  if (!draggedTo_ || (pointer_.dragHorz < 1 && pointer_.dragVert < 1)) {
+    return std::nullopt;
+  }
+  const std::string text =
+      unit_ == Unit::Inches ? FormatInchFraction(*draggedTo_) : FormatFixed(*draggedTo_, 1) + " mm";
+  return DraggedPosition{text, pointer_.lastX + kLabelOffset, pointer_.lastY - kLabelOffset};
 }
 
 // Crossing a bar between the previous move and this one gives or takes that
@@ -290,16 +326,18 @@ void GrillCanvas::ShapeSegments(CanvasHost& host, unsigned flags, int column, in
       pointer_.prevRow < 0) {
     return;
   }
+  // The bar being dragged snaps to its step, so the pointer may pass it by
+  // less than a step: that changes none of its segments.
   if (column != pointer_.prevColumn) {
     const int bar = std::max(column, pointer_.prevColumn);
-    if (bar <= BarCount(window->vertCount)) {
+    if (bar <= BarCount(window->vertCount) && bar != pointer_.dragVert) {
       Report(host, flags).SegmentShaped(Axis::Vertical, bar, row, given);
       window = host.ShownDesign();
     }
   }
   if (row != pointer_.prevRow) {
     const int bar = std::max(row, pointer_.prevRow);
-    if (bar <= BarCount(window->horzCount)) {
+    if (bar <= BarCount(window->horzCount) && bar != pointer_.dragHorz) {
       Report(host, flags).SegmentShaped(Axis::Horizontal, bar, column, given);
     }
   }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "model/GrillWindow.h"
+#include "model/Units.h"
 #include "platform/Drawing.h"
 #include "view/CanvasHost.h"
 
@@ -49,6 +51,19 @@ class GrillCanvas {
   // pointer is forgotten, without a gesture reported.
   void ForgetPointer();
 
+  // The unit the dialog shows: a dragged bar's centre snaps to its step
+  // (1/16" in inches, 0.5 mm in millimetres) unless Shift is held, and the
+  // dragged position is told in it.
+  void SetUnit(Unit unit) { unit_ = unit; }
+  // The position of the bar being dragged, in the dialog's unit, and the
+  // pixel beside the pointer it is shown at; nothing while no bar moves.
+  struct DraggedPosition {
+    std::string text;
+    int x = 0;
+    int y = 0;
+  };
+  std::optional<DraggedPosition> DraggedPositionLabel() const;
+
   // The scale that fits the design's inner size into the client size less
   // a margin on each side. A design of no drawable size leaves the scale as
   // it was.
@@ -94,7 +109,10 @@ class GrillCanvas {
   void EndGesture(CanvasHost& host);
 
   double scale_ = 1.0;
+  Unit unit_ = Unit::Millimetres;
   Pointer pointer_;
+  // The last position a dragged bar was put at, for the label beside the pointer.
+  std::optional<double> draggedTo_;
   bool gestureOpen_ = false;
   unsigned gestureFlags_ = 0;
 };

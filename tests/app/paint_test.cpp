@@ -109,8 +109,9 @@ TEST_P(DragEndTest, RefillsOnlyTheDraggedList) {
   EXPECT_THAT(controls.Entries(kHorzList), ElementsAre("1.968504"));
   (dialog.*GetParam().handler)(GetParam().flags, 5, 100);
 
-  EXPECT_NEAR(window.horzPos[1], 333.33, 0.01);
-  EXPECT_THAT(controls.Entries(kHorzList), ElementsAre("13.123360"));
+  // The pointer stands at 333.33 mm; the bar snaps to the nearest 1/16".
+  EXPECT_DOUBLE_EQ(window.horzPos[1], 13.125 * 25.4);
+  EXPECT_THAT(controls.Entries(kHorzList), ElementsAre("13.125000"));
   EXPECT_EQ(controls.Selection(kHorzList), -1);
   EXPECT_THAT(controls.Entries(kVertList), ElementsAre("9.842520"));
   EXPECT_EQ(controls.Selection(kVertList), 0);

@@ -21,7 +21,7 @@ class CanvasTest : public QObject {
   void mouseFlagsFollowButtonsAndModifiers();
   void pressOnAHandleAndMoveDragsTheBar();
   void pressBesideAHandlePicksNothing();
-  void shiftEndsADragWithoutMovingTheBar();
+  void shiftDragsFreelyAndControlEndsTheDrag();
   void rightButtonTakesASegmentAndLeftGivesItBack();
   void pointsOutsideTheCanvasAreNotPassedOn();
   void dragRepaintsTheCanvas();
@@ -87,9 +87,10 @@ void CanvasTest::pressOnAHandleAndMoveDragsTheBar() {
   QTest::mouseMove(&Canvas(), QPoint(6, 100));
   QTest::mouseRelease(&Canvas(), Qt::LeftButton, {}, QPoint(6, 100));
   QCOMPARE(Grill().PointerState().dragHorz, -1);
-  QCOMPARE(Design().horzPos[1], (100 - 10) / 0.27);
+  // The pointer stands at 333.33 mm; the bar snaps to the nearest 0.5 mm.
+  QCOMPARE(Design().horzPos[1], 333.5);
   // Once the button is up the bar list shows the stored value.
-  QCOMPARE(run_->designer.Controls().EntryText(kHorzList, 0).substr(0, 6), std::string("333.33"));
+  QCOMPARE(run_->designer.Controls().EntryText(kHorzList, 0).substr(0, 6), std::string("333.50"));
 }
 
 void CanvasTest::pressBesideAHandlePicksNothing() {
@@ -100,13 +101,20 @@ void CanvasTest::pressBesideAHandlePicksNothing() {
   QCOMPARE(Design().horzPos[1], 250.0);
 }
 
-void CanvasTest::shiftEndsADragWithoutMovingTheBar() {
+void CanvasTest::shiftDragsFreelyAndControlEndsTheDrag() {
   QTest::mousePress(&Canvas(), Qt::LeftButton, {}, QPoint(145, 5));
   QCOMPARE(Grill().PointerState().dragVert, 2);
   MoveMouse(Canvas(), QPoint(150, 5), Qt::LeftButton, Qt::ShiftModifier);
+  QCOMPARE(Grill().PointerState().dragVert, 2);
+  QCOMPARE(Design().vertPos[2], (150 - 10) / 0.27);
+  // The position is shown beside the pointer while the bar moves.
+  const auto label = Grill().DraggedPositionLabel();
+  QVERIFY(label.has_value());
+  QCOMPARE(label->text, std::string("518.5 mm"));
+  MoveMouse(Canvas(), QPoint(160, 5), Qt::LeftButton, Qt::ControlModifier);
   QCOMPARE(Grill().PointerState().dragVert, -1);
-  QCOMPARE(Design().vertPos[2], 500.0);
-  QTest::mouseRelease(&Canvas(), Qt::LeftButton, {}, QPoint(150, 5));
+  QCOMPARE(Design().vertPos[2], (150 - 10) / 0.27);
+  QTest::mouseRelease(&Canvas(), Qt::LeftButton, {}, QPoint(160, 5));
 }
 
 void CanvasTest::rightButtonTakesASegmentAndLeftGivesItBack() {

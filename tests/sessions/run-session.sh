@@ -67,6 +67,11 @@ for stream in stdout stderr; do
   WORK="$work" perl -pi -e 's/\Q$ENV{WORK}\E/\$HOME/g' "$work/.$stream"
 done
 
+# GRILL_UPDATE_SESSIONS=1 takes what the program printed as the new expectation (review the diff).
+if [ -n "${GRILL_UPDATE_SESSIONS:-}" ]; then
+  cp "$work/.stdout" "$session/expected.txt"
+fi
+
 expected_status=0
 if [ -f "$session/expected-status" ]; then
   expected_status=$(tr -d ' \r\n' < "$session/expected-status")

@@ -115,10 +115,50 @@ TEST(Drag, HorizontalBarFollowsThePointerAtTheScale) {
   Show(canvas, host, window);
   const int handleY = canvas.py(50);
   canvas.OnLButtonDown(host, kMouseLeft, 5, handleY);
-  canvas.OnMouseMove(host, kMouseLeft, 5, 100);
+  canvas.OnMouseMove(host, kMouseLeft | kMouseShift, 5, 100);
   EXPECT_DOUBLE_EQ(window.horzPos[1], (100 - 10) / 0.27);
   EXPECT_NEAR(window.horzPos[1], 333.33, 0.01);
   EXPECT_GE(host.invalidations, 1);
+}
+
+// A dragged bar's centre snaps to the unit's step; Shift lets it move freely,
+// and pressing or letting go of Shift goes on with the same drag.
+TEST(Drag, SnapsToTheUnitsStepUnlessShiftIsHeld) {
+  const struct {
+    Unit unit;
+    unsigned flags;
+    double position;  // pointer at y = 100: (100 - 10) / 0.27 = 333.33 mm
+    const char* label;
+  } cases[] = {
+      {Unit::Millimetres, kMouseLeft, 333.5, "333.5 mm"},
+      {Unit::Inches, kMouseLeft, 210 * 25.4 / 16, "13 1/8\""},  // 333.375 mm
+      {Unit::Millimetres, kMouseLeft | kMouseShift, (100 - 10) / 0.27, "333.3 mm"},
+      {Unit::Inches, kMouseLeft | kMouseShift, (100 - 10) / 0.27, "13 1/8\""},
+  };
+  for (const auto& c : cases) {
+    GrillWindow window = MakeDesign(1000, 500, {50}, {});
+    GrillCanvas canvas;
+    test::InPlaceHost host;
+    Show(canvas, host, window);
+    canvas.SetUnit(c.unit);
+    canvas.OnLButtonDown(host, kMouseLeft, 5, canvas.py(50));
+    EXPECT_FALSE(canvas.DraggedPositionLabel()) << "before the first move";
+    canvas.OnMouseMove(host, c.flags, 5, 100);
+    EXPECT_DOUBLE_EQ(window.horzPos[1], c.position) << c.label;
+    const auto label = canvas.DraggedPositionLabel();
+    ASSERT_TRUE(label) << c.label;
+    EXPECT_EQ(label->text, c.label);
+    EXPECT_GT(label->x, 5);
+    EXPECT_LT(label->y, 100);
+
+    // Shift toggled on the way: the same drag, one gesture.
+    const int endings = host.gesturesEnded;
+    canvas.OnMouseMove(host, c.flags ^ kMouseShift, 5, 120);
+    EXPECT_EQ(canvas.PointerState().dragHorz, 1) << c.label;
+    EXPECT_EQ(host.gesturesEnded, endings) << c.label;
+    canvas.OnLButtonUp(host, 0, 5, 120);
+    EXPECT_FALSE(canvas.DraggedPositionLabel()) << "after the release";
+  }
 }
 
 TEST_F(CanvasMouseTest, DragIsUnlimitedAndEndsWithTheButton) {
@@ -149,9 +189,9 @@ TEST_P(EndingFlagsTest, MoveWithOtherFlagsEndsTheDragUnmoved) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, EndingFlagsTest,
-                         ::testing::Values(kMouseLeft | kMouseShift, kMouseLeft | kMouseControl,
-                                           kMouseLeft | kMouseRight, kMouseLeft | kMouseMiddle, 0u,
-                                           kMouseMiddle, kMouseRight | kMouseShift));
+                         ::testing::Values(kMouseLeft | kMouseControl, kMouseLeft | kMouseRight,
+                                           kMouseLeft | kMouseMiddle, 0u, kMouseMiddle,
+                                           kMouseRight | kMouseShift));
 
 TEST_F(CanvasMouseTest, RightButtonTakesASegmentAndLeftButtonGivesItBack) {
   Move(kMouseRight, 150, 50);  // column band 1, row band 0
@@ -194,7 +234,7 @@ TEST_F(CanvasMouseTest, EnteringFromOutsideChangesNothingUntilTheNextMoveInside)
 
 TEST_F(CanvasMouseTest, MovesWithOtherFlagsOnlyTrackThePointer) {
   for (unsigned flags :
-       {0u, unsigned{kMouseMiddle}, kMouseLeft | kMouseShift, kMouseRight | kMouseControl}) {
+       {0u, unsigned{kMouseMiddle}, kMouseLeft | kMouseControl, kMouseRight | kMouseControl}) {
     Move(flags, 50, 50);
     Move(flags, 250, 200);
     EXPECT_EQ(canvas.PointerState().prevColumn, 2);
