@@ -2,15 +2,17 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 
 #include "app/DesignerContext.h"
+#include "editing/DesignForm.h"
 #include "model/GrillWindow.h"
 #include "platform/DialogHost.h"
 
 namespace grill {
 
 // The small modal dialog that renames the current design and spaces a given
-// number of bars evenly over a given inner size. Its OK only checks the
+// number of bars evenly over a given inner size; it opens with the design's. Its OK only checks the
 // fields; the accepted design is committed once the dialog has closed.
 class CWindowEditor final : public ModalDialog {
  public:
@@ -24,9 +26,19 @@ class CWindowEditor final : public ModalDialog {
   std::optional<GrillWindow> TakeAccepted();
 
  private:
+  // The size fields as the dialog opened with them.
+  struct ShownSize {
+    Unit unit = Unit::Millimetres;
+    std::string width;
+    std::string height;
+  };
+
+  void KeepUntouchedSize(const DesignFormText& form, Unit unit, DesignFormValues& values) const;
+
   const DesignDocument* document_ = nullptr;
   std::size_t target_ = 0;
   std::optional<GrillWindow> accepted_;
+  std::optional<ShownSize> shownSize_;
 };
 
 // Template 103.

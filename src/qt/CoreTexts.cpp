@@ -29,6 +29,8 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Catalogue", "Name"),
     QT_TRANSLATE_NOOP("Catalogue", "Width"),
     QT_TRANSLATE_NOOP("Catalogue", "Height"),
+    QT_TRANSLATE_NOOP("Catalogue", "Inner Width"),
+    QT_TRANSLATE_NOOP("Catalogue", "Inner Height"),
     QT_TRANSLATE_NOOP("Catalogue", "PreDesign"),
     QT_TRANSLATE_NOOP("Catalogue", "Side Width"),
     QT_TRANSLATE_NOOP("Catalogue", "Cottage Height"),

@@ -110,18 +110,59 @@ TEST(WindowEditorTemplateTest, LaysOutTemplate103WithinItsBounds) {
   EXPECT_EQ(5, labels);
 }
 
-TEST_F(WindowEditorTest, OpensWithEmptyFieldsOnTheMainDialogsUnit) {
-  for (const Unit unit : {Unit::Inches, Unit::Millimetres}) {
-    Document().SetUnit(unit);
+// The editor's sizes are the grill's inner size: it opens with the current
+// design's, so that nobody types the window's outer size into them.
+TEST_F(WindowEditorTest, OpensWithTheDesignAsItIsOnTheMainDialogsUnit) {
+  const struct {
+    Unit unit;
+    const char* width;
+    const char* height;
+  } cases[] = {{Unit::Millimetres, "500.000000", "400.000000"},
+               {Unit::Inches, "19.685039", "15.748031"}};
+  for (const auto& c : cases) {
+    Document().SetUnit(c.unit);
     MemoryControls& dialog = Open();
-    for (const int id : {kEditorNameEdit, kEditorHeightEdit, kEditorWidthEdit, kEditorVertBarsEdit,
-                         kEditorHorzBarsEdit}) {
-      EXPECT_EQ("", dialog.Text(id)) << id;
-    }
-    EXPECT_EQ(unit == Unit::Inches, dialog.IsChecked(kEditorInchesRadio));
-    EXPECT_EQ(unit == Unit::Millimetres, dialog.IsChecked(kEditorMillimetresRadio));
-    host.CancelModal();
+    EXPECT_EQ("Kitchen", dialog.Text(kEditorNameEdit));
+    EXPECT_EQ(c.width, dialog.Text(kEditorWidthEdit));
+    EXPECT_EQ(c.height, dialog.Text(kEditorHeightEdit));
+    EXPECT_EQ("1", dialog.Text(kEditorVertBarsEdit));
+    EXPECT_EQ("1", dialog.Text(kEditorHorzBarsEdit));
+    EXPECT_EQ(c.unit == Unit::Inches, dialog.IsChecked(kEditorInchesRadio));
+    EXPECT_EQ(c.unit == Unit::Millimetres, dialog.IsChecked(kEditorMillimetresRadio));
+    // OK without a change keeps the design's sizes.
+    ASSERT_TRUE(host.ClickModalOk());
+    EXPECT_NEAR(500.0, Kitchen().innerWidth, 1e-5);
+    EXPECT_NEAR(400.0, Kitchen().innerHeight, 1e-5);
   }
+}
+
+// A bar the editor adds runs as its neighbours do: stopped at a cottage line
+// where they stop, and a new band gets the segments of the last one.
+TEST_F(WindowEditorTest, AddedBarsFollowTheirNeighboursSegments) {
+  GrillWindow cottage = Kitchen();
+  cottage.name = "Cottage";
+  cottage.vertCount = 2;
+  cottage.vertPos = {0.0, 150.0, 300.0, 500.0};
+  cottage.horzCount = 1;
+  cottage.horzPos = {0.0, 100.0, 400.0};
+  for (std::size_t bar = 1; bar <= 2; ++bar) {
+    cottage.vertSegments[0][bar] = 0;  // above the cottage line: no vertical bars
+    cottage.vertSegments[1][bar] = 1;
+  }
+  cottage.horzSegments[1][1] = 0;  // the cottage line is open in the middle pane
+  ChangeCurrent([&cottage](GrillWindow& window) { window = cottage; });
+
+  ASSERT_TRUE(Submit({"Cottage", "500", "400", "3", "2"}));
+  const GrillWindow& edited = Kitchen();
+  // Vertical bar 3 is new: like bar 2, it stops at the line; band 2 is new: like band 1.
+  for (std::size_t bar = 1; bar <= 3; ++bar) {
+    EXPECT_EQ(0, edited.vertSegments[0][bar]) << "bar " << bar;
+    EXPECT_EQ(1, edited.vertSegments[1][bar]) << "bar " << bar;
+    EXPECT_EQ(1, edited.vertSegments[2][bar]) << "bar " << bar;
+  }
+  // Horizontal bar 2 is new: it runs as bar 1 does, open where bar 1 is.
+  EXPECT_EQ(edited.horzSegments[1], edited.horzSegments[2]);
+  EXPECT_EQ(0, edited.horzSegments[2][1]);
 }
 
 TEST_F(WindowEditorTest, OpensOnlyWithACurrentDesign) {

@@ -277,7 +277,10 @@ void DesignerTest::ctrlEOpensTheEditorOnlyOnADesign() {
     auto type = [&editor](int id, const char* text) {
       Child<QLineEdit>(editor, id)->setText(QString::fromUtf8(text));
     };
-    Child<QPushButton>(editor, kIdOk)->click();  // every field empty
+    // The fields open with the design as it is; without a name it is refused.
+    QCOMPARE(Child<QLineEdit>(editor, kEditorNameEdit)->text(), QStringLiteral("Den"));
+    type(kEditorNameEdit, "");
+    Child<QPushButton>(editor, kIdOk)->click();
     stayedOpenOnRefusal = editor.isVisible();
     type(kEditorNameEdit, "Study");
     type(kEditorWidthEdit, "1000");

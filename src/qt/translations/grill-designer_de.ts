@@ -100,6 +100,14 @@
         <translation>Höhe</translation>
     </message>
     <message>
+        <source>Inner Width</source>
+        <translation>Innenbreite</translation>
+    </message>
+    <message>
+        <source>Inner Height</source>
+        <translation>Innenhöhe</translation>
+    </message>
+    <message>
         <location filename="../CoreTexts.cpp" line="32"/>
         <source>PreDesign</source>
         <translation>Vorlage</translation>

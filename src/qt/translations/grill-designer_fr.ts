@@ -100,6 +100,14 @@
         <translation>Hauteur</translation>
     </message>
     <message>
+        <source>Inner Width</source>
+        <translation>Largeur int.</translation>
+    </message>
+    <message>
+        <source>Inner Height</source>
+        <translation>Hauteur int.</translation>
+    </message>
+    <message>
         <location filename="../CoreTexts.cpp" line="32"/>
         <source>PreDesign</source>
         <translation>Modèle type</translation>
