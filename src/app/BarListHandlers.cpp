@@ -1,6 +1,7 @@
 #include "app/BarListHandlers.h"
 
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "app/BarControls.h"
@@ -55,6 +56,15 @@ void CommitOrShow(DesignerContext& context, const char* label, std::optional<Gri
   }
 }
 
+// Edit with text that is no length says so, rather than doing nothing.
+std::string InvalidPositionMessage(const std::string& typed, Unit unit) {
+  if (typed.find_first_not_of(" \t") == std::string::npos) {
+    return "Invalid Position: type the bar's new position in the field below the list first";
+  }
+  return "Invalid Position: \"" + typed + "\" is not a length in " +
+         (unit == Unit::Inches ? "inches" : "millimetres");
+}
+
 }  // namespace
 
 std::optional<int> SelectedBar(const Controls& controls, Axis axis, const GrillWindow& window) {
@@ -71,16 +81,18 @@ void OnEditBar(DesignerContext& context, Axis axis) {
   if (window == nullptr) {
     return;
   }
-  const auto value = ParseTypedLength(context.controls.Text(BarControlsOf(axis).edit),
-                                      context.Document().DisplayUnit());
+  const Unit unit = context.Document().DisplayUnit();
+  const std::string typed = context.controls.Text(BarControlsOf(axis).edit);
+  const auto value = ParseTypedLength(typed, unit);
   if (!value) {
+    context.controls.ShowMessage(InvalidPositionMessage(typed, unit));
     return;
   }
   const std::optional<int> bar = SelectedBar(context.controls, axis, *window);
   if (!bar) {
     return;
   }
-  auto moved = SetBarPosition(*window, axis, *bar, *value);
+  auto moved = SetBarPosition(*window, axis, *bar, *value, unit);
   if (!moved) {
     context.controls.ShowMessage(moved.Message());
     return;

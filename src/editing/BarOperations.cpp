@@ -1,15 +1,24 @@
 #include "editing/BarOperations.h"
 
 #include <cmath>
+#include <string>
 
 #include "model/BarAxis.h"
+#include "model/Measurements.h"
 
 namespace grill {
 
-Result<GrillWindow> SetBarPosition(const GrillWindow& window, Axis axis, int bar, double position) {
+Result<GrillWindow> SetBarPosition(const GrillWindow& window, Axis axis, int bar, double position,
+                                   Unit unit) {
   const ConstBarAxis bars = BarsOf(window, axis);
   if (!(bars.Pos(bar) < position && position < bars.Pos(bar + 2))) {
-    return Refusal{"Index is not within range"};
+    // Said in the numbers the bar list shows, so the shop can see where it may go.
+    const char* suffix = unit == Unit::Inches ? "\"" : " mm";
+    const char* direction = axis == Axis::Horizontal ? "horizontal" : "vertical";
+    return Refusal{
+        "Position Out of Range: " + std::string(direction) + " bar " + FormatInteger(bar + 1) +
+        " must lie between " + FormatLength(bars.Pos(bar), unit) + suffix + " and " +
+        FormatLength(bars.Pos(bar + 2), unit) + suffix + ", the bars or edges beside it"};
   }
   GrillWindow moved = window;
   BarsOf(moved, axis).Pos(bar + 1) = position;

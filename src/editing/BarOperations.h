@@ -4,6 +4,7 @@
 
 #include "editing/Result.h"
 #include "model/GrillWindow.h"
+#include "model/Units.h"
 
 namespace grill {
 
@@ -12,8 +13,10 @@ namespace grill {
 // 1-based bar number. Each returns the changed design, or nothing (or a
 // refusal) when the command makes no change.
 
-// Edit: the bar moves to `position`, which must lie strictly between its neighbours.
-Result<GrillWindow> SetBarPosition(const GrillWindow& window, Axis axis, int bar, double position);
+// Edit: the bar moves to `position`, which must lie strictly between its
+// neighbours; the refusal names the room it has in `unit`.
+Result<GrillWindow> SetBarPosition(const GrillWindow& window, Axis axis, int bar, double position,
+                                   Unit unit);
 
 // "+" / "-": the bar moves by `step` towards the next bar (or the previous
 // one) and must stay short of that neighbour, bar or edge. A negative step

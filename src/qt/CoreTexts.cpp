@@ -77,7 +77,6 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Catalogue", "Invalid Inside Color"),
     QT_TRANSLATE_NOOP("Catalogue", "Invalid Outside Color"),
     QT_TRANSLATE_NOOP("Catalogue", "Invalid Spacing"),
-    QT_TRANSLATE_NOOP("Catalogue", "Index is not within range"),
     QT_TRANSLATE_NOOP("Catalogue", "BarType Not Found"),
     QT_TRANSLATE_NOOP("Catalogue", "EdgeType Not Found"),
     QT_TRANSLATE_NOOP("Catalogue", "No Window Selected"),

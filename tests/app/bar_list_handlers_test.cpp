@@ -86,9 +86,13 @@ TEST_F(BarListTest, EditOntoANeighbourOrTheEdgeIsOutOfRange) {
     Press(OnEditBar, Axis::Horizontal, 1, typed);
   }
   Press(OnEditBar, Axis::Vertical, 2, "1000");
+  const std::string horizontal =
+      "Position Out of Range: horizontal bar 2 must lie between 200.000000 mm and 600.000000 mm, "
+      "the bars or edges beside it";
   EXPECT_THAT(controls.Messages(),
-              ElementsAre("Index is not within range", "Index is not within range",
-                          "Index is not within range", "Index is not within range"));
+              ElementsAre(horizontal, horizontal, horizontal,
+                          "Position Out of Range: vertical bar 3 must lie between 500.000000 mm "
+                          "and 1000.000000 mm, the bars or edges beside it"));
   EXPECT_EQ(window->horzPos[2], 400.0);
   EXPECT_EQ(window->vertPos[3], 750.0);
 }
@@ -96,7 +100,8 @@ TEST_F(BarListTest, EditOntoANeighbourOrTheEdgeIsOutOfRange) {
 TEST_F(BarListTest, EditAgainstEqualNeighboursIsAlwaysOutOfRange) {
   ChangeCurrent([](GrillWindow& w) { w.horzPos = {0, 300, 300, 300, 800}; });
   Press(OnEditBar, Axis::Horizontal, 1, "300");
-  EXPECT_THAT(controls.Messages(), ElementsAre("Index is not within range"));
+  EXPECT_THAT(controls.Messages(),
+              ElementsAre(testing::StartsWith("Position Out of Range: horizontal bar 2")));
 }
 
 TEST_F(BarListTest, EditOfTheOnlyBarAcceptsAnythingInsideTheGrill) {
@@ -117,8 +122,34 @@ TEST_F(BarListTest, EditIsConvertedFromInches) {
   EXPECT_EQ(window->vertPos[1], 254.0);
 }
 
-TEST_F(BarListTest, EditIgnoresBadTextAndMissingSelection) {
-  Press(OnEditBar, Axis::Horizontal, 1, "3OO");
+// Text that is no length is refused with the reason; a far position names the
+// room the bar has, in the dialog's unit; no selection changes nothing.
+TEST_F(BarListTest, EditSaysWhyItRefusesAndIgnoresAMissingSelection) {
+  const struct {
+    Unit unit;
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {Unit::Millimetres, "3OO", "Invalid Position: \"3OO\" is not a length in millimetres"},
+      {Unit::Inches, "abc", "Invalid Position: \"abc\" is not a length in inches"},
+      {Unit::Millimetres, "  ",
+       "Invalid Position: type the bar's new position in the field below the list first"},
+      {Unit::Millimetres, "999",
+       "Position Out of Range: horizontal bar 2 must lie between 200.000000 mm and 600.000000 mm, "
+       "the bars or edges beside it"},
+      {Unit::Inches, "999",
+       "Position Out of Range: horizontal bar 2 must lie between 7.874016\" and 23.622047\", the "
+       "bars or edges beside it"},
+  };
+  for (const auto& c : cases) {
+    Document().SetUnit(c.unit);
+    controls.ClearMessages();
+    Press(OnEditBar, Axis::Horizontal, 1, c.typed);
+    EXPECT_THAT(controls.Messages(), ElementsAre(c.message)) << c.typed;
+    EXPECT_EQ(window->horzPos[2], 400.0) << c.typed;
+  }
+  controls.ClearMessages();
+  Document().SetUnit(Unit::Millimetres);
   Press(OnEditBar, Axis::Horizontal, -1, "300");
   EXPECT_EQ(window->horzPos[2], 400.0);
   EXPECT_THAT(controls.Messages(), IsEmpty());
