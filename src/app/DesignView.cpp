@@ -1,5 +1,7 @@
 #include "app/DesignView.h"
 
+#include "editing/PreDesignLayouts.h"
+
 #include <optional>
 #include <string>
 
@@ -39,6 +41,17 @@ std::string NameOf(const Record* record) {
 
 }  // namespace
 
+void ShowSideWidthField(Controls& controls) {
+  const PreDesign preDesign = PreDesignAt(controls.Selection(kPreDesignCombo));
+  const bool shown = UsesSideWidth(preDesign);
+  if (shown) {
+    controls.SetText(kSideWidthLabel,
+                     preDesign == PreDesign::Prarie ? "Side Width" : "Cottage Height");
+  }
+  controls.SetVisible(kSideWidthEdit, shown);
+  controls.SetVisible(kSideWidthLabel, shown);
+}
+
 void ShowWindowDesign(Controls& controls, GrillCanvas& canvas, const GrillWindow& window,
                       Unit unit) {
   ShowBarList(controls, Axis::Horizontal, window, unit);
@@ -56,6 +69,11 @@ void ShowWindowDesign(Controls& controls, GrillCanvas& canvas, const GrillWindow
   controls.SetText(kVertBarsEdit, FormatInteger(window.vertCount));
   controls.SetText(kHorzBarsEdit, FormatInteger(window.horzCount));
   controls.SetText(kNameEdit, window.name);
+  // A design laid out before predesigns were kept leaves the combo as it is.
+  if (window.preDesign) {
+    controls.SetSelection(kPreDesignCombo, static_cast<int>(*window.preDesign));
+    ShowSideWidthField(controls);
+  }
 }
 
 void ShowBarList(Controls& controls, Axis axis, const GrillWindow& window, Unit unit) {

@@ -12,8 +12,13 @@
 
 namespace grill {
 
-// Refreshes the bar lists and the Window Info controls from `window` and fits
-// the canvas's scale to it. Does not redraw.
+// Shows the side width field, captioned for the predesign the combo shows,
+// only for a predesign that uses it.
+void ShowSideWidthField(Controls& controls);
+
+// Refreshes the bar lists and the Window Info controls from `window` (its
+// predesign among them, when known) and fits the canvas's scale to it. Does
+// not redraw.
 void ShowWindowDesign(Controls& controls, GrillCanvas& canvas, const GrillWindow& window,
                       Unit unit);
 

@@ -87,15 +87,7 @@ void OnMillimetres(DesignerContext& context) {
 }
 
 void OnPreDesignChange(DesignerContext& context) {
-  Controls& c = context.controls;
-  const int index = c.Selection(kPreDesignCombo);
-  const bool shown = UsesSideWidth(PreDesignAt(index));
-  if (shown) {
-    c.SetText(kSideWidthLabel,
-              PreDesignAt(index) == PreDesign::Prarie ? "Side Width" : "Cottage Height");
-  }
-  c.SetVisible(kSideWidthEdit, shown);
-  c.SetVisible(kSideWidthLabel, shown);
+  ShowSideWidthField(context.controls);
 }
 
 }  // namespace grill

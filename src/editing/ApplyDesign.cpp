@@ -29,8 +29,11 @@ void ScaleBars(PositionTable& pos, std::int32_t count, double oldInner, double n
 }  // namespace
 
 GrillWindow AppliedDesign(const GrillWindow& current, const GrillWindow& fresh) {
-  // A changed count lays the design out anew, as New does.
-  if (current.horzCount != fresh.horzCount || current.vertCount != fresh.vertCount) {
+  // A changed count or another predesign lays the design out anew, as New
+  // does. A design whose predesign is unknown keeps its bars.
+  const bool otherPreDesign = current.preDesign && current.preDesign != fresh.preDesign;
+  if (current.horzCount != fresh.horzCount || current.vertCount != fresh.vertCount ||
+      otherPreDesign) {
     return fresh;
   }
   // The same counts: the bars keep their places in proportion and the
@@ -40,6 +43,7 @@ GrillWindow AppliedDesign(const GrillWindow& current, const GrillWindow& fresh) 
   applied.vertSegments = current.vertSegments;
   applied.horzPos = current.horzPos;
   applied.vertPos = current.vertPos;
+  applied.preDesign = current.preDesign;
   ScaleBars(applied.horzPos, applied.horzCount, current.innerHeight, fresh.innerHeight,
             fresh.horzPos);
   ScaleBars(applied.vertPos, applied.vertCount, current.innerWidth, fresh.innerWidth,

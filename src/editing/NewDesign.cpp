@@ -50,6 +50,7 @@ Result<GrillWindow> LayOutNewDesign(GrillWindow window, PreDesign preDesign, Spa
     return Refusal{preDesign == PreDesign::Prarie ? "Input Sidewidth" : "Input Cottage Height"};
   }
   LayOutPreDesign(window, preDesign, spacing, sideWidth.value_or(0.0));
+  window.preDesign = preDesign;
   return window;
 }
 

@@ -4,16 +4,10 @@
 #include <string_view>
 
 #include "model/GrillWindow.h"
+#include "model/PreDesign.h"
 #include "model/Units.h"
 
 namespace grill {
-
-// The predesigns, in the order of the PreDesign combo box.
-enum class PreDesign { Cottage1, Cottage2, Standard, Prarie, CustomCottage };
-
-// The combo box's entries, by PreDesign.
-inline constexpr std::array<std::string_view, 5> kPreDesignNames = {
-    "Cottage1", "Cottage2", "Standard", "Prarie", "Custom Cottage"};
 
 // The predesign at a combo index. An index outside the combo (a typed text)
 // lays out as "Standard", so that no bar position is left unset.

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "model/PreDesign.h"
 
 namespace grill {
 
@@ -54,6 +57,9 @@ struct GrillWindow {
   const EdgeType* edgeType = nullptr;
   const ColorEntry* insideColor = nullptr;
   const ColorEntry* outsideColor = nullptr;
+  // The predesign the design was laid out by; unknown for designs of job
+  // files from before it was kept.
+  std::optional<PreDesign> preDesign;
 
   BarEdit InsertHorzBar(double position);
   BarEdit InsertVertBar(double position);

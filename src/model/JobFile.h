@@ -15,7 +15,8 @@ namespace grill {
 // describes its text.
 inline constexpr std::string_view kJobFileExtension = ".grilljob";
 inline constexpr std::string_view kJobFormatName = "varnel-grill-job";
-inline constexpr std::int64_t kJobFormatVersion = 1;
+// Version 2 adds each design's predesign; version 1 files read with it unknown.
+inline constexpr std::int64_t kJobFormatVersion = 2;
 // Larger files are refused unread.
 inline constexpr std::int64_t kJobFileLimit = std::int64_t{64} * 1024 * 1024;
 

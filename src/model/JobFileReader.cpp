@@ -196,16 +196,45 @@ std::string DesignName(const JobJson& object, std::size_t index, std::set<std::s
   return name;
 }
 
-JobDesign ReadDesign(const JobJson& object, std::size_t index, std::set<std::string>& taken) {
+// Version 1 knew no predesign: such a design's stays unknown.
+std::optional<PreDesign> ReadPreDesign(const JobJson& object, std::int64_t version,
+                                       const std::string& where) {
+  if (version < 2) {
+    return std::nullopt;
+  }
+  const std::optional<std::string> name = TextOrNull(object, "preDesign", where);
+  if (!name) {
+    return std::nullopt;
+  }
+  const std::optional<PreDesign> preDesign = PreDesignNamed(*name);
+  if (!preDesign) {
+    Refuse(where +
+           "preDesign must be one of Cottage1, Cottage2, Standard, Prarie, "
+           "Custom Cottage or null");
+  }
+  return preDesign;
+}
+
+JobDesign ReadDesign(const JobJson& object, std::size_t index, std::set<std::string>& taken,
+                     std::int64_t version) {
   JobDesign design;
   GrillWindow& w = design.window;
   w.name = DesignName(object, index, taken);
   const std::string where = "design \"" + w.name + "\": ";
-  RefuseUnknownKeys(object,
-                    {"name", "outerWidth", "outerHeight", "innerWidth", "innerHeight", "quantity",
-                     "barType", "edgeType", "insideColor", "outsideColor", "horzPos", "vertPos",
-                     "vertSegments", "horzSegments"},
-                    where);
+  if (version < 2) {
+    RefuseUnknownKeys(object,
+                      {"name", "outerWidth", "outerHeight", "innerWidth", "innerHeight", "quantity",
+                       "barType", "edgeType", "insideColor", "outsideColor", "horzPos", "vertPos",
+                       "vertSegments", "horzSegments"},
+                      where);
+  } else {
+    RefuseUnknownKeys(object,
+                      {"name", "outerWidth", "outerHeight", "innerWidth", "innerHeight", "quantity",
+                       "barType", "edgeType", "insideColor", "outsideColor", "preDesign", "horzPos",
+                       "vertPos", "vertSegments", "horzSegments"},
+                      where);
+  }
+  w.preDesign = ReadPreDesign(object, version, where);
   w.outerWidth = Length(object, "outerWidth", false, where);
   w.outerHeight = Length(object, "outerHeight", false, where);
   // New leaves no inside at all when the edges fill the frame.
@@ -224,7 +253,7 @@ JobDesign ReadDesign(const JobJson& object, std::size_t index, std::set<std::str
 
 // The format name and version, before anything else: a newer file may differ
 // in every other respect.
-void CheckFormat(const JobJson& document) {
+std::int64_t CheckFormat(const JobJson& document) {
   if (!document.is_object()) {
     Refuse("the document is not a JSON object", RefusalKind::NotAJobFile);
   }
@@ -236,9 +265,10 @@ void CheckFormat(const JobJson& document) {
   if (version.is_number_unsigned() && version.get<std::uint64_t>() > kJobFormatVersion) {
     Refuse({}, RefusalKind::NewerVersion);
   }
-  if (!version.is_number_integer() || version.get<std::int64_t>() != kJobFormatVersion) {
+  if (!version.is_number_integer() || version.get<std::int64_t>() < 1) {
     Refuse("version must be a whole number from 1 to " + FormatInteger(kJobFormatVersion));
   }
+  return version.get<std::int64_t>();
 }
 
 template <typename Choice>
@@ -256,7 +286,7 @@ Choice OneOf(const JobJson& object, const char* key, std::string_view first, Cho
 }
 
 Job ReadDocument(const JobJson& document) {
-  CheckFormat(document);
+  const std::int64_t version = CheckFormat(document);
   RefuseUnknownKeys(
       document, {"format", "version", "unit", "spacing", "masterFile", "current", "designs"}, "");
   Job job;
@@ -271,7 +301,7 @@ Job ReadDocument(const JobJson& document) {
   std::set<std::string> names;
   job.designs.reserve(designs.size());
   for (std::size_t i = 0; i < designs.size(); ++i) {
-    job.designs.push_back(ReadDesign(designs[i], i, names));
+    job.designs.push_back(ReadDesign(designs[i], i, names, version));
   }
   job.current = TextOrNull(document, "current", "");
   if (job.current && names.count(*job.current) == 0) {

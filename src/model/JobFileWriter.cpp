@@ -80,6 +80,7 @@ Json DesignValue(const JobDesign& design) {
   value["edgeType"] = OptionalText(design.references.edgeType);
   value["insideColor"] = OptionalText(design.references.insideColor);
   value["outsideColor"] = OptionalText(design.references.outsideColor);
+  value["preDesign"] = w.preDesign ? Json(std::string(PreDesignName(*w.preDesign))) : Json(nullptr);
   value["horzPos"] = Positions(w.horzPos, w.horzCount);
   value["vertPos"] = Positions(w.vertPos, w.vertCount);
   value["vertSegments"] = VertSegments(w);

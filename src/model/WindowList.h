@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <optional>
 #include <string_view>
-#include <deque>
 
 #include "model/GrillWindow.h"
 

@@ -123,6 +123,49 @@ TEST_F(ApplyTest, ChangedCountLaysTheDesignOutAsNewWould) {
   EXPECT_EQ(applied.vertSegments[2][1], 0);
 }
 
+// A design remembers the predesign it was laid out by and Select shows it, so
+// an Apply after a New of another predesign keeps the design's shaped bars;
+// another predesign chosen on purpose lays it out anew.
+TEST_F(ApplyTest, SelectShowsTheDesignsPreDesignAndApplyKeepsTheShapedBars) {
+  ASSERT_EQ(kitchen.preDesign, PreDesign::Standard);
+  controls.SetSelection(kPreDesignCombo, 3);  // Prarie, for the next design
+  controls.SetText(kSideWidthEdit, "100");
+  ASSERT_TRUE(NewDesign("Porch", "1000", "800", "2", "2"));
+  ASSERT_EQ(Current()->preDesign, PreDesign::Prarie);
+
+  controls.SetSelection(kWindowsList, controls.FindEntryExact(kWindowsList, "Kitchen"));
+  OnSelectWindow(context);
+  EXPECT_EQ(controls.Selection(kPreDesignCombo), 2);  // Standard again
+  EXPECT_FALSE(controls.IsVisible(kSideWidthEdit));
+  controls.SetText(kWidthEdit, "2000");
+  controls.SetText(kQuantityEdit, "5");
+  OnApplyWindow(context);
+  ASSERT_THAT(controls.Messages(), IsEmpty());
+  EXPECT_EQ(Current()->name, "Kitchen");
+  EXPECT_THAT(VertBars(), ElementsAre(200.0, 1000.0, 1500.0));
+  EXPECT_EQ(Current()->vertSegments, kitchen.vertSegments);
+  EXPECT_EQ(Current()->horzSegments, kitchen.horzSegments);
+  EXPECT_EQ(Current()->preDesign, PreDesign::Standard);
+
+  controls.SetSelection(kPreDesignCombo, 0);  // Cottage1, chosen on purpose
+  OnApplyWindow(context);
+  ASSERT_THAT(controls.Messages(), IsEmpty());
+  EXPECT_EQ(Current()->preDesign, PreDesign::Cottage1);
+  EXPECT_NE(Current()->vertSegments, kitchen.vertSegments);
+}
+
+// A design from an older job file, its predesign unknown, keeps its bars
+// whatever the combo shows.
+TEST_F(ApplyTest, UnknownPreDesignKeepsTheBars) {
+  ChangeCurrent([](GrillWindow& w) { w.preDesign.reset(); });
+  TypeFields([](MemoryControls& c) { c.SetSelection(kPreDesignCombo, 0); });
+  OnApplyWindow(context);
+  ASSERT_THAT(controls.Messages(), IsEmpty());
+  EXPECT_THAT(VertBars(), ElementsAre(100.0, 500.0, 750.0));
+  EXPECT_EQ(Current()->vertSegments, kitchen.vertSegments);
+  EXPECT_FALSE(Current()->preDesign);
+}
+
 TEST_F(ApplyTest, RenamesTheDesignInTheWindowsList) {
   TypeFields([](MemoryControls& c) { c.SetText(kNameEdit, "Pantry"); });
   OnApplyWindow(context);

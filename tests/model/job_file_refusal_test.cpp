@@ -49,8 +49,8 @@ TEST(JobFileRefusalTest, HostileFilesAreRefusedWithWhereAndWhy) {
       {"empty", "", "not valid JSON at byte 1: "},
       {"not an object", "[1, 2]", "it is not a grill job file"},
       {"another format", Edited("varnel-grill-job", "other"), "it is not a grill job file"},
-      {"version as text", Edited("\"version\": 1", "\"version\": \"1\""), "version must be"},
-      {"version 0", Edited("\"version\": 1", "\"version\": 0"), "version must be"},
+      {"version as text", Edited("\"version\": 2", "\"version\": \"2\""), "version must be"},
+      {"version 0", Edited("\"version\": 2", "\"version\": 0"), "version must be"},
       {"unknown unit", Edited("\"mm\"", "\"cm\""), "unit must be \"in\" or \"mm\""},
       {"unknown field", Edited("\"unit\"", "\"colour\": 1, \"unit\""), "unknown field \"colour\""},
       {"missing field", Edited("\"spacing\": \"equal\",", ""), "spacing is missing"},
@@ -137,6 +137,35 @@ TEST(JobFileRefusalTest, AcceptsWhatNewAccepts) {
   }
 }
 
+// A version 1 file, from before designs kept their predesign, reads with the
+// predesign unknown and is written back as version 2; a version 1 file may
+// not hold the newer field, and a version 2 file names a known predesign.
+TEST(JobFileRefusalTest, VersionOneFilesReadWithThePredesignUnknown) {
+  Job job = SmallJob();
+  job.designs[0].window.preDesign = PreDesign::Prarie;
+  const std::string current = FormatJob(job);
+  EXPECT_THAT(current, HasSubstr("\"preDesign\": \"Prarie\""));
+
+  std::string old = current;
+  old.replace(old.find("\"version\": 2"), 12, "\"version\": 1");
+  for (std::size_t at; (at = old.find("      \"preDesign\":")) != std::string::npos;) {
+    old.erase(at, old.find('\n', at) - at + 1);
+  }
+  const JobFileResult migrated = ReadJobText(old, kPath);
+  ASSERT_TRUE(migrated.job) << migrated.error;
+  EXPECT_FALSE(migrated.job->designs[0].window.preDesign);
+  EXPECT_THAT(FormatJob(*migrated.job), HasSubstr("\"version\": 2"));
+  EXPECT_THAT(FormatJob(*migrated.job), HasSubstr("\"preDesign\": null"));
+
+  std::string mixed = current;
+  mixed.replace(mixed.find("\"version\": 2"), 12, "\"version\": 1");
+  EXPECT_THAT(ReadJobText(mixed, kPath).error, HasSubstr("unknown field \"preDesign\""));
+
+  std::string unknown = current;
+  unknown.replace(unknown.find("\"Prarie\""), 8, "\"Gothic\"");
+  EXPECT_THAT(ReadJobText(unknown, kPath).error, HasSubstr("preDesign must be one of"));
+}
+
 // A shop is told first what the file is, and only then the detail.
 TEST(JobFileRefusalTest, SaysWhatKindOfFileWasRefused) {
   const std::string whole = FormatJob(SmallJob());
@@ -164,7 +193,7 @@ TEST(JobFileRefusalTest, SaysWhatKindOfFileWasRefused) {
 
 TEST(JobFileRefusalTest, NewerVersionIsNamedAsSuch) {
   const JobFileResult result = ReadJobText(
-      R"({"format": "varnel-grill-job", "version": 2, "shape": "unknown to us"})", kPath);
+      R"({"format": "varnel-grill-job", "version": 3, "shape": "unknown to us"})", kPath);
   EXPECT_FALSE(result.job);
   EXPECT_EQ(result.error, kPath + " was written by a newer version of the designer");
 }

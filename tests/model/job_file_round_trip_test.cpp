@@ -35,7 +35,7 @@ TEST(JobFileRoundTripTest, WritesTheDocumentedLayout) {
   job.designs[0].window.vertSegments[1][1] = 0;
   EXPECT_EQ(FormatJob(job), R"({
   "format": "varnel-grill-job",
-  "version": 1,
+  "version": 2,
   "unit": "mm",
   "spacing": "equal",
   "masterFile": "MASTER",
@@ -52,6 +52,7 @@ TEST(JobFileRoundTripTest, WritesTheDocumentedLayout) {
       "edgeType": "Edge A",
       "insideColor": "White",
       "outsideColor": null,
+      "preDesign": null,
       "horzPos": [
         0.0,
         180.0,

@@ -97,6 +97,9 @@ class RandomJobs {
     design.references.edgeType = OptionalBytes();
     design.references.insideColor = OptionalBytes();
     design.references.outsideColor = OptionalBytes();
+    if (Coin()) {
+      w.preDesign = static_cast<PreDesign>(Between(0, kPreDesignNames.size() - 1));
+    }
     return design;
   }
 
@@ -176,6 +179,7 @@ inline void ExpectSameDesign(const JobDesign& expected, const JobDesign& actual)
   EXPECT_EQ(std::bit_cast<std::uint64_t>(e.innerHeight),
             std::bit_cast<std::uint64_t>(a.innerHeight));
   EXPECT_EQ(e.quantity, a.quantity);
+  EXPECT_EQ(e.preDesign, a.preDesign);
   EXPECT_EQ(e.horzCount, a.horzCount);
   EXPECT_EQ(e.vertCount, a.vertCount);
   ExpectSameBits(e.horzPos, a.horzPos);
