@@ -208,9 +208,11 @@ std::optional<PreDesign> ReadPreDesign(const JobJson& object, std::int64_t versi
   }
   const std::optional<PreDesign> preDesign = PreDesignNamed(*name);
   if (!preDesign) {
-    Refuse(where +
-           "preDesign must be one of Cottage1, Cottage2, Standard, Prarie, "
-           "Custom Cottage or null");
+    std::string names;
+    for (const std::string_view known : kPreDesignNames) {
+      names += (names.empty() ? "" : ", ") + std::string(known);
+    }
+    Refuse(where + "preDesign must be one of " + names + " or null");
   }
   return preDesign;
 }
@@ -221,18 +223,13 @@ JobDesign ReadDesign(const JobJson& object, std::size_t index, std::set<std::str
   GrillWindow& w = design.window;
   w.name = DesignName(object, index, taken);
   const std::string where = "design \"" + w.name + "\": ";
-  if (version < 2) {
-    RefuseUnknownKeys(object,
-                      {"name", "outerWidth", "outerHeight", "innerWidth", "innerHeight", "quantity",
-                       "barType", "edgeType", "insideColor", "outsideColor", "horzPos", "vertPos",
-                       "vertSegments", "horzSegments"},
-                      where);
-  } else {
-    RefuseUnknownKeys(object,
-                      {"name", "outerWidth", "outerHeight", "innerWidth", "innerHeight", "quantity",
-                       "barType", "edgeType", "insideColor", "outsideColor", "preDesign", "horzPos",
-                       "vertPos", "vertSegments", "horzSegments"},
-                      where);
+  RefuseUnknownKeys(object,
+                    {"name", "outerWidth", "outerHeight", "innerWidth", "innerHeight", "quantity",
+                     "barType", "edgeType", "insideColor", "outsideColor", "preDesign", "horzPos",
+                     "vertPos", "vertSegments", "horzSegments"},
+                    where);
+  if (version < 2 && object.contains("preDesign")) {
+    Refuse(where + "unknown field \"preDesign\"");
   }
   w.preDesign = ReadPreDesign(object, version, where);
   w.outerWidth = Length(object, "outerWidth", false, where);
