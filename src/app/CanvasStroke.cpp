@@ -8,7 +8,6 @@ namespace grill {
 
 void CanvasStroke::BarDragged(Axis axis, int barNumber, double position) {
   if (const GrillWindow* current = document_.Current()) {
-    dragged_ = dragged_ && document_.GroupOpen();
     GrillWindow moved = *current;
     DragBarTo(moved, axis, barNumber, position);
     dragged_ = true;
@@ -18,6 +17,7 @@ void CanvasStroke::BarDragged(Axis axis, int barNumber, double position) {
 
 void CanvasStroke::SegmentShaped(Axis axis, int barNumber, int band, bool given) {
   if (const GrillWindow* current = document_.Current()) {
+    // A group committed by another command leaves this gesture a new one.
     dragged_ = dragged_ && document_.GroupOpen();
     GrillWindow shaped = *current;
     ShapeSegment(shaped, axis, barNumber, band, given);
