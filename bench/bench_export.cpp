@@ -28,6 +28,7 @@
 #include "model/Measurements.h"
 #include "platform/ControlIds.h"
 #include "platform/Files.h"
+#include "testing/DocumentSetUp.h"
 #include "testing/MemoryControls.h"
 #include "testing/MemoryFiles.h"
 #include "testing/MemoryHost.h"
@@ -96,7 +97,7 @@ void AddDesigns(DesignerState& state) {
   Sequence random;
   const Configuration& config = state.config;
   for (int d = 0; d < kDesigns; ++d) {
-    GrillWindow& window = state.document.RecordsForSetUp().AppendNewWindow();
+    GrillWindow& window = DocumentSetUp::Records(state.document).AppendNewWindow();
     window.name.assign(1, 'D').append(FormatInteger(d));
     window.quantity = kQuantity;
     window.innerWidth = 1500.0 + (d % 7) * 10.0;

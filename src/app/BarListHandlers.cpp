@@ -12,12 +12,27 @@ namespace grill {
 namespace {
 
 // Commits the changed current design, if the operation made one.
-void CommitCurrent(DesignerContext& context, const char* label,
+void CommitCurrent(DesignerContext& context, std::string label,
                    std::optional<GrillWindow> changed) {
   if (changed) {
     DesignDocument& document = context.Document();
-    document.Commit(ReplaceCurrentDesign(document, label, std::move(*changed)));
+    document.Commit(ReplaceCurrentDesign(document, std::move(label), std::move(*changed)));
   }
+}
+
+// "Nudge Bar 2 Down": horizontal bars are measured down from the top, vertical
+// ones right from the left. Nudges of one bar of one design join into one step.
+DesignChange Nudge(const DesignDocument& document, Axis axis, int bar, bool towardsNext,
+                   GrillWindow moved) {
+  const std::string name = "Nudge Bar " + std::to_string(bar + 1);
+  const char* way = axis == Axis::Horizontal ? (towardsNext ? " Down" : " Up")
+                                             : (towardsNext ? " Right" : " Left");
+  DesignChange change = ReplaceCurrentDesign(document, name + way, std::move(moved));
+  change.merge = MergeRule{"nudge " + std::to_string(*document.Focus().current) +
+                               (axis == Axis::Horizontal ? " horizontal " : " vertical ") +
+                               std::to_string(bar),
+                           name};
+  return change;
 }
 
 // "+" and "-". The lists are shown again whether or not the bar moved, and
@@ -39,7 +54,8 @@ void OnStepBar(DesignerContext& context, Axis axis, bool towardsNext) {
     moved = StepBar(*window, axis, *bar, *step, towardsNext);
   }
   if (moved) {
-    CommitCurrent(context, towardsNext ? "+" : "-", std::move(moved));
+    DesignDocument& document = context.Document();
+    document.Commit(Nudge(document, axis, *bar, towardsNext, std::move(*moved)));
   } else {
     context.view.ShowCurrent();
   }
@@ -97,7 +113,7 @@ void OnEditBar(DesignerContext& context, Axis axis) {
     context.controls.ShowMessage(moved.Message());
     return;
   }
-  CommitCurrent(context, "Edit", std::move(*moved));
+  CommitCurrent(context, "Edit Bar Position", std::move(*moved));
 }
 
 void OnMinusBar(DesignerContext& context, Axis axis) {
@@ -118,7 +134,7 @@ void OnInsertBar(DesignerContext& context, Axis axis) {
   if (!position) {
     return;
   }
-  CommitOrShow(context, "Insert", InsertBar(*window, axis, *position));
+  CommitOrShow(context, "Insert Bar", InsertBar(*window, axis, *position));
 }
 
 void OnRemoveBar(DesignerContext& context, Axis axis) {
@@ -127,7 +143,7 @@ void OnRemoveBar(DesignerContext& context, Axis axis) {
     return;
   }
   const int barNumber = context.controls.Selection(BarControlsOf(axis).list) + 1;
-  CommitOrShow(context, "Remove", RemoveBar(*window, axis, barNumber));
+  CommitOrShow(context, "Remove Bar", RemoveBar(*window, axis, barNumber));
 }
 
 }  // namespace grill

@@ -2,63 +2,32 @@
 
 #include <utility>
 
-#include "app/DesignView.h"
 #include "editing/BarOperations.h"
 
 namespace grill {
 
-CanvasStroke::CanvasStroke(DesignDocument& document, Controls& controls)
-    : document_(document), controls_(controls) {}
-
-const GrillWindow* CanvasStroke::ShownDesign() const {
-  return live_ ? &*live_ : document_.Current();
-}
-
-GrillWindow& CanvasStroke::Live() {
-  if (!live_) {
-    live_ = *document_.Current();
-    draggedHorz_ = false;
-    draggedVert_ = false;
-  }
-  return *live_;
-}
-
 void CanvasStroke::BarDragged(Axis axis, int barNumber, double position) {
-  DragBarTo(Live(), axis, barNumber, position);
-  (axis == Axis::Horizontal ? draggedHorz_ : draggedVert_) = true;
-  controls_.Invalidate();
+  if (const GrillWindow* current = document_.Current()) {
+    GrillWindow moved = *current;
+    DragBarTo(moved, axis, barNumber, position);
+    dragged_ = true;
+    document_.ChangeCurrentInGroup(std::move(moved), "Drag Bar");
+  }
 }
 
 void CanvasStroke::SegmentShaped(Axis axis, int barNumber, int band, bool given) {
-  ShapeSegment(Live(), axis, barNumber, band, given);
-  controls_.Invalidate();
-}
-
-void CanvasStroke::DragReleasedUnmoved(Axis axis) {
-  if (const GrillWindow* stored = document_.Current()) {
-    ShowBarList(controls_, axis, *stored, document_.DisplayUnit());
+  if (const GrillWindow* current = document_.Current()) {
+    // A group committed by another command leaves this gesture a new one.
+    dragged_ = dragged_ && document_.GroupOpen();
+    GrillWindow shaped = *current;
+    ShapeSegment(shaped, axis, barNumber, band, given);
+    document_.ChangeCurrentInGroup(std::move(shaped), dragged_ ? "Drag Bar" : "Shape Grill");
   }
 }
 
-void CanvasStroke::Finish() {
-  if (!live_) {
-    return;
-  }
-  GrillWindow after = std::move(*live_);
-  live_.reset();
-  const bool dragged = draggedHorz_ || draggedVert_;
-  document_.Commit(ReplaceCurrentDesign(document_, dragged ? "Drag Bar" : "Shape Grill",
-                                        std::move(after), ChangeOrigin::Canvas));
-  const GrillWindow* stored = document_.Current();
-  if (stored == nullptr) {
-    return;
-  }
-  if (draggedHorz_) {
-    ShowBarList(controls_, Axis::Horizontal, *stored, document_.DisplayUnit());
-  }
-  if (draggedVert_) {
-    ShowBarList(controls_, Axis::Vertical, *stored, document_.DisplayUnit());
-  }
+void CanvasStroke::GestureEnded() {
+  document_.CommitGroup();
+  dragged_ = false;
 }
 
 }  // namespace grill

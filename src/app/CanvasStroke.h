@@ -1,40 +1,29 @@
 #pragma once
 
-#include <optional>
-
 #include "editing/DesignDocument.h"
-#include "platform/Controls.h"
 #include "view/CanvasHost.h"
 
 namespace grill {
 
-// The canvas's live edit: its gestures change a copy of the current design,
-// which is drawn at once, and the copy is committed as one change when the
-// gesture ends. Then the list of each dragged direction shows the stored
-// positions; the rest of the form is left as it was.
+// The canvas's live edit: each gesture changes the current design in the
+// document's open group, so the screen follows it by the usual road, and the
+// end of the gesture makes the group one step (none when the design ends as
+// it began).
 class CanvasStroke final : public CanvasHost {
  public:
-  CanvasStroke(DesignDocument& document, Controls& controls);
+  explicit CanvasStroke(DesignDocument& document) : document_(document) {}
 
-  const GrillWindow* ShownDesign() const override;
+  const GrillWindow* ShownDesign() const override { return document_.Current(); }
   void BarDragged(Axis axis, int barNumber, double position) override;
   void SegmentShaped(Axis axis, int barNumber, int band, bool given) override;
-  void GestureEnded() override { Finish(); }
-  // The list of that direction is shown afresh, with nothing selected, as after any drag.
-  void DragReleasedUnmoved(Axis axis) override;
-
-  // Commits a stroke under way, so that no other command works on designs
-  // without it.
-  void Finish();
+  void GestureEnded() override;
+  // A drag let go without a move ends as every drag does.
+  void DragReleasedUnmoved(Axis) override { GestureEnded(); }
 
  private:
-  GrillWindow& Live();
-
   DesignDocument& document_;
-  Controls& controls_;
-  std::optional<GrillWindow> live_;
-  bool draggedHorz_ = false;
-  bool draggedVert_ = false;
+  // Whether the group under way moved a bar: it is then named after the drag.
+  bool dragged_ = false;
 };
 
 }  // namespace grill

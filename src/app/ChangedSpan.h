@@ -1,9 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 
-#include "editing/DesignChange.h"
+#include "editing/DocumentEvents.h"
 
 namespace grill {
 
@@ -16,10 +15,9 @@ class ChangedSpan {
  public:
   // Nothing touched in a list of `size` designs.
   void Reset(std::size_t size);
-  // After `change` was applied or reverted, leaving `size` designs. The
-  // listener is not told which of the two happened, so the stretch is wide
-  // enough for either.
-  void Add(const DesignChange& change, std::size_t size);
+  // After the designs changed as `event` says, leaving `size` designs. An
+  // event that does not fit the sizes counts as a change of the whole list.
+  void Add(const DesignsChanged& event, std::size_t size);
   // After the list was replaced as a whole.
   void AddAll(std::size_t size);
 
@@ -39,15 +37,5 @@ class ChangedSpan {
   // The tail as far as it stays clear of the head.
   std::size_t Tail() const;
 };
-
-// The designs that `change` leaves in place at the front (`head`) and at the
-// back (`tail`) of a list that had `before` designs and has `after`; nullopt
-// when the change cannot have turned the one into the other.
-struct SharedEnds {
-  std::size_t head = 0;
-  std::size_t tail = 0;
-};
-std::optional<SharedEnds> SharedEndsOf(const DesignChange& change, std::size_t before,
-                                       std::size_t after);
 
 }  // namespace grill

@@ -12,15 +12,11 @@ void AddEntries(Controls& controls, int comboId, const std::vector<std::string>&
   }
 }
 
-void ApplySettings(const InterfaceSettings& settings, Controls& controls, DesignerState& state) {
+void ApplySettings(const InterfaceSettings& settings, DesignerState& state) {
   if (settings.unit) {
-    const bool millimetres = *settings.unit == Unit::Millimetres;
-    controls.SetChecked(millimetres ? kMillimetresRadio : kInchesRadio, true);
     state.document.SetUnit(*settings.unit);
   }
   if (settings.spacingMode) {
-    const bool divided = *settings.spacingMode == SpacingMode::Divided;
-    controls.SetChecked(divided ? kDividedRadio : kEqualSpaceRadio, true);
     state.document.SetSpacing(*settings.spacingMode);
   }
   state.exportUnit = settings.exportUnit;
@@ -79,7 +75,7 @@ void ApplyConfiguration(LoadedConfiguration loaded, Controls& controls, Designer
   AddEntries(controls, kInsideColorCombo, loaded.colorNames);
   AddEntries(controls, kOutsideColorCombo, loaded.colorNames);
   AddEntries(controls, kEdgeTypeCombo, loaded.edgeTypeNames);
-  ApplySettings(loaded.settings, controls, state);
+  ApplySettings(loaded.settings, state);
   for (const std::string& message : LimitShownMessages(std::move(loaded.messages))) {
     controls.ShowMessage(message);
   }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/MainDialogTemplate.h"
 #include "config/ConfigRecords.h"
 #include "model/Measurements.h"
 #include "platform/ControlIds.h"
@@ -85,9 +86,11 @@ void ShowBarList(Controls& controls, Axis axis, const GrillWindow& window, Unit 
 }
 
 DesignView::DesignView(DesignDocument& document, Controls& controls)
-    : document_(document), controls_(controls), stroke_(document, controls) {
-  document_.SetListener(
-      {[this](const DesignChange& change) { Refresh(change); }, [this] { FollowFocus(); }});
+    : document_(document), controls_(controls), stroke_(document) {
+  DocumentEvents& events = document_.Events();
+  events.Subscribe([this](const grill::DesignsChanged& event) { DesignsChanged(event); });
+  events.Subscribe([this](const grill::FocusChanged&) { FocusChanged(); });
+  events.Subscribe([this](const grill::PropertiesChanged& event) { PropertiesChanged(event); });
 }
 
 void DesignView::ShowCurrent() {
@@ -108,6 +111,19 @@ void DesignView::ShowAndRedraw() {
   controls_.Invalidate();
 }
 
+void DesignView::ShowProperties() {
+  const JobProperties& properties = document_.Properties();
+  controls_.SetChecked(properties.unit == Unit::Millimetres ? kMillimetresRadio : kInchesRadio,
+                       true);
+  controls_.SetChecked(
+      properties.spacing == SpacingMode::Divided ? kDividedRadio : kEqualSpaceRadio, true);
+  // The field is not set to the text it already holds: that would move the
+  // cursor of the user typing in it.
+  if (controls_.Text(kMasterFileEdit) != properties.masterFile) {
+    controls_.SetText(kMasterFileEdit, properties.masterFile);
+  }
+}
+
 void DesignView::DrawShown(DrawingContext& dc) const {
   if (const GrillWindow* window = ShownDesign()) {
     const GrillCanvas::Highlight selected{BarAt(controls_.Selection(kHorzList)),
@@ -125,25 +141,35 @@ void DesignView::ResizeCanvas(int width, int height) {
   controls_.Invalidate();
 }
 
-// A canvas change was on the screen while it was made; the lists keep what
-// they showed until the design is shown again.
-void DesignView::Refresh(const DesignChange& change) {
-  if (change.origin == ChangeOrigin::Form) {
-    ShowCurrent();
-    if (change.ChangesNames()) {
-      FillWindowList();
-    }
+// A job put in place shows as a selected design does, or as a fresh start
+// without a current design: its lists and size line are not the last job's.
+void DesignView::DesignsChanged(const grill::DesignsChanged& event) {
+  if (event.namesChanged) {
+    FillWindowList();
   }
-  controls_.Invalidate();
-  if (onChanged) {
-    onChanged(change);
+  const GrillWindow* current = document_.Current();
+  if (event.wholeJob && current != nullptr) {
+    controls_.SetSelection(kWindowsList, controls_.FindEntryExact(kWindowsList, current->name));
+  } else if (event.wholeJob) {
+    controls_.ClearEntries(kHorzList);
+    controls_.ClearEntries(kVertList);
+    controls_.SetText(kNoteText, MainDialogTemplate().Find(kNoteText)->caption);
   }
+  ShowAndRedraw();
 }
 
-void DesignView::FollowFocus() {
+void DesignView::FocusChanged() {
   if (document_.Focus().current != canvasDesign_) {
     canvasDesign_ = document_.Focus().current;
     canvas_.ForgetPointer();
+  }
+  ShowAndRedraw();
+}
+
+void DesignView::PropertiesChanged(const grill::PropertiesChanged& event) {
+  ShowProperties();
+  if (event.before.unit != document_.DisplayUnit()) {
+    ShowCurrent();
   }
 }
 

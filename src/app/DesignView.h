@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 
 #include "app/CanvasStroke.h"
 #include "editing/DesignDocument.h"
+#include "editing/DocumentEvents.h"
 #include "platform/Controls.h"
 #include "platform/Drawing.h"
 #include "view/GrillCanvas.h"
@@ -27,8 +27,9 @@ void ShowWindowDesign(Controls& controls, GrillCanvas& canvas, const GrillWindow
 void ShowBarList(Controls& controls, Axis axis, const GrillWindow& window, Unit unit);
 
 // What the dialog shows of the document: the Windows list, the current
-// design's lists and fields, and the canvas. It listens to the document, so
-// every committed change reaches the screen by one path.
+// design's lists and fields, the job's unit, spacing mode and Master File,
+// and the canvas. It subscribes to the document, so every change reaches the
+// screen by one path, whatever made it: a command, an undo, a drag, a load.
 class DesignView {
  public:
   DesignView(DesignDocument& document, Controls& controls);
@@ -38,29 +39,29 @@ class DesignView {
   GrillCanvas& Canvas() { return canvas_; }
   const GrillCanvas& Canvas() const { return canvas_; }
   CanvasStroke& Stroke() { return stroke_; }
-  // The design drawn: the live one while a canvas gesture is under way.
-  const GrillWindow* ShownDesign() const { return stroke_.ShownDesign(); }
+  // The design drawn, as it stands in the middle of a drag too.
+  const GrillWindow* ShownDesign() const { return document_.Current(); }
 
-  // ShowWindowDesign of the current design; nothing without one.
+  // ShowWindowDesign of the current design; without one, empty bar lists
+  // and size line. A command that changes nothing calls it to show the
+  // stored design in place of what was typed.
   void ShowCurrent();
   // Refills the Windows list from the designs; nothing is selected afterwards.
   void FillWindowList();
   // Lists, fields and repaint, as after a change of the current design.
   void ShowAndRedraw();
+  // The unit, the spacing mode and the Master File name as the job holds them.
+  void ShowProperties();
   // Draws the shown design, the bars selected in the bar lists highlighted.
   void DrawShown(DrawingContext& dc) const;
   // The canvas has a new client size: the shown design is fitted to it again.
   void ResizeCanvas(int width, int height);
 
-  // Told after the screen follows a change of the designs, with the change
-  // (applied or reverted).
-  std::function<void(const DesignChange&)> onChanged;
-
  private:
-  // The refresh after every committed, reverted or reapplied change.
-  void Refresh(const DesignChange& change);
+  void DesignsChanged(const grill::DesignsChanged& event);
   // Another design shown: the canvas lets go of the old one's drag.
-  void FollowFocus();
+  void FocusChanged();
+  void PropertiesChanged(const grill::PropertiesChanged& event);
 
   DesignDocument& document_;
   Controls& controls_;

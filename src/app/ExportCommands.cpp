@@ -65,8 +65,8 @@ void StoreExportSettings(DesignerState& state, const ExportSettings& settings) {
       stored.outsideColor == current.outsideColor) {
     return;
   }
-  state.document.Commit(ReplaceCurrentDesign(state.document, "Quantity and Colors",
-                                             std::move(stored), ChangeOrigin::ExportSettings));
+  state.document.Commit(
+      ReplaceCurrentDesign(state.document, "Quantity and Colors", std::move(stored)));
 }
 
 // Runs `plan` with a progress dialog named `title` and reports how it ended.
@@ -130,7 +130,7 @@ void ProcessData(DesignerState& state, Controls& controls, ExportServices& servi
   const GrillWindow& window = *state.document.Current();
   RunPlan plan;
   plan.kind = RunKind::kProcessData;
-  plan.masterName = controls.Text(kMasterFileEdit);
+  plan.masterName = state.document.MasterFile();
   if (plan.masterName.empty()) {
     plan.masterName = window.name;
   }
@@ -144,7 +144,7 @@ void ProcessData(DesignerState& state, Controls& controls, ExportServices& servi
 void ProcessAll(DesignerState& state, Controls& controls, ExportServices& services) {
   RunPlan plan;
   plan.kind = RunKind::kProcessAll;
-  plan.masterName = controls.Text(kMasterFileEdit);
+  plan.masterName = state.document.MasterFile();
   if (plan.masterName.empty()) {
     if (state.document.Designs().empty()) {
       return;

@@ -18,7 +18,6 @@ CGrillDesignerDlg::CGrillDesignerDlg(DesignerServices services)
       context_{state_, services_.controls, view_},
       job_(context_, services_.host, services_.files),
       handlers_(BuildDispatchTable()) {
-  view_.onChanged = [this](const DesignChange& change) { job_.DesignsChanged(change); };
   if (services_.locks != nullptr && !services_.stateFolder.empty()) {
     job_.UseRecovery(std::make_unique<RecoveryStore>(
         services_.files, *services_.locks, services_.stateFolder, services_.workingFolder));
@@ -39,9 +38,10 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
   };
   return {
       {kWindowsList, change, [&s] { OnSelectWindow(s); }},
-      // Nothing to do but be noticed: the name is saved with the job, so
-      // the title marks it unsaved as it is typed.
-      {kMasterFileEdit, Notification::TextEdited, [] {}},
+      // The name is saved with the job: each keystroke reaches the document,
+      // so the title marks it unsaved as it is typed.
+      {kMasterFileEdit, Notification::TextEdited,
+       [&s] { s.Document().SetMasterFile(s.controls.Text(kMasterFileEdit)); }},
       {kPreDesignCombo, change, [&s] { OnPreDesignChange(s); }},
       // The bar selected in a list is drawn highlighted.
       {kHorzList, change, [&s] { s.controls.Invalidate(); }},
@@ -78,13 +78,8 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
 
 void CGrillDesignerDlg::OnInitDialog() {
   Controls& c = services_.controls;
-  DesignDocument& document = state_.document;
-  document.SetSpacing(SpacingMode::EqualSpace);
-  c.SetChecked(kEqualSpaceRadio, true);
-  c.SetChecked(kInchesRadio, true);
-
-  document.SetUnit(Unit::Inches);
-  document.SetFocus({});
+  view_.ShowProperties();
+  state_.document.SetFocus({});
 
   for (const std::string_view entry : kPreDesignNames) {
     c.AddEntry(kPreDesignCombo, std::string(entry));
@@ -134,9 +129,7 @@ bool CGrillDesignerDlg::SelectDefaults() {
 bool CGrillDesignerDlg::Dispatch(int controlId, Notification notification) {
   for (const Handler& handler : handlers_) {
     if (handler.controlId == controlId && handler.notification == notification) {
-      view_.Stroke().Finish();
       handler.run();
-      job_.Notice();
       return true;
     }
   }
@@ -152,7 +145,9 @@ bool CGrillDesignerDlg::Handles(int controlId, Notification notification) const 
   return false;
 }
 
+// A drag under way is committed first, so the recovery copy holds it.
 void CGrillDesignerDlg::OnCancel() {
+  state_.document.CommitGroup();
   services_.controls.EndDialog();
 }
 
@@ -196,18 +191,14 @@ void CGrillDesignerDlg::OpenWindowEditor() {
   if (!CanOpenWindowEditor()) {
     return;
   }
-  view_.Stroke().Finish();
   grill::OpenWindowEditor(context_, windowEditor_, services_.host);
 }
 
 CuttingPlanOutcome CGrillDesignerDlg::CuttingPlan() {
-  // A plan of the designs as they stand: a stroke under way is finished first.
-  view_.Stroke().Finish();
   return PlanCurrentJob(state_, services_.files, loadedConfigPath_, services_.log);
 }
 
 PreparedCuttingPlan CGrillDesignerDlg::PrepareCuttingPlan() {
-  view_.Stroke().Finish();
   return grill::PrepareCuttingPlan(state_, services_.files, loadedConfigPath_, services_.log);
 }
 

@@ -60,16 +60,15 @@ std::string MissingReferencesMessage(const std::vector<MissingReference>& missin
   return message;
 }
 
-Job JobOf(const DesignDocument& document, std::string masterFile) {
-  return JobOf(document, std::move(masterFile), 0, document.Designs().size());
+Job JobOf(const DesignDocument& document) {
+  return JobOf(document, 0, document.Designs().size());
 }
 
-Job JobOf(const DesignDocument& document, std::string masterFile, std::size_t first,
-          std::size_t count) {
+Job JobOf(const DesignDocument& document, std::size_t first, std::size_t count) {
   Job job;
   job.unit = document.DisplayUnit();
   job.spacing = document.Spacing();
-  job.masterFile = std::move(masterFile);
+  job.masterFile = document.MasterFile();
   if (const GrillWindow* current = document.Current()) {
     job.current = current->name;
   }

@@ -36,12 +36,11 @@ ResolvedDesigns ResolveDesigns(const Configuration& config, std::vector<JobDesig
 // The one message that lists every missing name with its design.
 std::string MissingReferencesMessage(const std::vector<MissingReference>& missing);
 
-// The job the document and the Master File text make.
-Job JobOf(const DesignDocument& document, std::string masterFile);
+// The job file's contents of the document.
+Job JobOf(const DesignDocument& document);
 // The same holding only the designs [first, first + count), for a record of
 // what changed.
-Job JobOf(const DesignDocument& document, std::string masterFile, std::size_t first,
-          std::size_t count);
+Job JobOf(const DesignDocument& document, std::size_t first, std::size_t count);
 
 // The place of the design a job names current, if it holds one by that name.
 DesignFocus FocusOf(const WindowList& designs, const std::optional<std::string>& current);

@@ -60,17 +60,43 @@ std::vector<std::string> RenameImported(const WindowList& taken, std::vector<Job
 }
 
 JobSession::JobSession(DesignerContext& context, DialogHost& host, Files& files)
-    : context_(context), host_(host), files_(files) {}
+    : context_(context), host_(host), files_(files) {
+  Subscribe();
+}
 
-JobSession::Seen JobSession::Now() const {
-  const DesignDocument& document = context_.Document();
-  return {document.DisplayUnit(), document.Spacing(), document.Focus().current,
-          context_.controls.Text(kMasterFileEdit)};
+void JobSession::Subscribe() {
+  DocumentEvents& events = context_.Document().Events();
+  events.Subscribe([this](const grill::DesignsChanged& event) { DesignsChanged(event); });
+  events.Subscribe([this](const FocusChanged&) { recordDue_ = true; });
+  events.Subscribe([this](const PropertiesChanged&) { recordDue_ = true; });
+  events.Subscribe([this](const CleanStateChanged&) { recordDue_ = true; });
+  // One record per change, so that a kill in the middle of its write leaves
+  // the state before the change. The title (and the Edit menu's step names
+  // the toolkit shows with it) follows every change.
+  events.Subscribe([this](const ChangeComplete&) {
+    if (std::exchange(recordDue_, false)) {
+      WriteRecovery();
+    }
+    ShowTitle();
+  });
+}
+
+// A drag under way is recorded once it is let go: its moves are many, and
+// the step it makes is one.
+void JobSession::DesignsChanged(const grill::DesignsChanged& event) {
+  unrecorded_.Add(event, context_.Document().Designs().size());
+  recordDue_ = recordDue_ || !event.underway;
+}
+
+void JobSession::ShowTitle() {
+  if (started_) {
+    host_.ShowTitle(Title(), Modified());
+  }
 }
 
 std::optional<std::size_t> JobSession::Start() {
-  started_ = true;
-  seen_ = Now();
+  // The job as the configuration starts it is the untouched one.
+  context_.Document().MarkClean();
   unrecorded_.Reset(context_.Document().Designs().size());
   std::optional<std::size_t> restored;
   std::string reason;
@@ -85,23 +111,20 @@ std::optional<std::size_t> JobSession::Start() {
     case LockStatus::Taken:
       if (std::optional<RecoveryState> state = recovery_ ? recovery_->Read() : std::nullopt) {
         restored = state->job.designs.size();
-        Load(std::move(state->job), std::move(state->jobPath), state->modified);
+        started_ = true;
+        Load(std::move(state->job), std::move(state->jobPath),
+             state->modified ? DesignDocument::Saved::No : DesignDocument::Saved::Yes);
         ShowUncuttable(context_.Document().Designs());
       }
       break;
   }
-  host_.ShowTitle(Title(), Modified());
+  started_ = true;
+  ShowTitle();
   return restored;
 }
 
-void JobSession::FinishStroke() {
-  context_.view.Stroke().Finish();
-}
-
 bool JobSession::Modified() const {
-  // The Master File field reports no typing: it is compared as it stands.
-  return unsavedBesideHistory_ || !context_.Document().History().IsClean() ||
-         context_.controls.Text(kMasterFileEdit) != savedMasterFile_;
+  return context_.Document().Modified();
 }
 
 std::string JobSession::DisplayName() const {
@@ -117,7 +140,8 @@ std::string JobSession::Title() const {
 }
 
 bool JobSession::SettleChanges() {
-  FinishStroke();
+  // A drag under way is part of the work asked about.
+  context_.Document().CommitGroup();
   if (!Modified()) {
     return true;
   }
@@ -139,7 +163,7 @@ void JobSession::NewJob() {
   Job empty;
   empty.unit = context_.Document().DisplayUnit();
   empty.spacing = context_.Document().Spacing();
-  Load(std::move(empty), {}, false);
+  Load(std::move(empty), {}, DesignDocument::Saved::Yes);
 }
 
 void JobSession::Open(const std::string& path) {
@@ -151,7 +175,8 @@ void JobSession::Open(const std::string& path) {
     context_.controls.ShowMessage(opened.error);
     return;
   }
-  const std::vector<MissingReference> missing = Load(std::move(*opened.job), path, false);
+  const std::vector<MissingReference> missing =
+      Load(std::move(*opened.job), path, DesignDocument::Saved::Yes);
   Remember(path);
   if (!missing.empty()) {
     context_.controls.ShowMessage(MissingReferencesMessage(missing));
@@ -171,46 +196,21 @@ void JobSession::OpenChosen() {
   }
 }
 
-std::vector<MissingReference> JobSession::Load(Job job, std::string path, bool modified) {
+std::vector<MissingReference> JobSession::Load(Job job, std::string path,
+                                               DesignDocument::Saved saved) {
   ResolvedDesigns resolved = ResolveDesigns(context_.state.config, std::move(job.designs));
-  DesignDocument& document = context_.Document();
   const DesignFocus focus = FocusOf(resolved.designs, job.current);
-  document.SetUnit(job.unit);
-  document.SetSpacing(job.spacing);
-  document.Replace(std::move(resolved.designs), focus);
-  context_.controls.SetText(kMasterFileEdit, job.masterFile);
-  savedMasterFile_ = std::move(job.masterFile);
   path_ = std::move(path);
-  unsavedBesideHistory_ = modified;
-  ShowLoaded();
-  seen_ = Now();
-  unrecorded_.AddAll(document.Designs().size());
-  recordDue_ = true;
-  Notice();
+  // The whole job is written afresh, the old copy's records meaning nothing
+  // for the new designs.
+  unrecorded_.AddAll(resolved.designs.size());
+  context_.Document().Replace(std::move(resolved.designs), focus,
+                              {job.unit, job.spacing, std::move(job.masterFile)}, saved);
+  ShowTitle();
   return std::move(resolved.missing);
 }
 
-void JobSession::ShowLoaded() {
-  Controls& c = context_.controls;
-  const DesignDocument& document = context_.Document();
-  c.SetChecked(document.DisplayUnit() == Unit::Millimetres ? kMillimetresRadio : kInchesRadio,
-               true);
-  c.SetChecked(document.Spacing() == SpacingMode::Divided ? kDividedRadio : kEqualSpaceRadio, true);
-  ShowHistoryStep();
-}
-
-// The designs and the current one shown as Select shows a design.
-void JobSession::ShowHistoryStep() {
-  Controls& c = context_.controls;
-  context_.view.FillWindowList();
-  if (const GrillWindow* current = context_.Document().Current()) {
-    c.SetSelection(kWindowsList, c.FindEntryExact(kWindowsList, current->name));
-  }
-  context_.view.ShowAndRedraw();
-}
-
 void JobSession::Import(const std::string& path) {
-  FinishStroke();
   JobFileResult opened = OpenJob(files_, path);
   if (!opened.job) {
     context_.controls.ShowMessage(opened.error);
@@ -266,21 +266,24 @@ bool JobSession::SaveAsChosen() {
 }
 
 bool JobSession::Write(const std::string& path) {
-  FinishStroke();
   DesignDocument& document = context_.Document();
-  const std::optional<std::string> error =
-      SaveJob(files_, path, JobOf(document, context_.controls.Text(kMasterFileEdit)));
+  // A drag under way is saved as the step it becomes.
+  document.CommitGroup();
+  const std::optional<std::string> error = SaveJob(files_, path, JobOf(document));
   if (error) {
     context_.controls.ShowMessage(*error);
     return false;
   }
-  document.MarkClean();
-  unsavedBesideHistory_ = false;
-  savedMasterFile_ = context_.controls.Text(kMasterFileEdit);
   path_ = path;
+  // The recovery copy holds the saved state too: a job that turns clean
+  // records it as it does, one clean already (saved under another name) here.
+  const bool wasModified = document.Modified();
+  document.MarkClean();
+  if (!wasModified) {
+    WriteRecovery();
+  }
   Remember(path);
-  recordDue_ = true;  // the recovery copy holds the saved state too
-  Notice();
+  ShowTitle();
   return true;
 }
 
@@ -302,17 +305,11 @@ std::vector<std::string> JobSession::RecentJobList() const {
 }
 
 void JobSession::Undo() {
-  FinishStroke();
-  if (context_.Document().Undo()) {
-    ShowHistoryStep();
-  }
+  context_.Document().Undo();
 }
 
 void JobSession::Redo() {
-  FinishStroke();
-  if (context_.Document().Redo()) {
-    ShowHistoryStep();
-  }
+  context_.Document().Redo();
 }
 
 std::optional<std::string> JobSession::UndoText() const {
@@ -325,33 +322,11 @@ std::optional<std::string> JobSession::RedoText() const {
   return step != nullptr ? std::optional("Redo " + step->label) : std::nullopt;
 }
 
-void JobSession::DesignsChanged(const DesignChange& change) {
-  unrecorded_.Add(change, context_.Document().Designs().size());
-  recordDue_ = true;
-  Notice();
-}
-
-void JobSession::Notice() {
-  if (!started_) {
-    return;
-  }
-  const Seen now = Now();
-  if (now.unit != seen_.unit || now.spacing != seen_.spacing) {
-    unsavedBesideHistory_ = true;
-  }
-  if (recordDue_ || now != seen_) {
-    WriteRecovery();
-  }
-  seen_ = now;
-  recordDue_ = false;
-  host_.ShowTitle(Title(), Modified());
-}
-
 // Only what changed is appended to the copy, so that a change costs the same
 // in a job of ten designs or of twenty thousand; a replaced job is written
 // whole.
 void JobSession::WriteRecovery() {
-  if (!recovery_ || !recovery_->Claimed()) {
+  if (!started_ || !recovery_ || !recovery_->Claimed()) {
     return;
   }
   const std::size_t size = context_.Document().Designs().size();
@@ -368,8 +343,7 @@ void JobSession::WriteRecovery() {
 }
 
 RecoveryState JobSession::RecoveryOf(std::size_t first, std::size_t count) const {
-  return {JobOf(context_.Document(), context_.controls.Text(kMasterFileEdit), first, count), path_,
-          Modified()};
+  return {JobOf(context_.Document(), first, count), path_, Modified()};
 }
 
 // Said once: the work goes on, only without its safety copy.

@@ -56,13 +56,6 @@ class JobSession {
   std::optional<std::string> UndoText() const;
   std::optional<std::string> RedoText() const;
 
-  // After every event of the dialog: a change of the designs, the unit, the
-  // spacing mode, the master file name or the current design is written to
-  // the recovery copy and the title follows the modified state.
-  void Notice();
-  // Told by the view after every change of the designs.
-  void DesignsChanged(const DesignChange& change);
-
   // The job file's path, empty without one.
   const std::string& Path() const { return path_; }
   bool Modified() const;
@@ -71,23 +64,12 @@ class JobSession {
   std::string Title() const;
 
  private:
-  struct Seen {
-    Unit unit = Unit::Inches;
-    SpacingMode spacing = SpacingMode::EqualSpace;
-    std::optional<std::size_t> current;
-    std::string masterFile;  // saved with the job: a new one is written to the recovery copy
-    bool operator==(const Seen&) const = default;
-  };
-  Seen Now() const;
-
   // Saves the changes if the user wants that; false when the command that
   // asked is to stop.
   bool SettleChanges();
   // Puts `job` in place of the dialog's job; returns the names it refers to
   // that the configuration lacks.
-  std::vector<MissingReference> Load(Job job, std::string path, bool modified);
-  void ShowLoaded();
-  void ShowHistoryStep();
+  std::vector<MissingReference> Load(Job job, std::string path, DesignDocument::Saved saved);
   bool Write(const std::string& path);
   void Remember(const std::string& path);
   // Names the designs just loaded that cannot be cut, in one message.
@@ -96,7 +78,11 @@ class JobSession {
   // The working set with only the designs [first, first + count).
   RecoveryState RecoveryOf(std::size_t first, std::size_t count) const;
   void ReportRecoveryFailure(const std::string& reason);
-  void FinishStroke();
+  // What the session hears of the document: every settled change is written
+  // to the recovery copy, and the title follows the modified state.
+  void Subscribe();
+  void DesignsChanged(const grill::DesignsChanged& event);
+  void ShowTitle();
 
   DesignerContext& context_;
   DialogHost& host_;
@@ -104,18 +90,13 @@ class JobSession {
   std::unique_ptr<RecoveryStore> recovery_;
   RecentJobs* recent_ = nullptr;
   std::string path_;
-  // Unsaved changes the undo history does not hold: unit and spacing mode
-  // changes, and those of a restored run.
-  bool unsavedBesideHistory_ = false;
+  // Nothing is recorded before the run has claimed its recovery copy.
   bool started_ = false;
-  // The recovery copy lags behind: a change of the designs, a load or a save.
-  bool recordDue_ = false;
   // The designs changed since the recovery copy was written.
   ChangedSpan unrecorded_;
-  // The Master File field's text as the job file holds it.
-  std::string savedMasterFile_;
+  // The change being told is to be recorded once it is complete.
+  bool recordDue_ = false;
   bool recoveryFailed_ = false;
-  Seen seen_;
 };
 
 // The name a job file path shows: no folder, no .grilljob.

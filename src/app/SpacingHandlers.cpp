@@ -37,7 +37,8 @@ void Respace(DesignerContext& context, Axis axis, Respacing respacing) {
     context.controls.ShowMessage(BarControlsOf(axis).selectMessage);
     return;
   }
-  CommitCurrent(context, "Respace", respacing(*window, axis, *bar, context.Document().Spacing()));
+  CommitCurrent(context, "Respace Bars",
+                respacing(*window, axis, *bar, context.Document().Spacing()));
 }
 
 }  // namespace

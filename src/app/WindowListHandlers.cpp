@@ -40,7 +40,6 @@ void OnNewWindow(DesignerContext& context) {
   std::optional<GrillWindow> design = ReadNewDesign(context);
   if (!design) {
     document.SetFocus({std::nullopt, document.Focus().current});
-    context.controls.Invalidate();
     return;
   }
   document.Commit(AddDesign(document, std::move(*design)));
@@ -61,7 +60,6 @@ void OnDeleteWindow(DesignerContext& context) {
   // A stale entry: the list is refilled and nothing is current.
   document.SetFocus({std::nullopt, document.Focus().previous});
   context.view.FillWindowList();
-  c.Invalidate();
 }
 
 void OnSelectWindow(DesignerContext& context) {
@@ -73,17 +71,14 @@ void OnSelectWindow(DesignerContext& context) {
   }
   const auto index = document.Designs().IndexOfName(c.EntryText(kWindowsList, selected));
   document.SetFocus({index, document.Focus().current});
-  context.view.ShowAndRedraw();
 }
 
 void OnInches(DesignerContext& context) {
   context.Document().SetUnit(Unit::Inches);
-  context.view.ShowCurrent();
 }
 
 void OnMillimetres(DesignerContext& context) {
   context.Document().SetUnit(Unit::Millimetres);
-  context.view.ShowCurrent();
 }
 
 void OnPreDesignChange(DesignerContext& context) {

@@ -27,23 +27,53 @@ struct DesignEdit {
   std::optional<GrillWindow> after;
 };
 
-// Where a change was made. A canvas change was shown live while it was made,
-// and Process Data's settings are what its fields already show, so committing
-// either only repaints: the bar lists keep what they showed.
-enum class ChangeOrigin { Form, Canvas, ExportSettings };
+// How a step joins the step before it when both are of one kind (the same
+// bar nudged again): `key` names that kind, `label` names the joined step
+// when the two were labelled apart ("Nudge Bar 2" for one nudge down and one
+// up).
+struct MergeRule {
+  std::string key;
+  std::string label;
+
+  bool operator==(const MergeRule&) const = default;
+};
 
 // One step of change of the designs: what it touched, in order, and the focus
 // on either side, so that it can be reverted and reapplied. It holds only the
 // designs it touched.
 struct DesignChange {
-  std::string label;  // for the Edit menu: "New Kitchen", "Delete Kitchen", "Edit"
+  // For the Edit menu, in words: "New Kitchen", "Delete Kitchen", "Edit Bar Position".
+  std::string label;
   std::vector<DesignEdit> edits;
   DesignFocus focusBefore;
   DesignFocus focusAfter;
-  ChangeOrigin origin = ChangeOrigin::Form;
+  // None: the step stands alone.
+  std::optional<MergeRule> merge;
 
   // Whether the window list's names or order differ afterwards.
   bool ChangesNames() const;
+  // Whether every design it touches is as it was and the focus too.
+  bool ChangesNothing() const;
+  // Takes `later`, a change of the same kind made right after this one, into
+  // this one: the designs end as `later` leaves them.
+  void Absorb(const DesignChange& later);
 };
+
+enum class Direction { Apply, Revert };
+
+// The stretch of the window list a change touches: the designs
+// [first, first + removed) of the list before it gave way to the designs
+// [first, first + added) of the list after it.
+struct ListStretch {
+  std::size_t first = 0;
+  std::size_t removed = 0;
+  std::size_t added = 0;
+
+  bool operator==(const ListStretch&) const = default;
+};
+
+// The stretch `change` touches when it is applied or reverted on a list of
+// `size` designs. Edits that do not fit the list touch all of it.
+ListStretch StretchOf(const DesignChange& change, Direction direction, std::size_t size);
 
 }  // namespace grill

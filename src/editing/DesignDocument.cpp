@@ -11,20 +11,54 @@ const GrillWindow* DesignDocument::At(std::optional<std::size_t> index) const {
   return &designs_[*index];
 }
 
-void DesignDocument::SetFocus(DesignFocus focus) {
-  focus_ = focus;
-  if (listener_.focusMoved) {
-    listener_.focusMoved();
+void DesignDocument::SetUnit(Unit unit) {
+  JobProperties properties = properties_;
+  properties.unit = unit;
+  SetProperties(std::move(properties));
+}
+
+void DesignDocument::SetSpacing(SpacingMode mode) {
+  JobProperties properties = properties_;
+  properties.spacing = mode;
+  SetProperties(std::move(properties));
+}
+
+void DesignDocument::SetMasterFile(std::string name) {
+  JobProperties properties = properties_;
+  properties.masterFile = std::move(name);
+  SetProperties(std::move(properties));
+}
+
+void DesignDocument::SetProperties(JobProperties properties) {
+  if (properties == properties_) {
+    return;
   }
+  PropertiesChanged event{std::exchange(properties_, std::move(properties))};
+  events_.Tell(event);
+  TellCleanState();
+  events_.Complete();
+}
+
+void DesignDocument::SetFocus(DesignFocus focus) {
+  CommitGroup();
+  const DesignFocus before = std::exchange(focus_, focus);
+  events_.Tell(FocusChanged{before});
+  events_.Complete();
 }
 
 void DesignDocument::Commit(DesignChange change) {
+  CommitGroup();
+  // Read before the history takes the step, which may join it to the one
+  // before.
+  const DesignsChanged event = EventOf(change, Direction::Apply);
+  const DesignFocus focusBefore = focus_;
   ApplyEdits(change);
   history_.Push(std::move(change));
-  Changed(*history_.NextUndo());
+  Changed(event, focusBefore);
 }
 
 bool DesignDocument::Undo() {
+  CommitGroup();
   const DesignChange* step = history_.StepBack();
   if (step != nullptr) {
     Revert(*step);
@@ -33,6 +67,7 @@ bool DesignDocument::Undo() {
 }
 
 bool DesignDocument::Redo() {
+  CommitGroup();
   const DesignChange* step = history_.StepForward();
   if (step != nullptr) {
     Reapply(*step);
@@ -40,20 +75,82 @@ bool DesignDocument::Redo() {
   return step != nullptr;
 }
 
-void DesignDocument::Replace(WindowList designs, DesignFocus focus) {
+bool DesignDocument::Modified() const {
+  return !history_.IsClean() || savedProperties_ != properties_;
+}
+
+void DesignDocument::MarkClean() {
+  CommitGroup();
+  history_.MarkClean();
+  savedProperties_ = properties_;
+  TellCleanState();
+  events_.Complete();
+}
+
+void DesignDocument::Replace(WindowList designs, DesignFocus focus, JobProperties properties,
+                             Saved saved) {
+  CommitGroup();
+  const std::size_t removed = designs_.size();
   designs_ = std::move(designs);
   history_.Clear();
-  SetFocus(focus);
+  const DesignFocus focusBefore = std::exchange(focus_, focus);
+  const JobProperties propertiesBefore = std::exchange(properties_, std::move(properties));
+  savedProperties_ = saved == Saved::Yes ? std::optional(properties_) : std::nullopt;
+  events_.Tell(DesignsChanged{0, removed, designs_.size(), true, false, true});
+  events_.Tell(FocusChanged{focusBefore});
+  if (propertiesBefore != properties_) {
+    events_.Tell(PropertiesChanged{propertiesBefore});
+  }
+  TellCleanState();
+  events_.Complete();
+}
+
+void DesignDocument::ChangeCurrentInGroup(GrillWindow after, std::string label) {
+  if (!group_) {
+    const GrillWindow* current = Current();
+    if (current == nullptr) {
+      return;
+    }
+    group_ = Group{*focus_.current, *current, {}};
+  }
+  group_->label = std::move(label);
+  const bool renamed = designs_[group_->index].name != after.name;
+  designs_[group_->index] = std::move(after);
+  events_.Tell(DesignsChanged{group_->index, 1, 1, renamed, true});
+  events_.Complete();
+}
+
+void DesignDocument::CommitGroup() {
+  if (!group_) {
+    return;
+  }
+  Group group = std::move(*group_);
+  group_.reset();
+  const GrillWindow& after = designs_[group.index];
+  if (after != group.before) {
+    const DesignFocus focus = focus_;
+    DesignChange change{std::move(group.label), {}, focus, focus};
+    change.edits.push_back({group.index, std::move(group.before), after});
+    history_.Push(std::move(change));
+  }
+  // The stroke is settled either way: what was shown under way is what stands.
+  events_.Tell(DesignsChanged{group.index, 1, 1, false, false});
+  TellCleanState();
+  events_.Complete();
 }
 
 void DesignDocument::Revert(const DesignChange& change) {
+  const DesignsChanged event = EventOf(change, Direction::Revert);
+  const DesignFocus focusBefore = focus_;
   RevertEdits(change);
-  Changed(change);
+  Changed(event, focusBefore);
 }
 
 void DesignDocument::Reapply(const DesignChange& change) {
+  const DesignsChanged event = EventOf(change, Direction::Apply);
+  const DesignFocus focusBefore = focus_;
   ApplyEdits(change);
-  Changed(change);
+  Changed(event, focusBefore);
 }
 
 void DesignDocument::ApplyEdits(const DesignChange& change) {
@@ -85,21 +182,32 @@ void DesignDocument::RevertEdits(const DesignChange& change) {
   focus_ = change.focusBefore;
 }
 
-void DesignDocument::Changed(const DesignChange& change) {
-  // Read before the listener runs: it may drop the change it is told of.
-  const bool focusMoved = change.focusBefore != change.focusAfter;
-  if (listener_.changed) {
-    listener_.changed(change);
+DesignsChanged DesignDocument::EventOf(const DesignChange& change, Direction direction) const {
+  const ListStretch stretch = StretchOf(change, direction, designs_.size());
+  return {stretch.first, stretch.removed, stretch.added, change.ChangesNames(), false};
+}
+
+void DesignDocument::Changed(const DesignsChanged& event, const DesignFocus& focusBefore) {
+  events_.Tell(event);
+  if (focusBefore != focus_) {
+    events_.Tell(FocusChanged{focusBefore});
   }
-  if (focusMoved && listener_.focusMoved) {
-    listener_.focusMoved();
+  TellCleanState();
+  events_.Complete();
+}
+
+void DesignDocument::TellCleanState() {
+  const bool modified = Modified();
+  if (modified != toldModified_) {
+    toldModified_ = modified;
+    events_.Tell(CleanStateChanged{modified});
   }
 }
 
 DesignChange ReplaceCurrentDesign(const DesignDocument& document, std::string label,
-                                  GrillWindow after, ChangeOrigin origin) {
+                                  GrillWindow after) {
   const DesignFocus focus = document.Focus();
-  DesignChange change{std::move(label), {}, focus, focus, origin};
+  DesignChange change{std::move(label), {}, focus, focus};
   change.edits.push_back({*focus.current, *document.Current(), std::move(after)});
   return change;
 }

@@ -1,27 +1,29 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
+#include <optional>
 #include <string>
 
 #include "editing/DesignChange.h"
+#include "editing/DocumentEvents.h"
+#include "editing/JobProperties.h"
 #include "editing/UndoHistory.h"
 #include "model/Units.h"
 #include "model/WindowList.h"
 
 namespace grill {
 
-// The job's designs in window-list order, which one is current, and the unit
-// and spacing mode they are shown and respaced in. The designs change only
-// through Commit (and Revert / Reapply of a committed change), so every
-// change passes one place, which also keeps the undo history.
+// The job: its designs in window-list order, which one is current, and its
+// properties (unit, spacing mode, Master File name). The designs change only
+// through Commit, Undo and Redo, and through a group (a drag on the canvas)
+// that becomes one step, so every change passes one place, which also keeps
+// the undo history and knows whether the job differs from its saved state.
+// Subscribers hear of each change through Events().
 class DesignDocument {
  public:
-  // Told after every change of the designs, and after every move of the focus.
-  struct Listener {
-    std::function<void(const DesignChange&)> changed;
-    std::function<void()> focusMoved;
-  };
+  // Whether a job put in place is its saved state, or holds unsaved changes
+  // of a former run whose saved state is not known.
+  enum class Saved { Yes, No };
 
   const WindowList& Designs() const { return designs_; }
   const DesignFocus& Focus() const { return focus_; }
@@ -29,55 +31,88 @@ class DesignDocument {
   const GrillWindow* Current() const { return At(focus_.current); }
   const GrillWindow* Previous() const { return At(focus_.previous); }
 
-  Unit DisplayUnit() const { return unit_; }
-  void SetUnit(Unit unit) { unit_ = unit; }
-  SpacingMode Spacing() const { return spacing_; }
-  void SetSpacing(SpacingMode mode) { spacing_ = mode; }
+  // The job's properties make no undo step: they are settings of the job
+  // that their own controls show, not changes of a design.
+  const JobProperties& Properties() const { return properties_; }
+  Unit DisplayUnit() const { return properties_.unit; }
+  SpacingMode Spacing() const { return properties_.spacing; }
+  const std::string& MasterFile() const { return properties_.masterFile; }
+  void SetUnit(Unit unit);
+  void SetSpacing(SpacingMode mode);
+  void SetMasterFile(std::string name);
 
-  // Looks at another design (or none); the designs stay as they are.
+  // Looks at another design (or none, or the same one again); the designs
+  // stay as they are.
   void SetFocus(DesignFocus focus);
 
-  // Applies `change`, makes it the newest undo step and tells the listener.
+  // Applies `change` and makes it the newest undo step.
   void Commit(DesignChange change);
-  // Takes a committed change back, or makes it again, and tells the listener.
-  void Revert(const DesignChange& change);
-  void Reapply(const DesignChange& change);
 
   // Reverts the newest step, or reapplies the step undone last; false when
   // there is none.
   bool Undo();
   bool Redo();
   const UndoHistory& History() const { return history_; }
-  // The designs as they stand are the saved job.
-  void MarkClean() { history_.MarkClean(); }
 
-  // Puts another job's designs in place of these (New Job, Open): no undo
-  // step, an empty history, and the listener told only of the focus.
-  void Replace(WindowList designs, DesignFocus focus);
+  // Whether the job differs from its saved state: the history is away from
+  // its clean step, or a property differs from the saved one.
+  bool Modified() const;
+  // The job as it stands is the saved one.
+  void MarkClean();
 
-  void SetListener(Listener listener) { listener_ = std::move(listener); }
+  // Puts another job in place of this one (New Job, Open, a restored run):
+  // no undo step, an empty history.
+  void Replace(WindowList designs, DesignFocus focus, JobProperties properties, Saved saved);
 
-  // The designs to build a fixture from, in tests and benchmarks only; the
-  // program changes them through Commit alone.
-  WindowList& RecordsForSetUp() { return designs_; }
+  // A group of changes of the current design that becomes one step: the
+  // first change opens it, each is shown at once, CommitGroup ends it.
+  // Any other change of the designs, the focus or the saved state commits an
+  // open group first, so nothing works on the designs without it.
+  void ChangeCurrentInGroup(GrillWindow after, std::string label);
+  bool GroupOpen() const { return group_.has_value(); }
+  // One step labelled as the last change of the group said, or none when the
+  // design ends as it began. Nothing without an open group.
+  void CommitGroup();
+
+  DocumentEvents& Events() { return events_; }
 
  private:
+  friend class DocumentSetUp;
+
+  struct Group {
+    std::size_t index = 0;
+    GrillWindow before;
+    std::string label;
+  };
+
   const GrillWindow* At(std::optional<std::size_t> index) const;
+  void SetProperties(JobProperties properties);
+  void Revert(const DesignChange& change);
+  void Reapply(const DesignChange& change);
   void ApplyEdits(const DesignChange& change);
   void RevertEdits(const DesignChange& change);
-  void Changed(const DesignChange& change);
+  // What the subscribers hear of `change` applied or reverted on the
+  // designs as they stand.
+  DesignsChanged EventOf(const DesignChange& change, Direction direction) const;
+  // Tells the subscribers of a step applied or reverted.
+  void Changed(const DesignsChanged& event, const DesignFocus& focusBefore);
+  void TellCleanState();
 
   WindowList designs_;
   DesignFocus focus_;
   UndoHistory history_;
-  Unit unit_ = Unit::Inches;
-  SpacingMode spacing_ = SpacingMode::EqualSpace;
-  Listener listener_;
+  JobProperties properties_;
+  // None: the saved state is not known, so the job counts as modified until
+  // it is saved.
+  std::optional<JobProperties> savedProperties_ = JobProperties{};
+  std::optional<Group> group_;
+  bool toldModified_ = false;
+  DocumentEvents events_;
 };
 
 // A change that replaces the current design by `after`; the focus stays.
 DesignChange ReplaceCurrentDesign(const DesignDocument& document, std::string label,
-                                  GrillWindow after, ChangeOrigin origin = ChangeOrigin::Form);
+                                  GrillWindow after);
 // A change that appends `window` and makes it current, the old current
 // becoming the previous design. Labelled "New <name>".
 DesignChange AddDesign(const DesignDocument& document, GrillWindow window);

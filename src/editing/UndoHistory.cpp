@@ -9,6 +9,14 @@ void UndoHistory::Push(DesignChange change) {
   if (clean_ && *clean_ > applied_) {
     clean_.reset();  // the saved state was among the steps just dropped
   }
+  if (JoinsNewest(change)) {
+    steps_.back().Absorb(change);
+    if (steps_.back().ChangesNothing()) {
+      steps_.pop_back();
+      --applied_;
+    }
+    return;
+  }
   steps_.push_back(std::move(change));
   ++applied_;
   if (steps_.size() > kLimit) {
@@ -20,6 +28,10 @@ void UndoHistory::Push(DesignChange change) {
       --*clean_;
     }
   }
+}
+
+bool UndoHistory::JoinsNewest(const DesignChange& change) const {
+  return change.merge && applied_ > 0 && steps_.back().merge == change.merge && clean_ != applied_;
 }
 
 const DesignChange* UndoHistory::StepBack() {

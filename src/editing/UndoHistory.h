@@ -18,6 +18,9 @@ class UndoHistory {
   static constexpr std::size_t kLimit = 1000;
 
   // A new step after the ones undone so far, which can no longer be redone.
+  // A step of the same kind as the newest (the same bar nudged again) joins
+  // it instead, unless the job was saved in between; a joined step that
+  // leaves everything as it was is no step at all.
   void Push(DesignChange change);
   // The step Undo takes back (which becomes redoable), or null.
   const DesignChange* StepBack();
@@ -35,6 +38,8 @@ class UndoHistory {
   void Clear();
 
  private:
+  bool JoinsNewest(const DesignChange& change) const;
+
   std::vector<DesignChange> steps_;
   std::size_t applied_ = 0;  // steps_[0, applied_) are done, the rest undone
   // Where MarkClean was called; none once that state cannot come back.

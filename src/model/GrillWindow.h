@@ -69,6 +69,8 @@ struct GrillWindow {
   // have the same non-zero number of bars in that direction.
   void AlignHorzTo(const GrillWindow& other);
   void AlignVertTo(const GrillWindow& other);
+
+  bool operator==(const GrillWindow&) const = default;
 };
 
 }  // namespace grill

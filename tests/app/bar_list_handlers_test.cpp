@@ -288,12 +288,10 @@ TEST_F(BarListTest, RemoveTakesTheSelectedBar) {
 TEST_F(BarListTest, AStaleListEntryReachesNoEdgeEntry) {
   // The list still shows three bars after the design lost two of them
   // elsewhere (the canvas or another command).
-  ChangeCurrent(
-      [](GrillWindow& w) {
-        w.horzCount = 1;
-        w.horzPos[2] = 800.0;
-      },
-      ChangeOrigin::Canvas);
+  ChangeCurrent([](GrillWindow& w) {
+    w.horzCount = 1;
+    w.horzPos[2] = 800.0;
+  });
   for (auto command : {OnEditBar, OnPlusBar, OnMinusBar, OnRemoveBar}) {
     controls.ClearEntries(kHorzList);
     for (const char* entry : {"200", "400", "600"}) {

@@ -10,6 +10,7 @@
 
 #include "app/ApplyHandler.h"
 #include "designs_fixture.h"
+#include "testing/DocumentSetUp.h"
 
 namespace grill {
 namespace {
@@ -175,32 +176,30 @@ TEST_F(ApplyTest, RenamesTheDesignInTheWindowsList) {
 }
 
 TEST_F(ApplyTest, UnchangedFieldsChangeNothingButCommitOneStep) {
-  std::optional<DesignChange> committed;
-  Document().SetListener({[&committed](const DesignChange& c) { committed = c; }, {}});
   TypeFields();
   OnApplyWindow(context);
   EXPECT_THAT(controls.Messages(), IsEmpty());
-  ASSERT_TRUE(committed);
+  const DesignChange* committed = Document().History().NextUndo();
+  ASSERT_NE(committed, nullptr);
   EXPECT_EQ(committed->label, "Apply Kitchen");
   EXPECT_TRUE(SameDesign(*Current(), kitchen));
 }
 
 TEST_F(ApplyTest, RevertingTheStepRestoresTheDesignExactly) {
-  std::vector<DesignChange> committed;
-  Document().SetListener({[&committed](const DesignChange& c) { committed.push_back(c); }, {}});
   TypeFields([](MemoryControls& c) {
     c.SetText(kNameEdit, "Pantry");
     c.SetText(kWidthEdit, "777");
   });
   OnApplyWindow(context);
-  ASSERT_EQ(committed.size(), 1u);
-  EXPECT_EQ(committed[0].label, "Apply Kitchen");
+  ASSERT_NE(Document().History().NextUndo(), nullptr);
+  const DesignChange committed = *Document().History().NextUndo();
+  EXPECT_EQ(committed.label, "Apply Kitchen");
   const GrillWindow applied = *Current();
 
-  Document().Revert(committed[0]);
+  DocumentSetUp::Revert(Document(), committed);
   EXPECT_TRUE(SameDesign(*Current(), kitchen));
   EXPECT_EQ(Designs().size(), 2u);
-  Document().Reapply(committed[0]);
+  DocumentSetUp::Reapply(Document(), committed);
   EXPECT_TRUE(SameDesign(*Current(), applied));
 }
 

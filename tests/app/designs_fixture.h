@@ -30,12 +30,11 @@ class HandlerTest : public ::testing::Test {
   const WindowList& Designs() const { return state.document.Designs(); }
 
   // Changes the current design as another command would: committed, and
-  // shown again unless it came from the canvas.
-  void ChangeCurrent(const std::function<void(GrillWindow&)>& change,
-                     ChangeOrigin origin = ChangeOrigin::Form) {
+  // shown again.
+  void ChangeCurrent(const std::function<void(GrillWindow&)>& change) {
     GrillWindow after = *Current();
     change(after);
-    Document().Commit(ReplaceCurrentDesign(Document(), "Edit", std::move(after), origin));
+    Document().Commit(ReplaceCurrentDesign(Document(), "Edit", std::move(after)));
   }
 
   // Adds `window` as New does: it becomes current, the old current previous.

@@ -36,12 +36,11 @@ TEST_P(NewRefusedTest, ChangesNothing) {
   const GrillWindow* before = NewDesign("Existing");
   ASSERT_NE(before, nullptr);
   controls.ClearMessages();
+  TypeDesign("Fresh", "1000", "800", "3", "2");
+  GetParam().change(controls, Document());
   const int invalidations = controls.Invalidations();
   const std::vector<std::string> listed = controls.Entries(kWindowsList);
   const std::vector<std::string> horzListed = controls.Entries(kHorzList);
-
-  TypeDesign("Fresh", "1000", "800", "3", "2");
-  GetParam().change(controls, Document());
   OnNewWindow(context);
 
   EXPECT_THAT(controls.Messages(), ElementsAre(GetParam().message));
@@ -131,20 +130,23 @@ const RefusedCase kRefusedCases[] = {
      "Window Too Large: width 10000.1 mm, at most 10000.0 mm"},
     {"MillimetresTypedAsInches",
      [](auto& c, auto& s) {
-       s.SetUnit(Unit::Inches);
+       s.SetUnit(Unit::Inches);  // shows the current design in inches, as the radio does
+       SetField(c, kNameEdit, "Fresh");
        SetField(c, kWidthEdit, "36");
        SetField(c, kHeightEdit, "99999999");
      },
      "Window Too Large: height 1.000e+08\", at most 393 11/16\""},
     {"InchWidthOverflowingOnConversion",
      [](auto& c, auto& s) {
-       s.SetUnit(Unit::Inches);
+       s.SetUnit(Unit::Inches);  // shows the current design in inches, as the radio does
+       SetField(c, kNameEdit, "Fresh");
        SetField(c, kWidthEdit, std::string(308, '9'));
      },
      "Invalid Width"},
     {"InchSideWidthOverflowingInMm",
      [](auto& c, auto& s) {
-       s.SetUnit(Unit::Inches);
+       s.SetUnit(Unit::Inches);  // shows the current design in inches, as the radio does
+       SetField(c, kNameEdit, "Fresh");
        c.SetSelection(kPreDesignCombo, 3);
        SetField(c, kSideWidthEdit, std::string(308, '9'));
      },

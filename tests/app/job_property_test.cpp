@@ -137,7 +137,7 @@ constexpr int kSessions = 300;
 
 // The job without its current design: selecting a design makes no step.
 std::string DesignsText(const JobRun& run) {
-  Job job = JobOf(run.Document(), run.controls.Text(kMasterFileEdit));
+  Job job = JobOf(run.Document());
   job.current.reset();
   return FormatJob(job);
 }

@@ -72,6 +72,12 @@ class JobRun {
     dialog.Dispatch(kNewButton, Notification::Clicked);
   }
 
+  // Types into the Master File field, which reports each keystroke.
+  void TypeMasterFile(const std::string& text) {
+    controls.SetText(kMasterFileEdit, text);
+    dialog.Dispatch(kMasterFileEdit, Notification::TextEdited);
+  }
+
   void Click(int id) {
     if (controls.KindOf(id) == ControlKind::RadioButton) {
       controls.ClickRadio(id);
@@ -94,9 +100,7 @@ class JobRun {
   }
 
   // The job file this run would save now.
-  std::string JobText() const {
-    return FormatJob(JobOf(Document(), controls.Text(kMasterFileEdit)));
-  }
+  std::string JobText() const { return FormatJob(JobOf(Document())); }
 
   MemoryControls controls;
   MemoryHost host;

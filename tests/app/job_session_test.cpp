@@ -24,7 +24,7 @@ TEST(JobSession, SaveThenOpenInAFreshRunGivesTheSameJob) {
     run.NewDesign("Kitchen");
     run.NewDesign("Bath", "50", "20", "1", "1");
     run.Click(kMillimetresRadio);
-    run.controls.SetText(kMasterFileEdit, "ORDER-7");
+    run.TypeMasterFile("ORDER-7");
     ASSERT_TRUE(run.Job().SaveAs("a.grilljob"));
     saved = machine.files.Content("a.grilljob");
     EXPECT_FALSE(run.Job().Modified());
@@ -110,12 +110,12 @@ TEST(JobSession, TypedMasterFileNameIsAnUnsavedChange) {
   JobRun run(machine);
   run.NewDesign("Kitchen");
   run.Job().SaveAs("k.grilljob");
-  run.controls.SetText(kMasterFileEdit, "ORDER-8");
+  run.TypeMasterFile("ORDER-8");
   EXPECT_TRUE(run.Job().Modified());
-  run.controls.SetText(kMasterFileEdit, "");
+  run.TypeMasterFile("");
   EXPECT_FALSE(run.Job().Modified());  // back as saved
 
-  run.controls.SetText(kMasterFileEdit, "ORDER-8");
+  run.TypeMasterFile("ORDER-8");
   run.host.answer = SaveAnswer::Save;
   run.Job().NewJob();
   EXPECT_THAT(run.questions, ElementsAre("Save changes to \"k\"?"));

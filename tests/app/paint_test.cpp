@@ -96,17 +96,21 @@ void PrintTo(const DragEnding& ending, std::ostream* out) {
 
 class DragEndTest : public PaintTest, public ::testing::WithParamInterface<DragEnding> {};
 
-TEST_P(DragEndTest, RefillsOnlyTheDraggedList) {
+// The form follows the drag as it follows every change of the design, and
+// the drag is one step however it is let go.
+TEST_P(DragEndTest, TheFormFollowsTheDragAndOneStepIsMade) {
   const GrillWindow& window = ShowDesign();
   controls.SetSelection(kHorzList, 0);
   controls.SetSelection(kVertList, 0);
   controls.SetText(kWidthEdit, "typed");
+  const DesignChange* lastStep = dialog.State().document.History().NextUndo();
   const int invalidationsBefore = controls.Invalidations();
 
   dialog.OnCanvasLButtonDown(kMouseLeft, 5, 23);
   dialog.OnCanvasMouseMove(kMouseLeft, 5, 100);
-  // While the button is held only the drawing follows the bar.
-  EXPECT_THAT(controls.Entries(kHorzList), ElementsAre("1.968504"));
+  // While the button is held the list shows the bar where it is, snapped.
+  EXPECT_THAT(controls.Entries(kHorzList), ElementsAre("13.125000"));
+  EXPECT_EQ(dialog.State().document.History().NextUndo(), lastStep);
   (dialog.*GetParam().handler)(GetParam().flags, 5, 100);
 
   // The pointer stands at 333.33 mm; the bar snaps to the nearest 1/16".
@@ -114,9 +118,11 @@ TEST_P(DragEndTest, RefillsOnlyTheDraggedList) {
   EXPECT_THAT(controls.Entries(kHorzList), ElementsAre("13.125000"));
   EXPECT_EQ(controls.Selection(kHorzList), -1);
   EXPECT_THAT(controls.Entries(kVertList), ElementsAre("9.842520"));
-  EXPECT_EQ(controls.Selection(kVertList), 0);
-  EXPECT_EQ(controls.Text(kWidthEdit), "typed");
+  EXPECT_EQ(controls.Selection(kVertList), -1);
+  EXPECT_NE(controls.Text(kWidthEdit), "typed");
   EXPECT_GT(controls.Invalidations(), invalidationsBefore);
+  ASSERT_NE(dialog.State().document.History().NextUndo(), lastStep);
+  EXPECT_EQ(dialog.State().document.History().NextUndo()->label, "Drag Bar");
   Paint();
   EXPECT_THAT(canvasDc.operations, ::testing::Contains("rect 3 98 7 102"));
 }
@@ -127,9 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DragEnding{"MoveWithoutButton", &CGrillDesignerDlg::OnCanvasMouseMove, 0}),
     [](const ::testing::TestParamInfo<DragEnding>& testCase) { return testCase.param.label; });
 
-// A press on a handle let go without a move is a drag that changed nothing: it ends as
-// every drag does, with the list of its direction shown afresh and nothing selected, and
-// it makes no step of change.
+// A press on a handle let go without a move is a drag that changed nothing: no step,
+// and the form as it was.
 TEST_F(PaintTest, HandleReleasedWithoutAMoveEndsLikeADrag) {
   ShowDesign();
   controls.SetSelection(kHorzList, 0);
@@ -139,12 +144,13 @@ TEST_F(PaintTest, HandleReleasedWithoutAMoveEndsLikeADrag) {
   dialog.OnCanvasLButtonDown(kMouseLeft, 5, 23);
   dialog.OnCanvasLButtonUp(0, 5, 23);
 
-  EXPECT_EQ(controls.Selection(kHorzList), -1);
+  EXPECT_EQ(controls.Selection(kHorzList), 0);
   EXPECT_EQ(controls.Selection(kVertList), 0);
   EXPECT_EQ(dialog.State().document.History().NextUndo(), lastStep);
 }
 
-TEST_F(PaintTest, ShapingASegmentLeavesTheBarListsAlone) {
+// A segment stroke is a change like any other: the lists are shown afresh.
+TEST_F(PaintTest, ShapingASegmentIsOneStepShownAsAnyChange) {
   const GrillWindow& window = ShowDesign();
   controls.SetSelection(kVertList, 0);
 
@@ -153,7 +159,8 @@ TEST_F(PaintTest, ShapingASegmentLeavesTheBarListsAlone) {
   dialog.OnCanvasMouseMove(0, 85, 60);
 
   EXPECT_EQ(window.vertSegments[1][1], 0);
-  EXPECT_EQ(controls.Selection(kVertList), 0);
+  EXPECT_EQ(controls.Selection(kVertList), -1);
+  EXPECT_EQ(dialog.State().document.History().NextUndo()->label, "Shape Grill");
 }
 
 TEST_F(PaintTest, DesignWithoutAreaIsOnlyTheClearedRectangle) {

@@ -9,6 +9,7 @@
 #include "model/JobFileWriter.h"
 #include "print/ExportCuts.h"
 #include "print/JobPrint.h"
+#include "testing/DocumentSetUp.h"
 
 namespace grill {
 namespace {
@@ -76,7 +77,7 @@ TEST_F(PrintCommandsTest, CutTableHoldsTheRowsOfTheCutFiles) {
 TEST_F(PrintCommandsTest, EdgesThatDifferGetARowEach) {
   // Without the vertical bar's top segment only the bottom edge is notched.
   AddW1();
-  GrillWindow& window = state.document.RecordsForSetUp()[0];
+  GrillWindow& window = DocumentSetUp::Records(state.document)[0];
   window.vertSegments[0][1] = 0;
   const print::CutTable table = print::CutTableOf(window);
   ASSERT_GE(table.size(), 3u);
@@ -143,7 +144,7 @@ class PrintJobFileTest : public PrintCommandsTest {
   void SaveShop(Unit unit, const std::string& edgeName = "E1") {
     AddW1();
     AddDesign("W2", 600.0, 400.0, {300.0}, {});
-    Job job = JobOf(state.document, "");
+    Job job = JobOf(state.document);
     job.unit = unit;
     for (JobDesign& design : job.designs) {
       design.window.outerWidth = design.window.innerWidth + 10.0;

@@ -63,11 +63,7 @@ TEST(RecoveryJournal, AKillAfterAnyChangeLosesNothing) {
       {"redo the import", [](JobRun& r) { r.Job().Redo(); }},
       {"unit", [](JobRun& r) { r.Click(kMillimetresRadio); }},
       {"spacing", [](JobRun& r) { r.Click(kDividedRadio); }},
-      {"master file",
-       [](JobRun& r) {
-         r.controls.SetText(kMasterFileEdit, "M7");
-         r.dialog.Dispatch(kMasterFileEdit, Notification::TextEdited);
-       }},
+      {"master file", [](JobRun& r) { r.TypeMasterFile("M7"); }},
       {"select the first", [](JobRun& r) { r.Select("Kitchen"); }},
       {"delete the first", [](JobRun& r) { r.Click(kDeleteButton); }},
       {"quantity by process data",

@@ -28,7 +28,7 @@ TEST(Recovery, ARestartInTheSameFolderPutsTheWorkBack) {
     run.Select("Kitchen");
     run.Click(kDividedRadio);
     run.Click(kMillimetresRadio);
-    run.controls.SetText(kMasterFileEdit, "M1");
+    run.TypeMasterFile("M1");
     run.Select("Bath");
     before = run.JobText();
     run.dialog.OnCancel();  // Escape: no question

@@ -193,7 +193,7 @@ TEST(ExportChecksTest, FileNamePiecesAndLengthsAreChecked) {
   const std::string longName(240, 'x');
   const Refusal refusals[] = {
       {"master name", true,
-       [](ExportSetup& s, GrillWindow&) { s.controls.SetText(kMasterFileEdit, "../up"); },
+       [](ExportSetup& s, GrillWindow&) { s.state.document.SetMasterFile("../up"); },
        "Invalid File Name: ../up"},
       {"design name", true, [](ExportSetup&, GrillWindow& w) { w.name = ".."; },
        "Invalid File Name: .."},
@@ -225,7 +225,7 @@ TEST(ExportChecksTest, FileNamePiecesAndLengthsAreChecked) {
        [&longName](ExportSetup&, GrillWindow& w) { w.name = longName; },
        "Invalid File Name: " + longName + "_GB_01_H_W_6_11_14_5_9.csv"},
       {"master name too long", false,
-       [&longName](ExportSetup& s, GrillWindow&) { s.controls.SetText(kMasterFileEdit, longName); },
+       [&longName](ExportSetup& s, GrillWindow&) { s.state.document.SetMasterFile(longName); },
        "Invalid File Name: " + longName + "_EdgeMaster_6_11_14_5_9.csv"},
   };
   for (const Refusal& refusal : refusals) {

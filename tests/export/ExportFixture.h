@@ -9,6 +9,7 @@
 #include "editing/DesignerState.h"
 #include "platform/ControlIds.h"
 #include "platform/DialogTemplate.h"
+#include "testing/DocumentSetUp.h"
 #include "testing/MemoryControls.h"
 #include "testing/MemoryFiles.h"
 #include "testing/MemoryHost.h"
@@ -100,7 +101,7 @@ class ExportSetup {
   // both sides, quantity 1; made current.
   GrillWindow& AddDesign(const std::string& name, double width, double height,
                          const Positions& vert, const Positions& horz) {
-    GrillWindow& window = state.document.RecordsForSetUp().AppendNewWindow();
+    GrillWindow& window = DocumentSetUp::Records(state.document).AppendNewWindow();
     window.name = name;
     window.innerWidth = width;
     window.innerHeight = height;

@@ -76,7 +76,7 @@ TEST_F(ProcessRunsTest, ProcessDataFileNamesAndHeadersWithTwoColours) {
   GrillWindow& w = AddDesign("W1", 1000, 800, {500}, {400});
   w.outsideColor = Black();
   SelectForProcessData(w);
-  controls.SetText(kMasterFileEdit, "Job7");
+  state.document.SetMasterFile("Job7");
   ProcessData(state, controls, services);
 
   EXPECT_TRUE(HasFile("W1_E1_6_11_14_5_9.csv"));
@@ -230,7 +230,7 @@ TEST_F(ProcessRunsTest, ProcessDataColourMessages) {
 TEST_F(ProcessRunsTest, ProcessAllWithoutDesigns) {
   ProcessAll(state, controls, services);
   EXPECT_TRUE(controls.Messages().empty());
-  controls.SetText(kMasterFileEdit, "Empty");
+  state.document.SetMasterFile("Empty");
   ProcessAll(state, controls, services);
   EXPECT_EQ(FileText("Empty_EdgeMaster_6_11_14_5_9.csv"), "");
   EXPECT_EQ(FileText("Empty_BarMaster_6_11_14_5_9.csv"), "");

@@ -125,9 +125,7 @@ void ResizeTest::largeDialogDrawsAtTheLargerScaleWithoutOverlaps() {
   CreateDesign(Controls(), QStringLiteral("Kitchen"), QStringLiteral("1000"), QStringLiteral("800"),
                QStringLiteral("3"), QStringLiteral("2"));
   QVERIFY2(answerer_->messages.empty(), qPrintable(answerer_->Texts().join('|')));
-  // The second vertical bar selected: drawn highlighted.
   auto* vertList = WidgetOf<QListWidget>(Controls(), kVertList);
-  vertList->setCurrentRow(1);
 
   ResizeTo(QSize(1600, 1000));
   const GrillCanvas& grill = run_->designer.Designer().View().Canvas();
@@ -146,6 +144,8 @@ void ResizeTest::largeDialogDrawsAtTheLargerScaleWithoutOverlaps() {
   QTest::mouseRelease(&Canvas(), Qt::LeftButton, {}, QPoint(5, barY + 40));
   QCOMPARE(run_->designer.Designer().ShownDesign()->horzPos[1],
            std::round((barY + 40 - 10) / grill.Scale() * 2) / 2);
+  // The second vertical bar selected (the drag showed the lists afresh): drawn highlighted.
+  vertList->setCurrentRow(1);
 
   // Nothing overlaps, and everything lies inside the dialog.
   std::vector<QWidget*> placed;

@@ -151,6 +151,10 @@ void ScriptSession::Text(const ScriptLine& line) {
     throw ScriptError("control " + std::string(idWord) + " takes no text");
   }
   controls.SetText(id, text);
+  // Text put into the main dialog's field is typing, which the field reports.
+  if (&controls == &controls_ && controls.KindOf(id) == ControlKind::Edit) {
+    dialog_.Dispatch(id, Notification::TextEdited);
+  }
 }
 
 void ScriptSession::SelectEntry(int id, int index) {
