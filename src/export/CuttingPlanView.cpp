@@ -37,6 +37,20 @@ std::string Quality(const cutplan::GroupPlan& plan, CutUnit unit) {
   return "gap " + LengthText(cutplan::TotalStockLength(plan) - plan.lengthBound, unit);
 }
 
+std::string QualityWords(const cutplan::GroupPlan& plan, CutUnit unit) {
+  if (plan.optimal) {
+    return "optimal";
+  }
+  const int overBars = static_cast<int>(plan.bars.size()) - plan.barBound;
+  if (overBars > 0) {
+    return FormatInteger(overBars) + (overBars == 1 ? " bar" : " bars") + " above the lower bound";
+  }
+  // As few bars as can be; only their lengths may still be mixed better.
+  return "optimal in bars; " +
+         LengthText(cutplan::TotalStockLength(plan) - plan.lengthBound, unit) +
+         (unit == CutUnit::kInches ? " in" : " mm") + " above the length bound";
+}
+
 std::string WastePercent(const cutplan::GroupPlan& plan) {
   double stock = 0.0;
   double used = 0.0;
@@ -60,6 +74,7 @@ PlanGroupText DescribeGroup(const PlannedGroup& group, CutUnit unit) {
                      {},
                      0,
                      {},
+                     {},
                      {}};
   if (!group.plan) {
     return text;
@@ -69,6 +84,7 @@ PlanGroupText DescribeGroup(const PlannedGroup& group, CutUnit unit) {
   }
   text.barBound = group.plan->barBound;
   text.quality = Quality(*group.plan, unit);
+  text.qualityWords = QualityWords(*group.plan, unit);
   text.wastePercent = WastePercent(*group.plan);
   return text;
 }
@@ -79,8 +95,8 @@ std::string Title(const PlanGroupText& group) {
 
 std::string Totals(const PlanGroupText& group) {
   return "bars " + FormatInteger(static_cast<std::int64_t>(group.bars.size())) + ", lower bound " +
-         FormatInteger(group.barBound) + ", " + group.quality + ", waste " + group.wastePercent +
-         " %";
+         FormatInteger(group.barBound) + ", " + group.qualityWords + ", waste " +
+         group.wastePercent + " %";
 }
 
 std::string StockNoteText(const std::string& note) {

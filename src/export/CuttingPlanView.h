@@ -33,8 +33,13 @@ struct PlanGroupText {
   std::vector<PlanBarText> bars;
   int barBound = 0;
   // "optimal", or how far the plan may be from it: bars over the bound on
-  // bars, or else stock length over the bound on length.
+  // bars, or else stock length over the bound on length. The short form of
+  // grill-script's lines ("gap 2 bars", "gap 1499.5").
   std::string quality;
+  // The same for people, in the window, the CSV and the pages: "optimal",
+  // "2 bars above the lower bound", or, with as many bars as the bound,
+  // "optimal in bars; 1499.5 mm above the length bound".
+  std::string qualityWords;
   // Stock that ends neither in a piece nor in a kept offcut (trims, kerfs and
   // waste), in percent of the stock used, one decimal.
   std::string wastePercent;

@@ -93,7 +93,7 @@ std::string PieceText(const PlanPieceText& piece) {
 
 std::string TotalsText(const PlanGroupText& group) {
   return "Bars used " + FormatInteger(static_cast<std::int64_t>(group.bars.size())) +
-         ", lower bound " + FormatInteger(group.barBound) + ", " + group.quality + ", waste " +
+         ", lower bound " + FormatInteger(group.barBound) + ", " + group.qualityWords + ", waste " +
          group.wastePercent + " %";
 }
 

@@ -60,6 +60,7 @@ struct QualityCase {
   double lengthBound;
   bool optimal;
   const char* quality;
+  const char* words;
 };
 
 void PrintTo(const QualityCase& c, std::ostream* out) {
@@ -81,15 +82,18 @@ TEST_P(QualityTest, OptimalOrTheGapToTheBound) {
   job.groups.push_back({StockKind::kBar, "GB", "01", plan, {}, {}});
   const PlanGroupText text = DescribePlan(job, CutUnit::kMillimetres).groups[0];
   EXPECT_EQ(text.quality, c.quality);
+  EXPECT_EQ(text.qualityWords, c.words);
   EXPECT_EQ(text.wastePercent, "16.7");
 }
 
-INSTANTIATE_TEST_SUITE_P(Plans, QualityTest,
-                         ::testing::Values(QualityCase{3, 3, 18000, true, "optimal"},
-                                           QualityCase{4, 3, 18000, false, "gap 1 bar"},
-                                           QualityCase{5, 3, 18000, false, "gap 2 bars"},
-                                           // several stock lengths: the bound on length
-                                           QualityCase{3, 3, 16500.5, false, "gap 1499.5"}));
+INSTANTIATE_TEST_SUITE_P(
+    Plans, QualityTest,
+    ::testing::Values(QualityCase{3, 3, 18000, true, "optimal", "optimal"},
+                      QualityCase{4, 3, 18000, false, "gap 1 bar", "1 bar above the lower bound"},
+                      QualityCase{5, 3, 18000, false, "gap 2 bars", "2 bars above the lower bound"},
+                      // several stock lengths: as few bars as can be, the bound on length
+                      QualityCase{3, 3, 16500.5, false, "gap 1499.5",
+                                  "optimal in bars; 1499.5 mm above the length bound"}));
 
 TEST(CuttingPlanViewTest, WindowRowsPutEachPieceOnARowAndTheBarOnItsFirst) {
   const CuttingPlanText text = DescribePlan(TwoGroups(), CutUnit::kMillimetres);

@@ -23,7 +23,7 @@ CuttingPlanText SmallPlan() {
   CuttingPlanText plan;
   plan.unit = "mm";
   plan.leftOut = {{"Porch", "no bar type"}, {"Attic", "quantity below 1"}};
-  PlanGroupText bars{"bar", "GB", "01", "", {}, 2, "optimal", "7.4"};
+  PlanGroupText bars{"bar", "GB", "01", "", {}, 2, "optimal", "optimal", "7.4"};
   bars.bars.push_back(Bar("6000.0",
                           {{"Kitchen", "1012.0", "W"},
                            {"Kitchen", "1012.0", "W"},
@@ -31,10 +31,12 @@ CuttingPlanText SmallPlan() {
                            {"Hall", "1412.0", "H"}},
                           "1899.0", "offcut"));
   bars.bars.push_back(Bar("6000.0", {{"Kitchen", "812.0", "H"}}, "5175.0", "offcut"));
-  PlanGroupText edges{"edge", "Flat", "01_07", "", {}, 1, "gap 1 bar", "12.5"};
+  PlanGroupText edges{
+      "edge", "Flat", "01_07", "", {}, 1, "gap 1 bar", "1 bar above the lower bound", "12.5"};
   edges.bars.push_back(Bar("5800.0", {{"Kitchen", "1030.0", "W"}}, "4757.0", "offcut"));
   edges.bars.push_back(Bar("5800.0", {{"Hall", "1430.0", "H"}}, "420.0", "waste"));
-  PlanGroupText missing{"edge", "Round", "07", "no stock for Round in Stock.txt", {}, 0, "", ""};
+  PlanGroupText missing{"edge", "Round", "07", "no stock for Round in Stock.txt", {}, 0,
+                        "",     "",      ""};
   plan.groups = {bars, edges, missing};
   return plan;
 }
@@ -43,7 +45,7 @@ CuttingPlanText SmallPlan() {
 CuttingPlanText LongPlan(int count) {
   CuttingPlanText plan;
   plan.unit = "mm";
-  PlanGroupText group{"bar", "GB", "01", "", {}, count, "optimal", "3.1"};
+  PlanGroupText group{"bar", "GB", "01", "", {}, count, "optimal", "optimal", "3.1"};
   for (int i = 0; i < count; ++i) {
     group.bars.push_back(Bar("6000.0",
                              {{"Design " + std::to_string(i), "1900.0", "W"},
@@ -127,7 +129,7 @@ TEST_F(PlanPagesTest, EveryBarPieceAndTotalIsPrinted) {
       "Bar GB, colours 01",
       "Bars used 2, lower bound 2, optimal, waste 7.4 %",
       "Edge Flat, colours 01_07",
-      "Bars used 2, lower bound 1, gap 1 bar, waste 12.5 %",
+      "Bars used 2, lower bound 1, 1 bar above the lower bound, waste 12.5 %",
       "Edge Round, colours 07",
       "No plan: no stock for Round in Stock.txt",
       "Left out of the plan",
