@@ -24,13 +24,16 @@ const std::vector<TableColumn>& CutColumns() {
   static const std::vector<TableColumn> columns{
       {"Group", 2.6, Align::Left},
       {"Pieces", 1.0, Align::Right},
+      {"Total", 1.0, Align::Right},
       {"Length", 1.6, Align::Right},
       {"Notches (tool @ position)", 6.0, Align::Left},
   };
   return columns;
 }
 
-std::vector<TableRow> CutRows(const CutTable& cuts, Unit unit) {
+// "Pieces" are those of one window, "Total" those of the design's quantity:
+// what the saw cuts for the order.
+std::vector<TableRow> CutRows(const CutTable& cuts, std::int32_t quantity, Unit unit) {
   std::vector<TableRow> rows;
   rows.reserve(cuts.size());
   for (const CutRow& cut : cuts) {
@@ -40,6 +43,7 @@ std::vector<TableRow> CutRows(const CutTable& cuts, Unit unit) {
     }
     rows.push_back({{cut.group},
                     {FormatInteger(cut.count)},
+                    {FormatInteger(std::int64_t{cut.count} * quantity)},
                     {FormatPageLength(cut.length, unit)},
                     notches.empty() ? TableCell{"-"} : notches});
   }
@@ -50,9 +54,9 @@ std::vector<TableRow> CutRows(const CutTable& cuts, Unit unit) {
 // cuts from its drawing what the export refuses to write.
 std::vector<TableRow> CutListRows(const GrillWindow& window, const CutTable& cuts, Unit unit) {
   if (const auto problem = FindCuttingProblem(window)) {
-    return {{{"Cannot be cut"}, {"-"}, {"-"}, {DescribeCuttingProblem(*problem, unit)}}};
+    return {{{"Cannot be cut"}, {"-"}, {"-"}, {"-"}, {DescribeCuttingProblem(*problem, unit)}}};
   }
-  return CutRows(cuts, unit);
+  return CutRows(cuts, window.quantity, unit);
 }
 
 Page BlankPage(PaperSize size) {
@@ -83,8 +87,8 @@ void AddNotes(const Box& box, Unit unit, Page& page) {
 
 }  // namespace
 
-DesignLayout LayOutDesign(const CutTable& cuts, const DrawingSettings& settings,
-                          Orientation orientation) {
+DesignLayout LayOutDesign(const GrillWindow& window, const CutTable& cuts,
+                          const DrawingSettings& settings, Orientation orientation) {
   DesignLayout layout;
   layout.page = Turned(settings.paper, orientation);
   const double width = layout.page.width - 2 * kPageMargin;
@@ -92,7 +96,7 @@ DesignLayout LayOutDesign(const CutTable& cuts, const DrawingSettings& settings,
   const double drawingTop = layout.titleBlock.Bottom() + 2 * kNoteLine + kGap;
   const double bottom = ContentBottom(layout.page);
   const double cutListHeight =
-      TableHeight(width, CutColumns(), CutRows(cuts, settings.unit)) + kGap;
+      TableHeight(width, CutColumns(), CutListRows(window, cuts, settings.unit)) + kGap;
   layout.cutListOnFirstPage = cutListHeight <= kCutListShare * (bottom - drawingTop);
   const double drawingBottom = layout.cutListOnFirstPage ? bottom - cutListHeight : bottom;
   layout.drawingArea = {kPageMargin, drawingTop, width, drawingBottom - drawingTop};
@@ -102,7 +106,7 @@ DesignLayout LayOutDesign(const CutTable& cuts, const DrawingSettings& settings,
 Orientation BestOrientation(const GrillWindow& window, const CutTable& cuts,
                             const DrawingSettings& settings) {
   const auto scale = [&](Orientation orientation) {
-    const DesignLayout layout = LayOutDesign(cuts, settings, orientation);
+    const DesignLayout layout = LayOutDesign(window, cuts, settings, orientation);
     return PlanDrawing(window, layout.drawingArea, settings.unit).scale;
   };
   return scale(Orientation::Landscape) > scale(Orientation::Portrait) ? Orientation::Landscape
@@ -111,7 +115,8 @@ Orientation BestOrientation(const GrillWindow& window, const CutTable& cuts,
 
 std::vector<Page> BuildDesignPages(const GrillWindow& window, const CutTable& cuts,
                                    const DrawingSettings& settings) {
-  const DesignLayout layout = LayOutDesign(cuts, settings, BestOrientation(window, cuts, settings));
+  const DesignLayout layout =
+      LayOutDesign(window, cuts, settings, BestOrientation(window, cuts, settings));
   std::vector<Page> pages{BlankPage(layout.page)};
   const DrawingPlan plan = PlanDrawing(window, layout.drawingArea, settings.unit);
   AddTitleBlock(window, settings, plan.scale, layout.titleBlock, pages.back());

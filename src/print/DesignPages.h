@@ -29,8 +29,8 @@ struct DesignLayout {
   Box drawingArea;
   bool cutListOnFirstPage = false;
 };
-DesignLayout LayOutDesign(const CutTable& cuts, const DrawingSettings& settings,
-                          Orientation orientation);
+DesignLayout LayOutDesign(const GrillWindow& window, const CutTable& cuts,
+                          const DrawingSettings& settings, Orientation orientation);
 
 // Writes "Page i of n" and the job's name in the footer of every page.
 void NumberPages(std::vector<Page>& pages, const DrawingSettings& settings);

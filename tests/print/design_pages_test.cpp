@@ -29,7 +29,7 @@ class DesignPagesTest : public ::testing::Test {
   DrawingPlan PlanOf(const GrillWindow& design) const {
     const CutTable cuts = MakeCutTable(design);
     const DesignLayout layout =
-        LayOutDesign(cuts, settings, BestOrientation(design, cuts, settings));
+        LayOutDesign(design, cuts, settings, BestOrientation(design, cuts, settings));
     return PlanDrawing(design, layout.drawingArea, settings.unit);
   }
   std::vector<Page> Pages(const GrillWindow& design) const {
@@ -259,6 +259,20 @@ TEST_F(DesignPagesTest, CutListRowsShowLengthsCountsAndNotches) {
   EXPECT_TRUE(Has(values, "46 3/4\""));
   EXPECT_TRUE(Has(values, "11 @ 11 9/16\", 11 @ 23 3/16\""));
   EXPECT_TRUE(Has(values, "15 @ 11 11/16\", 15 @ 23 3/8\", 15 @ 35 1/16\""));
+}
+
+// "Pieces" counts one window's; "Total" what the order needs, pieces times quantity.
+TEST_F(DesignPagesTest, CutListTotalsThePiecesOfTheQuantity) {
+  GrillWindow ordered = window;
+  ordered.quantity = 7;
+  const CutTable cuts = MakeCutTable(ordered);
+  const std::vector<Page> pages = BuildDesignPages(ordered, cuts, settings);
+  const std::vector<std::string> values = TextsOf(pages.front(), Role::Value);
+  ASSERT_FALSE(cuts.empty());
+  for (const CutRow& row : cuts) {
+    EXPECT_TRUE(Has(values, std::to_string(row.count * 7))) << row.group;
+  }
+  EXPECT_TRUE(Has(AllTexts(pages), "Total"));
 }
 
 // A drawing never shows pieces the export would refuse to write: it says why instead.

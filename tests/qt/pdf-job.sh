@@ -136,8 +136,8 @@ for unit in inches mm; do
       length=$(page_lengths "${cells[3]// /}" "$unit" "$unit" "$half")
       count=${cells[4]// /}
       notches=${cells[5]// /}
-      # The row's line: count, length and its notches in order, or "-".
-      line=" $count +$length +"
+      # The row's line: count, the order's total, length and its notches in order, or "-".
+      line=" $count +[0-9]+ +$length +"
       for ((n = 0; n < notches; ++n)); do
         code=${cells[$((7 + 2 * n))]// /}
         at=$(page_lengths "${cells[$((6 + 2 * n))]// /}" "$unit" "$unit" "$half")
