@@ -1,6 +1,7 @@
 #include "print/ExportCuts.h"
 
 #include <string>
+#include <variant>
 
 #include "cutting/CutList.h"
 #include "cutting/Cuttability.h"
@@ -15,38 +16,34 @@ bool CanCut(const GrillWindow& window) {
          !FindCuttingProblem(window);
 }
 
-// An edge row stands for its opposite edge too when it counts two.
-std::string EdgeGroup(const CutBar& piece, const char* alone, const char* paired) {
-  return piece.count == 2 ? paired : alone;
+// The group's name: an edge stands for its opposite edge too when it counts
+// two; the bars' pieces are numbered in list order within their direction.
+std::string GroupName(const CutGroup& group, int barNumber) {
+  if (const Edge* edge = std::get_if<Edge>(&group.Origin())) {
+    const bool paired = group.Count() == 2;
+    switch (*edge) {
+      case Edge::kTop:
+        return paired ? "Top and bottom edge" : "Top edge";
+      case Edge::kBottom:
+        return "Bottom edge";
+      case Edge::kRight:
+        return paired ? "Right and left edge" : "Right edge";
+      case Edge::kLeft:
+        return "Left edge";
+    }
+  }
+  const bool vertical = RunOf(group.Origin()) == Direction::kVertical;
+  return (vertical ? "Vertical piece " : "Horizontal piece ") + FormatInteger(barNumber);
 }
 
-CutRow RowOf(const grill::CutRow& row, const CutList& cutList, int barNumber) {
-  const CutBar& piece = *row.piece;
+CutRow RowOf(const CutGroup& group, int barNumber) {
   CutRow cut;
-  cut.length = piece.length;
-  cut.count = piece.count;
-  for (const Notch& notch : piece.notches) {
+  cut.kind = IsEdge(group.Origin()) ? PieceKind::Edge : PieceKind::Bar;
+  cut.group = GroupName(group, barNumber);
+  cut.length = group.piece.length;
+  cut.count = group.Count();
+  for (const Notch& notch : group.piece.notches) {
     cut.notches.push_back({notch.position, std::string(notch.toolCode)});
-  }
-  switch (row.kind) {
-    case CutRowKind::kTopBottomEdge:
-      cut.kind = PieceKind::Edge;
-      cut.group = row.piece == &cutList.topEdge
-                      ? EdgeGroup(piece, "Top edge", "Top and bottom edge")
-                      : "Bottom edge";
-      break;
-    case CutRowKind::kSideEdge:
-      cut.kind = PieceKind::Edge;
-      cut.group = row.piece == &cutList.rightEdge
-                      ? EdgeGroup(piece, "Right edge", "Right and left edge")
-                      : "Left edge";
-      break;
-    case CutRowKind::kVerticalBar:
-      cut.group = "Vertical piece " + FormatInteger(barNumber);
-      break;
-    case CutRowKind::kHorizontalBar:
-      cut.group = "Horizontal piece " + FormatInteger(barNumber);
-      break;
   }
   return cut;
 }
@@ -57,15 +54,14 @@ CutTable CutTableOf(const GrillWindow& window) {
   if (!CanCut(window)) {
     return {};
   }
-  const CutList cutList = BuildCutList(window, *window.barType, *window.edgeType);
   CutTable table;
   int vertical = 0;
   int horizontal = 0;
-  for (const grill::CutRow& row : CutRows(cutList)) {
-    const int number = row.kind == CutRowKind::kVerticalBar     ? ++vertical
-                       : row.kind == CutRowKind::kHorizontalBar ? ++horizontal
-                                                                : 0;
-    table.push_back(RowOf(row, cutList, number));
+  for (const CutGroup& group : BuildCutList(window, *window.barType, *window.edgeType).groups) {
+    const bool edge = IsEdge(group.Origin());
+    const bool alongWidth = RunOf(group.Origin()) == Direction::kHorizontal;
+    const int number = edge ? 0 : alongWidth ? ++horizontal : ++vertical;
+    table.push_back(RowOf(group, number));
   }
   return table;
 }
