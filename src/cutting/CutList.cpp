@@ -78,6 +78,12 @@ PieceList BuildBarPieces(const BarRun& bars) {
     }
     if (bars.inBand(bar, bars.crossCount)) {
       pieces.back().piece.length = At(bars.crossPos, bars.crossCount + 1) - offset;
+    } else {
+      // The piece begun after the bar's last segment is never cut. Only that
+      // one goes: a stretch between crossings shorter than the tool keeps its
+      // length below zero, so that the design is refused rather than cut
+      // without it.
+      pieces.pop_back();
     }
   }
   return pieces;
@@ -158,7 +164,6 @@ CutList BuildCutList(const GrillWindow& window, const BarType& barType, const Ed
   const double jointMeasurement = window.barType->toolEntry->toolMeasurement;
   const bool colorsDiffer = window.insideColor != window.outsideColor;
   for (PieceList* pieces : {&horzPieces, &vertPieces}) {
-    RemoveOpenPieces(*pieces);
     SplitAtJoints(*pieces, jointMeasurement);
     GroupIdenticalPieces(*pieces, colorsDiffer);
   }
@@ -238,10 +243,6 @@ PieceList BuildVertPieces(const GrillWindow& window, const ToolMapEntry& barTool
              [&horz](int bar, int crossing) { return Present(horz, crossing, bar); },
              barTools.Code(kRowV, BOTH), barTools.Code(kRowV, LEFT), barTools.Code(kRowV, RIGHT),
              barTools.toolMeasurement});
-}
-
-void RemoveOpenPieces(PieceList& pieces) {
-  std::erase_if(pieces, [](const CutGroup& group) { return group.piece.length < 0.0; });
 }
 
 void SplitAtJoints(PieceList& pieces, double toolMeasurement) {

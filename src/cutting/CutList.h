@@ -51,12 +51,11 @@ PieceList BuildEdgePieces(const GrillWindow& window, const ToolMapEntry& edgeToo
 void DeductEdges(const EdgeType& edgeType, PieceList& edges);
 // The pieces of every horizontal (vertical) bar, notched where a bar of the
 // other direction crosses it, numbered along each bar from its start. A bar
-// that stops at a crossing stops half the tool measurement short of it; the
-// piece begun after a bar's last segment is left with length -1.
+// that stops at a crossing stops half the tool measurement short of it, so a
+// stretch between crossings closer than the tool comes out shorter than
+// nothing (FindCuttingProblem refuses it).
 PieceList BuildHorzPieces(const GrillWindow& window, const ToolMapEntry& barTools);
 PieceList BuildVertPieces(const GrillWindow& window, const ToolMapEntry& barTools);
-// Drops the pieces whose length is negative (a length of 0 stays).
-void RemoveOpenPieces(PieceList& pieces);
 // Splits every piece at each joint notch into pieces that stop half the tool
 // measurement short of the joint; the joint notch itself is in neither. The
 // pieces of each bar are numbered again along it.

@@ -75,12 +75,10 @@ TEST_F(CutListTest, BarPresentEverywhereIsOnePieceNotchedAtEachCrossing) {
   EXPECT_EQ(Texts(pieces), std::vector<std::string>{"1000.0, 1, 2, 300.0, 97, 600.0, 97, "});
 }
 
-TEST_F(CutListTest, BarStoppingAtACrossingEndsHalfAToolShortAndLeavesAnOpenPiece) {
+TEST_F(CutListTest, BarStoppingAtACrossingEndsHalfAToolShortAndNothingAfter) {
   GrillWindow& w = AddDesign("W", 900, 800, {300, 600}, {400});
   w.horzSegments[1][2] = 0;
   PieceList pieces = BuildHorzPieces(w, *G58().toolEntry);
-  EXPECT_EQ(Texts(pieces), (std::vector<std::string>{"592.0, 1, 1, 300.0, 97, ", "-1.0, 1, 0, "}));
-  RemoveOpenPieces(pieces);
   EXPECT_EQ(Texts(pieces), std::vector<std::string>{"592.0, 1, 1, 300.0, 97, "});
 }
 
@@ -114,10 +112,15 @@ TEST_F(CutListTest, NotchCodeFollowsTheSidesWhereTheCrossingBarRuns) {
                                       "800.0, 1, 1, 400.0, 98, "}));
 }
 
-TEST_F(CutListTest, RemoveOpenPiecesKeepsZeroLength) {
-  PieceList pieces{Piece(-1.0, {}), Piece(0.0, {}), Piece(-0.5, {}), Piece(5.0, {})};
-  RemoveOpenPieces(pieces);
-  EXPECT_EQ(Texts(pieces), (std::vector<std::string>{"0.0, 1, 0, ", "5.0, 1, 0, "}));
+// Pieces shorter than the tool between crossings stay in the list, however
+// short, so that the check sees them; only what follows a bar's end goes.
+TEST_F(CutListTest, StretchesBetweenCloseCrossingsKeepTheirLengthBelowZero) {
+  GrillWindow& w = AddDesign("W", 900, 800, {300, 310, 330, 346, 600}, {400});
+  w.horzSegments[1][0] = 0;
+  w.horzSegments[1][2] = 0;
+  w.horzSegments[1][4] = 0;
+  EXPECT_EQ(Texts(BuildHorzPieces(w, *G58().toolEntry)),
+            (std::vector<std::string>{"-6.0, 1, 0, ", "0.0, 1, 0, ", "292.0, 1, 0, "}));
 }
 
 TEST_F(CutListTest, JointsSplitIntoRenumberedPiecesWithoutTheJointNotch) {
