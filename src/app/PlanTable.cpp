@@ -24,13 +24,19 @@ std::string Rest(const cutplan::StockBar& bar, CutUnit unit) {
          (bar.restKind == cutplan::RestKind::Offcut ? " offcut" : " waste");
 }
 
+// "Hall: Top edge", so that pieces of one length tell their place.
+std::string DesignAndPiece(const cutplan::CutPiece& piece) {
+  return piece.name.empty() ? piece.label : piece.label + ": " + piece.name;
+}
+
 void AddBarRows(const cutplan::GroupPlan& plan, CutUnit unit, std::vector<PlanWindowRow>& rows) {
   std::int64_t number = 0;
   for (const cutplan::StockBar& bar : plan.bars) {
     bool first = true;
     for (const cutplan::CutPiece& piece : bar.pieces) {
-      PlanWindowRow row{PlanRowKind::kPiece,
-                        {"", "", piece.label, FormatCutLength(piece.length, unit), piece.tag, ""}};
+      PlanWindowRow row{
+          PlanRowKind::kPiece,
+          {"", "", DesignAndPiece(piece), FormatCutLength(piece.length, unit), piece.tag, ""}};
       if (first) {
         row.cells[0] = FormatInteger(++number);
         row.cells[1] = FormatCutLength(bar.stockLength, unit);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "cutting/CutList.h"
+#include "cutting/PieceNames.h"
 
 namespace grill {
 namespace {
@@ -43,13 +44,16 @@ int PieceCount(std::int32_t rowCount, std::int32_t quantity) {
 void AddDesignPieces(const GrillWindow& window, std::vector<PlanPieceGroup>& groups) {
   const CutList cutList = BuildCutList(window, *window.barType, *window.edgeType);
   const std::string colors = ColorsOf(window);
-  for (const CutGroup& cut : cutList.groups) {
+  const std::vector<std::string> names = PieceNames(cutList);
+  for (size_t i = 0; i < cutList.groups.size(); ++i) {
+    const CutGroup& cut = cutList.groups[i];
     const PieceOrigin& origin = cut.Origin();
     PlanPieceGroup& group = IsEdge(origin)
                                 ? GroupFor(StockKind::kEdge, window.edgeType->name, colors, groups)
                                 : GroupFor(StockKind::kBar, window.barType->code, colors, groups);
-    group.pieces.push_back(cutplan::Piece{
-        cut.piece.length, PieceCount(cut.Count(), window.quantity), window.name, TagOf(origin)});
+    group.pieces.push_back(cutplan::Piece{cut.piece.length,
+                                          PieceCount(cut.Count(), window.quantity), window.name,
+                                          TagOf(origin), names[i]});
   }
 }
 

@@ -22,7 +22,7 @@ struct PlanPieceGroup {
   // then "_" and the outside one when the design has two colour entries.
   std::string colors;
   // In millimetres; label the design's name, tag the side letter of the
-  // cut files (W or H).
+  // cut files (W or H), name what the piece is for (PieceNames).
   std::vector<cutplan::Piece> pieces;
 };
 

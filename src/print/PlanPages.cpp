@@ -89,8 +89,8 @@ std::string GroupTitle(const PlannedGroup& group) {
 }
 
 std::string PieceText(const cutplan::CutPiece& piece, CutUnit unit) {
-  return piece.label + " " + FormatCutLength(piece.length, unit) +
-         (piece.tag.empty() ? "" : " " + piece.tag);
+  return piece.label + (piece.name.empty() ? "" : " (" + piece.name + ")") + " " +
+         FormatCutLength(piece.length, unit) + (piece.tag.empty() ? "" : " " + piece.tag);
 }
 
 std::string TotalsText(const cutplan::GroupPlan& plan, CutUnit unit) {
@@ -104,7 +104,7 @@ std::vector<TableColumn> BarColumns(CutUnit unit) {
   const std::string name = CutUnitName(unit);
   return {{"Bar", 0.7, Align::Right},
           {"Stock (" + name + ")", 1.3, Align::Right},
-          {"Pieces in cutting order: design, length (" + name + "), tag", 6.0, Align::Left},
+          {"Pieces in cutting order: design (piece), length (" + name + "), tag", 6.0, Align::Left},
           {"Rest (" + name + ")", 1.8, Align::Right}};
 }
 

@@ -28,6 +28,15 @@ TEST(PlanTableTest, EachPieceOnARowAndTheBarOnItsFirst) {
   EXPECT_EQ(PlanWindowHeader(CutUnit::kInches)[1], "Stock (in)");
 }
 
+// Pieces of one length tell their place: the design cell names the piece.
+TEST(PlanTableTest, ThePieceCellNamesWhatThePieceIsFor) {
+  JobCuttingPlan plan = TwoGroups();
+  plan.groups[0].plan->bars[0].pieces[1].name = "Vertical bars 1 & 3";
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan, CutUnit::kMillimetres);
+  EXPECT_EQ(rows[2].cells[2], "Hall");
+  EXPECT_EQ(rows[3].cells[2], "Hall: Vertical bars 1 & 3");
+}
+
 // The plan stands on Stock.txt: what reading it noted heads the window.
 TEST(PlanTableTest, StockNotesHeadTheWindow) {
   JobCuttingPlan plan = TwoGroups();

@@ -66,6 +66,9 @@ TEST_F(PlanPiecesTest, PiecesAreTheCutRowsTimesTheQuantityGroupedByTypeAndColour
   EXPECT_EQ(hallBars.kind, StockKind::kBar);
   EXPECT_EQ(hallBars.key, "GB");
   EXPECT_THAT(Lines(hallBars), ElementsAre(PieceLine{600, 3, "Hall", "H"}));
+  // Each piece says what it is for, as the drawing's cut list names it.
+  EXPECT_EQ(hallEdges.pieces[0].name, "Top and bottom edge");
+  EXPECT_EQ(hallBars.pieces[0].name, "Vertical bar 1");
 
   // Two colour entries: groups of their own, keyed as the cut files' headers.
   EXPECT_EQ(pieces.groups[2].colors, "01_07");

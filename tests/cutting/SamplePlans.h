@@ -9,10 +9,10 @@ namespace grill::test {
 
 inline cutplan::StockBar PlanBar(double stock, std::vector<double> pieces, double rest,
                                  cutplan::RestKind kind, const char* design = "Hall",
-                                 const char* tag = "H") {
+                                 const char* tag = "H", const char* name = "") {
   cutplan::StockBar bar{stock, {}, rest, kind};
   for (double length : pieces) {
-    bar.pieces.push_back({length, design, tag});
+    bar.pieces.push_back({length, design, tag, name});
   }
   return bar;
 }

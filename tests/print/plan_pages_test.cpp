@@ -27,16 +27,18 @@ JobCuttingPlan SmallPlan() {
   JobCuttingPlan plan;
   plan.leftOut = {{"Porch", "no bar type"}, {"Attic", "quantity below 1"}};
   cutplan::GroupPlan bars;
-  bars.bars.push_back(
-      Bar(6000,
-          {{1012, "Kitchen", "W"}, {1012, "Kitchen", "W"}, {612, "Hall", "W"}, {1412, "Hall", "H"}},
-          1899, kOffcut));
-  bars.bars.push_back(Bar(6000, {{812, "Kitchen", "H"}}, 5170, kOffcut));
+  bars.bars.push_back(Bar(6000,
+                          {{1012, "Kitchen", "W", "Horizontal bars 1 & 2"},
+                           {1012, "Kitchen", "W", "Horizontal bars 1 & 2"},
+                           {612, "Hall", "W", "Horizontal bar 1"},
+                           {1412, "Hall", "H", "Vertical bar 1"}},
+                          1899, kOffcut));
+  bars.bars.push_back(Bar(6000, {{812, "Kitchen", "H", "Vertical bar 1"}}, 5170, kOffcut));
   bars.barBound = 2;
   bars.optimal = true;
   cutplan::GroupPlan edges;
-  edges.bars.push_back(Bar(5800, {{1030, "Kitchen", "W"}}, 4757, kOffcut));
-  edges.bars.push_back(Bar(5800, {{1430, "Hall", "H"}}, 420, kWaste));
+  edges.bars.push_back(Bar(5800, {{1030, "Kitchen", "W", "Top and bottom edge"}}, 4757, kOffcut));
+  edges.bars.push_back(Bar(5800, {{1430, "Hall", "H", "Right and left edge"}}, 420, kWaste));
   edges.barBound = 1;
   plan.groups = {
       {StockKind::kBar, "GB", "01", bars, {}, {}},
@@ -51,7 +53,8 @@ JobCuttingPlan LongPlan(int count) {
   for (int i = 0; i < count; ++i) {
     const std::string design = "Design " + std::to_string(i);
     group.bars.push_back(
-        Bar(6000, {{1900, design, "W"}, {1900, design, "W"}, {1900, design, "H"}}, 281, kWaste));
+        Bar(6000, {{1900, design, "W", ""}, {1900, design, "W", ""}, {1900, design, "H", ""}}, 281,
+            kWaste));
   }
   group.barBound = count;
   group.optimal = true;
@@ -124,8 +127,9 @@ TEST_F(PlanPagesTest, EveryBarPieceAndTotalIsPrinted) {
       EXPECT_TRUE(hasText(mm(bar.rest) + (bar.restKind == kOffcut ? " offcut" : " waste")))
           << bar.rest;
       for (const cutplan::CutPiece& piece : bar.pieces) {
-        EXPECT_NE(all.find(piece.label + " " + mm(piece.length) + " " + piece.tag),
-                  std::string::npos)
+        EXPECT_NE(
+            all.find(piece.label + " (" + piece.name + ") " + mm(piece.length) + " " + piece.tag),
+            std::string::npos)
             << piece.label << " " << piece.length;
       }
     }
@@ -150,9 +154,14 @@ TEST_F(PlanPagesTest, EveryBarPieceAndTotalIsPrinted) {
   for (const char* text : expected) {
     EXPECT_TRUE(hasText(text)) << text;
   }
-  // Pieces of one bar follow each other in cutting order.
-  EXPECT_NE(all.find("Kitchen 1012.0 W, Kitchen 1012.0 W, Hall 612.0 W, Hall 1412.0 H"),
-            std::string::npos)
+  // Pieces of one bar follow each other in cutting order, each with what it is
+  // for, wrapped where the column ends.
+  std::string flowing = all;
+  std::replace(flowing.begin(), flowing.end(), '\n', ' ');
+  EXPECT_NE(
+      flowing.find("Kitchen (Horizontal bars 1 & 2) 1012.0 W, Kitchen (Horizontal bars 1 & 2) "
+                   "1012.0 W, Hall (Horizontal bar 1) 612.0 W, Hall (Vertical bar 1) 1412.0 H"),
+      std::string::npos)
       << all;
 }
 

@@ -188,8 +188,8 @@ void CuttingPlanTest::exportPdfHoldsEveryPieceAndTotal() {
                                (bar.restKind == cutplan::RestKind::Offcut ? " offcut" : " waste");
       QVERIFY2(text.contains(QString::fromStdString(rest)), qPrintable(text));
       for (const cutplan::CutPiece& piece : bar.pieces) {
-        const std::string words =
-            piece.label + " " + FormatCutLength(piece.length, unit) + " " + piece.tag;
+        const std::string words = piece.label + " (" + piece.name + ") " +
+                                  FormatCutLength(piece.length, unit) + " " + piece.tag;
         QVERIFY2(text.contains(QString::fromStdString(words)), words.c_str());
       }
     }
