@@ -2,6 +2,7 @@
 
 #include "app/ExportCommands.h"
 #include "config/MessageLimit.h"
+#include "export/ExportChecks.h"
 
 namespace grill {
 
@@ -22,9 +23,8 @@ PreparedCuttingPlan PrepareCuttingPlan(const DesignerState& state, Files& files,
           {}};
 }
 
-CuttingPlanText PlanRequest(const CuttingPlanRequest& request, const JobPlanOptions& options) {
-  CuttingPlanText plan =
-      DescribePlan(PlanJob(request.designs, request.stock, options), request.unit);
+JobCuttingPlan PlanRequest(const CuttingPlanRequest& request, const JobPlanOptions& options) {
+  JobCuttingPlan plan = PlanJob(request.designs, request.stock, ProcessAllRefusal, options);
   plan.stockNotes = request.stockNotes;
   return plan;
 }
@@ -34,11 +34,11 @@ CuttingPlanOutcome PlanCurrentJob(const DesignerState& state, Files& files,
                                   std::chrono::duration<double> timeLimit) {
   PreparedCuttingPlan prepared = PrepareCuttingPlan(state, files, configPath, log);
   if (!prepared.request) {
-    return {std::nullopt, std::move(prepared.message)};
+    return {std::nullopt, CutUnit::kMillimetres, std::move(prepared.message)};
   }
   JobPlanOptions options;
   options.timeLimit = timeLimit;
-  return {PlanRequest(*prepared.request, options), {}};
+  return {PlanRequest(*prepared.request, options), prepared.request->unit, {}};
 }
 
 }  // namespace grill

@@ -8,9 +8,8 @@
 
 #include "config/StockFile.h"
 #include "cutting/CutBar.h"
+#include "cutting/JobCuttingPlan.h"
 #include "editing/DesignerState.h"
-#include "export/CuttingPlanView.h"
-#include "export/JobCuttingPlan.h"
 #include "model/WindowList.h"
 #include "platform/Files.h"
 
@@ -39,13 +38,15 @@ struct PreparedCuttingPlan {
 PreparedCuttingPlan PrepareCuttingPlan(const DesignerState& state, Files& files,
                                        const std::string& configPath, std::ostream& log);
 
-// Plans every design of the request, lengths in its unit. Touches nothing
-// but the request: safe on any thread.
-CuttingPlanText PlanRequest(const CuttingPlanRequest& request, const JobPlanOptions& options);
+// Plans every design of the request the export would take, leaving out and
+// listing the others, with the request's Stock.txt notes. Touches nothing but
+// the request: safe on any thread.
+JobCuttingPlan PlanRequest(const CuttingPlanRequest& request, const JobPlanOptions& options);
 
 // The cutting plan of the job, or the message that there is none.
 struct CuttingPlanOutcome {
-  std::optional<CuttingPlanText> plan;
+  std::optional<JobCuttingPlan> plan;
+  CutUnit unit = CutUnit::kMillimetres;  // the cut files' unit
   std::string message;
 };
 

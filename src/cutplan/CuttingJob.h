@@ -9,13 +9,14 @@ namespace grill::cutplan {
 
 // Lengths are millimetres throughout.
 
-// `count` equal pieces to cut; label (e.g. the design name) and tag travel
-// with every piece into the plan.
+// `count` equal pieces to cut; label (e.g. the design name), tag and name
+// (what the piece is for) travel with every piece into the plan.
 struct Piece {
   double length = 0;
   int count = 1;
   std::string label;
   std::string tag;
+  std::string name;
 };
 
 // Pieces planned together: one bar key in one colour set. `stockLengths`
@@ -48,6 +49,7 @@ struct CutPiece {
   double length = 0;
   std::string label;
   std::string tag;
+  std::string name;
 };
 
 enum class RestKind { Offcut, Waste };

@@ -158,7 +158,7 @@ StockBar MakeBar(const Pattern& pattern, const Translation& translation, const P
     for (int copy = 0; copy < entry.count; ++copy) {
       const Piece& piece =
           group.pieces[translation.piecesOfType[entry.type][nextOfType[entry.type]++]];
-      bar.pieces.push_back({piece.length, piece.label, piece.tag});
+      bar.pieces.push_back({piece.length, piece.label, piece.tag, piece.name});
       used += piece.length;
     }
   }

@@ -1,9 +1,5 @@
 #include "cutting/CutBar.h"
 
-#include <charconv>
-
-#include "model/Measurements.h"
-
 namespace grill {
 namespace {
 
@@ -20,21 +16,6 @@ std::string_view FlippedCode(std::string_view code) {
     return kToolCodeFront;
   }
   return code;
-}
-
-// printf "%.Nf" of `value` with '.' whatever the locale.
-void AppendFixed(std::string& text, double value, int decimals) {
-  // Room for "%f" of the largest double: 309 digits, sign, point, decimals.
-  char buffer[400];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  text.append(buffer, result.ptr);
-}
-
-void AppendInteger(std::string& text, std::int64_t value) {
-  char buffer[24];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  text.append(buffer, result.ptr);
 }
 
 }  // namespace
@@ -68,26 +49,6 @@ bool CutBar::SameAs(const CutBar& other) const {
     }
   }
   return true;
-}
-
-std::string CutBar::FormatCutLine(CutUnit unit) const {
-  const bool inches = unit == CutUnit::kInches;
-  const int decimals = inches ? 3 : 1;
-  const double scale = inches ? kInchesPerMillimetre : 1.0;
-  std::string text;
-  AppendFixed(text, length * scale, decimals);
-  text += ", ";
-  AppendInteger(text, count);
-  text += ", ";
-  AppendInteger(text, static_cast<std::int64_t>(notches.size()));
-  text += ", ";
-  for (const Notch& notch : notches) {
-    AppendFixed(text, notch.position * scale, decimals);
-    text += ", ";
-    text += notch.toolCode;
-    text += ", ";
-  }
-  return text;
 }
 
 }  // namespace grill

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,11 +25,10 @@ inline constexpr double kSameCutTolerance = 0.001;
 // Whether cut files give lengths in millimetres or in inches.
 enum class CutUnit { kMillimetres, kInches };
 
-// One piece of bar to cut and notch, or a group of `count` identical pieces.
-// Notches are kept in the order they lie along the piece.
+// One piece of bar to cut and notch: its length and its notches, kept in the
+// order they lie along the piece.
 struct CutBar {
   double length = 0.0;
-  std::int32_t count = 1;
   std::vector<Notch> notches;
 
   void AddNotch(std::string_view toolCode, double position) {
@@ -39,18 +36,13 @@ struct CutBar {
   }
 
   // The piece turned end for end: positions measured from the other end,
-  // the first notch again the one nearest the start. Count 1.
+  // the first notch again the one nearest the start.
   CutBar Mirrored() const;
-  // The piece turned face for face: "97" and "98" exchanged. Count 1.
+  // The piece turned face for face: "97" and "98" exchanged.
   CutBar Flipped() const;
   // Same notch count, then length, positions and codes index by index, with
-  // the inclusive kSameCutTolerance on each computed difference. `count`
-  // takes no part.
+  // the inclusive kSameCutTolerance on each computed difference.
   bool SameAs(const CutBar& other) const;
-
-  // "length, count, notches, " then "position, code, " per notch: one decimal
-  // in millimetres, three in inches. No line end.
-  std::string FormatCutLine(CutUnit unit) const;
 };
 
 }  // namespace grill

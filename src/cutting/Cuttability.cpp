@@ -77,11 +77,14 @@ std::optional<CuttingProblem> CheckEdge(const CutBar& edge, bool isWidth, const 
   return std::nullopt;
 }
 
-std::optional<CuttingProblem> CheckBarPieces(const PieceList& pieces, bool isWidth,
+std::optional<CuttingProblem> CheckBarPieces(const CutList& cutList, Direction direction,
                                              const GrillWindow& window) {
-  for (const CutBar& piece : pieces) {
-    if (!LongerThanZero(piece) || !NotchesOnPiece(piece)) {
-      // Horizontal pieces run along the width, cut where the vertical bars cross them.
+  const bool isWidth = direction == Direction::kHorizontal;
+  for (const CutGroup& group : cutList.groups) {
+    if (IsEdge(group.Origin()) || RunOf(group.Origin()) != direction) {
+      continue;
+    }
+    if (!LongerThanZero(group.piece) || !NotchesOnPiece(group.piece)) {
       return CuttingProblem{CuttingProblem::Kind::kTooManyBars,
                             isWidth,
                             isWidth ? window.innerWidth : window.innerHeight,
@@ -138,17 +141,22 @@ std::optional<CuttingProblem> FindCuttingProblem(const GrillWindow& window, cons
     return std::nullopt;
   }
   const CutList cutList = BuildCutList(window, barType, edgeType);
-  for (const auto& [edge, isWidth] :
-       {std::pair{&cutList.topEdge, true}, std::pair{&cutList.bottomEdge, true},
-        std::pair{&cutList.leftEdge, false}, std::pair{&cutList.rightEdge, false}}) {
-    if (std::optional<CuttingProblem> problem = CheckEdge(*edge, isWidth, window, edgeType)) {
+  for (const CutGroup& group : cutList.groups) {
+    if (!IsEdge(group.Origin())) {
+      continue;
+    }
+    const bool isWidth = RunOf(group.Origin()) == Direction::kHorizontal;
+    if (std::optional<CuttingProblem> problem = CheckEdge(group.piece, isWidth, window, edgeType)) {
       return problem;
     }
   }
-  if (std::optional<CuttingProblem> problem = CheckBarPieces(cutList.horzPieces, true, window)) {
-    return problem;
+  // Horizontal pieces run along the width, cut where the vertical bars cross them.
+  for (const Direction direction : {Direction::kHorizontal, Direction::kVertical}) {
+    if (std::optional<CuttingProblem> problem = CheckBarPieces(cutList, direction, window)) {
+      return problem;
+    }
   }
-  return CheckBarPieces(cutList.vertPieces, false, window);
+  return std::nullopt;
 }
 
 std::optional<CuttingProblem> FindCuttingProblem(const GrillWindow& window) {

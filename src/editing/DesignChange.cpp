@@ -7,19 +7,19 @@ namespace {
 
 enum class EditKind { Replace, Insert, Remove };
 
-EditKind KindOf(const DesignEdit& edit, Direction direction) {
+EditKind KindOf(const DesignEdit& edit, PlayDirection direction) {
   if (edit.before && edit.after) {
     return EditKind::Replace;
   }
   const bool inserts = !edit.before;
-  return inserts == (direction == Direction::Apply) ? EditKind::Insert : EditKind::Remove;
+  return inserts == (direction == PlayDirection::Apply) ? EditKind::Insert : EditKind::Remove;
 }
 
 // Plays the edits in the order given on a list of `size` designs. An edit at
 // `index` leaves the designs in front of it alone, and those behind it keep
 // their distance from the end.
 template <typename Iterator>
-ListStretch Play(Iterator first, Iterator last, Direction direction, std::size_t size) {
+ListStretch Play(Iterator first, Iterator last, PlayDirection direction, std::size_t size) {
   const std::size_t before = size;
   std::size_t head = size;
   std::size_t tail = size;
@@ -77,9 +77,9 @@ void DesignChange::Absorb(const DesignChange& later) {
   focusAfter = later.focusAfter;
 }
 
-ListStretch StretchOf(const DesignChange& change, Direction direction, std::size_t size) {
+ListStretch StretchOf(const DesignChange& change, PlayDirection direction, std::size_t size) {
   const auto& edits = change.edits;
-  return direction == Direction::Apply ? Play(edits.begin(), edits.end(), direction, size)
+  return direction == PlayDirection::Apply ? Play(edits.begin(), edits.end(), direction, size)
                                        : Play(edits.rbegin(), edits.rend(), direction, size);
 }
 

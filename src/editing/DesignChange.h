@@ -59,7 +59,7 @@ struct DesignChange {
   void Absorb(const DesignChange& later);
 };
 
-enum class Direction { Apply, Revert };
+enum class PlayDirection { Apply, Revert };
 
 // The stretch of the window list a change touches: the designs
 // [first, first + removed) of the list before it gave way to the designs
@@ -74,6 +74,6 @@ struct ListStretch {
 
 // The stretch `change` touches when it is applied or reverted on a list of
 // `size` designs. Edits that do not fit the list touch all of it.
-ListStretch StretchOf(const DesignChange& change, Direction direction, std::size_t size);
+ListStretch StretchOf(const DesignChange& change, PlayDirection direction, std::size_t size);
 
 }  // namespace grill

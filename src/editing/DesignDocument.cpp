@@ -50,7 +50,7 @@ void DesignDocument::Commit(DesignChange change) {
   CommitGroup();
   // Read before the history takes the step, which may join it to the one
   // before.
-  const DesignsChanged event = EventOf(change, Direction::Apply);
+  const DesignsChanged event = EventOf(change, PlayDirection::Apply);
   const DesignFocus focusBefore = focus_;
   ApplyEdits(change);
   history_.Push(std::move(change));
@@ -140,14 +140,14 @@ void DesignDocument::CommitGroup() {
 }
 
 void DesignDocument::Revert(const DesignChange& change) {
-  const DesignsChanged event = EventOf(change, Direction::Revert);
+  const DesignsChanged event = EventOf(change, PlayDirection::Revert);
   const DesignFocus focusBefore = focus_;
   RevertEdits(change);
   Changed(event, focusBefore);
 }
 
 void DesignDocument::Reapply(const DesignChange& change) {
-  const DesignsChanged event = EventOf(change, Direction::Apply);
+  const DesignsChanged event = EventOf(change, PlayDirection::Apply);
   const DesignFocus focusBefore = focus_;
   ApplyEdits(change);
   Changed(event, focusBefore);
@@ -182,7 +182,7 @@ void DesignDocument::RevertEdits(const DesignChange& change) {
   focus_ = change.focusBefore;
 }
 
-DesignsChanged DesignDocument::EventOf(const DesignChange& change, Direction direction) const {
+DesignsChanged DesignDocument::EventOf(const DesignChange& change, PlayDirection direction) const {
   const ListStretch stretch = StretchOf(change, direction, designs_.size());
   return {stretch.first, stretch.removed, stretch.added, change.ChangesNames(), false};
 }

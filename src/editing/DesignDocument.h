@@ -93,7 +93,7 @@ class DesignDocument {
   void RevertEdits(const DesignChange& change);
   // What the subscribers hear of `change` applied or reverted on the
   // designs as they stand.
-  DesignsChanged EventOf(const DesignChange& change, Direction direction) const;
+  DesignsChanged EventOf(const DesignChange& change, PlayDirection direction) const;
   // Tells the subscribers of a step applied or reverted.
   void Changed(const DesignsChanged& event, const DesignFocus& focusBefore);
   void TellCleanState();

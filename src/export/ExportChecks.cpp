@@ -173,4 +173,12 @@ std::string CheckRun(const RunPlan& plan) {
   return {};
 }
 
+std::string ProcessAllRefusal(const GrillWindow& window) {
+  RunPlan plan;
+  plan.kind = RunKind::kProcessAll;
+  plan.masterName = window.name;
+  plan.jobs.push_back(ExportJob{&window, window.barType, window.edgeType, {}});
+  return CheckRun(plan);
+}
+
 }  // namespace grill

@@ -18,4 +18,8 @@ inline constexpr size_t kMaxFileNameBytes = 255;
 // named); file names and the texts written in the lines.
 std::string CheckRun(const RunPlan& plan);
 
+// What Process All would say of the design alone, cut with its own types, or
+// an empty text: the designs a cutting plan leaves out.
+std::string ProcessAllRefusal(const GrillWindow& window);
+
 }  // namespace grill

@@ -25,7 +25,7 @@ std::int64_t TotalUnits(const RunPlan& plan) {
 std::string CheckRunSize(const RunPlan& plan) {
   std::int64_t bytes = 0;
   for (const ExportJob& job : plan.jobs) {
-    bytes += ExportedBytes(job, plan.unit);
+    bytes += ExportedBytes(job, *plan.format, plan.unit);
   }
   if (bytes <= kMaxRunBytes) {
     return {};
@@ -45,7 +45,7 @@ ExportOutcome ExportDesigns(const RunPlan& plan, const RunTarget& where, StagedR
                             OutputFile& edgeMaster, OutputFile& barMaster) {
   const std::int64_t total = TotalUnits(plan);
   std::int64_t done = 0;
-  ExportTarget target{stage, edgeMaster, barMaster, plan.unit, {}};
+  ExportTarget target{stage, edgeMaster, barMaster, *plan.format, plan.unit, {}};
   if (where.progress) {
     target.beforeUnit = [&] { return where.progress(done++, total); };
   }

@@ -5,6 +5,7 @@
 
 #include "export/OutputFile.h"
 #include "export/RunPlan.h"
+#include "export/SawFormat.h"
 #include "export/StagedRun.h"
 #include "platform/Files.h"
 
@@ -25,20 +26,21 @@ struct ExportTarget {
   StagedRun& stage;
   OutputFile& edgeMaster;
   OutputFile& barMaster;
+  const SawFormat& format;
   CutUnit unit = CutUnit::kMillimetres;
   // Asked before each unit of a design's quantity; false cancels the run.
   std::function<bool()> beforeUnit;
 };
 
-// Writes the cut list of the job's design: one block of lines per unit of its
-// quantity, to the run's master files and to the design's own files, which
+// Writes the cut list of the job's design in the target's format: one block of
+// lines per unit of its quantity, to the run's master files and to the design's own files, which
 // are opened in the run's stage under the job's file names and closed again
 // on every way out: the first design to open a file starts it, later ones
 // append. A file error or a cancel ends the export.
 ExportOutcome ExportWindow(const ExportJob& job, ExportTarget& target);
 
-// The bytes ExportWindow writes for the job, into its own files and the master files
-// together, with lengths in `unit`. Needs a job CheckRun accepted.
-std::int64_t ExportedBytes(const ExportJob& job, CutUnit unit);
+// The bytes ExportWindow writes for the job in `format`, into its own files and the
+// master files together, with lengths in `unit`. Needs a job CheckRun accepted.
+std::int64_t ExportedBytes(const ExportJob& job, const SawFormat& format, CutUnit unit);
 
 }  // namespace grill

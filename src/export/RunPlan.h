@@ -11,6 +11,10 @@
 
 namespace grill {
 
+class SawFormat;
+// The saw's comma-separated files (export/CsvSawFormat.h).
+const SawFormat& CsvSawFormat();
+
 // One design of a run and the types its pieces are cut with: the combo
 // selections for Process Data, the design's own types for Process All. The
 // design is only read.
@@ -27,6 +31,8 @@ struct RunPlan {
   RunKind kind = RunKind::kProcessAll;
   std::string masterName;
   std::string stamp;
+  // The file format the saw reads, and the unit of its lengths.
+  const SawFormat* format = &CsvSawFormat();
   CutUnit unit = CutUnit::kMillimetres;
   // The unit of the dialog, in which a refusal gives lengths.
   Unit messageUnit = Unit::Millimetres;

@@ -1,10 +1,12 @@
 #include "print/ExportCuts.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cutting/CutList.h"
 #include "cutting/Cuttability.h"
-#include "model/Measurements.h"
+#include "cutting/PieceNames.h"
 
 namespace grill::print {
 namespace {
@@ -15,38 +17,14 @@ bool CanCut(const GrillWindow& window) {
          !FindCuttingProblem(window);
 }
 
-// An edge row stands for its opposite edge too when it counts two.
-std::string EdgeGroup(const CutBar& piece, const char* alone, const char* paired) {
-  return piece.count == 2 ? paired : alone;
-}
-
-CutRow RowOf(const grill::CutRow& row, const CutList& cutList, int barNumber) {
-  const CutBar& piece = *row.piece;
+CutRow RowOf(const CutGroup& group, std::string name) {
   CutRow cut;
-  cut.length = piece.length;
-  cut.count = piece.count;
-  for (const Notch& notch : piece.notches) {
+  cut.kind = IsEdge(group.Origin()) ? PieceKind::Edge : PieceKind::Bar;
+  cut.group = std::move(name);
+  cut.length = group.piece.length;
+  cut.count = group.Count();
+  for (const Notch& notch : group.piece.notches) {
     cut.notches.push_back({notch.position, std::string(notch.toolCode)});
-  }
-  switch (row.kind) {
-    case CutRowKind::kTopBottomEdge:
-      cut.kind = PieceKind::Edge;
-      cut.group = row.piece == &cutList.topEdge
-                      ? EdgeGroup(piece, "Top edge", "Top and bottom edge")
-                      : "Bottom edge";
-      break;
-    case CutRowKind::kSideEdge:
-      cut.kind = PieceKind::Edge;
-      cut.group = row.piece == &cutList.rightEdge
-                      ? EdgeGroup(piece, "Right edge", "Right and left edge")
-                      : "Left edge";
-      break;
-    case CutRowKind::kVerticalBar:
-      cut.group = "Vertical piece " + FormatInteger(barNumber);
-      break;
-    case CutRowKind::kHorizontalBar:
-      cut.group = "Horizontal piece " + FormatInteger(barNumber);
-      break;
   }
   return cut;
 }
@@ -58,14 +36,10 @@ CutTable CutTableOf(const GrillWindow& window) {
     return {};
   }
   const CutList cutList = BuildCutList(window, *window.barType, *window.edgeType);
+  std::vector<std::string> names = PieceNames(cutList);
   CutTable table;
-  int vertical = 0;
-  int horizontal = 0;
-  for (const grill::CutRow& row : CutRows(cutList)) {
-    const int number = row.kind == CutRowKind::kVerticalBar     ? ++vertical
-                       : row.kind == CutRowKind::kHorizontalBar ? ++horizontal
-                                                                : 0;
-    table.push_back(RowOf(row, cutList, number));
+  for (size_t i = 0; i < cutList.groups.size(); ++i) {
+    table.push_back(RowOf(cutList.groups[i], std::move(names[i])));
   }
   return table;
 }

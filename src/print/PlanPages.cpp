@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "cutting/PlanFigures.h"
 #include "model/Measurements.h"
 #include "print/DesignPages.h"
 #include "print/PageFlow.h"
@@ -24,7 +25,7 @@ constexpr double kGap = 4.0;
 
 // The heading cell takes the first half of the block; the fields share the
 // rest.
-void AddPlanTitle(const CuttingPlanText& plan, const DrawingSettings& settings, Page& page) {
+void AddPlanTitle(CutUnit unit, const DrawingSettings& settings, Page& page) {
   const Box box = PlanTitleBlock({page.width, page.height});
   const double headingWidth = box.width / 2;
   page.items.push_back(
@@ -39,7 +40,7 @@ void AddPlanTitle(const CuttingPlanText& plan, const DrawingSettings& settings, 
                             Role::Label});
   const TitleField fields[] = {{"Job", JobTitle(settings)},
                                {"Date", settings.date.empty() ? "-" : settings.date},
-                               {"Lengths in", plan.unit == "in" ? "inches" : "millimetres"}};
+                               {"Lengths in", unit == CutUnit::kInches ? "inches" : "millimetres"}};
   const double cellWidth = (box.width - headingWidth) / static_cast<double>(std::size(fields));
   double left = box.left + headingWidth;
   for (const TitleField& field : fields) {
@@ -82,38 +83,44 @@ void AddParagraph(PageFlow& flow, const std::string& text, bool bold, Role role)
   }
 }
 
-std::string GroupTitle(const PlanGroupText& group) {
-  return (group.kind == "edge" ? "Edge " : "Bar ") + group.key +
+std::string GroupTitle(const PlannedGroup& group) {
+  return (group.kind == StockKind::kEdge ? "Edge " : "Bar ") + group.key +
          (group.colors.empty() ? "" : ", colours " + group.colors);
 }
 
-std::string PieceText(const PlanPieceText& piece) {
-  return piece.design + " " + piece.length + (piece.tag.empty() ? "" : " " + piece.tag);
+std::string PieceText(const cutplan::CutPiece& piece, CutUnit unit) {
+  return piece.label + (piece.name.empty() ? "" : " (" + piece.name + ")") + " " +
+         FormatCutLength(piece.length, unit) + (piece.tag.empty() ? "" : " " + piece.tag);
 }
 
-std::string TotalsText(const PlanGroupText& group) {
-  return "Bars used " + FormatInteger(static_cast<std::int64_t>(group.bars.size())) +
-         ", lower bound " + FormatInteger(group.barBound) + ", " + group.qualityWords + ", waste " +
-         group.wastePercent + " %";
+std::string TotalsText(const cutplan::GroupPlan& plan, CutUnit unit) {
+  const PlanFigures figures = FiguresOf(plan);
+  return "Bars used " + FormatInteger(figures.bars) + ", lower bound " +
+         FormatInteger(figures.barBound) + ", " + QualityWords(figures, unit) + ", waste " +
+         FormatFixed(figures.wastePercent, 1) + " %";
 }
 
-std::vector<TableColumn> BarColumns(const std::string& unit) {
+std::vector<TableColumn> BarColumns(CutUnit unit) {
+  const std::string name = CutUnitName(unit);
   return {{"Bar", 0.7, Align::Right},
-          {"Stock (" + unit + ")", 1.3, Align::Right},
-          {"Pieces in cutting order: design, length (" + unit + "), tag", 6.0, Align::Left},
-          {"Rest (" + unit + ")", 1.8, Align::Right}};
+          {"Stock (" + name + ")", 1.3, Align::Right},
+          {"Pieces in cutting order: design (piece), length (" + name + "), tag", 6.0, Align::Left},
+          {"Rest (" + name + ")", 1.8, Align::Right}};
 }
 
-std::vector<TableRow> BarRows(const PlanGroupText& group) {
+std::vector<TableRow> BarRows(const cutplan::GroupPlan& plan, CutUnit unit) {
   std::vector<TableRow> rows;
   std::int64_t number = 0;
-  for (const PlanBarText& bar : group.bars) {
+  for (const cutplan::StockBar& bar : plan.bars) {
     TableCell pieces;
-    for (const PlanPieceText& piece : bar.pieces) {
-      pieces.push_back(PieceText(piece));
+    for (const cutplan::CutPiece& piece : bar.pieces) {
+      pieces.push_back(PieceText(piece, unit));
     }
-    rows.push_back(
-        {{FormatInteger(++number)}, {bar.stockLength}, pieces, {bar.rest + " " + bar.restKind}});
+    const char* restKind = bar.restKind == cutplan::RestKind::Offcut ? " offcut" : " waste";
+    rows.push_back({{FormatInteger(++number)},
+                    {FormatCutLength(bar.stockLength, unit)},
+                    pieces,
+                    {FormatCutLength(bar.rest, unit) + restKind}});
   }
   return rows;
 }
@@ -129,18 +136,18 @@ void AddLeftOut(PageFlow& flow, const std::vector<LeftOutDesign>& leftOut) {
   flow.y += kGap;
 }
 
-void AddGroup(PageFlow& flow, const PlanGroupText& group, const std::string& unit) {
-  if (!group.problem.empty()) {
+void AddGroup(PageFlow& flow, const PlannedGroup& group, CutUnit unit) {
+  if (!group.plan) {
     AddParagraph(flow, GroupTitle(group), true, Role::Label);
     AddParagraph(flow, "No plan: " + group.problem, false, Role::Value);
   } else {
-    AddTable(flow, GroupTitle(group), BarColumns(unit), BarRows(group));
+    AddTable(flow, GroupTitle(group), BarColumns(unit), BarRows(*group.plan, unit));
     flow.y += 1.0;
     // Totals pushed past the table's last page still say whose they are.
     if (flow.MakeRoom(kLineSize * kLineSpacing)) {
       AddParagraph(flow, GroupTitle(group) + " (continued)", true, Role::Label);
     }
-    AddParagraph(flow, TotalsText(group), false, Role::Value);
+    AddParagraph(flow, TotalsText(*group.plan, unit), false, Role::Value);
   }
   flow.y += kGap;
 }
@@ -151,13 +158,13 @@ Box PlanTitleBlock(const PaperSize& page) {
   return {kPageMargin, kPageMargin, page.width - 2 * kPageMargin, kTitleHeight};
 }
 
-std::vector<Page> BuildCuttingPlanPages(const CuttingPlanText& plan,
+std::vector<Page> BuildCuttingPlanPages(const JobCuttingPlan& plan, CutUnit unit,
                                         const DrawingSettings& settings) {
   const PaperSize size = Turned(settings.paper, Orientation::Portrait);
   std::vector<Page> pages;
   const auto newPage = [&] {
     pages.push_back(Page{size.width, size.height, {}});
-    AddPlanTitle(plan, settings, pages.back());
+    AddPlanTitle(unit, settings, pages.back());
     return PlanTitleBlock(size).Bottom() + kGap;
   };
   PageFlow flow{
@@ -165,8 +172,8 @@ std::vector<Page> BuildCuttingPlanPages(const CuttingPlanText& plan,
       newPage(), newPage};
   flow.pageTop = flow.y;
   AddLeftOut(flow, plan.leftOut);
-  for (const PlanGroupText& group : plan.groups) {
-    AddGroup(flow, group, plan.unit);
+  for (const PlannedGroup& group : plan.groups) {
+    AddGroup(flow, group, unit);
   }
   if (plan.groups.empty()) {
     AddParagraph(flow, "There are no pieces to cut.", false, Role::Value);

@@ -2,7 +2,8 @@
 
 #include <vector>
 
-#include "export/CuttingPlanView.h"
+#include "cutting/CutBar.h"
+#include "cutting/JobCuttingPlan.h"
 #include "print/DrawingSettings.h"
 #include "print/PageItems.h"
 
@@ -15,9 +16,9 @@ Box PlanTitleBlock(const PaperSize& page);
 // The job's cutting plan on numbered portrait pages: the designs left out of
 // it, then per group a table of its stock bars (number, stock length, the
 // pieces in cutting order, the rest) and its totals, or the reason it has no
-// plan. Every number is the plan's own text, in the cut files' unit; of the
-// settings only the paper, job name and date count.
-std::vector<Page> BuildCuttingPlanPages(const CuttingPlanText& plan,
+// plan. Lengths in `unit`, as the cut files write them; of the settings only
+// the paper, job name and date count.
+std::vector<Page> BuildCuttingPlanPages(const JobCuttingPlan& plan, CutUnit unit,
                                         const DrawingSettings& settings);
 
 }  // namespace grill::print

@@ -16,6 +16,8 @@
 #include <stop_token>
 #include <thread>
 
+#include "app/PlanTable.h"
+#include "export/PlanCsv.h"
 #include "platform/Files.h"
 #include "platform/ReplaceFile.h"
 #include "print/PlanPages.h"
@@ -45,10 +47,11 @@ QFont FontFor(PlanRowKind kind, QFont font) {
 
 }  // namespace
 
-CuttingPlanWindow::CuttingPlanWindow(CuttingPlanText plan, std::string jobName, std::string date,
-                                     QWidget* parent)
+CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, CutUnit unit, std::string jobName,
+                                     std::string date, QWidget* parent)
     : QDialog(parent, Qt::Window),
       plan_(std::move(plan)),
+      unit_(unit),
       print_{print::kA4, Unit::Millimetres, std::move(jobName), std::move(date)},
       table_(new QTableWidget(this)) {
   setWindowTitle(Catalogue::tr("Cutting Plan"));
@@ -77,8 +80,8 @@ CuttingPlanWindow::CuttingPlanWindow(CuttingPlanText plan, std::string jobName, 
 }
 
 void CuttingPlanWindow::FillTable() {
-  const auto header = PlanWindowHeader(plan_);
-  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan_);
+  const auto header = PlanWindowHeader(unit_);
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan_, unit_);
   table_->setColumnCount(kPlanColumns);
   table_->setRowCount(static_cast<int>(rows.size()));
   QStringList labels;
@@ -124,7 +127,7 @@ QString CuttingPlanWindow::WriteCsv(const QString& path) const {
   // whole, and a link planted under the name is replaced, never written through.
   StdFiles files;
   if (const auto error =
-          ReplaceFile(files, QFile::encodeName(path).toStdString(), PlanCsv(plan_))) {
+          ReplaceFile(files, QFile::encodeName(path).toStdString(), PlanCsv(plan_, unit_))) {
     return QString::fromStdString(*error);
   }
   return {};
@@ -133,7 +136,7 @@ QString CuttingPlanWindow::WriteCsv(const QString& path) const {
 std::vector<print::Page> CuttingPlanWindow::Pages(print::PaperSize paper) const {
   print::DrawingSettings settings = print_;
   settings.paper = paper;
-  return print::BuildCuttingPlanPages(plan_, settings);
+  return print::BuildCuttingPlanPages(plan_, unit_, settings);
 }
 
 void CuttingPlanWindow::ExportCsv() {
@@ -153,7 +156,7 @@ namespace {
 
 // Plans on a worker thread while a progress dialog keeps the designer
 // painted; its button stops the search and takes the plans found so far.
-CuttingPlanText PlanWithProgress(const CuttingPlanRequest& request, QWidget* parent) {
+JobCuttingPlan PlanWithProgress(const CuttingPlanRequest& request, QWidget* parent) {
   QProgressDialog progress(Catalogue::tr("Looking for the plan with the fewest stock bars..."),
                            Catalogue::tr("Use Best So Far"), 0, 1, parent);
   progress.setWindowTitle(Catalogue::tr("Cutting Plan"));
@@ -163,7 +166,7 @@ CuttingPlanText PlanWithProgress(const CuttingPlanRequest& request, QWidget* par
   progress.setAutoClose(false);
   progress.setValue(0);  // starts the clock of the minimum duration
   QEventLoop planned;
-  CuttingPlanText plan;
+  JobCuttingPlan plan;
   std::exception_ptr failure;
   std::jthread worker([&](std::stop_token stop) {
     JobPlanOptions options;
@@ -201,11 +204,11 @@ CuttingPlanWindow* ShowCuttingPlan(CGrillDesignerDlg& designer, QWidget* parent)
     QMessageBox::information(parent, Catalogue::tr("Cutting Plan"), CoreText(prepared.message));
     return nullptr;
   }
-  CuttingPlanText plan = PlanWithProgress(*prepared.request, parent);
+  JobCuttingPlan plan = PlanWithProgress(*prepared.request, parent);
   const JobSession& job = designer.Job();
-  auto* window =
-      new CuttingPlanWindow(std::move(plan), job.Path().empty() ? std::string() : job.DisplayName(),
-                            DrawingDate(), parent);
+  auto* window = new CuttingPlanWindow(std::move(plan), prepared.request->unit,
+                                       job.Path().empty() ? std::string() : job.DisplayName(),
+                                       DrawingDate(), parent);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   return window;

@@ -4,7 +4,8 @@
 #include <QString>
 
 #include "app/GrillDesignerDlg.h"
-#include "export/CuttingPlanView.h"
+#include "cutting/CutBar.h"
+#include "cutting/JobCuttingPlan.h"
 #include "print/DrawingSettings.h"
 #include "print/PageItems.h"
 
@@ -18,11 +19,12 @@ namespace grill {
 // The cutting plan of the job: per group its stock bars with their pieces in
 // cutting order, each bar's rest, and the group's totals; Export CSV...
 // writes one line per stock bar, Print Preview..., Print... and Export PDF...
-// put the plan on paper under the job's name and date. Only shows rows and
-// pages the core made.
+// put the plan on paper under the job's name and date. Lengths in `unit`, the
+// cut files' unit. Only shows rows, text and pages the core made.
 class CuttingPlanWindow : public QDialog {
  public:
-  CuttingPlanWindow(CuttingPlanText plan, std::string jobName, std::string date, QWidget* parent);
+  CuttingPlanWindow(JobCuttingPlan plan, CutUnit unit, std::string jobName, std::string date,
+                    QWidget* parent);
 
   // Writes the plan's CSV text to `path`; the error text, or empty.
   QString WriteCsv(const QString& path) const;
@@ -34,7 +36,8 @@ class CuttingPlanWindow : public QDialog {
   // The plan's pages on `paper`.
   std::vector<print::Page> Pages(print::PaperSize paper) const;
 
-  CuttingPlanText plan_;
+  JobCuttingPlan plan_;
+  CutUnit unit_;
   print::DrawingSettings print_;  // the job's name and date; the paper is chosen per print
   QTableWidget* table_;           // owned by the window
 };

@@ -58,8 +58,8 @@ TEST_F(PrintCommandsTest, CutTableHoldsTheRowsOfTheCutFiles) {
   const Expected expected[] = {
       {print::PieceKind::Edge, "Top and bottom edge", 990.0, 2, 495.0, "97"},
       {print::PieceKind::Edge, "Right and left edge", 790.0, 2, 395.0, "98"},
-      {print::PieceKind::Bar, "Vertical piece 1", 800.0, 1, 400.0, "98"},
-      {print::PieceKind::Bar, "Horizontal piece 1", 1000.0, 1, 500.0, "97"},
+      {print::PieceKind::Bar, "Vertical bar 1", 800.0, 1, 400.0, "98"},
+      {print::PieceKind::Bar, "Horizontal bar 1", 1000.0, 1, 500.0, "97"},
   };
   ASSERT_EQ(table.size(), std::size(expected));
   for (std::size_t i = 0; i < table.size(); ++i) {

@@ -36,7 +36,7 @@ TEST(CuttingPlanner, KerfAndTrimsDecideWhatFits) {
   };
   for (const SawCase& test : cases) {
     SCOPED_TRACE(test.what);
-    PieceGroup group{"key", {{1995, 3, "", ""}}, {6000}};
+    PieceGroup group{"key", {{1995, 3, "", "", ""}}, {6000}};
     GroupPlan plan = PlanGroup(group, {test.saw});
     EXPECT_EQ(plan.bars.size(), test.bars);
     EXPECT_EQ(testing::CheckPlan(group, test.saw, plan), std::vector<std::string>{});
@@ -44,27 +44,31 @@ TEST(CuttingPlanner, KerfAndTrimsDecideWhatFits) {
   }
 }
 
-TEST(CuttingPlanner, CutsLongestFirstAndKeepsLabelsAndTags) {
-  PieceGroup group{"key", {{700, 2, "small", "a"}, {2500, 1, "big", "b"}}, {4000}};
+TEST(CuttingPlanner, CutsLongestFirstAndKeepsLabelsTagsAndNames) {
+  PieceGroup group{"key", {{700, 2, "small", "a", "sill"}, {2500, 1, "big", "b", "head"}}, {4000}};
   GroupPlan plan = PlanGroup(group, {});
   ASSERT_EQ(plan.bars.size(), 1);
   const StockBar& bar = plan.bars[0];
   ASSERT_EQ(bar.pieces.size(), 3);
   EXPECT_EQ(bar.pieces[0].label, "big");
   EXPECT_EQ(bar.pieces[0].tag, "b");
+  EXPECT_EQ(bar.pieces[0].name, "head");
   EXPECT_EQ(bar.pieces[2].label, "small");
+  EXPECT_EQ(bar.pieces[2].name, "sill");
   EXPECT_EQ(bar.rest, 100);
 }
 
 TEST(CuttingPlanner, RestIsAnOffcutFromTheMinimumLength) {
   SawSettings saw{0, 0, 0, 500};
-  EXPECT_EQ(PlanGroup({"k", {{5500, 1, "", ""}}, {6000}}, {saw}).bars[0].restKind,
+  EXPECT_EQ(PlanGroup({"k", {{5500, 1, "", "", ""}}, {6000}}, {saw}).bars[0].restKind,
             RestKind::Offcut);
-  EXPECT_EQ(PlanGroup({"k", {{5500.25, 1, "", ""}}, {6000}}, {saw}).bars[0].restKind,
+  EXPECT_EQ(PlanGroup({"k", {{5500.25, 1, "", "", ""}}, {6000}}, {saw}).bars[0].restKind,
             RestKind::Waste);
-  EXPECT_EQ(PlanGroup({"k", {{6000, 1, "", ""}}, {6000}}, {}).bars[0].restKind, RestKind::Waste);
+  EXPECT_EQ(PlanGroup({"k", {{6000, 1, "", "", ""}}, {6000}}, {}).bars[0].restKind,
+            RestKind::Waste);
   // In doubles 1000.3 - 700.1 falls just short of 300.2.
-  const GroupPlan decimal = PlanGroup({"k", {{700.1, 1, "", ""}}, {1000.3}}, {{0, 0, 0, 300.2}});
+  const GroupPlan decimal =
+      PlanGroup({"k", {{700.1, 1, "", "", ""}}, {1000.3}}, {{0, 0, 0, 300.2}});
   EXPECT_EQ(decimal.bars[0].rest, 300.2);
   EXPECT_EQ(decimal.bars[0].restKind, RestKind::Offcut);
 }
@@ -72,14 +76,14 @@ TEST(CuttingPlanner, RestIsAnOffcutFromTheMinimumLength) {
 // The shorter stock is cheaper where it holds the same pieces; the longer
 // one where it saves a bar.
 TEST(CuttingPlanner, SeveralStockLengthsMinimiseTheTotalLength) {
-  GroupPlan plan = PlanGroup({"k", {{1400, 2, "", ""}}, {6000, 3000}}, {});
+  GroupPlan plan = PlanGroup({"k", {{1400, 2, "", "", ""}}, {6000, 3000}}, {});
   ASSERT_EQ(plan.bars.size(), 1);
   EXPECT_EQ(plan.bars[0].stockLength, 3000);
   EXPECT_TRUE(plan.optimal);
 
   // Not four bars of 3000, nor the 6000 of 1900 x 3 and a 3000 for 1500:
   // 1900 + 1900 and 1900 + 1500 in two bars of 4000.
-  plan = PlanGroup({"k", {{1900, 3, "", ""}, {1500, 1, "", ""}}, {3000, 4000, 6000}}, {});
+  plan = PlanGroup({"k", {{1900, 3, "", "", ""}, {1500, 1, "", "", ""}}, {3000, 4000, 6000}}, {});
   EXPECT_EQ(TotalStockLength(plan), 8000);
   EXPECT_EQ(plan.lengthBound, 8000);
 }
@@ -87,7 +91,7 @@ TEST(CuttingPlanner, SeveralStockLengthsMinimiseTheTotalLength) {
 TEST(CuttingPlanner, SameInputSamePlan) {
   PieceGroup group{"k", {}, {6000}};
   for (int kind = 0; kind < 30; ++kind) {
-    group.pieces.push_back({300.0 + kind * 97.5, 1 + kind % 4, "", ""});
+    group.pieces.push_back({300.0 + kind * 97.5, 1 + kind % 4, "", "", ""});
   }
   EXPECT_EQ(Lengths(PlanGroup(group, {})), Lengths(PlanGroup(group, {})));
 }
@@ -106,13 +110,13 @@ TEST(CuttingPlanner, RefusesPiecesItCannotPlan) {
     const char* message;
   };
   const Case cases[] = {
-      {{5990.5, 1, "sill", ""}, {0, 5, 5, 0}, "piece 5990.5 (sill): longer than every"},
-      {{0, 1, "", ""}, {}, "piece 0: not a length"},
-      {{nan, 1, "", ""}, {}, "not a length"},
-      {{-5, 1, "", ""}, {}, "not a length"},
-      {{100, 0, "", ""}, {}, "piece 100: count"},
-      {{100, 1, "", ""}, {-1, 0, 0, 0}, "kerf"},
-      {{100, 1, "", ""}, {0, 3000, 3000, 0}, "no stock length"},
+      {{5990.5, 1, "sill", "", ""}, {0, 5, 5, 0}, "piece 5990.5 (sill): longer than every"},
+      {{0, 1, "", "", ""}, {}, "piece 0: not a length"},
+      {{nan, 1, "", "", ""}, {}, "not a length"},
+      {{-5, 1, "", "", ""}, {}, "not a length"},
+      {{100, 0, "", "", ""}, {}, "piece 100: count"},
+      {{100, 1, "", "", ""}, {-1, 0, 0, 0}, "kerf"},
+      {{100, 1, "", "", ""}, {0, 3000, 3000, 0}, "no stock length"},
   };
   for (const Case& test : cases) {
     SCOPED_TRACE(test.message);

@@ -112,10 +112,11 @@ TEST(PlanEachGroup, GivesWhatPlanningOneByOneGives) {
   for (int group = 0; group < 7; ++group) {
     PieceGroup& made = groups.emplace_back(PieceGroup{"g" + std::to_string(group), {}, {6000}});
     for (int kind = 0; kind < 12; ++kind) {
-      made.pieces.push_back({400.0 + 131 * ((kind * 7 + group * 3) % 29), 1 + kind % 3, "", ""});
+      made.pieces.push_back(
+          {400.0 + 131 * ((kind * 7 + group * 3) % 29), 1 + kind % 3, "", "", ""});
     }
   }
-  groups[3].pieces.push_back({7000, 1, "long", ""});  // refused: longer than the stock
+  groups[3].pieces.push_back({7000, 1, "long", "", ""});  // refused: longer than the stock
   const PlanOptions options{{3, 5, 5, 0}, std::chrono::milliseconds(300)};
   std::vector<std::size_t> told;
   std::vector<GroupOutcome> outcomes =

@@ -1,8 +1,12 @@
 #include "cutting/CutList.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <iomanip>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,22 +16,55 @@
 namespace grill::testing_export {
 namespace {
 
-// Each piece as its millimetre text, in list order.
-std::vector<std::string> Texts(const PieceList& pieces) {
+using ::testing::ElementsAre;
+
+// "length, count, notches, " then "position, code, " per notch, in millimetres
+// with one decimal: a group as a cut line gives it.
+std::string Text(const CutGroup& group) {
+  std::ostringstream text;
+  text << std::fixed << std::setprecision(1) << group.piece.length << ", " << group.Count() << ", "
+       << group.piece.notches.size() << ", ";
+  for (const Notch& notch : group.piece.notches) {
+    text << notch.position << ", " << notch.toolCode << ", ";
+  }
+  return text.str();
+}
+
+// Each group as its text, in list order.
+std::vector<std::string> Texts(const std::vector<CutGroup>& pieces) {
   std::vector<std::string> texts;
-  for (const CutBar& piece : pieces) {
-    texts.push_back(piece.FormatCutLine(CutUnit::kMillimetres));
+  for (const CutGroup& group : pieces) {
+    texts.push_back(Text(group));
   }
   return texts;
 }
 
-CutBar Piece(double length, std::vector<std::pair<double, const char*>> notches) {
-  CutBar piece;
-  piece.length = length;
+CutGroup Piece(double length, std::vector<std::pair<double, const char*>> notches,
+               BarPiece origin = {}) {
+  CutGroup group{CutBar{length, {}}, {origin}};
   for (const auto& [position, code] : notches) {
-    piece.AddNotch(code, position);
+    group.piece.AddNotch(code, position);
   }
-  return piece;
+  return group;
+}
+
+const CutGroup* GroupOf(const CutList& cutList, PieceOrigin origin) {
+  for (const CutGroup& group : cutList.groups) {
+    if (std::find(group.origins.begin(), group.origins.end(), origin) != group.origins.end()) {
+      return &group;
+    }
+  }
+  return nullptr;
+}
+
+std::vector<CutGroup> BarGroups(const CutList& cutList, Direction direction) {
+  std::vector<CutGroup> groups;
+  for (const CutGroup& group : cutList.groups) {
+    if (!IsEdge(group.Origin()) && RunOf(group.Origin()) == direction) {
+      groups.push_back(group);
+    }
+  }
+  return groups;
 }
 
 using CutListTest = ExportTest;
@@ -38,12 +75,10 @@ TEST_F(CutListTest, BarPresentEverywhereIsOnePieceNotchedAtEachCrossing) {
   EXPECT_EQ(Texts(pieces), std::vector<std::string>{"1000.0, 1, 2, 300.0, 97, 600.0, 97, "});
 }
 
-TEST_F(CutListTest, BarStoppingAtACrossingEndsHalfAToolShortAndLeavesAnOpenPiece) {
+TEST_F(CutListTest, BarStoppingAtACrossingEndsHalfAToolShortAndNothingAfter) {
   GrillWindow& w = AddDesign("W", 900, 800, {300, 600}, {400});
   w.horzSegments[1][2] = 0;
   PieceList pieces = BuildHorzPieces(w, *G58().toolEntry);
-  EXPECT_EQ(Texts(pieces), (std::vector<std::string>{"592.0, 1, 1, 300.0, 97, ", "-1.0, 1, 0, "}));
-  RemoveOpenPieces(pieces);
   EXPECT_EQ(Texts(pieces), std::vector<std::string>{"592.0, 1, 1, 300.0, 97, "});
 }
 
@@ -77,10 +112,15 @@ TEST_F(CutListTest, NotchCodeFollowsTheSidesWhereTheCrossingBarRuns) {
                                       "800.0, 1, 1, 400.0, 98, "}));
 }
 
-TEST_F(CutListTest, RemoveOpenPiecesKeepsZeroLength) {
-  PieceList pieces{Piece(-1.0, {}), Piece(0.0, {}), Piece(-0.5, {}), Piece(5.0, {})};
-  RemoveOpenPieces(pieces);
-  EXPECT_EQ(Texts(pieces), (std::vector<std::string>{"0.0, 1, 0, ", "5.0, 1, 0, "}));
+// Pieces shorter than the tool between crossings stay in the list, however
+// short, so that the check sees them; only what follows a bar's end goes.
+TEST_F(CutListTest, StretchesBetweenCloseCrossingsKeepTheirLengthBelowZero) {
+  GrillWindow& w = AddDesign("W", 900, 800, {300, 310, 330, 346, 600}, {400});
+  w.horzSegments[1][0] = 0;
+  w.horzSegments[1][2] = 0;
+  w.horzSegments[1][4] = 0;
+  EXPECT_EQ(Texts(BuildHorzPieces(w, *G58().toolEntry)),
+            (std::vector<std::string>{"-6.0, 1, 0, ", "0.0, 1, 0, ", "292.0, 1, 0, "}));
 }
 
 TEST_F(CutListTest, JointsSplitIntoRenumberedPiecesWithoutTheJointNotch) {
@@ -117,12 +157,9 @@ TEST_F(CutListTest, FlippedPiecesMergeOnlyWhenBothFacesShareAColour) {
 
 TEST_F(CutListTest, WindowWithoutBarsHasPairedBareEdges) {
   const CutList cutList = BuildCutList(AddDesign("W", 1000, 800, {}, {}), G58(), E1());
-  EXPECT_EQ(cutList.topEdge.FormatCutLine(CutUnit::kMillimetres), "990.0, 2, 0, ");
-  EXPECT_EQ(cutList.bottomEdge.count, 0);
-  EXPECT_EQ(cutList.rightEdge.FormatCutLine(CutUnit::kMillimetres), "790.0, 2, 0, ");
-  EXPECT_EQ(cutList.leftEdge.count, 0);
-  EXPECT_TRUE(cutList.vertPieces.empty());
-  EXPECT_TRUE(cutList.horzPieces.empty());
+  EXPECT_EQ(Texts(cutList.groups), (std::vector<std::string>{"990.0, 2, 0, ", "790.0, 2, 0, "}));
+  EXPECT_THAT(cutList.groups[0].origins, ElementsAre(PieceOrigin{Edge::kTop}, Edge::kBottom));
+  EXPECT_THAT(cutList.groups[1].origins, ElementsAre(PieceOrigin{Edge::kRight}, Edge::kLeft));
 }
 
 TEST_F(CutListTest, EdgesDeductHdFromLengthAndWdOrHdFromNotches) {
@@ -131,16 +168,21 @@ TEST_F(CutListTest, EdgesDeductHdFromLengthAndWdOrHdFromNotches) {
   w.vertSegments[1][1] = 0;                 // no bar reaches the bottom edge
   w.horzSegments[1][1] = 0;                 // none reaches the right edge
   const CutList cutList = BuildCutList(w, G58(), *w.edgeType);
-  EXPECT_EQ(cutList.topEdge.FormatCutLine(CutUnit::kMillimetres), "992.0, 1, 1, 247.0, 97, ");
-  EXPECT_EQ(cutList.bottomEdge.FormatCutLine(CutUnit::kMillimetres), "992.0, 1, 0, ");
-  EXPECT_EQ(cutList.rightEdge.FormatCutLine(CutUnit::kMillimetres), "792.0, 1, 0, ");
-  EXPECT_EQ(cutList.leftEdge.FormatCutLine(CutUnit::kMillimetres), "792.0, 1, 1, 296.0, 98, ");
+  // Unpaired, each edge is a group of its own, in file order.
+  ASSERT_GE(cutList.groups.size(), 4u);
+  EXPECT_EQ(Texts({cutList.groups.begin(), cutList.groups.begin() + 4}),
+            (std::vector<std::string>{"992.0, 1, 1, 247.0, 97, ", "992.0, 1, 0, ", "792.0, 1, 0, ",
+                                      "792.0, 1, 1, 296.0, 98, "}));
+  EXPECT_THAT((std::vector{cutList.groups[0].Origin(), cutList.groups[1].Origin(),
+                           cutList.groups[2].Origin(), cutList.groups[3].Origin()}),
+              ElementsAre(PieceOrigin{Edge::kTop}, Edge::kBottom, Edge::kRight, Edge::kLeft));
 }
 
 TEST_F(CutListTest, MirroredEdgesPair) {
   const CutList cutList = BuildCutList(AddDesign("W", 1000, 800, {300, 700}, {}), G58(), E1());
-  EXPECT_EQ(cutList.topEdge.count, 2);
-  EXPECT_EQ(cutList.bottomEdge.count, 0);
+  ASSERT_NE(GroupOf(cutList, Edge::kBottom), nullptr);
+  EXPECT_EQ(GroupOf(cutList, Edge::kBottom), GroupOf(cutList, Edge::kTop));
+  EXPECT_EQ(GroupOf(cutList, Edge::kTop)->Count(), 2);
 }
 
 TEST_F(CutListTest, JointsUseTheDesignsOwnBarTypeMeasurement) {
@@ -150,8 +192,46 @@ TEST_F(CutListTest, JointsUseTheDesignsOwnBarTypeMeasurement) {
   GrillWindow& w = AddDesign("W", 1000, 800, {400}, {300});
   w.barType = &state.config.barTypes[1];
   const CutList cutList = BuildCutList(w, G58(), E1());
-  EXPECT_EQ(Texts(cutList.horzPieces),
+  EXPECT_EQ(Texts(BarGroups(cutList, Direction::kHorizontal)),
             (std::vector<std::string>{"398.0, 1, 0, ", "598.0, 1, 0, "}));
+}
+
+// Every piece says where it goes: its bar, counted from the top or the left,
+// and its place along the bar; a group lists every piece it stands for.
+TEST_F(CutListTest, PiecesKnowTheirBarAndTheirPlaceAlongIt) {
+  GrillWindow& w = AddDesign("W", 900, 800, {300, 600}, {400});
+  w.horzSegments[1][1] = 0;  // the horizontal bar stops short of the middle band
+  const CutList cutList = BuildCutList(w, G58(), E1());
+  const BarPiece left{Direction::kHorizontal, 1, 1};
+  const BarPiece right{Direction::kHorizontal, 1, 2};
+  ASSERT_NE(GroupOf(cutList, left), nullptr);
+  ASSERT_NE(GroupOf(cutList, right), nullptr);
+  // 292 long, notched nowhere, each end alike: one group of both pieces.
+  EXPECT_EQ(GroupOf(cutList, left), GroupOf(cutList, right));
+  EXPECT_THAT(GroupOf(cutList, left)->origins, ElementsAre(PieceOrigin{left}, right));
+  // The horizontal bar meets the vertical ones on opposite sides, so their
+  // notches differ and each is a group of its own.
+  const std::vector<CutGroup> vertical = BarGroups(cutList, Direction::kVertical);
+  ASSERT_EQ(vertical.size(), 2u);
+  EXPECT_THAT(vertical[0].origins, ElementsAre(PieceOrigin{BarPiece{Direction::kVertical, 1, 1}}));
+  EXPECT_THAT(vertical[1].origins, ElementsAre(PieceOrigin{BarPiece{Direction::kVertical, 2, 1}}));
+}
+
+TEST_F(CutListTest, JointsNumberTheBarsPiecesAgainAndGapsDoNotMixBars) {
+  PieceList pieces{Piece(1000.0, {{300, "66"}, {700, "66"}}, {Direction::kVertical, 2, 1}),
+                   Piece(400.0, {}, {Direction::kVertical, 2, 2}),
+                   Piece(500.0, {{250, "66"}}, {Direction::kVertical, 3, 1})};
+  SplitAtJoints(pieces, 16.0);
+  std::vector<PieceOrigin> origins;
+  for (const CutGroup& group : pieces) {
+    origins.push_back(group.Origin());
+  }
+  EXPECT_THAT(
+      origins,
+      ElementsAre(PieceOrigin{BarPiece{Direction::kVertical, 2, 1}},
+                  BarPiece{Direction::kVertical, 2, 2}, BarPiece{Direction::kVertical, 2, 3},
+                  BarPiece{Direction::kVertical, 2, 4}, BarPiece{Direction::kVertical, 3, 1},
+                  BarPiece{Direction::kVertical, 3, 2}));
 }
 
 // The vertical bars are built from the segment tables turned across their
@@ -184,8 +264,8 @@ TEST_F(CutListTest, VerticalPiecesAreTheHorizontalPiecesOfTheTurnedDesign) {
   PieceList turnedPieces = BuildHorzPieces(turned, *G58().toolEntry);
   // The codes of a vertical bar's sides (98 both, 21 left, 22 right) in place
   // of a horizontal bar's (97 both, 11 above, 12 below).
-  for (CutBar& piece : turnedPieces) {
-    for (Notch& notch : piece.notches) {
+  for (CutGroup& group : turnedPieces) {
+    for (Notch& notch : group.piece.notches) {
       std::string_view& code = notch.toolCode;
       code = code == "97" ? "98" : code == "11" ? "21" : code == "12" ? "22" : code;
     }

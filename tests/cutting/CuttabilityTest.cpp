@@ -91,6 +91,22 @@ TEST_F(CuttabilityTest, BarPiecesShorterThanNothingNameTheBarsThatCutThem) {
   EXPECT_EQ(Verdict(low), "Window Too Small for 1 Horizontal Bar: inner height 14.0 mm");
 }
 
+// A bar that runs only between two vertical bars closer than the tool: its one
+// piece would be shorter than nothing. The design is refused; its piece never
+// just drops out of the cut files.
+TEST_F(CuttabilityTest, AStretchShorterThanTheToolBetweenCrossingsIsRefused) {
+  GrillWindow& close = AddDesign("C", 900, 800, {300, 310}, {400});
+  close.horzSegments[1][0] = 0;
+  close.horzSegments[1][2] = 0;  // left only between the bars at 300 and 310
+  EXPECT_EQ(Verdict(close), "Window Too Small for 2 Vertical Bars: inner width 900.0 mm");
+
+  close.vertPos[2] = 316;  // exactly the tool apart: a piece of length 0
+  EXPECT_EQ(Verdict(close), "Window Too Small for 2 Vertical Bars: inner width 900.0 mm");
+
+  close.vertPos[2] = 340;
+  EXPECT_EQ(Verdict(close), "cuttable");
+}
+
 TEST_F(CuttabilityTest, WithoutToolEntriesOnlyTheSizesAreChecked) {
   GrillWindow& window = AddDesign("W1", 8, 800, {4}, {400});
   BarType bare = G58();

@@ -33,14 +33,14 @@ DesignEdit Remove(std::size_t index) {
 struct StretchCase {
   const char* what;
   std::vector<DesignEdit> edits;
-  Direction direction;
+  PlayDirection direction;
   std::size_t size;  // before the change
   ListStretch stretch;
 };
 
 TEST(StretchOf, FollowsTheEditsInTheirDirection) {
-  constexpr Direction apply = Direction::Apply;
-  constexpr Direction revert = Direction::Revert;
+  constexpr PlayDirection apply = PlayDirection::Apply;
+  constexpr PlayDirection revert = PlayDirection::Revert;
   const StretchCase cases[] = {
       {"replace in the middle", {Replace(3)}, apply, 10, {3, 1, 1}},
       {"replace the last", {Replace(9)}, apply, 10, {9, 1, 1}},

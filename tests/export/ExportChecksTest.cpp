@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ExportFixture.h"
+#include "export/CsvSawFormat.h"
 #include "export/ExportWindow.h"
 
 namespace grill::testing_export {
@@ -165,7 +166,7 @@ TEST(ExportChecksTest, RunsOfMoreThanAGibibyteAreRefusedBeforeAnyFile) {
   std::int64_t expected = 0;
   for (const GrillWindow& window : counted.state.document.Designs()) {
     expected += ExportedBytes(ExportJob{&window, window.barType, window.edgeType, {}},
-                              CutUnit::kMillimetres);
+                              CsvSawFormat(), CutUnit::kMillimetres);
   }
   ProcessAll(counted.state, counted.controls, counted.services);
   ASSERT_EQ(counted.LastMessage(), "Files Exported to " + counted.kFolder);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PrintDesigns.h"
+#include "model/Measurements.h"
 #include "print/PlanPages.h"
 
 namespace grill::print {
@@ -13,47 +14,52 @@ namespace {
 
 using test::ItemsOf;
 
-PlanBarText Bar(std::string stock, std::vector<PlanPieceText> pieces, std::string rest,
-                std::string restKind) {
-  return {std::move(stock), std::move(pieces), std::move(rest), std::move(restKind)};
+cutplan::StockBar Bar(double stock, std::vector<cutplan::CutPiece> pieces, double rest,
+                      cutplan::RestKind kind) {
+  return {stock, std::move(pieces), rest, kind};
 }
 
+constexpr auto kOffcut = cutplan::RestKind::Offcut;
+constexpr auto kWaste = cutplan::RestKind::Waste;
+
 // Two planned groups, one without stock, and two designs left out.
-CuttingPlanText SmallPlan() {
-  CuttingPlanText plan;
-  plan.unit = "mm";
+JobCuttingPlan SmallPlan() {
+  JobCuttingPlan plan;
   plan.leftOut = {{"Porch", "no bar type"}, {"Attic", "quantity below 1"}};
-  PlanGroupText bars{"bar", "GB", "01", "", {}, 2, "optimal", "optimal", "7.4"};
-  bars.bars.push_back(Bar("6000.0",
-                          {{"Kitchen", "1012.0", "W"},
-                           {"Kitchen", "1012.0", "W"},
-                           {"Hall", "612.0", "W"},
-                           {"Hall", "1412.0", "H"}},
-                          "1899.0", "offcut"));
-  bars.bars.push_back(Bar("6000.0", {{"Kitchen", "812.0", "H"}}, "5175.0", "offcut"));
-  PlanGroupText edges{
-      "edge", "Flat", "01_07", "", {}, 1, "gap 1 bar", "1 bar above the lower bound", "12.5"};
-  edges.bars.push_back(Bar("5800.0", {{"Kitchen", "1030.0", "W"}}, "4757.0", "offcut"));
-  edges.bars.push_back(Bar("5800.0", {{"Hall", "1430.0", "H"}}, "420.0", "waste"));
-  PlanGroupText missing{"edge", "Round", "07", "no stock for Round in Stock.txt", {}, 0,
-                        "",     "",      ""};
-  plan.groups = {bars, edges, missing};
+  cutplan::GroupPlan bars;
+  bars.bars.push_back(Bar(6000,
+                          {{1012, "Kitchen", "W", "Horizontal bars 1 & 2"},
+                           {1012, "Kitchen", "W", "Horizontal bars 1 & 2"},
+                           {612, "Hall", "W", "Horizontal bar 1"},
+                           {1412, "Hall", "H", "Vertical bar 1"}},
+                          1899, kOffcut));
+  bars.bars.push_back(Bar(6000, {{812, "Kitchen", "H", "Vertical bar 1"}}, 5170, kOffcut));
+  bars.barBound = 2;
+  bars.optimal = true;
+  cutplan::GroupPlan edges;
+  edges.bars.push_back(Bar(5800, {{1030, "Kitchen", "W", "Top and bottom edge"}}, 4757, kOffcut));
+  edges.bars.push_back(Bar(5800, {{1430, "Hall", "H", "Right and left edge"}}, 420, kWaste));
+  edges.barBound = 1;
+  plan.groups = {
+      {StockKind::kBar, "GB", "01", bars, {}, {}},
+      {StockKind::kEdge, "Flat", "01_07", edges, {}, {}},
+      {StockKind::kEdge, "Round", "07", std::nullopt, "no stock for Round in Stock.txt", {}}};
   return plan;
 }
 
 // One group of `count` bars, each with three pieces.
-CuttingPlanText LongPlan(int count) {
-  CuttingPlanText plan;
-  plan.unit = "mm";
-  PlanGroupText group{"bar", "GB", "01", "", {}, count, "optimal", "optimal", "3.1"};
+JobCuttingPlan LongPlan(int count) {
+  cutplan::GroupPlan group;
   for (int i = 0; i < count; ++i) {
-    group.bars.push_back(Bar("6000.0",
-                             {{"Design " + std::to_string(i), "1900.0", "W"},
-                              {"Design " + std::to_string(i), "1900.0", "W"},
-                              {"Design " + std::to_string(i), "1900.0", "H"}},
-                             "281.0", "waste"));
+    const std::string design = "Design " + std::to_string(i);
+    group.bars.push_back(
+        Bar(6000, {{1900, design, "W", ""}, {1900, design, "W", ""}, {1900, design, "H", ""}}, 281,
+            kWaste));
   }
-  plan.groups = {group};
+  group.barBound = count;
+  group.optimal = true;
+  JobCuttingPlan plan;
+  plan.groups = {{StockKind::kBar, "GB", "01", group, {}, {}}};
   return plan;
 }
 
@@ -100,8 +106,8 @@ class PlanPagesTest : public ::testing::Test {
 };
 
 TEST_F(PlanPagesTest, EveryBarPieceAndTotalIsPrinted) {
-  const CuttingPlanText plan = SmallPlan();
-  const std::vector<Page> pages = BuildCuttingPlanPages(plan, settings);
+  const JobCuttingPlan plan = SmallPlan();
+  const std::vector<Page> pages = BuildCuttingPlanPages(plan, CutUnit::kMillimetres, settings);
   ASSERT_EQ(pages.size(), 1u);
   const std::string all = AllText(pages);
   const std::vector<Text> texts = TextsOf(pages.front());
@@ -109,15 +115,22 @@ TEST_F(PlanPagesTest, EveryBarPieceAndTotalIsPrinted) {
     return std::any_of(texts.begin(), texts.end(),
                        [&](const Text& text) { return text.text == wanted; });
   };
-  for (const PlanGroupText& group : plan.groups) {
-    for (std::size_t i = 0; i < group.bars.size(); ++i) {
-      const PlanBarText& bar = group.bars[i];
+  const auto mm = [](double length) { return FormatFixed(length, 1); };
+  for (const PlannedGroup& group : plan.groups) {
+    if (!group.plan) {
+      continue;
+    }
+    for (std::size_t i = 0; i < group.plan->bars.size(); ++i) {
+      const cutplan::StockBar& bar = group.plan->bars[i];
       EXPECT_TRUE(hasText(std::to_string(i + 1))) << group.key << " bar " << i + 1;
-      EXPECT_TRUE(hasText(bar.stockLength));
-      EXPECT_TRUE(hasText(bar.rest + " " + bar.restKind)) << bar.rest;
-      for (const PlanPieceText& piece : bar.pieces) {
-        EXPECT_NE(all.find(piece.design + " " + piece.length + " " + piece.tag), std::string::npos)
-            << piece.design << " " << piece.length;
+      EXPECT_TRUE(hasText(mm(bar.stockLength)));
+      EXPECT_TRUE(hasText(mm(bar.rest) + (bar.restKind == kOffcut ? " offcut" : " waste")))
+          << bar.rest;
+      for (const cutplan::CutPiece& piece : bar.pieces) {
+        EXPECT_NE(
+            all.find(piece.label + " (" + piece.name + ") " + mm(piece.length) + " " + piece.tag),
+            std::string::npos)
+            << piece.label << " " << piece.length;
       }
     }
   }
@@ -127,9 +140,10 @@ TEST_F(PlanPagesTest, EveryBarPieceAndTotalIsPrinted) {
       "2026-12-08",
       "millimetres",
       "Bar GB, colours 01",
-      "Bars used 2, lower bound 2, optimal, waste 7.4 %",
+      // 71 of 12000 lost; 4383 of 11600.
+      "Bars used 2, lower bound 2, optimal, waste 0.6 %",
       "Edge Flat, colours 01_07",
-      "Bars used 2, lower bound 1, 1 bar above the lower bound, waste 12.5 %",
+      "Bars used 2, lower bound 1, 1 bar above the lower bound, waste 37.8 %",
       "Edge Round, colours 07",
       "No plan: no stock for Round in Stock.txt",
       "Left out of the plan",
@@ -140,42 +154,48 @@ TEST_F(PlanPagesTest, EveryBarPieceAndTotalIsPrinted) {
   for (const char* text : expected) {
     EXPECT_TRUE(hasText(text)) << text;
   }
-  // Pieces of one bar follow each other in cutting order.
-  EXPECT_NE(all.find("Kitchen 1012.0 W, Kitchen 1012.0 W, Hall 612.0 W, Hall 1412.0 H"),
-            std::string::npos)
+  // Pieces of one bar follow each other in cutting order, each with what it is
+  // for, wrapped where the column ends.
+  std::string flowing = all;
+  std::replace(flowing.begin(), flowing.end(), '\n', ' ');
+  EXPECT_NE(
+      flowing.find("Kitchen (Horizontal bars 1 & 2) 1012.0 W, Kitchen (Horizontal bars 1 & 2) "
+                   "1012.0 W, Hall (Horizontal bar 1) 612.0 W, Hall (Vertical bar 1) 1412.0 H"),
+      std::string::npos)
       << all;
 }
 
 TEST_F(PlanPagesTest, TitleNamesJobDateAndUnit) {
   struct Case {
-    std::string unit;
+    CutUnit unit;
     std::string jobName;
     std::string date;
     std::vector<std::string> texts;
   };
   const Case cases[] = {
-      {"mm", "", "", {"Untitled", "-", "millimetres", "Stock (mm)", "Rest (mm)"}},
-      {"in", "Shop", "2026-12-08", {"Shop", "2026-12-08", "inches", "Stock (in)", "Rest (in)"}},
+      {CutUnit::kMillimetres, "", "", {"Untitled", "-", "millimetres", "Stock (mm)", "Rest (mm)"}},
+      {CutUnit::kInches,
+       "Shop",
+       "2026-12-08",
+       {"Shop", "2026-12-08", "inches", "Stock (in)", "Rest (in)", "236.220", "74.764 offcut"}},
   };
   for (const Case& c : cases) {
-    CuttingPlanText plan = SmallPlan();
-    plan.unit = c.unit;
     const std::vector<Page> pages =
-        BuildCuttingPlanPages(plan, {kLetter, Unit::Inches, c.jobName, c.date});
+        BuildCuttingPlanPages(SmallPlan(), c.unit, {kLetter, Unit::Inches, c.jobName, c.date});
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_LT(pages.front().width, pages.front().height);  // portrait
     const std::vector<Text> texts = TextsOf(pages.front());
     for (const std::string& wanted : c.texts) {
-      EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                              [&](const Text& text) { return text.text == wanted; }))
-          << c.unit << ": " << wanted;
+      EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const Text& text) {
+        return text.text == wanted;
+      })) << wanted;
     }
   }
 }
 
 TEST_F(PlanPagesTest, NothingLeavesItsPageOrCrossesTheTitleBlock) {
-  for (const CuttingPlanText& plan : {SmallPlan(), LongPlan(300), CuttingPlanText{"mm", {}, {}}}) {
-    const std::vector<Page> pages = BuildCuttingPlanPages(plan, settings);
+  for (const JobCuttingPlan& plan : {SmallPlan(), LongPlan(300), JobCuttingPlan{}}) {
+    const std::vector<Page> pages = BuildCuttingPlanPages(plan, CutUnit::kMillimetres, settings);
     ASSERT_FALSE(pages.empty());
     for (std::size_t p = 0; p < pages.size(); ++p) {
       const Page& page = pages[p];
@@ -194,7 +214,8 @@ TEST_F(PlanPagesTest, NothingLeavesItsPageOrCrossesTheTitleBlock) {
 
 TEST_F(PlanPagesTest, LongPlanRunsOnWithHeadingRowRepeatedAndPagesNumbered) {
   constexpr int kBars = 300;
-  const std::vector<Page> pages = BuildCuttingPlanPages(LongPlan(kBars), settings);
+  const std::vector<Page> pages =
+      BuildCuttingPlanPages(LongPlan(kBars), CutUnit::kMillimetres, settings);
   ASSERT_GT(pages.size(), 3u);
   const std::string total = std::to_string(pages.size());
   int next = 1;  // the bar number the reader expects next
@@ -219,7 +240,7 @@ TEST_F(PlanPagesTest, LongPlanRunsOnWithHeadingRowRepeatedAndPagesNumbered) {
     EXPECT_EQ(count("Stock (mm)"), next > first ? 1 : 0) << "page " << p + 1;
   }
   EXPECT_EQ(next, kBars + 1);  // every bar once, in order, across the pages
-  EXPECT_NE(AllText({pages.back()}).find("Bars used 300, lower bound 300, optimal, waste 3.1 %"),
+  EXPECT_NE(AllText({pages.back()}).find("Bars used 300, lower bound 300, optimal, waste 5.0 %"),
             std::string::npos);
 }
 

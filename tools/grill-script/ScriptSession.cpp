@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "PlanLines.h"
 #include "StateReports.h"
 #include "app/MainDialogTemplate.h"
 #include "platform/StateFolder.h"
@@ -411,7 +412,7 @@ void ScriptSession::CutPlan(const ScriptLine& line) {
     out_ << outcome.message << '\n';
     return;
   }
-  for (const std::string& text : PlanScriptLines(*outcome.plan)) {
+  for (const std::string& text : PlanScriptLines(*outcome.plan, outcome.unit)) {
     out_ << text << '\n';
   }
 }

@@ -1,23 +1,14 @@
-#include "export/PlanPieces.h"
+#include "cutting/PlanPieces.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
 
 #include "cutting/CutList.h"
-#include "export/ExportChecks.h"
+#include "cutting/PieceNames.h"
 
 namespace grill {
 namespace {
-
-// What Process All would say of the design alone, or an empty text.
-std::string ExportRefusal(const GrillWindow& window) {
-  RunPlan plan;
-  plan.kind = RunKind::kProcessAll;
-  plan.masterName = window.name;
-  plan.jobs.push_back(ExportJob{&window, window.barType, window.edgeType, {}});
-  return CheckRun(plan);
-}
 
 std::string ColorsOf(const GrillWindow& window) {
   std::string colors = window.insideColor->code;
@@ -27,12 +18,9 @@ std::string ColorsOf(const GrillWindow& window) {
   return colors;
 }
 
-bool IsEdge(CutRowKind kind) {
-  return kind == CutRowKind::kTopBottomEdge || kind == CutRowKind::kSideEdge;
-}
-
-const char* TagOf(CutRowKind kind) {
-  return kind == CutRowKind::kTopBottomEdge || kind == CutRowKind::kHorizontalBar ? "W" : "H";
+// The side letter the cut files tag the piece with.
+const char* TagOf(const PieceOrigin& origin) {
+  return RunOf(origin) == Direction::kHorizontal ? "W" : "H";
 }
 
 PlanPieceGroup& GroupFor(StockKind kind, const std::string& key, const std::string& colors,
@@ -56,26 +44,26 @@ int PieceCount(std::int32_t rowCount, std::int32_t quantity) {
 void AddDesignPieces(const GrillWindow& window, std::vector<PlanPieceGroup>& groups) {
   const CutList cutList = BuildCutList(window, *window.barType, *window.edgeType);
   const std::string colors = ColorsOf(window);
-  for (const CutRow& row : CutRows(cutList)) {
-    if (row.piece->count < 1) {
-      continue;
-    }
-    const bool edge = IsEdge(row.kind);
-    PlanPieceGroup& group = edge ? GroupFor(StockKind::kEdge, window.edgeType->name, colors, groups)
-                                 : GroupFor(StockKind::kBar, window.barType->code, colors, groups);
-    group.pieces.push_back(cutplan::Piece{row.piece->length,
-                                          PieceCount(row.piece->count, window.quantity),
-                                          window.name, TagOf(row.kind)});
+  const std::vector<std::string> names = PieceNames(cutList);
+  for (size_t i = 0; i < cutList.groups.size(); ++i) {
+    const CutGroup& cut = cutList.groups[i];
+    const PieceOrigin& origin = cut.Origin();
+    PlanPieceGroup& group = IsEdge(origin)
+                                ? GroupFor(StockKind::kEdge, window.edgeType->name, colors, groups)
+                                : GroupFor(StockKind::kBar, window.barType->code, colors, groups);
+    group.pieces.push_back(cutplan::Piece{cut.piece.length,
+                                          PieceCount(cut.Count(), window.quantity), window.name,
+                                          TagOf(origin), names[i]});
   }
 }
 
 }  // namespace
 
-PlanPieces CollectPlanPieces(const WindowList& designs) {
+PlanPieces CollectPlanPieces(const WindowList& designs, const DesignRefusal& refusal) {
   PlanPieces collected;
   for (const GrillWindow& window : designs) {
-    if (std::string refusal = ExportRefusal(window); !refusal.empty()) {
-      collected.leftOut.push_back(LeftOutDesign{window.name, std::move(refusal)});
+    if (std::string reason = refusal(window); !reason.empty()) {
+      collected.leftOut.push_back(LeftOutDesign{window.name, std::move(reason)});
       continue;
     }
     AddDesignPieces(window, collected.groups);

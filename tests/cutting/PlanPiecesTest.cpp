@@ -5,10 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "ExportFixture.h"
+#include "../export/ExportFixture.h"
 #include "cutting/CutList.h"
-#include "export/JobCuttingPlan.h"
-#include "export/PlanPieces.h"
+#include "cutting/JobCuttingPlan.h"
+#include "cutting/PlanPieces.h"
+#include "export/ExportChecks.h"
 
 namespace grill {
 namespace {
@@ -51,7 +52,7 @@ TEST_F(PlanPiecesTest, PiecesAreTheCutRowsTimesTheQuantityGroupedByTypeAndColour
   GrillWindow& den = setup.AddDesign("Den", 800, 800, {400}, {400});
   den.outsideColor = setup.Black();
 
-  const PlanPieces pieces = CollectPlanPieces(Designs());
+  const PlanPieces pieces = CollectPlanPieces(Designs(), ProcessAllRefusal);
   EXPECT_THAT(pieces.leftOut, IsEmpty());
   ASSERT_THAT(pieces.groups, SizeIs(4));
   const PlanPieceGroup& hallEdges = pieces.groups[0];
@@ -65,6 +66,9 @@ TEST_F(PlanPiecesTest, PiecesAreTheCutRowsTimesTheQuantityGroupedByTypeAndColour
   EXPECT_EQ(hallBars.kind, StockKind::kBar);
   EXPECT_EQ(hallBars.key, "GB");
   EXPECT_THAT(Lines(hallBars), ElementsAre(PieceLine{600, 3, "Hall", "H"}));
+  // Each piece says what it is for, as the drawing's cut list names it.
+  EXPECT_EQ(hallEdges.pieces[0].name, "Top and bottom edge");
+  EXPECT_EQ(hallBars.pieces[0].name, "Vertical bar 1");
 
   // Two colour entries: groups of their own, keyed as the cut files' headers.
   EXPECT_EQ(pieces.groups[2].colors, "01_07");
@@ -74,16 +78,16 @@ TEST_F(PlanPiecesTest, PiecesAreTheCutRowsTimesTheQuantityGroupedByTypeAndColour
 }
 
 TEST_F(PlanPiecesTest, EveryRowOfTheCutListIsCounted) {
-  // Crossing bars split at no joint here; the rows come from CutRows alone.
+  // Crossing bars split at no joint here; the pieces come from the cut list alone.
   GrillWindow& window = setup.AddDesign("Bay", 1200, 900, {300, 600, 900}, {300, 600});
   window.quantity = 2;
   const CutList cutList = BuildCutList(window, *window.barType, *window.edgeType);
   int expected = 0;
-  for (const CutRow& row : CutRows(cutList)) {
-    expected += row.piece->count * window.quantity;
+  for (const CutGroup& group : cutList.groups) {
+    expected += group.Count() * window.quantity;
   }
   int counted = 0;
-  for (const PlanPieceGroup& group : CollectPlanPieces(Designs()).groups) {
+  for (const PlanPieceGroup& group : CollectPlanPieces(Designs(), ProcessAllRefusal).groups) {
     for (const cutplan::Piece& piece : group.pieces) {
       counted += piece.count;
     }
@@ -97,7 +101,7 @@ TEST_F(PlanPiecesTest, DesignsTheExportRefusesAreLeftOutAndListed) {
   setup.AddDesign("NoColour", 500, 500, {250}, {}).insideColor = nullptr;
   setup.AddDesign("Good", 500, 500, {250}, {});
 
-  const PlanPieces pieces = CollectPlanPieces(Designs());
+  const PlanPieces pieces = CollectPlanPieces(Designs(), ProcessAllRefusal);
   EXPECT_THAT(pieces.leftOut,
               ElementsAre(Field(&LeftOutDesign::reason, "Bar Type not found for NoType"),
                           Field(&LeftOutDesign::reason, "Invalid quantity: NoneWanted"),
@@ -119,7 +123,7 @@ TEST_F(PlanPiecesTest, AnUncuttableDesignIsLeftOutAndTheRestPlanned) {
   StockFile stock;
   stock.stock = {{"GB", {700}}, {"E1", {2000}}};
 
-  const JobCuttingPlan plan = PlanJob(Designs(), stock);
+  const JobCuttingPlan plan = PlanJob(Designs(), stock, ProcessAllRefusal);
   EXPECT_THAT(plan.leftOut,
               ElementsAre(Field(&LeftOutDesign::reason,
                                 "Cannot Cut Sliver: Window Too Small for Edge Type E1: inner "
@@ -142,7 +146,7 @@ TEST_F(PlanPiecesTest, PlanJobPlansEachGroupOrSaysWhyNot) {
   stock.stock = {{"GB", {700}}, {"E1", {900}}};  // the 990 edges fit no bar
   stock.saw.kerf = 4;
 
-  const JobCuttingPlan plan = PlanJob(Designs(), stock);
+  const JobCuttingPlan plan = PlanJob(Designs(), stock, ProcessAllRefusal);
   ASSERT_THAT(plan.groups, SizeIs(2));
   EXPECT_FALSE(plan.groups[0].plan.has_value());
   EXPECT_THAT(plan.groups[0].problem, ::testing::HasSubstr("990"));
@@ -151,7 +155,8 @@ TEST_F(PlanPiecesTest, PlanJobPlansEachGroupOrSaysWhyNot) {
   EXPECT_TRUE(plan.groups[1].plan->optimal);
 
   stock.stock.pop_back();
-  EXPECT_EQ(PlanJob(Designs(), stock).groups[0].problem, "No stock in Stock.txt for E1");
+  EXPECT_EQ(PlanJob(Designs(), stock, ProcessAllRefusal).groups[0].problem,
+            "No stock in Stock.txt for E1");
 }
 
 // A stopped plan still covers every group, each with the plan it had; the
@@ -171,7 +176,7 @@ TEST_F(PlanPiecesTest, StoppedPlanCoversEveryGroupAndProgressCountsThem) {
   options.progress = [&reports](std::size_t planned, std::size_t groups) {
     reports.emplace_back(planned, groups);
   };
-  const JobCuttingPlan plan = PlanJob(Designs(), stock, options);
+  const JobCuttingPlan plan = PlanJob(Designs(), stock, ProcessAllRefusal, options);
 
   ASSERT_THAT(plan.groups, SizeIs(2));
   for (const PlannedGroup& group : plan.groups) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "cutplan/CuttingJob.h"
+#include "model/GrillWindow.h"
 #include "model/WindowList.h"
 
 namespace grill {
@@ -20,7 +22,7 @@ struct PlanPieceGroup {
   // then "_" and the outside one when the design has two colour entries.
   std::string colors;
   // In millimetres; label the design's name, tag the side letter of the
-  // cut files (W or H).
+  // cut files (W or H), name what the piece is for (PieceNames).
   std::vector<cutplan::Piece> pieces;
 };
 
@@ -32,13 +34,19 @@ struct LeftOutDesign {
 
 struct PlanPieces {
   // In the order their first piece appears: designs in list order, each
-  // design's rows in the order the cut files write them.
+  // design's groups in cut list order.
   std::vector<PlanPieceGroup> groups;
   std::vector<LeftOutDesign> leftOut;
 };
 
-// Every piece of every design, each row of its cut list counted times the
-// design's quantity, cut with the design's own types as Process All cuts it.
-PlanPieces CollectPlanPieces(const WindowList& designs);
+// Why the saw's files would not take a design, or an empty text. The plan
+// leaves out exactly what the export refuses, so the rule comes from there.
+using DesignRefusal = std::function<std::string(const GrillWindow&)>;
+
+// Every piece of every design `refusal` lets through, each group of its cut
+// list counted times the design's quantity, cut with the design's own types.
+// `refusal` refuses at least every design whose cut list cannot be built: one
+// without both types with their tool map entries or without both colours.
+PlanPieces CollectPlanPieces(const WindowList& designs, const DesignRefusal& refusal);
 
 }  // namespace grill

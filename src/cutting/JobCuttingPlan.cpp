@@ -1,4 +1,4 @@
-#include "export/JobCuttingPlan.h"
+#include "cutting/JobCuttingPlan.h"
 
 #include <utility>
 
@@ -14,8 +14,8 @@ cutplan::SawSettings SawSettingsOf(const SawValues& saw) {
 }  // namespace
 
 JobCuttingPlan PlanJob(const WindowList& designs, const StockFile& stock,
-                       const JobPlanOptions& options) {
-  PlanPieces pieces = CollectPlanPieces(designs);
+                       const DesignRefusal& refusal, const JobPlanOptions& options) {
+  PlanPieces pieces = CollectPlanPieces(designs, refusal);
   const cutplan::PlanOptions planOptions{SawSettingsOf(stock.saw), options.timeLimit, options.stop};
   JobCuttingPlan job;
   job.leftOut = std::move(pieces.leftOut);

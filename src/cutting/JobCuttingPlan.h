@@ -10,7 +10,7 @@
 
 #include "config/StockFile.h"
 #include "cutplan/CuttingJob.h"
-#include "export/PlanPieces.h"
+#include "cutting/PlanPieces.h"
 #include "model/WindowList.h"
 
 namespace grill {
@@ -27,9 +27,14 @@ struct PlannedGroup {
   SawValues saw;
 };
 
+// The job's plan as data, in millimetres: each output words it in its own
+// way and unit.
 struct JobCuttingPlan {
   std::vector<PlannedGroup> groups;
   std::vector<LeftOutDesign> leftOut;
+  // What reading Stock.txt noted (Config Errors among them): the plan stands
+  // on that file, so whoever reads the plan sees them.
+  std::vector<std::string> stockNotes;
 };
 
 struct JobPlanOptions {
@@ -43,9 +48,9 @@ struct JobPlanOptions {
   std::function<void(std::size_t planned, std::size_t groups)> progress{};
 };
 
-// Plans every group of the designs' pieces (CollectPlanPieces) from the
-// stock and saw of `stock`.
+// Plans every group of the pieces of the designs `refusal` lets through
+// (CollectPlanPieces) from the stock and saw of `stock`.
 JobCuttingPlan PlanJob(const WindowList& designs, const StockFile& stock,
-                       const JobPlanOptions& options = {});
+                       const DesignRefusal& refusal, const JobPlanOptions& options = {});
 
 }  // namespace grill

@@ -1,0 +1,79 @@
+#include "app/PlanTable.h"
+
+#include <cstdint>
+
+#include "cutting/PlanFigures.h"
+#include "model/Measurements.h"
+
+namespace grill {
+namespace {
+
+std::string Heading(const PlannedGroup& group) {
+  return group.key + " " + group.colors + (group.kind == StockKind::kBar ? " (bar)" : " (edge)");
+}
+
+std::string Totals(const cutplan::GroupPlan& plan, CutUnit unit) {
+  const PlanFigures figures = FiguresOf(plan);
+  return "bars " + FormatInteger(figures.bars) + ", lower bound " +
+         FormatInteger(figures.barBound) + ", " + QualityWords(figures, unit) + ", waste " +
+         FormatFixed(figures.wastePercent, 1) + " %";
+}
+
+std::string Rest(const cutplan::StockBar& bar, CutUnit unit) {
+  return FormatCutLength(bar.rest, unit) +
+         (bar.restKind == cutplan::RestKind::Offcut ? " offcut" : " waste");
+}
+
+// "Hall: Top edge", so that pieces of one length tell their place.
+std::string DesignAndPiece(const cutplan::CutPiece& piece) {
+  return piece.name.empty() ? piece.label : piece.label + ": " + piece.name;
+}
+
+void AddBarRows(const cutplan::GroupPlan& plan, CutUnit unit, std::vector<PlanWindowRow>& rows) {
+  std::int64_t number = 0;
+  for (const cutplan::StockBar& bar : plan.bars) {
+    bool first = true;
+    for (const cutplan::CutPiece& piece : bar.pieces) {
+      PlanWindowRow row{
+          PlanRowKind::kPiece,
+          {"", "", DesignAndPiece(piece), FormatCutLength(piece.length, unit), piece.tag, ""}};
+      if (first) {
+        row.cells[0] = FormatInteger(++number);
+        row.cells[1] = FormatCutLength(bar.stockLength, unit);
+        row.cells[5] = Rest(bar, unit);
+        first = false;
+      }
+      rows.push_back(std::move(row));
+    }
+  }
+}
+
+}  // namespace
+
+std::array<std::string, kPlanColumns> PlanWindowHeader(CutUnit unit) {
+  const std::string name = CutUnitName(unit);
+  return {"Bar", "Stock (" + name + ")", "Design", "Piece (" + name + ")",
+          "Tag", "Rest (" + name + ")"};
+}
+
+std::vector<PlanWindowRow> PlanWindowRows(const JobCuttingPlan& plan, CutUnit unit) {
+  std::vector<PlanWindowRow> rows;
+  for (const std::string& note : plan.stockNotes) {
+    rows.push_back({PlanRowKind::kStockNote, {"Stock.txt: " + note}});
+  }
+  for (const LeftOutDesign& design : plan.leftOut) {
+    rows.push_back({PlanRowKind::kLeftOut, {"Left out: " + design.name + ": " + design.reason}});
+  }
+  for (const PlannedGroup& group : plan.groups) {
+    rows.push_back({PlanRowKind::kGroup, {Heading(group)}});
+    if (!group.plan) {
+      rows.push_back({PlanRowKind::kProblem, {group.problem}});
+      continue;
+    }
+    AddBarRows(*group.plan, unit, rows);
+    rows.push_back({PlanRowKind::kTotals, {Totals(*group.plan, unit)}});
+  }
+  return rows;
+}
+
+}  // namespace grill

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "cutting/CutBar.h"
+#include "cutting/JobCuttingPlan.h"
+
+namespace grill {
+
+// The cutting plan window's table: one row per piece, the bar's number,
+// stock and rest on its first piece's row; a row heads each group, and one
+// after it gives its totals or its problem. The Stock.txt notes come first,
+// then the designs left out. A piece's design cell names what it is for too.
+// Lengths in `unit`, as the cut files write them.
+enum class PlanRowKind { kStockNote, kLeftOut, kGroup, kPiece, kTotals, kProblem };
+inline constexpr int kPlanColumns = 6;  // bar, stock, design, piece, tag, rest
+struct PlanWindowRow {
+  PlanRowKind kind;
+  std::array<std::string, kPlanColumns> cells;
+};
+std::array<std::string, kPlanColumns> PlanWindowHeader(CutUnit unit);
+std::vector<PlanWindowRow> PlanWindowRows(const JobCuttingPlan& plan, CutUnit unit);
+
+}  // namespace grill

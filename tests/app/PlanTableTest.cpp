@@ -1,0 +1,52 @@
+#include "app/PlanTable.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "../cutting/SamplePlans.h"
+
+namespace grill {
+namespace {
+
+using test::TwoGroups;
+using ::testing::ElementsAre;
+
+TEST(PlanTableTest, EachPieceOnARowAndTheBarOnItsFirst) {
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(TwoGroups(), CutUnit::kMillimetres);
+  ASSERT_EQ(rows.size(), 8u);
+  EXPECT_EQ(rows[0].kind, PlanRowKind::kLeftOut);
+  EXPECT_EQ(rows[1].kind, PlanRowKind::kGroup);
+  EXPECT_EQ(rows[1].cells[0], "GB 01_07 (bar)");
+  EXPECT_THAT(rows[2].cells, ElementsAre("1", "6000.0", "Hall", "2500.0", "H", "985.0 offcut"));
+  EXPECT_THAT(rows[3].cells, ElementsAre("", "", "Hall", "2500.0", "H", ""));
+  EXPECT_THAT(rows[4].cells, ElementsAre("2", "6000.0", "Hall", "2500.0", "H", "3490.0 offcut"));
+  EXPECT_EQ(rows[5].kind, PlanRowKind::kTotals);
+  EXPECT_EQ(rows[5].cells[0], "bars 2, lower bound 2, optimal, waste 0.2 %");
+  EXPECT_EQ(rows[7].kind, PlanRowKind::kProblem);
+  EXPECT_EQ(rows[7].cells[0], "No stock in Stock.txt for E1");
+  EXPECT_EQ(PlanWindowHeader(CutUnit::kMillimetres)[3], "Piece (mm)");
+  EXPECT_EQ(PlanWindowHeader(CutUnit::kInches)[1], "Stock (in)");
+}
+
+// Pieces of one length tell their place: the design cell names the piece.
+TEST(PlanTableTest, ThePieceCellNamesWhatThePieceIsFor) {
+  JobCuttingPlan plan = TwoGroups();
+  plan.groups[0].plan->bars[0].pieces[1].name = "Vertical bars 1 & 3";
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan, CutUnit::kMillimetres);
+  EXPECT_EQ(rows[2].cells[2], "Hall");
+  EXPECT_EQ(rows[3].cells[2], "Hall: Vertical bars 1 & 3");
+}
+
+// The plan stands on Stock.txt: what reading it noted heads the window.
+TEST(PlanTableTest, StockNotesHeadTheWindow) {
+  JobCuttingPlan plan = TwoGroups();
+  plan.stockNotes = {"Config Error:?Err Line 2: negative measurement KERF=-3.2"};
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan, CutUnit::kMillimetres);
+  EXPECT_EQ(rows[0].kind, PlanRowKind::kStockNote);
+  EXPECT_EQ(rows[0].cells[0],
+            "Stock.txt: Config Error:?Err Line 2: negative measurement KERF=-3.2");
+  EXPECT_EQ(rows[1].kind, PlanRowKind::kLeftOut);
+}
+
+}  // namespace
+}  // namespace grill

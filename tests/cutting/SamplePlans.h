@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "cutting/JobCuttingPlan.h"
+
+namespace grill::test {
+
+inline cutplan::StockBar PlanBar(double stock, std::vector<double> pieces, double rest,
+                                 cutplan::RestKind kind, const char* design = "Hall",
+                                 const char* tag = "H", const char* name = "") {
+  cutplan::StockBar bar{stock, {}, rest, kind};
+  for (double length : pieces) {
+    bar.pieces.push_back({length, design, tag, name});
+  }
+  return bar;
+}
+
+// A bar group of two stock bars, 6000 with 10 trimmed in all and kerf 5: two
+// pieces of 2500 leave 985; an edge group without stock; a design left out.
+inline JobCuttingPlan TwoGroups() {
+  cutplan::GroupPlan bars;
+  bars.bars = {PlanBar(6000, {2500, 2500}, 985, cutplan::RestKind::Offcut),
+               PlanBar(6000, {2500}, 3490, cutplan::RestKind::Offcut)};
+  bars.barBound = 2;
+  bars.lengthBound = 12000;
+  bars.optimal = true;
+  JobCuttingPlan plan;
+  plan.leftOut = {{"Attic", "Invalid quantity: Attic"}};
+  plan.groups.push_back({StockKind::kBar, "GB", "01_07", bars, {}, {}});
+  plan.groups.push_back(
+      {StockKind::kEdge, "E1", "01", std::nullopt, "No stock in Stock.txt for E1", {}});
+  return plan;
+}
+
+}  // namespace grill::test

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cutting/CutBar.h"
+#include "cutting/JobCuttingPlan.h"
+
+namespace grill {
+
+// The lines `cutplan` prints (README: "The cutting plan"), lengths in the cut
+// files' unit: the unit, the designs left out, each group's bars and totals,
+// one line per group, and last the Stock.txt notes, each
+// "note Stock.txt: NOTE".
+std::vector<std::string> PlanScriptLines(const JobCuttingPlan& plan, CutUnit unit);
+
+}  // namespace grill
