@@ -80,7 +80,7 @@ void DesignChange::Absorb(const DesignChange& later) {
 ListStretch StretchOf(const DesignChange& change, PlayDirection direction, std::size_t size) {
   const auto& edits = change.edits;
   return direction == PlayDirection::Apply ? Play(edits.begin(), edits.end(), direction, size)
-                                       : Play(edits.rbegin(), edits.rend(), direction, size);
+                                           : Play(edits.rbegin(), edits.rend(), direction, size);
 }
 
 }  // namespace grill

@@ -125,8 +125,8 @@ class PosixWritable final : public WritableFile {
 // Nor is a pipe or a device waited on: opening one without a reader fails at once, and
 // anything but a regular file is refused.
 std::unique_ptr<WritableFile> OpenWritable(const std::string& path, int flags, std::string& error) {
-  const int fd = ::open(path.c_str(),
-                        flags | O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+  const int fd =
+      ::open(path.c_str(), flags | O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
   if (fd < 0) {
     error = Reason(errno);
     return nullptr;

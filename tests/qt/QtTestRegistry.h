@@ -21,8 +21,7 @@ bool RegisterQtTest(std::string name, QtTestFactory factory);
 
 // Registers a QObject test class with the one Qt test runner, in place of
 // QTEST_MAIN: every class of tests/qt/ is linked into one program.
-#define GRILL_QT_TEST(TestClass)                                               \
-  static const bool GRILL_QT_TEST_CONCAT(grillQtTestRegistered, __LINE__) =    \
-      ::grill::testing::RegisterQtTest(#TestClass, [] {                        \
-        return std::unique_ptr<QObject>(new TestClass);                        \
-      })
+#define GRILL_QT_TEST(TestClass)                                            \
+  static const bool GRILL_QT_TEST_CONCAT(grillQtTestRegistered, __LINE__) = \
+      ::grill::testing::RegisterQtTest(#TestClass,                          \
+                                       [] { return std::unique_ptr<QObject>(new TestClass); })

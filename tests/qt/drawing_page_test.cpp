@@ -18,8 +18,8 @@
 using namespace grill;
 using grill::testing::ScreenshotPath;
 
-// Renders drawing pages as the shop prints them: a page image kept in the build's screenshots folder
-// to look at, and multi-page PDFs read back with pdftotext where it exists.
+// Renders drawing pages as the shop prints them: a page image kept in the build's screenshots
+// folder to look at, and multi-page PDFs read back with pdftotext where it exists.
 class DrawingPageTest : public QObject {
   Q_OBJECT
 
@@ -111,8 +111,7 @@ void DrawingPageTest::crowdedPageImageForTheDocs() {
   const print::DrawingSettings settings{print::kA4, Unit::Inches, "", "2026-12-08"};
   const std::vector<print::Page> pages =
       print::BuildDesignPrint(crowded, test::MakeCutTable(crowded), settings);
-  QVERIFY(Render(pages.front())
-              .save(ScreenshotPath("drawing-crowded-page.png")));
+  QVERIFY(Render(pages.front()).save(ScreenshotPath("drawing-crowded-page.png")));
 }
 
 // Each text painted alone leaves no mark outside its box, whatever the font

@@ -9,8 +9,8 @@
 using namespace grill;
 using namespace grill::testing;
 
-// Grabs the designer as the user sees it into the build's screenshots folder, for the README and for
-// a look at the layout: every caption readable, nothing overlapping.
+// Grabs the designer as the user sees it into the build's screenshots folder, for the README and
+// for a look at the layout: every caption readable, nothing overlapping.
 class ScreenshotsTest : public QObject {
   Q_OBJECT
 
