@@ -194,6 +194,10 @@ void CGrillDesignerDlg::OpenWindowEditor() {
   grill::OpenWindowEditor(context_, windowEditor_, services_.host);
 }
 
+void CGrillDesignerDlg::DuplicateCurrentDesign() {
+  OnDuplicateWindow(context_);
+}
+
 CuttingPlanOutcome CGrillDesignerDlg::CuttingPlan() {
   return PlanCurrentJob(state_, services_.files, loadedConfigPath_, services_.log);
 }

@@ -85,6 +85,9 @@ class CGrillDesignerDlg {
   // The window editor, reachable only while there is a current design.
   bool CanOpenWindowEditor() const { return state_.document.Current() != nullptr; }
   void OpenWindowEditor();
+  // Edit > Duplicate Design, reachable only while there is a current design.
+  bool CanDuplicateDesign() const { return state_.document.Current() != nullptr; }
+  void DuplicateCurrentDesign();
 
   // The cutting plan of every design, from Stock.txt beside the
   // configuration file that was loaded.

@@ -9,6 +9,7 @@
 #include "app/UncuttableDesigns.h"
 #include "model/JobFileReader.h"
 #include "model/JobFileWriter.h"
+#include "model/NameRules.h"
 #include "platform/ControlIds.h"
 
 namespace grill {
@@ -46,11 +47,8 @@ std::vector<std::string> RenameImported(const WindowList& taken, std::vector<Job
   for (JobDesign& design : imported) {
     std::string& name = design.window.name;
     if (names.count(name) != 0) {
-      int number = 2;
-      std::string renamed = name + " (2)";
-      while (names.count(renamed) != 0) {
-        renamed = name + " (" + std::to_string(++number) + ")";
-      }
+      std::string renamed =
+          CopyName(name, [&names](const std::string& n) { return names.count(n) != 0; });
       renames.push_back(name + " is now " + renamed);
       name = renamed;
     }
@@ -223,7 +221,7 @@ void JobSession::Import(const std::string& path) {
       UncuttableDesignsMessage(resolved.designs, document.DisplayUnit());
   if (!resolved.designs.empty()) {
     const DesignFocus focus = document.Focus();
-    DesignChange change{"Import " + JobDisplayName(path), {}, focus, focus};
+    DesignChange change{"Import " + JobDisplayName(path), {}, focus, focus, std::nullopt};
     std::size_t index = document.Designs().size();
     for (GrillWindow& window : resolved.designs) {
       change.edits.push_back({index++, std::nullopt, std::move(window)});

@@ -73,6 +73,18 @@ void OnSelectWindow(DesignerContext& context) {
   document.SetFocus({index, document.Focus().current});
 }
 
+void OnDuplicateWindow(DesignerContext& context) {
+  DesignDocument& document = context.Document();
+  const auto current = document.Focus().current;
+  if (!current || document.Current() == nullptr) {
+    return;
+  }
+  document.Commit(DuplicateDesign(document, *current));
+  // The list shows which design the form now holds: the copy.
+  Controls& c = context.controls;
+  c.SetSelection(kWindowsList, c.FindEntryExact(kWindowsList, document.Current()->name));
+}
+
 void OnInches(DesignerContext& context) {
   context.Document().SetUnit(Unit::Inches);
 }

@@ -1,6 +1,9 @@
 #include "editing/DesignDocument.h"
 
+#include <string>
 #include <utility>
+
+#include "model/NameRules.h"
 
 namespace grill {
 
@@ -129,7 +132,7 @@ void DesignDocument::CommitGroup() {
   const GrillWindow& after = designs_[group.index];
   if (after != group.before) {
     const DesignFocus focus = focus_;
-    DesignChange change{std::move(group.label), {}, focus, focus};
+    DesignChange change{std::move(group.label), {}, focus, focus, std::nullopt};
     change.edits.push_back({group.index, std::move(group.before), after});
     history_.Push(std::move(change));
   }
@@ -207,7 +210,7 @@ void DesignDocument::TellCleanState() {
 DesignChange ReplaceCurrentDesign(const DesignDocument& document, std::string label,
                                   GrillWindow after) {
   const DesignFocus focus = document.Focus();
-  DesignChange change{std::move(label), {}, focus, focus};
+  DesignChange change{std::move(label), {}, focus, focus, std::nullopt};
   change.edits.push_back({*focus.current, *document.Current(), std::move(after)});
   return change;
 }
@@ -215,8 +218,19 @@ DesignChange ReplaceCurrentDesign(const DesignDocument& document, std::string la
 DesignChange AddDesign(const DesignDocument& document, GrillWindow window) {
   const DesignFocus before = document.Focus();
   const std::size_t index = document.Designs().size();
-  DesignChange change{"New " + window.name, {}, before, {index, before.current}};
+  DesignChange change{"New " + window.name, {}, before, {index, before.current}, std::nullopt};
   change.edits.push_back({index, std::nullopt, std::move(window)});
+  return change;
+}
+
+DesignChange DuplicateDesign(const DesignDocument& document, std::size_t index) {
+  const GrillWindow& original = document.Designs()[index];
+  GrillWindow copy = original;
+  copy.name = CopyName(original.name, [&document](const std::string& name) {
+    return document.Designs().IndexOfName(name).has_value();
+  });
+  DesignChange change = AddDesign(document, std::move(copy));
+  change.label = "Duplicate " + original.name;
   return change;
 }
 
@@ -231,7 +245,7 @@ DesignChange DeleteDesign(const DesignDocument& document, std::size_t index) {
     previous = *previous - 1;
   }
   const GrillWindow& doomed = document.Designs()[index];
-  DesignChange change{"Delete " + doomed.name, {}, before, {std::nullopt, previous}};
+  DesignChange change{"Delete " + doomed.name, {}, before, {std::nullopt, previous}, std::nullopt};
   change.edits.push_back({index, doomed, std::nullopt});
   return change;
 }

@@ -116,6 +116,11 @@ DesignChange ReplaceCurrentDesign(const DesignDocument& document, std::string la
 // A change that appends `window` and makes it current, the old current
 // becoming the previous design. Labelled "New <name>".
 DesignChange AddDesign(const DesignDocument& document, GrillWindow window);
+// A change that appends a copy of the design at `index` (which must exist)
+// and makes the copy current, the old current becoming the previous design. The copy is named "NAME
+// (2)", or the first number not taken; a copy of "NAME (2)" is "NAME (3)". Labelled "Duplicate
+// <name>".
+DesignChange DuplicateDesign(const DesignDocument& document, std::size_t index);
 // A change that removes the design at `index` (which must exist), leaving no
 // design current. Labelled "Delete <name>".
 DesignChange DeleteDesign(const DesignDocument& document, std::size_t index);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 namespace grill {
@@ -16,5 +18,10 @@ bool IsAcceptableDesignName(std::string_view text);
 
 // True when `text` holds a control character (byte below 32, or 127).
 bool HasControlCharacter(std::string_view text);
+
+// The name of a copy of the design called `name`: "NAME (2)", or the first
+// number `taken` does not know. A copy of a copy counts on from its original,
+// so a copy of "Kitchen (2)" is "Kitchen (3)".
+std::string CopyName(std::string_view name, const std::function<bool(const std::string&)>& taken);
 
 }  // namespace grill

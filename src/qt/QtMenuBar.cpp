@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/MainDialogTemplate.h"
+#include "platform/ControlIds.h"
 #include "qt/Catalogue.h"
 #include "qt/CuttingPlanWindow.h"
 #include "qt/PrintMenu.h"
@@ -66,8 +67,17 @@ void QtDesigner::BuildMenuBar() {
   connect(AddAction(edit, "editRedo", Catalogue::tr("&Redo"), QKeySequence::Redo),
           [&job] { job.Redo(); });
   edit.addSeparator();
+  QAction* duplicate = AddAction(edit, "editDuplicate", Catalogue::tr("&Duplicate Design"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_D));
+  connect(duplicate, [this] { designer_.DuplicateCurrentDesign(); });
   connect(AddAction(edit, "editWindowEditor", CoreText(kWindowEditorMenuText)),
           [this] { designer_.OpenWindowEditor(); });
+  // The Windows list offers Duplicate on a right click too; the click selects
+  // the design it lands on first.
+  if (QWidget* windows = controls_.Widget(kWindowsList)) {
+    windows->setContextMenuPolicy(Qt::ActionsContextMenu);
+    windows->addAction(duplicate);
+  }
   QObject::connect(&edit, &QMenu::aboutToShow, &dialog, [this] { UpdateEditMenu(); });
 
   QMenu& help = *menuBar_->addMenu(Catalogue::tr("&Help"));
@@ -103,6 +113,7 @@ void QtDesigner::UpdateEditMenu() {
                            : Catalogue::tr("&Redo"));
   redoAction->setEnabled(redo.has_value());
   Action("editWindowEditor")->setEnabled(designer_.CanOpenWindowEditor());
+  Action("editDuplicate")->setEnabled(designer_.CanDuplicateDesign());
 }
 
 void QtDesigner::FillRecentMenu(QMenu& menu) {

@@ -76,6 +76,54 @@ TEST(DesignDocumentTest, DeletingThePreviousDesignLeavesNone) {
   EXPECT_FALSE(change.edits[0].after.has_value());
 }
 
+// A copy is the whole design under the first free " (N)" name, made current
+// with the original as the previous design; one undo takes it away.
+TEST(DesignDocumentTest, DuplicateCopiesUnderTheFirstFreeNameInOneStep) {
+  DesignDocument document;
+  document.Commit(AddDesign(document, Named("Kitchen", 2)));
+  document.Commit(AddDesign(document, Named("Kitchen (2)")));
+  document.Commit(AddDesign(document, Named("Hall")));
+  document.SetFocus({0, 2});
+
+  const DesignChange change = DuplicateDesign(document, 0);
+  EXPECT_EQ(change.label, "Duplicate Kitchen");
+  document.Commit(change);
+  EXPECT_EQ(Names(document),
+            (std::vector<std::string>{"Kitchen", "Kitchen (2)", "Hall", "Kitchen (3)"}));
+  EXPECT_EQ(document.Focus(), (DesignFocus{3, 0}));
+  EXPECT_EQ(document.Current()->horzCount, 2);
+
+  ASSERT_TRUE(document.Undo());
+  EXPECT_EQ(Names(document), (std::vector<std::string>{"Kitchen", "Kitchen (2)", "Hall"}));
+  EXPECT_EQ(document.Focus(), (DesignFocus{0, 2}));
+}
+
+// The copy of a numbered copy counts on from its original's name; a name that
+// only looks numbered is taken whole.
+TEST(DesignDocumentTest, DuplicateNamesCountOnFromTheOriginal) {
+  const struct {
+    std::vector<std::string> names;  // the first one is duplicated
+    std::string copy;
+  } cases[] = {
+      {{"Kitchen"}, "Kitchen (2)"},
+      {{"Kitchen (2)", "Kitchen"}, "Kitchen (3)"},
+      {{"Kitchen (3)", "Kitchen"}, "Kitchen (2)"},
+      {{"Kitchen (2)", "Kitchen (3)"}, "Kitchen (4)"},
+      {{"Bay (left)"}, "Bay (left) (2)"},
+      {{"Bay (02)"}, "Bay (02) (2)"},
+      {{"(2)"}, "(2) (2)"},
+      {{"A ()"}, "A () (2)"},
+  };
+  for (const auto& c : cases) {
+    DesignDocument document;
+    for (const std::string& name : c.names) {
+      document.Commit(AddDesign(document, Named(name)));
+    }
+    document.Commit(DuplicateDesign(document, 0));
+    EXPECT_EQ(document.Current()->name, c.copy) << c.names.front();
+  }
+}
+
 // What each subscriber hears, in the order the document tells it.
 struct Heard {
   std::vector<std::string> events;

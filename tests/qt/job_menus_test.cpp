@@ -24,6 +24,7 @@ class JobMenusTest : public QObject {
   void cleanup() { QtDialogHost::fileChooser = nullptr; }
   void menuBarSitsAboveTheControls();
   void saveAsUndoAndTheModifiedMark();
+  void duplicateByKeyAndFromTheWindowsList();
   void screenshotWithMenuBar();
 };
 
@@ -63,6 +64,33 @@ void JobMenusTest::menuBarSitsAboveTheControls() {
   QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Help"}));
   QCOMPARE(run.designer.Action("fileSave")->shortcut(), QKeySequence(QKeySequence::Save));
   QCOMPARE(run.designer.Action("fileQuit")->shortcut(), QKeySequence(QKeySequence::Quit));
+}
+
+void JobMenusTest::duplicateByKeyAndFromTheWindowsList() {
+  ModalAnswerer answerer;
+  StartedDesigner run(SmallConfig());
+  TemplateDialog& dialog = run.designer.Dialog();
+  dialog.show();
+  dialog.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&dialog));
+  QtControls& controls = run.designer.Controls();
+  QAction* duplicate = run.designer.Action("editDuplicate");
+  QCOMPARE(duplicate->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+
+  CreateDesign(controls, "Kitchen", "1030", "830", "3", "2");
+  auto* windows = qobject_cast<QListWidget*>(controls.Widget(kWindowsList));
+  windows->setFocus();
+  QTest::keyClick(&dialog, Qt::Key_D, Qt::ControlModifier);
+  QCOMPARE(DesignCount(run), std::size_t{2});
+  QCOMPARE(windows->currentItem()->text(), QStringLiteral("Kitchen (2)"));
+  QCOMPARE(run.designer.Action("editUndo")->text(), QStringLiteral("Undo Duplicate Kitchen"));
+
+  // The list's right-click menu holds the same command.
+  QCOMPARE(windows->contextMenuPolicy(), Qt::ActionsContextMenu);
+  QVERIFY(windows->actions().contains(duplicate));
+  windows->setCurrentRow(0);
+  duplicate->trigger();
+  QCOMPARE(windows->currentItem()->text(), QStringLiteral("Kitchen (3)"));
 }
 
 void JobMenusTest::saveAsUndoAndTheModifiedMark() {

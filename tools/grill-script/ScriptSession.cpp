@@ -79,6 +79,7 @@ const ScriptSession::CommandEntry ScriptSession::kCommands[] = {
     {"canvas",     &ScriptSession::Canvas,     false},
     {"canvassize", &ScriptSession::CanvasSize, false},
     {"editor",     &ScriptSession::Editor,     true},
+    {"duplicate",  &ScriptSession::Duplicate,  true},
     {"save",       &ScriptSession::Save,       true},
     {"open",       &ScriptSession::Open,       true},
     {"import",     &ScriptSession::Import,     true},
@@ -349,6 +350,14 @@ void ScriptSession::Editor(const ScriptLine& line) {
     throw ScriptError("no current design");
   }
   dialog_.OpenWindowEditor();
+}
+
+void ScriptSession::Duplicate(const ScriptLine& line) {
+  ExpectWords(line, 0, "duplicate");
+  if (!dialog_.CanDuplicateDesign()) {
+    throw ScriptError("no current design");
+  }
+  dialog_.DuplicateCurrentDesign();
 }
 
 void ScriptSession::Save(const ScriptLine& line) {

@@ -58,6 +58,7 @@ class ScriptSession {
   void Canvas(const ScriptLine& line);
   void CanvasSize(const ScriptLine& line);
   void Editor(const ScriptLine& line);
+  void Duplicate(const ScriptLine& line);
   void Save(const ScriptLine& line);
   void Open(const ScriptLine& line);
   void Import(const ScriptLine& line);

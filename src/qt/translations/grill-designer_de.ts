@@ -682,6 +682,10 @@
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
+        <source>&amp;Duplicate Design</source>
+        <translation>Entwurf &amp;duplizieren</translation>
+    </message>
+    <message>
         <location filename="../QtMenuBar.cpp" line="73"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>

@@ -682,6 +682,10 @@
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
+        <source>&amp;Duplicate Design</source>
+        <translation>&amp;Dupliquer le modèle</translation>
+    </message>
+    <message>
         <location filename="../QtMenuBar.cpp" line="73"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
