@@ -1,9 +1,12 @@
 #include "app/GrillDesignerDlg.h"
 
+#include <algorithm>
+
 #include "app/ApplyHandler.h"
 #include "app/BarListHandlers.h"
 #include "app/ConfigStartup.h"
 #include "app/ExportCommands.h"
+#include "app/FormTexts.h"
 #include "app/MainDialogTemplate.h"
 #include "app/SpacingHandlers.h"
 #include "app/WindowListHandlers.h"
@@ -127,22 +130,18 @@ bool CGrillDesignerDlg::SelectDefaults() {
 }
 
 bool CGrillDesignerDlg::Dispatch(int controlId, Notification notification) {
-  for (const Handler& handler : handlers_) {
-    if (handler.controlId == controlId && handler.notification == notification) {
-      handler.run();
-      return true;
-    }
+  const auto handler = std::find_if(handlers_.begin(), handlers_.end(), [&](const Handler& h) {
+    return h.controlId == controlId && h.notification == notification;
+  });
+  if (handler != handlers_.end()) {
+    handler->run();
   }
-  return false;
-}
-
-bool CGrillDesignerDlg::Handles(int controlId, Notification notification) const {
-  for (const Handler& handler : handlers_) {
-    if (handler.controlId == controlId && handler.notification == notification) {
-      return true;
-    }
+  // After the handler, which may show the form afresh (a predesign picked).
+  const bool typedInForm = IsFormField(controlId) && notification != Notification::Clicked;
+  if (typedInForm) {
+    job_.RecordForm();
   }
-  return false;
+  return handler != handlers_.end() || typedInForm;
 }
 
 // A drag under way is committed first, so the recovery copy holds it.

@@ -57,11 +57,10 @@ class CGrillDesignerDlg {
   // The number of designs a former run's recovery copy gave back at start-up.
   std::optional<std::size_t> Restored() const { return restored_; }
 
-  // A control event; events without an entry in the table are ignored.
-  // Returns true when a handler ran.
+  // A control event; events without an entry in the table are ignored,
+  // except that typing in the Window Info fields is kept in the recovery
+  // copy. Returns true when a handler ran or the typing was kept.
   bool Dispatch(int controlId, Notification notification);
-  // Whether the dispatch table has an entry (the toolkit connects only those).
-  bool Handles(int controlId, Notification notification) const;
 
   // Enter outside a push button: nothing. Escape and the close box: the end.
   void OnOK() {}

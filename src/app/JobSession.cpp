@@ -4,6 +4,7 @@
 #include <set>
 #include <utility>
 
+#include "app/FormTexts.h"
 #include "app/JobReferences.h"
 #include "app/MainDialogTemplate.h"
 #include "app/UncuttableDesigns.h"
@@ -112,6 +113,7 @@ std::optional<std::size_t> JobSession::Start() {
         started_ = true;
         Load(std::move(state->job), std::move(state->jobPath),
              state->modified ? DesignDocument::Saved::No : DesignDocument::Saved::Yes);
+        ShowFormTexts(context_.controls, state->form);
         ShowUncuttable(context_.Document().Designs());
       }
       break;
@@ -340,8 +342,13 @@ void JobSession::WriteRecovery() {
   }
 }
 
+void JobSession::RecordForm() {
+  WriteRecovery();
+}
+
 RecoveryState JobSession::RecoveryOf(std::size_t first, std::size_t count) const {
-  return {JobOf(context_.Document(), first, count), path_, Modified()};
+  return {JobOf(context_.Document(), first, count), path_, Modified(),
+          ReadFormTexts(context_.controls)};
 }
 
 // Said once: the work goes on, only without its safety copy.

@@ -36,6 +36,9 @@ class JobSession {
   // folder's recovery copy, or says once that another run has it, and puts
   // back a former run's work. Returns the number of designs restored.
   std::optional<std::size_t> Start();
+  // A field of the form was typed in or picked from: the recovery copy keeps
+  // what the form holds, so a design not yet made survives a crash.
+  void RecordForm();
 
   // File menu. Open and New Job ask first about unsaved changes. Saving
   // returns whether the job was saved.

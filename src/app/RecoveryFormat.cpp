@@ -11,13 +11,17 @@
 namespace grill {
 namespace {
 
-constexpr std::string_view kHeader = "varnel-grill-recovery 2\n";
+constexpr std::string_view kHeader = "varnel-grill-recovery 3\n";
+constexpr std::string_view kFormlessHeader = "varnel-grill-recovery 2\n";
 constexpr std::string_view kFirstHeader = "varnel-grill-recovery 1\n";
 constexpr std::string_view kChangeWord = "change ";
 constexpr std::string_view kPathWord = "path ";
 constexpr std::string_view kModifiedWord = "modified ";
 constexpr std::string_view kCurrentWord = "current ";
 constexpr std::string_view kNoCurrent = "current -\n";
+constexpr std::string_view kFormWord = "form ";
+constexpr std::string_view kFieldWord = "field ";
+constexpr std::string_view kTextWord = "text ";
 constexpr std::string_view kDesignsWord = "designs ";
 constexpr std::string_view kSource = "the recovery file";
 
@@ -92,6 +96,12 @@ std::string FormatBody(RecoveryChange change) {
   } else {
     body += kNoCurrent;
   }
+  body += kFormWord;
+  body += std::to_string(state.form.size()) + '\n';
+  for (const FieldText& field : state.form) {
+    AppendCounted(body, kFieldWord, field.field);
+    AppendCounted(body, kTextWord, field.text);
+  }
   body += kDesignsWord;
   body += std::to_string(change.from) + ' ' + std::to_string(change.removed) + '\n';
   state.job.current.reset();
@@ -99,7 +109,30 @@ std::string FormatBody(RecoveryChange change) {
   return body;
 }
 
-std::optional<RecoveryChange> ParseBody(std::string_view body) {
+// "form N" and N fields with their texts; a count that the body cannot hold
+// is damage.
+std::optional<std::vector<FieldText>> ConsumeForm(std::string_view& body) {
+  if (!Consume(body, kFormWord)) {
+    return std::nullopt;
+  }
+  const std::optional<std::size_t> count = ConsumeNumber<std::size_t>(body);
+  if (!count || !Consume(body, "\n") || *count > body.size()) {
+    return std::nullopt;
+  }
+  std::vector<FieldText> form;
+  for (std::size_t i = 0; i < *count; ++i) {
+    std::optional<std::string> field = ConsumeCounted(body, kFieldWord);
+    std::optional<std::string> text = field ? ConsumeCounted(body, kTextWord) : std::nullopt;
+    if (!text) {
+      return std::nullopt;
+    }
+    form.push_back({std::move(*field), std::move(*text)});
+  }
+  return form;
+}
+
+// `withForm`: the record holds the form's texts (version 3 on).
+std::optional<RecoveryChange> ParseBody(std::string_view body, bool withForm) {
   RecoveryChange change;
   RecoveryState& state = change.state;
   std::optional<std::string> path = ConsumeCounted(body, kPathWord);
@@ -114,7 +147,9 @@ std::optional<RecoveryChange> ParseBody(std::string_view body) {
       return std::nullopt;
     }
   }
-  if (!Consume(body, kDesignsWord)) {
+  std::optional<std::vector<FieldText>> form =
+      withForm ? ConsumeForm(body) : std::vector<FieldText>{};
+  if (!form || !Consume(body, kDesignsWord)) {
     return std::nullopt;
   }
   const std::optional<std::size_t> from = ConsumeNumber<std::size_t>(body);
@@ -131,6 +166,7 @@ std::optional<RecoveryChange> ParseBody(std::string_view body) {
   state.job.current = std::move(current);
   state.jobPath = std::move(*path);
   state.modified = *modified;
+  state.form = std::move(*form);
   change.from = *from;
   change.removed = *removed;
   return change;
@@ -190,6 +226,7 @@ bool Apply(RecoveryState& state, RecoveryChange change) {
   job.current = std::move(now.current);
   state.jobPath = std::move(change.state.jobPath);
   state.modified = change.state.modified;
+  state.form = std::move(change.state.form);
   return true;
 }
 
@@ -252,13 +289,14 @@ std::optional<RecoveryState> ParseRecovery(std::string_view text) {
   if (Consume(text, kFirstHeader)) {
     return ParseFirstVersion(text);
   }
-  if (!Consume(text, kHeader)) {
+  const bool withForm = Consume(text, kHeader);
+  if (!withForm && !Consume(text, kFormlessHeader)) {
     return std::nullopt;
   }
   std::optional<RecoveryState> state;
   while (!text.empty()) {
     const std::optional<std::string_view> body = ConsumeRecord(text);
-    std::optional<RecoveryChange> change = body ? ParseBody(*body) : std::nullopt;
+    std::optional<RecoveryChange> change = body ? ParseBody(*body, withForm) : std::nullopt;
     if (!change) {
       break;
     }

@@ -159,6 +159,11 @@ void QtControls::ConnectCombo(int id, Bound& bound) {
     }
     Notify(id, Notification::SelectionChanged);
   });
+  // Typing in an editable combo is reported as typing in an edit is.
+  if (QLineEdit* edit = combo->lineEdit()) {
+    QObject::connect(edit, &QLineEdit::textEdited, dialog_.get(),
+                     [this, id] { Notify(id, Notification::TextEdited); });
+  }
 }
 
 void QtControls::ConnectButton(int id, Bound& bound) {

@@ -47,6 +47,39 @@ TEST(Recovery, ARestartInTheSameFolderPutsTheWorkBack) {
   EXPECT_EQ(again.controls.EntryText(kWindowsList, again.controls.Selection(kWindowsList)), "Bath");
 }
 
+// Fields typed for a design not yet made come back after a run that ended
+// without a word (a crash writes nothing more than each keystroke did).
+TEST(Recovery, AFormTypedButNotMadeComesBack) {
+  Machine machine;
+  {
+    JobRun run(machine);
+    run.NewDesign("Kitchen");
+    const auto type = [&run](int id, const std::string& text) {
+      run.controls.SetText(id, text);
+      run.dialog.Dispatch(id, Notification::TextEdited);
+    };
+    type(kNameEdit, "Porch");
+    type(kWidthEdit, "12 1/2");
+    run.controls.SetSelection(kPreDesignCombo,
+                              run.controls.FindEntryExact(kPreDesignCombo, "Prarie"));
+    run.dialog.Dispatch(kPreDesignCombo, Notification::SelectionChanged);
+    type(kSideWidthEdit, "3");
+    type(kQuantityEdit, "4");
+  }
+  JobRun again(machine);
+  EXPECT_EQ(again.dialog.Restored(), 1u);
+  EXPECT_THAT(again.Names(), ElementsAre("Kitchen"));
+  EXPECT_EQ(again.controls.Text(kNameEdit), "Porch");
+  EXPECT_EQ(again.controls.Text(kWidthEdit), "12 1/2");
+  EXPECT_EQ(again.controls.Text(kHeightEdit), "30.000000");  // as Kitchen showed it
+  EXPECT_EQ(again.controls.Text(kPreDesignCombo), "Prarie");
+  EXPECT_TRUE(again.controls.IsVisible(kSideWidthEdit));
+  EXPECT_EQ(again.controls.Text(kSideWidthEdit), "3");
+  EXPECT_EQ(again.controls.Text(kQuantityEdit), "4");
+  // The design itself is as it was made.
+  EXPECT_EQ(again.Document().Designs()[0].quantity, 1);
+}
+
 TEST(Recovery, ASavedJobComesBackUnmodified) {
   Machine machine;
   {
@@ -140,6 +173,7 @@ TEST(RecoveryFile, FormatsAndParsesTheWorkingSet) {
   state.modified = true;
   state.job.masterFile = "M";
   state.job.current = "B";
+  state.form = {{"name", "Porch\nback"}, {"width", ""}, {"quantity", "3"}};
   state.job.designs.resize(2);
   state.job.designs[0].window.name = "A";
   state.job.designs[1].window.name = "B";
@@ -152,6 +186,7 @@ TEST(RecoveryFile, FormatsAndParsesTheWorkingSet) {
   EXPECT_TRUE(back->modified);
   EXPECT_EQ(back->job.masterFile, "M");
   EXPECT_EQ(back->job.current, "B");
+  EXPECT_EQ(back->form, state.form);
   EXPECT_EQ(FormatJob(back->job), FormatJob(state.job));
 }
 
@@ -172,6 +207,7 @@ TEST(RecoveryFile, RecordsPlayInOrder) {
   change.state.job.unit = Unit::Millimetres;
   change.state.job.designs = {state.job.designs[0]};
   change.state.job.designs[0].window.name = "D";
+  change.state.form = {{"name", "Porch"}};
   const std::string text = FormatRecovery(state) + FormatRecoveryChange(change);
   const std::optional<RecoveryState> back = ParseRecovery(text);
   ASSERT_TRUE(back.has_value());
@@ -182,6 +218,7 @@ TEST(RecoveryFile, RecordsPlayInOrder) {
   EXPECT_EQ(back->job.unit, Unit::Millimetres);
   EXPECT_EQ(back->jobPath, "b.grilljob");
   EXPECT_TRUE(back->modified);
+  EXPECT_EQ(back->form, change.state.form);
 
   // A stretch beyond the designs ends the journal where it stands.
   RecoveryChange beyond = change;
@@ -209,18 +246,50 @@ TEST(RecoveryFile, ReadsTheFirstVersion) {
   EXPECT_EQ(back->job.designs.size(), 1u);
 }
 
+// The records of the version before kept no form: they come back without one.
+TEST(RecoveryFile, ReadsTheVersionWithoutForm) {
+  Job job;
+  job.designs.resize(1);
+  job.designs[0].window.name = "A";
+  job.designs[0].window.outerWidth = job.designs[0].window.outerHeight = 100;
+  const std::string body =
+      "path 10 a.grilljob\nmodified 1\ncurrent 1 A\ndesigns 0 0\n" + FormatJob(job);
+  const std::optional<RecoveryState> back =
+      ParseRecovery("varnel-grill-recovery 2\nchange " + std::to_string(body.size()) + " " +
+                    HexDigits(StableHash(body)) + "\n" + body);
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(back->job.current, "A");
+  EXPECT_EQ(back->job.designs.size(), 1u);
+  EXPECT_TRUE(back->form.empty());
+}
+
+// A record whose body is changed keeps its checksum right, so that the
+// parser itself must refuse what the body holds.
+std::string Record(const std::string& body) {
+  return "change " + std::to_string(body.size()) + " " + HexDigits(StableHash(body)) + "\n" + body;
+}
+
 TEST(RecoveryFile, RefusesWhatItDidNotWrite) {
   RecoveryState state;
   state.jobPath = "a.grilljob";
   const std::string good = FormatRecovery(state);
-  const std::string header = "varnel-grill-recovery 2\n";
+  const std::string header = "varnel-grill-recovery 3\n";
   const std::string record = good.substr(header.size());
   const std::string first = "varnel-grill-recovery 1\n";
+  const std::string job = FormatJob(Job{});
+  const std::string start = "path 0 \nmodified 0\ncurrent -\n";
   for (const std::string& text : {
            std::string(),
            header,
            good.substr(0, good.size() / 2),
-           "varnel-grill-recovery 3\n" + record,
+           "varnel-grill-recovery 4\n" + record,
+           // A record with a form under the header of the version without.
+           "varnel-grill-recovery 2\n" + record,
+           header + Record(start + "form 1\ndesigns 0 0\n" + job),
+           header + Record(start + "form 99999999999999\ndesigns 0 0\n" + job),
+           header + Record(start + "form 1\nfield 4 name\ndesigns 0 0\n" + job),
+           header + Record(start + "form 1\nfield 4 name\ntext 9 A\ndesigns 0 0\n" + job),
+           header + Record(start + "designs 0 0\n" + job),
            // A journal starts with the whole state.
            header + FormatRecoveryChange({state, 0, 1}),
            header + "change 10 0123456789abcdef\n0123456789",

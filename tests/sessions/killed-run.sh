@@ -1,7 +1,7 @@
 #!/bin/bash
 # A run killed with SIGKILL right after a change loses nothing: the next run
 # in the same folder restores every design, including a drag that ended, but
-# not the drag still in flight.
+# not the drag still in flight, and the fields typed for a design not yet made.
 #
 #   killed-run.sh GRILL_SCRIPT CONFIG
 set -u
@@ -28,6 +28,8 @@ click 1001
 mouse down 6 80 left
 mouse move 6 110 left
 mouse up 6 110 none
+text 1049 Porch
+text 1050 1200
 mouse down 6 110 left
 mouse move 6 150 left
 designs
@@ -41,7 +43,7 @@ kill -KILL "$pid"
 wait "$pid" 2> /dev/null
 exec 3>&-
 
-printf 'design\n' | "$program" > second.txt 2>&1
+printf 'design\nshow 1049\nshow 1050\n' | "$program" > second.txt 2>&1
 expected='restored: 2 designs
 design Bath
 outer 1030.000000 830.000000
@@ -51,7 +53,9 @@ types G58, 16x20mm|E1|White|White
 horzPos 0.000000 370.500000 536.666667 800.000000
 vertPos 0.000000 245.000000 500.000000 755.000000 1000.000000
 vertSegments 111 111 111
-horzSegments 1111 1111'
+horzSegments 1111 1111
+1049 text=Porch
+1050 text=1200'
 if [ "$(cat second.txt)" != "$expected" ]; then
   echo "the run after the kill shows:" >&2
   cat second.txt >&2
