@@ -1,8 +1,11 @@
 #include "app/PrintCommands.h"
 
+#include <algorithm>
+
 #include "app/JobReferences.h"
 #include "app/JobSession.h"
 #include "model/JobFileReader.h"
+#include "platform/ListOrder.h"
 #include "print/ExportCuts.h"
 #include "print/JobPrint.h"
 
@@ -29,9 +32,17 @@ std::vector<print::Page> BuildPrintPages(const WindowList& designs, const GrillW
   if (designs.empty()) {
     return {};
   }
-  std::vector<print::DesignSheet> sheets;
+  // The pages follow the Windows list, which a shop reads the job from.
+  std::vector<const GrillWindow*> listed;
   for (const GrillWindow& window : designs) {
-    sheets.push_back({&window, print::CutTableOf(window)});
+    listed.push_back(&window);
+  }
+  std::stable_sort(listed.begin(), listed.end(), [](const GrillWindow* a, const GrillWindow* b) {
+    return SortsBefore(a->name, b->name);
+  });
+  std::vector<print::DesignSheet> sheets;
+  for (const GrillWindow* window : listed) {
+    sheets.push_back({window, print::CutTableOf(*window)});
   }
   return print::BuildJobPrint(sheets, settings);
 }

@@ -107,6 +107,22 @@ TEST_F(PrintCommandsTest, ScopesFollowTheDesignsAndTheCurrentOne) {
             (std::vector{PrintScope::CurrentDesign, PrintScope::WholeJob}));
 }
 
+// The job's pages follow the Windows list (alphabetical without regard to
+// case), not the order the designs were made in.
+TEST_F(PrintCommandsTest, TheJobPrintsInTheWindowsListOrder) {
+  for (const char* name : {"b2", "Attic", "a1"}) {
+    AddDesign(name, 600.0, 400.0, {300.0}, {});
+  }
+  const std::vector<std::string> texts =
+      TextsOf(BuildPrintPages(state.document.Designs(), nullptr, PrintScope::WholeJob, settings));
+  const auto first = [&texts](const std::string& name) {
+    return std::find(texts.begin(), texts.end(), name) - texts.begin();
+  };
+  EXPECT_LT(first("a1"), first("Attic"));
+  EXPECT_LT(first("Attic"), first("b2"));
+  EXPECT_LT(first("b2"), static_cast<std::ptrdiff_t>(texts.size()));
+}
+
 TEST_F(PrintCommandsTest, CurrentDesignPrintsAloneAndTheJobEndsWithItsSummary) {
   AddW1();
   AddDesign("W2", 600.0, 400.0, {300.0}, {});
