@@ -19,7 +19,8 @@ PreparedCuttingPlan PrepareCuttingPlan(const DesignerState& state, Files& files,
                               "lengths per bar type code and edge type name."};
   }
   return {CuttingPlanRequest{state.document.Designs(), std::move(*reading.file),
-                             ExportUnitOf(state), LimitShownMessages(std::move(reading.notes))},
+                             PlanUnits{state.document.DisplayUnit(), ExportUnitOf(state)},
+                             LimitShownMessages(std::move(reading.notes))},
           {}};
 }
 
@@ -34,11 +35,11 @@ CuttingPlanOutcome PlanCurrentJob(const DesignerState& state, Files& files,
                                   std::chrono::duration<double> timeLimit) {
   PreparedCuttingPlan prepared = PrepareCuttingPlan(state, files, configPath, log);
   if (!prepared.request) {
-    return {std::nullopt, CutUnit::kMillimetres, std::move(prepared.message)};
+    return {std::nullopt, {}, std::move(prepared.message)};
   }
   JobPlanOptions options;
   options.timeLimit = timeLimit;
-  return {PlanRequest(*prepared.request, options), prepared.request->unit, {}};
+  return {PlanRequest(*prepared.request, options), prepared.request->units, {}};
 }
 
 }  // namespace grill

@@ -9,6 +9,7 @@
 #include "config/StockFile.h"
 #include "cutting/CutBar.h"
 #include "cutting/JobCuttingPlan.h"
+#include "cutting/PlanFigures.h"
 #include "editing/DesignerState.h"
 #include "model/WindowList.h"
 #include "platform/Files.h"
@@ -20,7 +21,8 @@ namespace grill {
 struct CuttingPlanRequest {
   WindowList designs;
   StockFile stock;
-  CutUnit unit = CutUnit::kMillimetres;  // the cut files' unit
+  // The job's unit and the cut files' unit.
+  PlanUnits units;
   // What reading Stock.txt noted, as the plan shows it.
   std::vector<std::string> stockNotes;
 };
@@ -46,7 +48,7 @@ JobCuttingPlan PlanRequest(const CuttingPlanRequest& request, const JobPlanOptio
 // The cutting plan of the job, or the message that there is none.
 struct CuttingPlanOutcome {
   std::optional<JobCuttingPlan> plan;
-  CutUnit unit = CutUnit::kMillimetres;  // the cut files' unit
+  PlanUnits units;  // the job's unit and the cut files' unit
   std::string message;
 };
 

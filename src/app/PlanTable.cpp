@@ -12,15 +12,15 @@ std::string Heading(const PlannedGroup& group) {
   return group.key + " " + group.colors + (group.kind == StockKind::kBar ? " (bar)" : " (edge)");
 }
 
-std::string Totals(const cutplan::GroupPlan& plan, CutUnit unit) {
+std::string Totals(const cutplan::GroupPlan& plan, PlanUnits units) {
   const PlanFigures figures = FiguresOf(plan);
   return "bars " + FormatInteger(figures.bars) + ", lower bound " +
-         FormatInteger(figures.barBound) + ", " + QualityWords(figures, unit) + ", waste " +
+         FormatInteger(figures.barBound) + ", " + QualityWords(figures, units) + ", waste " +
          FormatFixed(figures.wastePercent, 1) + " %";
 }
 
-std::string Rest(const cutplan::StockBar& bar, CutUnit unit) {
-  return FormatCutLength(bar.rest, unit) +
+std::string Rest(const cutplan::StockBar& bar, PlanUnits units) {
+  return FormatPlanLength(bar.rest, units) +
          (bar.restKind == cutplan::RestKind::Offcut ? " offcut" : " waste");
 }
 
@@ -29,18 +29,18 @@ std::string DesignAndPiece(const cutplan::CutPiece& piece) {
   return piece.name.empty() ? piece.label : piece.label + ": " + piece.name;
 }
 
-void AddBarRows(const cutplan::GroupPlan& plan, CutUnit unit, std::vector<PlanWindowRow>& rows) {
+void AddBarRows(const cutplan::GroupPlan& plan, PlanUnits units, std::vector<PlanWindowRow>& rows) {
   std::int64_t number = 0;
   for (const cutplan::StockBar& bar : plan.bars) {
     bool first = true;
     for (const cutplan::CutPiece& piece : bar.pieces) {
       PlanWindowRow row{
           PlanRowKind::kPiece,
-          {"", "", DesignAndPiece(piece), FormatCutLength(piece.length, unit), piece.tag, ""}};
+          {"", "", DesignAndPiece(piece), FormatPlanLength(piece.length, units), piece.tag, ""}};
       if (first) {
         row.cells[0] = FormatInteger(++number);
-        row.cells[1] = FormatCutLength(bar.stockLength, unit);
-        row.cells[5] = Rest(bar, unit);
+        row.cells[1] = FormatPlanLength(bar.stockLength, units);
+        row.cells[5] = Rest(bar, units);
         first = false;
       }
       rows.push_back(std::move(row));
@@ -50,13 +50,13 @@ void AddBarRows(const cutplan::GroupPlan& plan, CutUnit unit, std::vector<PlanWi
 
 }  // namespace
 
-std::array<std::string, kPlanColumns> PlanWindowHeader(CutUnit unit) {
-  const std::string name = CutUnitName(unit);
+std::array<std::string, kPlanColumns> PlanWindowHeader(PlanUnits units) {
+  const std::string name = PlanUnitName(units);
   return {"Bar", "Stock (" + name + ")", "Design", "Piece (" + name + ")",
           "Tag", "Rest (" + name + ")"};
 }
 
-std::vector<PlanWindowRow> PlanWindowRows(const JobCuttingPlan& plan, CutUnit unit) {
+std::vector<PlanWindowRow> PlanWindowRows(const JobCuttingPlan& plan, PlanUnits units) {
   std::vector<PlanWindowRow> rows;
   for (const std::string& note : plan.stockNotes) {
     rows.push_back({PlanRowKind::kStockNote, {"Stock.txt: " + note}});
@@ -70,8 +70,8 @@ std::vector<PlanWindowRow> PlanWindowRows(const JobCuttingPlan& plan, CutUnit un
       rows.push_back({PlanRowKind::kProblem, {group.problem}});
       continue;
     }
-    AddBarRows(*group.plan, unit, rows);
-    rows.push_back({PlanRowKind::kTotals, {Totals(*group.plan, unit)}});
+    AddBarRows(*group.plan, units, rows);
+    rows.push_back({PlanRowKind::kTotals, {Totals(*group.plan, units)}});
   }
   return rows;
 }

@@ -6,6 +6,7 @@
 
 #include "cutting/CutBar.h"
 #include "cutting/JobCuttingPlan.h"
+#include "cutting/PlanFigures.h"
 
 namespace grill {
 
@@ -13,14 +14,15 @@ namespace grill {
 // stock and rest on its first piece's row; a row heads each group, and one
 // after it gives its totals or its problem. The Stock.txt notes come first,
 // then the designs left out. A piece's design cell names what it is for too.
-// Lengths in `unit`, as the cut files write them.
+// Lengths in the job's unit and, where the saw counts in another, in the
+// saw's too (FormatPlanLength).
 enum class PlanRowKind { kStockNote, kLeftOut, kGroup, kPiece, kTotals, kProblem };
 inline constexpr int kPlanColumns = 6;  // bar, stock, design, piece, tag, rest
 struct PlanWindowRow {
   PlanRowKind kind;
   std::array<std::string, kPlanColumns> cells;
 };
-std::array<std::string, kPlanColumns> PlanWindowHeader(CutUnit unit);
-std::vector<PlanWindowRow> PlanWindowRows(const JobCuttingPlan& plan, CutUnit unit);
+std::array<std::string, kPlanColumns> PlanWindowHeader(PlanUnits units);
+std::vector<PlanWindowRow> PlanWindowRows(const JobCuttingPlan& plan, PlanUnits units);
 
 }  // namespace grill

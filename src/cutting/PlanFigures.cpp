@@ -1,5 +1,8 @@
 #include "cutting/PlanFigures.h"
 
+#include <cmath>
+
+#include "model/InchFraction.h"
 #include "model/Measurements.h"
 
 namespace grill {
@@ -47,6 +50,50 @@ std::string QualityWords(const PlanFigures& figures, CutUnit unit) {
   }
   return "optimal in bars; " + FormatCutLength(figures.lengthOverBound, unit) + " " +
          CutUnitName(unit) + " above the length bound";
+}
+
+bool SawUnitDiffers(PlanUnits units) {
+  return (units.job == Unit::Inches) != (units.saw == CutUnit::kInches);
+}
+
+std::string FormatJobLength(double millimetres, Unit unit) {
+  if (unit == Unit::Inches) {
+    return FormatInchFraction(millimetres);
+  }
+  if (!std::isfinite(millimetres)) {
+    return "?";
+  }
+  // Below a twentieth a length shows as 0.0 and must not read "-0.0".
+  return FormatFixed(std::fabs(millimetres) < 0.05 ? 0.0 : millimetres, 1);
+}
+
+std::string FormatPlanLength(double millimetres, PlanUnits units) {
+  std::string text = FormatJobLength(millimetres, units.job);
+  if (SawUnitDiffers(units)) {
+    text += " (" + FormatCutLength(millimetres, units.saw) + ")";
+  }
+  return text;
+}
+
+std::string PlanUnitName(PlanUnits units) {
+  const std::string job = units.job == Unit::Inches ? "in" : "mm";
+  return SawUnitDiffers(units) ? job + "; saw " + CutUnitName(units.saw) : job;
+}
+
+std::string QualityWords(const PlanFigures& figures, PlanUnits units) {
+  if (figures.optimal || figures.barsOverBound > 0) {
+    return QualityWords(figures, units.saw);
+  }
+  // Each length with its unit: "59 1/16\" (1499.5 mm)", "1499.5 mm (59.035 in)".
+  const double length = figures.lengthOverBound;
+  std::string text = FormatJobLength(length, units.job);
+  if (units.job == Unit::Millimetres) {
+    text += " mm";
+  }
+  if (SawUnitDiffers(units)) {
+    text += " (" + FormatCutLength(length, units.saw) + " " + CutUnitName(units.saw) + ")";
+  }
+  return "optimal in bars; " + text + " above the length bound";
 }
 
 }  // namespace grill

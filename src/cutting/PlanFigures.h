@@ -5,6 +5,7 @@
 
 #include "cutplan/CuttingJob.h"
 #include "cutting/CutBar.h"
+#include "model/Units.h"
 
 namespace grill {
 
@@ -37,5 +38,30 @@ std::string CutUnitName(CutUnit unit);
 // How good the plan is, for people: "optimal", "2 bars above the lower bound",
 // or "optimal in bars; 1499.5 mm above the length bound".
 std::string QualityWords(const PlanFigures& figures, CutUnit unit);
+
+// The units a plan is read in: the job's, which the shop measures in, and the
+// cut files', which the saw's operator reads off the saw.
+struct PlanUnits {
+  Unit job = Unit::Millimetres;
+  CutUnit saw = CutUnit::kMillimetres;
+};
+
+// Whether the saw counts in another unit than the job.
+bool SawUnitDiffers(PlanUnits units);
+
+// A length as the drawings give it: inches to the nearest 1/16 with the inch
+// mark ("34 3/4\""), millimetres with one decimal; '.' whatever the locale.
+std::string FormatJobLength(double millimetres, Unit unit);
+
+// A length for the people who read the plan: in the job's unit and, where the
+// saw counts in another, in the saw's as the cut files write it, so that one
+// can be matched to the other: "34 3/4\" (883.0)".
+std::string FormatPlanLength(double millimetres, PlanUnits units);
+
+// The units' names for a column heading: "in", "mm", or "in; saw mm".
+std::string PlanUnitName(PlanUnits units);
+
+// QualityWords with the length above the bound as FormatPlanLength gives it.
+std::string QualityWords(const PlanFigures& figures, PlanUnits units);
 
 }  // namespace grill

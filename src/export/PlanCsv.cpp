@@ -8,19 +8,35 @@
 namespace grill {
 namespace {
 
-std::string Cuts(const cutplan::StockBar& bar, CutUnit unit) {
+// A length in the job's unit without the inch mark, which would need quoting
+// in a field; the unit stands in a column of its own.
+std::string JobLength(double millimetres, Unit unit) {
+  std::string text = FormatJobLength(millimetres, unit);
+  if (!text.empty() && text.back() == '"') {
+    text.pop_back();
+  }
+  return text;
+}
+
+template <typename Format>
+std::string Cuts(const cutplan::StockBar& bar, Format length) {
   std::string cuts;
   for (const cutplan::CutPiece& piece : bar.pieces) {
-    cuts += (cuts.empty() ? "" : "|") + FormatCutLength(piece.length, unit) + " " + piece.tag +
-            " " + piece.label;
+    cuts += (cuts.empty() ? "" : "|") + length(piece.length) + " " + piece.tag + " " + piece.label;
   }
   return cuts;
 }
 
 }  // namespace
 
-std::string PlanCsv(const JobCuttingPlan& plan, CutUnit unit) {
-  std::string csv = "Kind,Key,Colors,Bar,Stock,Unit,Pieces,Cuts,Rest,Rest Kind\r\n";
+std::string PlanCsv(const JobCuttingPlan& plan, PlanUnits units) {
+  const CutUnit unit = units.saw;
+  const auto saw = [unit](double length) { return FormatCutLength(length, unit); };
+  const auto job = [&units](double length) { return JobLength(length, units.job); };
+  const std::string jobUnit = units.job == Unit::Inches ? "in" : "mm";
+  std::string csv =
+      "Kind,Key,Colors,Bar,Stock,Unit,Pieces,Cuts,Rest,Rest Kind,"
+      "Job Unit,Job Stock,Job Cuts,Job Rest\r\n";
   for (const PlannedGroup& group : plan.groups) {
     if (!group.plan) {
       continue;
@@ -30,9 +46,10 @@ std::string PlanCsv(const JobCuttingPlan& plan, CutUnit unit) {
     for (const cutplan::StockBar& bar : group.plan->bars) {
       csv += kind + "," + group.key + "," + group.colors + "," + FormatInteger(++number) + "," +
              FormatCutLength(bar.stockLength, unit) + "," + CutUnitName(unit) + "," +
-             FormatInteger(static_cast<std::int64_t>(bar.pieces.size())) + "," + Cuts(bar, unit) +
+             FormatInteger(static_cast<std::int64_t>(bar.pieces.size())) + "," + Cuts(bar, saw) +
              "," + FormatCutLength(bar.rest, unit) + "," +
-             (bar.restKind == cutplan::RestKind::Offcut ? "offcut" : "waste") + "\r\n";
+             (bar.restKind == cutplan::RestKind::Offcut ? "offcut" : "waste") + "," + jobUnit +
+             "," + job(bar.stockLength) + "," + Cuts(bar, job) + "," + job(bar.rest) + "\r\n";
     }
   }
   return csv;

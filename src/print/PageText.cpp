@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "model/InchFraction.h"
-#include "model/Measurements.h"
+#include "cutting/PlanFigures.h"
 
 namespace grill::print {
 namespace {
@@ -12,19 +11,10 @@ namespace {
 // blanks and punctuation less. One figure for all keeps boxes predictable.
 constexpr double kAverageAdvance = 0.62;
 
-// Below this a millimetre value shows as 0.0 and must not read "-0.0".
-constexpr double kHalfTenth = 0.05;
-
 }  // namespace
 
 std::string FormatPageLength(double millimetres, Unit unit) {
-  if (unit == Unit::Inches) {
-    return FormatInchFraction(millimetres);
-  }
-  if (!std::isfinite(millimetres)) {
-    return "?";
-  }
-  return FormatFixed(std::fabs(millimetres) < kHalfTenth ? 0.0 : millimetres, 1);
+  return FormatJobLength(millimetres, unit);
 }
 
 std::string_view RoundingNote(Unit unit) {

@@ -23,9 +23,18 @@ constexpr double kLineSpacing = 1.25;
 constexpr double kPadding = 1.0;
 constexpr double kGap = 4.0;
 
+// "inches", or "inches (saw: millimetres)" where the saw counts in another unit.
+std::string LengthsIn(PlanUnits units) {
+  std::string words = units.job == Unit::Inches ? "inches" : "millimetres";
+  if (SawUnitDiffers(units)) {
+    words += units.saw == CutUnit::kInches ? " (saw: inches)" : " (saw: millimetres)";
+  }
+  return words;
+}
+
 // The heading cell takes the first half of the block; the fields share the
 // rest.
-void AddPlanTitle(CutUnit unit, const DrawingSettings& settings, Page& page) {
+void AddPlanTitle(PlanUnits units, const DrawingSettings& settings, Page& page) {
   const Box box = PlanTitleBlock({page.width, page.height});
   const double headingWidth = box.width / 2;
   page.items.push_back(
@@ -40,7 +49,7 @@ void AddPlanTitle(CutUnit unit, const DrawingSettings& settings, Page& page) {
                             Role::Label});
   const TitleField fields[] = {{"Job", JobTitle(settings)},
                                {"Date", settings.date.empty() ? "-" : settings.date},
-                               {"Lengths in", unit == CutUnit::kInches ? "inches" : "millimetres"}};
+                               {"Lengths in", LengthsIn(units)}};
   const double cellWidth = (box.width - headingWidth) / static_cast<double>(std::size(fields));
   double left = box.left + headingWidth;
   for (const TitleField& field : fields) {
@@ -88,39 +97,39 @@ std::string GroupTitle(const PlannedGroup& group) {
          (group.colors.empty() ? "" : ", colours " + group.colors);
 }
 
-std::string PieceText(const cutplan::CutPiece& piece, CutUnit unit) {
+std::string PieceText(const cutplan::CutPiece& piece, PlanUnits units) {
   return piece.label + (piece.name.empty() ? "" : " (" + piece.name + ")") + " " +
-         FormatCutLength(piece.length, unit) + (piece.tag.empty() ? "" : " " + piece.tag);
+         FormatPlanLength(piece.length, units) + (piece.tag.empty() ? "" : " " + piece.tag);
 }
 
-std::string TotalsText(const cutplan::GroupPlan& plan, CutUnit unit) {
+std::string TotalsText(const cutplan::GroupPlan& plan, PlanUnits units) {
   const PlanFigures figures = FiguresOf(plan);
   return "Bars used " + FormatInteger(figures.bars) + ", lower bound " +
-         FormatInteger(figures.barBound) + ", " + QualityWords(figures, unit) + ", waste " +
+         FormatInteger(figures.barBound) + ", " + QualityWords(figures, units) + ", waste " +
          FormatFixed(figures.wastePercent, 1) + " %";
 }
 
-std::vector<TableColumn> BarColumns(CutUnit unit) {
-  const std::string name = CutUnitName(unit);
+std::vector<TableColumn> BarColumns(PlanUnits units) {
+  const std::string name = PlanUnitName(units);
   return {{"Bar", 0.7, Align::Right},
           {"Stock (" + name + ")", 1.3, Align::Right},
           {"Pieces in cutting order: design (piece), length (" + name + "), tag", 6.0, Align::Left},
           {"Rest (" + name + ")", 1.8, Align::Right}};
 }
 
-std::vector<TableRow> BarRows(const cutplan::GroupPlan& plan, CutUnit unit) {
+std::vector<TableRow> BarRows(const cutplan::GroupPlan& plan, PlanUnits units) {
   std::vector<TableRow> rows;
   std::int64_t number = 0;
   for (const cutplan::StockBar& bar : plan.bars) {
     TableCell pieces;
     for (const cutplan::CutPiece& piece : bar.pieces) {
-      pieces.push_back(PieceText(piece, unit));
+      pieces.push_back(PieceText(piece, units));
     }
     const char* restKind = bar.restKind == cutplan::RestKind::Offcut ? " offcut" : " waste";
     rows.push_back({{FormatInteger(++number)},
-                    {FormatCutLength(bar.stockLength, unit)},
+                    {FormatPlanLength(bar.stockLength, units)},
                     pieces,
-                    {FormatCutLength(bar.rest, unit) + restKind}});
+                    {FormatPlanLength(bar.rest, units) + restKind}});
   }
   return rows;
 }
@@ -136,18 +145,18 @@ void AddLeftOut(PageFlow& flow, const std::vector<LeftOutDesign>& leftOut) {
   flow.y += kGap;
 }
 
-void AddGroup(PageFlow& flow, const PlannedGroup& group, CutUnit unit) {
+void AddGroup(PageFlow& flow, const PlannedGroup& group, PlanUnits units) {
   if (!group.plan) {
     AddParagraph(flow, GroupTitle(group), true, Role::Label);
     AddParagraph(flow, "No plan: " + group.problem, false, Role::Value);
   } else {
-    AddTable(flow, GroupTitle(group), BarColumns(unit), BarRows(*group.plan, unit));
+    AddTable(flow, GroupTitle(group), BarColumns(units), BarRows(*group.plan, units));
     flow.y += 1.0;
     // Totals pushed past the table's last page still say whose they are.
     if (flow.MakeRoom(kLineSize * kLineSpacing)) {
       AddParagraph(flow, GroupTitle(group) + " (continued)", true, Role::Label);
     }
-    AddParagraph(flow, TotalsText(*group.plan, unit), false, Role::Value);
+    AddParagraph(flow, TotalsText(*group.plan, units), false, Role::Value);
   }
   flow.y += kGap;
 }
@@ -158,13 +167,13 @@ Box PlanTitleBlock(const PaperSize& page) {
   return {kPageMargin, kPageMargin, page.width - 2 * kPageMargin, kTitleHeight};
 }
 
-std::vector<Page> BuildCuttingPlanPages(const JobCuttingPlan& plan, CutUnit unit,
+std::vector<Page> BuildCuttingPlanPages(const JobCuttingPlan& plan, PlanUnits units,
                                         const DrawingSettings& settings) {
   const PaperSize size = Turned(settings.paper, Orientation::Portrait);
   std::vector<Page> pages;
   const auto newPage = [&] {
     pages.push_back(Page{size.width, size.height, {}});
-    AddPlanTitle(unit, settings, pages.back());
+    AddPlanTitle(units, settings, pages.back());
     return PlanTitleBlock(size).Bottom() + kGap;
   };
   PageFlow flow{
@@ -173,7 +182,7 @@ std::vector<Page> BuildCuttingPlanPages(const JobCuttingPlan& plan, CutUnit unit
   flow.pageTop = flow.y;
   AddLeftOut(flow, plan.leftOut);
   for (const PlannedGroup& group : plan.groups) {
-    AddGroup(flow, group, unit);
+    AddGroup(flow, group, units);
   }
   if (plan.groups.empty()) {
     AddParagraph(flow, "There are no pieces to cut.", false, Role::Value);

@@ -4,6 +4,7 @@
 
 #include "cutting/CutBar.h"
 #include "cutting/JobCuttingPlan.h"
+#include "cutting/PlanFigures.h"
 #include "print/DrawingSettings.h"
 #include "print/PageItems.h"
 
@@ -16,9 +17,10 @@ Box PlanTitleBlock(const PaperSize& page);
 // The job's cutting plan on numbered portrait pages: the designs left out of
 // it, then per group a table of its stock bars (number, stock length, the
 // pieces in cutting order, the rest) and its totals, or the reason it has no
-// plan. Lengths in `unit`, as the cut files write them; of the settings only
-// the paper, job name and date count.
-std::vector<Page> BuildCuttingPlanPages(const JobCuttingPlan& plan, CutUnit unit,
+// plan. Lengths in the job's unit and, where the saw counts in another, in the
+// saw's too (FormatPlanLength); of the settings only the paper, job name and
+// date count.
+std::vector<Page> BuildCuttingPlanPages(const JobCuttingPlan& plan, PlanUnits units,
                                         const DrawingSettings& settings);
 
 }  // namespace grill::print

@@ -47,11 +47,11 @@ QFont FontFor(PlanRowKind kind, QFont font) {
 
 }  // namespace
 
-CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, CutUnit unit, std::string jobName,
+CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units, std::string jobName,
                                      std::string date, QWidget* parent)
     : QDialog(parent, Qt::Window),
       plan_(std::move(plan)),
-      unit_(unit),
+      units_(units),
       print_{print::kA4, Unit::Millimetres, std::move(jobName), std::move(date)},
       table_(new QTableWidget(this)) {
   setWindowTitle(Catalogue::tr("Cutting Plan"));
@@ -80,8 +80,8 @@ CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, CutUnit unit, std::str
 }
 
 void CuttingPlanWindow::FillTable() {
-  const auto header = PlanWindowHeader(unit_);
-  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan_, unit_);
+  const auto header = PlanWindowHeader(units_);
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan_, units_);
   table_->setColumnCount(kPlanColumns);
   table_->setRowCount(static_cast<int>(rows.size()));
   QStringList labels;
@@ -127,7 +127,7 @@ QString CuttingPlanWindow::WriteCsv(const QString& path) const {
   // whole, and a link planted under the name is replaced, never written through.
   StdFiles files;
   if (const auto error =
-          ReplaceFile(files, QFile::encodeName(path).toStdString(), PlanCsv(plan_, unit_))) {
+          ReplaceFile(files, QFile::encodeName(path).toStdString(), PlanCsv(plan_, units_))) {
     return QString::fromStdString(*error);
   }
   return {};
@@ -136,7 +136,7 @@ QString CuttingPlanWindow::WriteCsv(const QString& path) const {
 std::vector<print::Page> CuttingPlanWindow::Pages(print::PaperSize paper) const {
   print::DrawingSettings settings = print_;
   settings.paper = paper;
-  return print::BuildCuttingPlanPages(plan_, unit_, settings);
+  return print::BuildCuttingPlanPages(plan_, units_, settings);
 }
 
 void CuttingPlanWindow::ExportCsv() {
@@ -206,7 +206,7 @@ CuttingPlanWindow* ShowCuttingPlan(CGrillDesignerDlg& designer, QWidget* parent)
   }
   JobCuttingPlan plan = PlanWithProgress(*prepared.request, parent);
   const JobSession& job = designer.Job();
-  auto* window = new CuttingPlanWindow(std::move(plan), prepared.request->unit,
+  auto* window = new CuttingPlanWindow(std::move(plan), prepared.request->units,
                                        job.Path().empty() ? std::string() : job.DisplayName(),
                                        DrawingDate(), parent);
   window->setAttribute(Qt::WA_DeleteOnClose);

@@ -4,8 +4,8 @@
 #include <QString>
 
 #include "app/GrillDesignerDlg.h"
-#include "cutting/CutBar.h"
 #include "cutting/JobCuttingPlan.h"
+#include "cutting/PlanFigures.h"
 #include "print/DrawingSettings.h"
 #include "print/PageItems.h"
 
@@ -23,7 +23,7 @@ namespace grill {
 // cut files' unit. Only shows rows, text and pages the core made.
 class CuttingPlanWindow : public QDialog {
  public:
-  CuttingPlanWindow(JobCuttingPlan plan, CutUnit unit, std::string jobName, std::string date,
+  CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units, std::string jobName, std::string date,
                     QWidget* parent);
 
   // Writes the plan's CSV text to `path`; the error text, or empty.
@@ -37,7 +37,7 @@ class CuttingPlanWindow : public QDialog {
   std::vector<print::Page> Pages(print::PaperSize paper) const;
 
   JobCuttingPlan plan_;
-  CutUnit unit_;
+  PlanUnits units_;
   print::DrawingSettings print_;  // the job's name and date; the paper is chosen per print
   QTableWidget* table_;           // owned by the window
 };

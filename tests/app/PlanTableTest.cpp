@@ -11,8 +11,10 @@ namespace {
 using test::TwoGroups;
 using ::testing::ElementsAre;
 
+constexpr PlanUnits kMillimetres{Unit::Millimetres, CutUnit::kMillimetres};
+
 TEST(PlanTableTest, EachPieceOnARowAndTheBarOnItsFirst) {
-  const std::vector<PlanWindowRow> rows = PlanWindowRows(TwoGroups(), CutUnit::kMillimetres);
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(TwoGroups(), kMillimetres);
   ASSERT_EQ(rows.size(), 8u);
   EXPECT_EQ(rows[0].kind, PlanRowKind::kLeftOut);
   EXPECT_EQ(rows[1].kind, PlanRowKind::kGroup);
@@ -24,15 +26,25 @@ TEST(PlanTableTest, EachPieceOnARowAndTheBarOnItsFirst) {
   EXPECT_EQ(rows[5].cells[0], "bars 2, lower bound 2, optimal, waste 0.2 %");
   EXPECT_EQ(rows[7].kind, PlanRowKind::kProblem);
   EXPECT_EQ(rows[7].cells[0], "No stock in Stock.txt for E1");
-  EXPECT_EQ(PlanWindowHeader(CutUnit::kMillimetres)[3], "Piece (mm)");
-  EXPECT_EQ(PlanWindowHeader(CutUnit::kInches)[1], "Stock (in)");
+  EXPECT_EQ(PlanWindowHeader(kMillimetres)[3], "Piece (mm)");
+  EXPECT_EQ(PlanWindowHeader({Unit::Inches, CutUnit::kInches})[1], "Stock (in)");
+}
+
+// An inch job cut by a saw that counts millimetres: each length as the shop
+// measures it, then as the saw shows it.
+TEST(PlanTableTest, BothUnitsWhereTheSawCountsInAnother) {
+  const PlanUnits units{Unit::Inches, CutUnit::kMillimetres};
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(TwoGroups(), units);
+  EXPECT_THAT(rows[2].cells, ElementsAre("1", "236 1/4\" (6000.0)", "Hall", "98 7/16\" (2500.0)",
+                                         "H", "38 3/4\" (985.0) offcut"));
+  EXPECT_EQ(PlanWindowHeader(units)[3], "Piece (in; saw mm)");
 }
 
 // Pieces of one length tell their place: the design cell names the piece.
 TEST(PlanTableTest, ThePieceCellNamesWhatThePieceIsFor) {
   JobCuttingPlan plan = TwoGroups();
   plan.groups[0].plan->bars[0].pieces[1].name = "Vertical bars 1 & 3";
-  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan, CutUnit::kMillimetres);
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan, kMillimetres);
   EXPECT_EQ(rows[2].cells[2], "Hall");
   EXPECT_EQ(rows[3].cells[2], "Hall: Vertical bars 1 & 3");
 }
@@ -41,7 +53,7 @@ TEST(PlanTableTest, ThePieceCellNamesWhatThePieceIsFor) {
 TEST(PlanTableTest, StockNotesHeadTheWindow) {
   JobCuttingPlan plan = TwoGroups();
   plan.stockNotes = {"Config Error:?Err Line 2: negative measurement KERF=-3.2"};
-  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan, CutUnit::kMillimetres);
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan, kMillimetres);
   EXPECT_EQ(rows[0].kind, PlanRowKind::kStockNote);
   EXPECT_EQ(rows[0].cells[0],
             "Stock.txt: Config Error:?Err Line 2: negative measurement KERF=-3.2");

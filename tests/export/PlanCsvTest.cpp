@@ -8,27 +8,45 @@ namespace {
 
 using test::TwoGroups;
 
+constexpr PlanUnits kMillimetres{Unit::Millimetres, CutUnit::kMillimetres};
+constexpr const char* kHeader =
+    "Kind,Key,Colors,Bar,Stock,Unit,Pieces,Cuts,Rest,Rest Kind,"
+    "Job Unit,Job Stock,Job Cuts,Job Rest\r\n";
+
 TEST(PlanCsvTest, OneLinePerStockBar) {
-  EXPECT_EQ(PlanCsv(TwoGroups(), CutUnit::kMillimetres),
-            "Kind,Key,Colors,Bar,Stock,Unit,Pieces,Cuts,Rest,Rest Kind\r\n"
-            "bar,GB,01_07,1,6000.0,mm,2,2500.0 H Hall|2500.0 H Hall,985.0,offcut\r\n"
-            "bar,GB,01_07,2,6000.0,mm,1,2500.0 H Hall,3490.0,offcut\r\n");
+  EXPECT_EQ(PlanCsv(TwoGroups(), kMillimetres),
+            std::string(kHeader) +
+                "bar,GB,01_07,1,6000.0,mm,2,2500.0 H Hall|2500.0 H Hall,985.0,offcut,"
+                "mm,6000.0,2500.0 H Hall|2500.0 H Hall,985.0\r\n"
+                "bar,GB,01_07,2,6000.0,mm,1,2500.0 H Hall,3490.0,offcut,"
+                "mm,6000.0,2500.0 H Hall,3490.0\r\n");
 }
 
-TEST(PlanCsvTest, InchesAsTheCutFilesWriteThem) {
-  EXPECT_EQ(PlanCsv(TwoGroups(), CutUnit::kInches),
-            "Kind,Key,Colors,Bar,Stock,Unit,Pieces,Cuts,Rest,Rest Kind\r\n"
-            "bar,GB,01_07,1,236.220,in,2,98.425 H Hall|98.425 H Hall,38.780,offcut\r\n"
-            "bar,GB,01_07,2,236.220,in,1,98.425 H Hall,137.402,offcut\r\n");
+// The saw's columns stay as the cut files write them; the job's follow, an
+// inch job's in sixteenths without the inch mark, which a field cannot hold
+// unquoted.
+TEST(PlanCsvTest, TheSawsUnitFirstThenTheJobs) {
+  EXPECT_EQ(PlanCsv(TwoGroups(), {Unit::Inches, CutUnit::kInches}),
+            std::string(kHeader) +
+                "bar,GB,01_07,1,236.220,in,2,98.425 H Hall|98.425 H Hall,38.780,offcut,"
+                "in,236 1/4,98 7/16 H Hall|98 7/16 H Hall,38 3/4\r\n"
+                "bar,GB,01_07,2,236.220,in,1,98.425 H Hall,137.402,offcut,"
+                "in,236 1/4,98 7/16 H Hall,137 3/8\r\n");
+  EXPECT_EQ(PlanCsv(TwoGroups(), {Unit::Inches, CutUnit::kMillimetres}),
+            std::string(kHeader) +
+                "bar,GB,01_07,1,6000.0,mm,2,2500.0 H Hall|2500.0 H Hall,985.0,offcut,"
+                "in,236 1/4,98 7/16 H Hall|98 7/16 H Hall,38 3/4\r\n"
+                "bar,GB,01_07,2,6000.0,mm,1,2500.0 H Hall,3490.0,offcut,"
+                "in,236 1/4,98 7/16 H Hall,137 3/8\r\n");
 }
 
 // The notes on Stock.txt belong to the window and the script, not to the
 // spreadsheet of bars.
 TEST(PlanCsvTest, StockNotesStayOutOfTheCsv) {
   JobCuttingPlan plan = TwoGroups();
-  const std::string csv = PlanCsv(plan, CutUnit::kMillimetres);
+  const std::string csv = PlanCsv(plan, kMillimetres);
   plan.stockNotes = {"Config Error:?Err Line 2: negative measurement KERF=-3.2"};
-  EXPECT_EQ(PlanCsv(plan, CutUnit::kMillimetres), csv);
+  EXPECT_EQ(PlanCsv(plan, kMillimetres), csv);
 }
 
 }  // namespace

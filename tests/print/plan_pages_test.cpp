@@ -100,6 +100,8 @@ bool Inside(const Box& inner, const Box& outer) {
          inner.Right() <= outer.Right() + kSlack && inner.Bottom() <= outer.Bottom() + kSlack;
 }
 
+constexpr PlanUnits kMillimetres{Unit::Millimetres, CutUnit::kMillimetres};
+
 class PlanPagesTest : public ::testing::Test {
  protected:
   DrawingSettings settings{kA4, Unit::Millimetres, "Shop", "2026-12-08"};
@@ -107,7 +109,7 @@ class PlanPagesTest : public ::testing::Test {
 
 TEST_F(PlanPagesTest, EveryBarPieceAndTotalIsPrinted) {
   const JobCuttingPlan plan = SmallPlan();
-  const std::vector<Page> pages = BuildCuttingPlanPages(plan, CutUnit::kMillimetres, settings);
+  const std::vector<Page> pages = BuildCuttingPlanPages(plan, kMillimetres, settings);
   ASSERT_EQ(pages.size(), 1u);
   const std::string all = AllText(pages);
   const std::vector<Text> texts = TextsOf(pages.front());
@@ -165,23 +167,34 @@ TEST_F(PlanPagesTest, EveryBarPieceAndTotalIsPrinted) {
       << all;
 }
 
+// Lengths in the job's unit; where the saw counts in another, in its unit
+// too, so that the operator can match one to the other.
 TEST_F(PlanPagesTest, TitleNamesJobDateAndUnit) {
   struct Case {
-    CutUnit unit;
+    PlanUnits units;
     std::string jobName;
     std::string date;
     std::vector<std::string> texts;
   };
   const Case cases[] = {
-      {CutUnit::kMillimetres, "", "", {"Untitled", "-", "millimetres", "Stock (mm)", "Rest (mm)"}},
-      {CutUnit::kInches,
+      {kMillimetres, "", "", {"Untitled", "-", "millimetres", "Stock (mm)", "Rest (mm)"}},
+      {{Unit::Inches, CutUnit::kInches},
        "Shop",
        "2026-12-08",
-       {"Shop", "2026-12-08", "inches", "Stock (in)", "Rest (in)", "236.220", "74.764 offcut"}},
+       {"Shop", "2026-12-08", "inches", "Stock (in)", "Rest (in)", "236 1/4\"", "74 3/4\" offcut"}},
+      {{Unit::Inches, CutUnit::kMillimetres},
+       "Shop",
+       "",
+       {"inches (saw: millimetres)", "Stock (in; saw mm)", "236 1/4\" (6000.0)",
+        "74 3/4\" (1899.0) offcut"}},
+      {{Unit::Millimetres, CutUnit::kInches},
+       "Shop",
+       "",
+       {"millimetres (saw: inches)", "Rest (mm; saw in)", "6000.0 (236.220)"}},
   };
   for (const Case& c : cases) {
     const std::vector<Page> pages =
-        BuildCuttingPlanPages(SmallPlan(), c.unit, {kLetter, Unit::Inches, c.jobName, c.date});
+        BuildCuttingPlanPages(SmallPlan(), c.units, {kLetter, Unit::Inches, c.jobName, c.date});
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_LT(pages.front().width, pages.front().height);  // portrait
     const std::vector<Text> texts = TextsOf(pages.front());
@@ -195,7 +208,7 @@ TEST_F(PlanPagesTest, TitleNamesJobDateAndUnit) {
 
 TEST_F(PlanPagesTest, NothingLeavesItsPageOrCrossesTheTitleBlock) {
   for (const JobCuttingPlan& plan : {SmallPlan(), LongPlan(300), JobCuttingPlan{}}) {
-    const std::vector<Page> pages = BuildCuttingPlanPages(plan, CutUnit::kMillimetres, settings);
+    const std::vector<Page> pages = BuildCuttingPlanPages(plan, kMillimetres, settings);
     ASSERT_FALSE(pages.empty());
     for (std::size_t p = 0; p < pages.size(); ++p) {
       const Page& page = pages[p];
@@ -214,8 +227,7 @@ TEST_F(PlanPagesTest, NothingLeavesItsPageOrCrossesTheTitleBlock) {
 
 TEST_F(PlanPagesTest, LongPlanRunsOnWithHeadingRowRepeatedAndPagesNumbered) {
   constexpr int kBars = 300;
-  const std::vector<Page> pages =
-      BuildCuttingPlanPages(LongPlan(kBars), CutUnit::kMillimetres, settings);
+  const std::vector<Page> pages = BuildCuttingPlanPages(LongPlan(kBars), kMillimetres, settings);
   ASSERT_GT(pages.size(), 3u);
   const std::string total = std::to_string(pages.size());
   int next = 1;  // the bar number the reader expects next

@@ -132,7 +132,7 @@ void CuttingPlanTest::windowShowsThePlanAndWritesCsv() {
   // Every row the core made is in the table, in its order.
   const CuttingPlanOutcome outcome = run.designer.Designer().CuttingPlan();
   QVERIFY(outcome.plan.has_value());
-  const std::vector<PlanWindowRow> rows = PlanWindowRows(*outcome.plan, outcome.unit);
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(*outcome.plan, outcome.units);
   QTableWidget& table = window->Table();
   QCOMPARE(table.rowCount(), static_cast<int>(rows.size()));
   QCOMPARE(table.item(0, 0)->text(), QString::fromStdString(rows[0].cells[0]));
@@ -145,7 +145,7 @@ void CuttingPlanTest::windowShowsThePlanAndWritesCsv() {
   QCOMPARE(window->WriteCsv(csvPath), QString());
   QFile csv(csvPath);
   QVERIFY(csv.open(QIODevice::ReadOnly));
-  QCOMPARE(csv.readAll().toStdString(), PlanCsv(*outcome.plan, outcome.unit));
+  QCOMPARE(csv.readAll().toStdString(), PlanCsv(*outcome.plan, outcome.units));
   // A folder that is not there: the reason comes back and no file is made.
   const QString nowhere = run.folder.Path("missing/plan.csv");
   QVERIFY(!window->WriteCsv(nowhere).isEmpty());
@@ -180,23 +180,23 @@ void CuttingPlanTest::exportPdfHoldsEveryPieceAndTotal() {
   QVERIFY(text.contains(QStringLiteral("Page 1 of 1")));
   // Viewers show the document's title: this is no drawing.
   QVERIFY(PopplerOutput("pdfinfo", {path}).contains("Cutting plan: Untitled"));
-  const CutUnit unit = outcome.unit;
+  const PlanUnits units = outcome.units;
   for (const PlannedGroup& group : outcome.plan->groups) {
     QVERIFY2(group.plan.has_value(), group.problem.c_str());
     for (const cutplan::StockBar& bar : group.plan->bars) {
-      const std::string rest = FormatCutLength(bar.rest, unit) +
+      const std::string rest = FormatPlanLength(bar.rest, units) +
                                (bar.restKind == cutplan::RestKind::Offcut ? " offcut" : " waste");
       QVERIFY2(text.contains(QString::fromStdString(rest)), qPrintable(text));
       for (const cutplan::CutPiece& piece : bar.pieces) {
         const std::string words = piece.label + " (" + piece.name + ") " +
-                                  FormatCutLength(piece.length, unit) + " " + piece.tag;
+                                  FormatPlanLength(piece.length, units) + " " + piece.tag;
         QVERIFY2(text.contains(QString::fromStdString(words)), words.c_str());
       }
     }
     const PlanFigures figures = FiguresOf(*group.plan);
     const std::string totals = "Bars used " + std::to_string(figures.bars) + ", lower bound " +
                                std::to_string(figures.barBound) + ", " +
-                               QualityWords(figures, unit) + ", waste " +
+                               QualityWords(figures, units) + ", waste " +
                                FormatFixed(figures.wastePercent, 1) + " %";
     QVERIFY2(text.contains(QString::fromStdString(totals)), totals.c_str());
   }

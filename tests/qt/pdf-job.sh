@@ -22,7 +22,8 @@ fail() {
   failed=1
 }
 
-designs=(Kitchen Hall Bath)
+# The pages follow the Windows list, alphabetical.
+designs=(Bath Hall Kitchen)
 cp "$data/MenuConfig.txt" .
 {
   cat "$data/designs.txt"

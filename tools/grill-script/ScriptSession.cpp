@@ -421,7 +421,7 @@ void ScriptSession::CutPlan(const ScriptLine& line) {
     out_ << outcome.message << '\n';
     return;
   }
-  for (const std::string& text : PlanScriptLines(*outcome.plan, outcome.unit)) {
+  for (const std::string& text : PlanScriptLines(*outcome.plan, outcome.units.saw)) {
     out_ << text << '\n';
   }
 }
