@@ -194,6 +194,10 @@ void CGrillDesignerDlg::OpenWindowEditor() {
   grill::OpenWindowEditor(context_, windowEditor_, services_.host);
 }
 
+void CGrillDesignerDlg::OpenJobProperties() {
+  grill::OpenJobDetails(context_, jobDetails_, services_.host);
+}
+
 CuttingPlanOutcome CGrillDesignerDlg::CuttingPlan() {
   return PlanCurrentJob(state_, services_.files, loadedConfigPath_, services_.log);
 }
