@@ -159,17 +159,5 @@ TEST(JobDetailsDialog, TheRecoveryCopyKeepsTheDetails) {
   EXPECT_TRUE(again.Job().Modified());
 }
 
-TEST(JobDetailsDialog, CommitRefusesWhatTheDialogRefuses) {
-  DesignDocument document;
-  EXPECT_EQ(CommitJobDetails(document, {"", "", "", std::string(2, '\0')}),
-            "Invalid Job Details: Notes hold a control character other than a line break");
-  EXPECT_FALSE(document.History().NextUndo());
-  EXPECT_EQ(CommitJobDetails(document, kSmith), std::nullopt);
-  EXPECT_EQ(CommitJobDetails(document, kSmith), std::nullopt);
-  EXPECT_EQ(document.Details(), kSmith);
-  document.Undo();
-  EXPECT_FALSE(document.History().NextUndo());
-}
-
 }  // namespace
 }  // namespace grill::testing

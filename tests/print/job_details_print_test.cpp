@@ -178,15 +178,6 @@ TEST_F(JobDetailsPrintTest, LongestNotesRunOnOverPages) {
   ExpectLegible(summary, "long notes");
 }
 
-TEST_F(JobDetailsPrintTest, SummaryOfAJobWithoutDetailsIsUnchanged) {
-  const std::vector<DesignSheet> sheets{{&wide, MakeCutTable(wide)}};
-  const std::vector<Page> plain = BuildSummaryPages(sheets, settings);
-  for (const Page& page : plain) {
-    EXPECT_FALSE(Has(Texts(page, Role::Label), "Customer"));
-    EXPECT_FALSE(Has(Texts(page, Role::Label), "Notes"));
-  }
-}
-
 // Every page that carries a title block carries the details in it.
 TEST_F(JobDetailsPrintTest, EveryTitleBlockOfAJobPrintShowsThem) {
   settings.details = kSmith;

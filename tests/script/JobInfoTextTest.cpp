@@ -27,14 +27,5 @@ TEST(JobInfoText, NotesEscapesReadBackToTheSameText) {
   }
 }
 
-TEST(JobInfoText, NamesEachDetailByOneWord) {
-  for (const JobDetail detail : kJobDetails) {
-    EXPECT_EQ(DetailNamed(DetailWord(detail)), detail);
-  }
-  EXPECT_EQ(DetailNamed("order"), JobDetail::OrderNumber);
-  EXPECT_EQ(DetailNamed("Customer"), std::nullopt);
-  EXPECT_EQ(DetailNamed(""), std::nullopt);
-}
-
 }  // namespace
 }  // namespace grill
