@@ -12,13 +12,13 @@ DialogTemplate Build() {
   t.width = 260;
   t.height = 152;
   t.controls = {
-      {kNoId, K::Label, "Customer", 7, 10, 66, 8},
-      {kJobCustomerEdit, K::Edit, "", 75, 7, 120, 14},
-      {kNoId, K::Label, "Order / PO Number", 7, 28, 66, 8},
-      {kJobOrderEdit, K::Edit, "", 75, 25, 120, 14},
-      {kNoId, K::Label, "Due Date", 7, 46, 66, 8},
-      {kJobDueDateEdit, K::Edit, "", 75, 43, 120, 14},
-      {kNoId, K::Label, "Notes", 7, 64, 66, 8},
+      {kNoId, K::Label, "Customer", 7, 10, 76, 8},
+      {kJobCustomerEdit, K::Edit, "", 85, 7, 110, 14},
+      {kNoId, K::Label, "Order / PO Number", 7, 28, 76, 8},
+      {kJobOrderEdit, K::Edit, "", 85, 25, 110, 14},
+      {kNoId, K::Label, "Due Date", 7, 46, 76, 8},
+      {kJobDueDateEdit, K::Edit, "", 85, 43, 110, 14},
+      {kNoId, K::Label, "Notes", 7, 64, 76, 8},
       {kJobNotesEdit, K::MultiLineEdit, "", 7, 75, 188, 70},
       {kIdOk, K::DefaultPushButton, "OK", 203, 7, 50, 16},
       {kIdCancel, K::PushButton, "Cancel", 203, 26, 50, 16},

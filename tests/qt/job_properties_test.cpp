@@ -71,6 +71,7 @@ void JobPropertiesTest::okTypesTheDetailsAsOneStep() {
     QTest::keyClick(notes, Qt::Key_Return);
     QTest::keyClicks(notes, QStringLiteral("Call first"));
     QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.grab().save(ScreenshotPath("job-properties.png")));
     Field<QPushButton>(dialog, kIdOk)->click();
   };
   OpenJobProperties(run);
