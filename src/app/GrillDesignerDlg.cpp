@@ -197,6 +197,10 @@ void CGrillDesignerDlg::DuplicateCurrentDesign() {
   OnDuplicateWindow(context_);
 }
 
+void CGrillDesignerDlg::OpenJobProperties() {
+  grill::OpenJobDetails(context_, jobDetails_, services_.host);
+}
+
 CuttingPlanOutcome CGrillDesignerDlg::CuttingPlan() {
   return PlanCurrentJob(state_, services_.files, loadedConfigPath_, services_.log);
 }

@@ -8,6 +8,7 @@
 #include "app/CuttingPlanCommand.h"
 #include "app/DesignView.h"
 #include "app/DesignerContext.h"
+#include "app/JobDetailsDialog.h"
 #include "app/JobSession.h"
 #include "app/WindowEditorDialog.h"
 #include "config/ConfigSearch.h"
@@ -88,6 +89,10 @@ class CGrillDesignerDlg {
   bool CanDuplicateDesign() const { return state_.document.Current() != nullptr; }
   void DuplicateCurrentDesign();
 
+  // File > Job Properties...: the job's customer, order number, due date
+  // and notes.
+  void OpenJobProperties();
+
   // The cutting plan of every design, from Stock.txt beside the
   // configuration file that was loaded.
   CuttingPlanOutcome CuttingPlan();
@@ -123,6 +128,7 @@ class CGrillDesignerDlg {
   DesignView view_;
   DesignerContext context_;
   CWindowEditor windowEditor_;
+  CJobDetailsDialog jobDetails_;
   JobSession job_;
   std::optional<std::size_t> restored_;
   std::vector<Handler> handlers_;

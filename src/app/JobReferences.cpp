@@ -69,6 +69,7 @@ Job JobOf(const DesignDocument& document, std::size_t first, std::size_t count) 
   job.unit = document.DisplayUnit();
   job.spacing = document.Spacing();
   job.masterFile = document.MasterFile();
+  job.details = document.Details();
   if (const GrillWindow* current = document.Current()) {
     job.current = current->name;
   }

@@ -68,6 +68,7 @@ void JobSession::Subscribe() {
   events.Subscribe([this](const grill::DesignsChanged& event) { DesignsChanged(event); });
   events.Subscribe([this](const FocusChanged&) { recordDue_ = true; });
   events.Subscribe([this](const PropertiesChanged&) { recordDue_ = true; });
+  events.Subscribe([this](const grill::DetailsChanged&) { recordDue_ = true; });
   events.Subscribe([this](const CleanStateChanged&) { recordDue_ = true; });
   // One record per change, so that a kill in the middle of its write leaves
   // the state before the change. The title (and the Edit menu's step names
@@ -205,7 +206,8 @@ std::vector<MissingReference> JobSession::Load(Job job, std::string path,
   // for the new designs.
   unrecorded_.AddAll(resolved.designs.size());
   context_.Document().Replace(std::move(resolved.designs), focus,
-                              {job.unit, job.spacing, std::move(job.masterFile)}, saved);
+                              {job.unit, job.spacing, std::move(job.masterFile)},
+                              std::move(job.details), saved);
   ShowTitle();
   return std::move(resolved.missing);
 }

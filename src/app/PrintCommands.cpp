@@ -56,6 +56,7 @@ JobFilePrint PrintJobFile(Files& files, const Configuration& config, const std::
   }
   settings.unit = opened.job->unit;
   settings.jobName = JobDisplayName(jobPath);
+  settings.details = opened.job->details;
   ResolvedDesigns resolved = ResolveDesigns(config, std::move(opened.job->designs));
   JobFilePrint print;
   if (!resolved.missing.empty()) {

@@ -31,7 +31,7 @@ std::vector<print::Page> BuildPrintPages(const WindowList& designs, const GrillW
 
 // The pages of a job file, for printing without the dialog: the whole job,
 // or the design named `design` alone. `settings` gives paper and date; the
-// unit and job name come from the file.
+// unit, job name and details come from the file.
 struct JobFilePrint {
   std::vector<print::Page> pages;
   // Why nothing can be printed; empty on success.

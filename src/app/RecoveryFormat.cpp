@@ -224,6 +224,8 @@ bool Apply(RecoveryState& state, RecoveryChange change) {
   job.spacing = now.spacing;
   job.masterFile = std::move(now.masterFile);
   job.current = std::move(now.current);
+  // The details, whole in every record as the other job settings are.
+  job.details = std::move(now.details);
   state.jobPath = std::move(change.state.jobPath);
   state.modified = change.state.modified;
   state.form = std::move(change.state.form);

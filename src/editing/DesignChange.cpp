@@ -56,7 +56,7 @@ bool DesignChange::ChangesNames() const {
 }
 
 bool DesignChange::ChangesNothing() const {
-  return focusBefore == focusAfter &&
+  return focusBefore == focusAfter && (!details || details->before == details->after) &&
          std::all_of(edits.begin(), edits.end(),
                      [](const DesignEdit& edit) { return edit.before == edit.after; });
 }
@@ -75,6 +75,11 @@ void DesignChange::Absorb(const DesignChange& later) {
     }
   }
   focusAfter = later.focusAfter;
+  if (later.details && details) {
+    details->after = later.details->after;
+  } else if (later.details) {
+    details = later.details;
+  }
 }
 
 ListStretch StretchOf(const DesignChange& change, PlayDirection direction, std::size_t size) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/GrillWindow.h"
+#include "model/JobDetails.h"
 
 namespace grill {
 
@@ -27,6 +28,12 @@ struct DesignEdit {
   std::optional<GrillWindow> after;
 };
 
+// The job's details before and after a change.
+struct DetailsEdit {
+  JobDetails before;
+  JobDetails after;
+};
+
 // How a step joins the step before it when both are of one kind (the same
 // bar nudged again): `key` names that kind, `label` names the joined step
 // when the two were labelled apart ("Nudge Bar 2" for one nudge down and one
@@ -38,9 +45,9 @@ struct MergeRule {
   bool operator==(const MergeRule&) const = default;
 };
 
-// One step of change of the designs: what it touched, in order, and the focus
-// on either side, so that it can be reverted and reapplied. It holds only the
-// designs it touched.
+// One step of change of the job: the designs it touched, in order, the focus
+// on either side and the job's details when it changed them, so that it can
+// be reverted and reapplied. It holds only the designs it touched.
 struct DesignChange {
   // For the Edit menu, in words: "New Kitchen", "Delete Kitchen", "Edit Bar Position".
   std::string label;
@@ -49,10 +56,15 @@ struct DesignChange {
   DesignFocus focusAfter;
   // None: the step stands alone.
   std::optional<MergeRule> merge;
+  // None: the details stay as they are.
+  std::optional<DetailsEdit> details;
 
   // Whether the window list's names or order differ afterwards.
   bool ChangesNames() const;
-  // Whether every design it touches is as it was and the focus too.
+  // Whether it changes the details and no design.
+  bool OnlyDetails() const { return details && edits.empty(); }
+  // Whether every design it touches is as it was, and the focus and the
+  // details too.
   bool ChangesNothing() const;
   // Takes `later`, a change of the same kind made right after this one, into
   // this one: the designs end as `later` leaves them.

@@ -53,11 +53,12 @@ void DesignDocument::Commit(DesignChange change) {
   CommitGroup();
   // Read before the history takes the step, which may join it to the one
   // before.
-  const DesignsChanged event = EventOf(change, PlayDirection::Apply);
+  const std::optional<DesignsChanged> event = EventOf(change, PlayDirection::Apply);
   const DesignFocus focusBefore = focus_;
+  const JobDetails detailsBefore = details_;
   ApplyEdits(change);
   history_.Push(std::move(change));
-  Changed(event, focusBefore);
+  Changed(event, focusBefore, detailsBefore);
 }
 
 bool DesignDocument::Undo() {
@@ -91,18 +92,22 @@ void DesignDocument::MarkClean() {
 }
 
 void DesignDocument::Replace(WindowList designs, DesignFocus focus, JobProperties properties,
-                             Saved saved) {
+                             JobDetails details, Saved saved) {
   CommitGroup();
   const std::size_t removed = designs_.size();
   designs_ = std::move(designs);
   history_.Clear();
   const DesignFocus focusBefore = std::exchange(focus_, focus);
   const JobProperties propertiesBefore = std::exchange(properties_, std::move(properties));
+  const JobDetails detailsBefore = std::exchange(details_, std::move(details));
   savedProperties_ = saved == Saved::Yes ? std::optional(properties_) : std::nullopt;
   events_.Tell(DesignsChanged{0, removed, designs_.size(), true, false, true});
   events_.Tell(FocusChanged{focusBefore});
   if (propertiesBefore != properties_) {
     events_.Tell(PropertiesChanged{propertiesBefore});
+  }
+  if (detailsBefore != details_) {
+    events_.Tell(DetailsChanged{detailsBefore});
   }
   TellCleanState();
   events_.Complete();
@@ -143,17 +148,19 @@ void DesignDocument::CommitGroup() {
 }
 
 void DesignDocument::Revert(const DesignChange& change) {
-  const DesignsChanged event = EventOf(change, PlayDirection::Revert);
+  const std::optional<DesignsChanged> event = EventOf(change, PlayDirection::Revert);
   const DesignFocus focusBefore = focus_;
+  const JobDetails detailsBefore = details_;
   RevertEdits(change);
-  Changed(event, focusBefore);
+  Changed(event, focusBefore, detailsBefore);
 }
 
 void DesignDocument::Reapply(const DesignChange& change) {
-  const DesignsChanged event = EventOf(change, PlayDirection::Apply);
+  const std::optional<DesignsChanged> event = EventOf(change, PlayDirection::Apply);
   const DesignFocus focusBefore = focus_;
+  const JobDetails detailsBefore = details_;
   ApplyEdits(change);
-  Changed(event, focusBefore);
+  Changed(event, focusBefore, detailsBefore);
 }
 
 void DesignDocument::ApplyEdits(const DesignChange& change) {
@@ -167,6 +174,9 @@ void DesignDocument::ApplyEdits(const DesignChange& change) {
     }
   }
   focus_ = change.focusAfter;
+  if (change.details) {
+    details_ = change.details->after;
+  }
 }
 
 // The edits undone last to first, so every index means what it meant when
@@ -183,17 +193,33 @@ void DesignDocument::RevertEdits(const DesignChange& change) {
     }
   }
   focus_ = change.focusBefore;
+  if (change.details) {
+    details_ = change.details->before;
+  }
 }
 
-DesignsChanged DesignDocument::EventOf(const DesignChange& change, PlayDirection direction) const {
+// A change of the details alone touches no design, so the designs' subscribers
+// (the view, the recovery copy's stretch) hear nothing of it.
+std::optional<DesignsChanged> DesignDocument::EventOf(const DesignChange& change,
+                                                      PlayDirection direction) const {
+  if (change.OnlyDetails()) {
+    return std::nullopt;
+  }
   const ListStretch stretch = StretchOf(change, direction, designs_.size());
-  return {stretch.first, stretch.removed, stretch.added, change.ChangesNames(), false};
+  return DesignsChanged{stretch.first, stretch.removed, stretch.added, change.ChangesNames(),
+                        false};
 }
 
-void DesignDocument::Changed(const DesignsChanged& event, const DesignFocus& focusBefore) {
-  events_.Tell(event);
+void DesignDocument::Changed(const std::optional<DesignsChanged>& event,
+                             const DesignFocus& focusBefore, const JobDetails& detailsBefore) {
+  if (event) {
+    events_.Tell(*event);
+  }
   if (focusBefore != focus_) {
     events_.Tell(FocusChanged{focusBefore});
+  }
+  if (detailsBefore != details_) {
+    events_.Tell(DetailsChanged{detailsBefore});
   }
   TellCleanState();
   events_.Complete();
@@ -247,6 +273,25 @@ DesignChange DeleteDesign(const DesignDocument& document, std::size_t index) {
   const GrillWindow& doomed = document.Designs()[index];
   DesignChange change{"Delete " + doomed.name, {}, before, {std::nullopt, previous}, std::nullopt};
   change.edits.push_back({index, doomed, std::nullopt});
+  return change;
+}
+
+std::optional<DesignChange> DetailsChange(const DesignDocument& document, JobDetails after) {
+  const JobDetails& before = document.Details();
+  std::vector<JobDetail> changed;
+  for (const JobDetail detail : kJobDetails) {
+    if (before[detail] != after[detail]) {
+      changed.push_back(detail);
+    }
+  }
+  if (changed.empty()) {
+    return std::nullopt;
+  }
+  const std::string label =
+      changed.size() == 1 ? "Set " + std::string(DetailLabel(changed.front())) : "Edit Job Details";
+  const DesignFocus focus = document.Focus();
+  DesignChange change{label, {}, focus, focus};
+  change.details = DetailsEdit{before, std::move(after)};
   return change;
 }
 

@@ -13,8 +13,9 @@
 
 namespace grill {
 
-// The job: its designs in window-list order, which one is current, and its
-// properties (unit, spacing mode, Master File name). The designs change only
+// The job: its designs in window-list order, which one is current, its
+// details (customer, order number, due date, notes) and its properties (unit,
+// spacing mode, Master File name). The designs and the details change only
 // through Commit, Undo and Redo, and through a group (a drag on the canvas)
 // that becomes one step, so every change passes one place, which also keeps
 // the undo history and knows whether the job differs from its saved state.
@@ -41,6 +42,10 @@ class DesignDocument {
   void SetSpacing(SpacingMode mode);
   void SetMasterFile(std::string name);
 
+  // The details are the job's own content, so they change by steps: a
+  // change from DetailsChange, handed to Commit.
+  const JobDetails& Details() const { return details_; }
+
   // Looks at another design (or none, or the same one again); the designs
   // stay as they are.
   void SetFocus(DesignFocus focus);
@@ -62,7 +67,8 @@ class DesignDocument {
 
   // Puts another job in place of this one (New Job, Open, a restored run):
   // no undo step, an empty history.
-  void Replace(WindowList designs, DesignFocus focus, JobProperties properties, Saved saved);
+  void Replace(WindowList designs, DesignFocus focus, JobProperties properties, JobDetails details,
+               Saved saved);
 
   // A group of changes of the current design that becomes one step: the
   // first change opens it, each is shown at once, CommitGroup ends it.
@@ -91,15 +97,17 @@ class DesignDocument {
   void Reapply(const DesignChange& change);
   void ApplyEdits(const DesignChange& change);
   void RevertEdits(const DesignChange& change);
-  // What the subscribers hear of `change` applied or reverted on the
-  // designs as they stand.
-  DesignsChanged EventOf(const DesignChange& change, PlayDirection direction) const;
+  // What the subscribers of the designs hear of `change` applied or
+  // reverted on the designs as they stand; none when it touches no design.
+  std::optional<DesignsChanged> EventOf(const DesignChange& change, PlayDirection direction) const;
   // Tells the subscribers of a step applied or reverted.
-  void Changed(const DesignsChanged& event, const DesignFocus& focusBefore);
+  void Changed(const std::optional<DesignsChanged>& event, const DesignFocus& focusBefore,
+               const JobDetails& detailsBefore);
   void TellCleanState();
 
   WindowList designs_;
   DesignFocus focus_;
+  JobDetails details_;
   UndoHistory history_;
   JobProperties properties_;
   // None: the saved state is not known, so the job counts as modified until
@@ -124,5 +132,9 @@ DesignChange DuplicateDesign(const DesignDocument& document, std::size_t index);
 // A change that removes the design at `index` (which must exist), leaving no
 // design current. Labelled "Delete <name>".
 DesignChange DeleteDesign(const DesignDocument& document, std::size_t index);
+// A change that gives the job the details `after`; none when they are the
+// job's already. Labelled by what it changes: "Set Customer" for one detail,
+// "Edit Job Details" for several.
+std::optional<DesignChange> DetailsChange(const DesignDocument& document, JobDetails after);
 
 }  // namespace grill

@@ -36,6 +36,12 @@ struct PropertiesChanged {
   JobProperties before;
 };
 
+// The job's details changed: by a step, its undo or redo, or another job put
+// in place.
+struct DetailsChanged {
+  JobDetails before;
+};
+
 // The job became modified, or unmodified again.
 struct CleanStateChanged {
   bool modified = false;
@@ -61,6 +67,9 @@ class DocumentEvents {
   void Subscribe(Subscriber<PropertiesChanged> subscriber) {
     properties_.push_back(std::move(subscriber));
   }
+  void Subscribe(Subscriber<DetailsChanged> subscriber) {
+    details_.push_back(std::move(subscriber));
+  }
   void Subscribe(Subscriber<CleanStateChanged> subscriber) {
     clean_.push_back(std::move(subscriber));
   }
@@ -71,6 +80,7 @@ class DocumentEvents {
   void Tell(const DesignsChanged& event) { TellAll(designs_, event); }
   void Tell(const FocusChanged& event) { TellAll(focus_, event); }
   void Tell(const PropertiesChanged& event) { TellAll(properties_, event); }
+  void Tell(const DetailsChanged& event) { TellAll(details_, event); }
   void Tell(const CleanStateChanged& event) { TellAll(clean_, event); }
   // Ends a change: ChangeComplete, when anything was told since the last end.
   void Complete() {
@@ -91,6 +101,7 @@ class DocumentEvents {
   std::vector<Subscriber<DesignsChanged>> designs_;
   std::vector<Subscriber<FocusChanged>> focus_;
   std::vector<Subscriber<PropertiesChanged>> properties_;
+  std::vector<Subscriber<DetailsChanged>> details_;
   std::vector<Subscriber<CleanStateChanged>> clean_;
   std::vector<Subscriber<ChangeComplete>> complete_;
   bool pending_ = false;

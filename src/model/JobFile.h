@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/GrillWindow.h"
+#include "model/JobDetails.h"
 #include "model/Units.h"
 
 namespace grill {
@@ -16,7 +17,8 @@ namespace grill {
 inline constexpr std::string_view kJobFileExtension = ".grilljob";
 inline constexpr std::string_view kJobFormatName = "varnel-grill-job";
 // Version 2 adds each design's predesign; version 1 files read with it unknown.
-inline constexpr std::int64_t kJobFormatVersion = 2;
+// Version 3 adds the job's details; older files read with none set.
+inline constexpr std::int64_t kJobFormatVersion = 3;
 // Larger files are refused unread.
 inline constexpr std::int64_t kJobFileLimit = std::int64_t{64} * 1024 * 1024;
 
@@ -45,10 +47,26 @@ struct Job {
   Unit unit = Unit::Inches;
   SpacingMode spacing = SpacingMode::EqualSpace;
   std::string masterFile;
+  JobDetails details;
   // The name of the current design, nullopt when none is current.
   std::optional<std::string> current;
   // In window-list order.
   std::vector<JobDesign> designs;
 };
+
+// The key a detail is saved under in a job file's "details" object.
+inline std::string_view DetailKey(JobDetail detail) {
+  switch (detail) {
+    case JobDetail::Customer:
+      return "customer";
+    case JobDetail::OrderNumber:
+      return "orderNumber";
+    case JobDetail::DueDate:
+      return "dueDate";
+    case JobDetail::Notes:
+      break;
+  }
+  return "notes";
+}
 
 }  // namespace grill

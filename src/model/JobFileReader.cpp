@@ -268,6 +268,33 @@ std::int64_t CheckFormat(const JobJson& document) {
   return version.get<std::int64_t>();
 }
 
+// Version 2 and older files knew no details: such a job has none set. The
+// writer never makes a detail the dialog refuses, so a file holding one was
+// made by hand or by another program, and is refused rather than cut.
+JobDetails ReadDetails(const JobJson& document, std::int64_t version) {
+  JobDetails details;
+  if (version < 3) {
+    if (document.contains("details")) {
+      Refuse("unknown field \"details\"");
+    }
+    return details;
+  }
+  const JobJson& object = Field(document, "details", "");
+  if (!object.is_object()) {
+    Refuse("details must be an object");
+  }
+  const std::string where = "details: ";
+  RefuseUnknownKeys(object, {"customer", "orderNumber", "dueDate", "notes"}, where);
+  for (const JobDetail detail : kJobDetails) {
+    const std::string key(DetailKey(detail));
+    details[detail] = Text(object, key.c_str(), where);
+    if (const std::optional<std::string> problem = FindDetailProblem(detail, details[detail])) {
+      Refuse(where + *problem);
+    }
+  }
+  return details;
+}
+
 template <typename Choice>
 Choice OneOf(const JobJson& object, const char* key, std::string_view first, Choice firstChoice,
              std::string_view second, Choice secondChoice) {
@@ -285,12 +312,14 @@ Choice OneOf(const JobJson& object, const char* key, std::string_view first, Cho
 Job ReadDocument(const JobJson& document) {
   const std::int64_t version = CheckFormat(document);
   RefuseUnknownKeys(
-      document, {"format", "version", "unit", "spacing", "masterFile", "current", "designs"}, "");
+      document,
+      {"format", "version", "unit", "spacing", "masterFile", "details", "current", "designs"}, "");
   Job job;
   job.unit = OneOf(document, "unit", "in", Unit::Inches, "mm", Unit::Millimetres);
   job.spacing =
       OneOf(document, "spacing", "equal", SpacingMode::EqualSpace, "divided", SpacingMode::Divided);
   job.masterFile = Text(document, "masterFile", "");
+  job.details = ReadDetails(document, version);
   const JobJson& designs = Field(document, "designs", "");
   if (!designs.is_array()) {
     Refuse("designs must be a list");

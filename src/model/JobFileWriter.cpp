@@ -88,6 +88,15 @@ Json DesignValue(const JobDesign& design) {
   return value;
 }
 
+// Every detail, set or not, so that each version's files have one shape.
+Json DetailsValue(const JobDetails& details) {
+  Json value = Json::object();
+  for (const JobDetail detail : kJobDetails) {
+    value[std::string(DetailKey(detail))] = TextValue(details[detail]);
+  }
+  return value;
+}
+
 }  // namespace
 
 std::string FormatJob(const Job& job) {
@@ -97,6 +106,7 @@ std::string FormatJob(const Job& job) {
   document["unit"] = job.unit == Unit::Millimetres ? "mm" : "in";
   document["spacing"] = job.spacing == SpacingMode::Divided ? "divided" : "equal";
   document["masterFile"] = TextValue(job.masterFile);
+  document["details"] = DetailsValue(job.details);
   document["current"] = OptionalText(job.current);
   Json designs = Json::array();
   for (const JobDesign& design : job.designs) {

@@ -69,6 +69,12 @@ enum ControlId : int {
   kEditorHorzBarsEdit = 1008,
   kEditorInchesRadio = 1012,
   kEditorMillimetresRadio = 1013,
+
+  // Job properties (template 104).
+  kJobCustomerEdit = 1080,
+  kJobOrderEdit = 1081,
+  kJobDueDateEdit = 1082,
+  kJobNotesEdit = 1083,
 };
 
 // The system command number of the "About" menu item.

@@ -17,6 +17,7 @@ enum class ControlKind {
   ListBox,        // unsorted, notifies
   SortedListBox,  // sorted without regard to case, notifies
   DropDownCombo,  // editable text, unsorted
+  MultiLineEdit,  // text of several lines, split by '\n'
 };
 
 // One control of a dialog template. Positions are in dialog units.

@@ -92,7 +92,7 @@ DesignLayout LayOutDesign(const GrillWindow& window, const CutTable& cuts,
   DesignLayout layout;
   layout.page = Turned(settings.paper, orientation);
   const double width = layout.page.width - 2 * kPageMargin;
-  layout.titleBlock = {kPageMargin, kPageMargin, width, kTitleBlockHeight};
+  layout.titleBlock = {kPageMargin, kPageMargin, width, TitleBlockHeight(settings)};
   const double drawingTop = layout.titleBlock.Bottom() + 2 * kNoteLine + kGap;
   const double bottom = ContentBottom(layout.page);
   const double cutListHeight =

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/JobDetails.h"
 #include "model/Units.h"
 #include "print/Paper.h"
 
@@ -14,6 +15,7 @@ struct DrawingSettings {
   Unit unit = Unit::Inches;
   std::string jobName;  // empty for a job never saved
   std::string date;
+  JobDetails details;
 };
 
 // Page layout in millimetres of paper.

@@ -7,6 +7,7 @@
 #include "config/ConfigRecords.h"
 #include "model/Measurements.h"
 #include "print/DesignPages.h"
+#include "print/JobDetailsBlock.h"
 #include "print/PageFlow.h"
 #include "print/PageText.h"
 #include "print/Table.h"
@@ -147,6 +148,7 @@ std::vector<Page> BuildSummaryPages(const std::vector<DesignSheet>& sheets,
                   pages.push_back(Page{size.width, size.height, {}});
                   return addHeading(heading + " (continued)");
                 }};
+  AddJobDetails(flow, settings.details);
   AddTable(flow, "Designs",
            {{"Design", 3.0, Align::Left},
             {"Quantity", 1.2, Align::Right},

@@ -24,9 +24,10 @@ std::vector<Page> BuildDesignPrint(const GrillWindow& window, const CutTable& cu
 std::vector<Page> BuildJobPrint(const std::vector<DesignSheet>& sheets,
                                 const DrawingSettings& settings);
 
-// The job summary: each design with its quantity, then per bar type and
-// colours and per edge type and colours the pieces of the whole job and
-// their total length. Portrait, running on over further pages when long.
+// The job summary: the job's details when it has any, each design with its
+// quantity, then per bar type and colours and per edge type and colours the
+// pieces of the whole job and their total length. Portrait, running on over further pages when
+// long.
 std::vector<Page> BuildSummaryPages(const std::vector<DesignSheet>& sheets,
                                     const DrawingSettings& settings);
 

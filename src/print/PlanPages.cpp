@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <iterator>
-#include <sstream>
 #include <string>
 
 #include "cutting/PlanFigures.h"
@@ -11,6 +10,7 @@
 #include "print/PageFlow.h"
 #include "print/PageText.h"
 #include "print/Table.h"
+#include "print/TextWrap.h"
 #include "print/TitleBlock.h"
 
 namespace grill::print {
@@ -33,9 +33,10 @@ std::string LengthsIn(PlanUnits units) {
 }
 
 // The heading cell takes the first half of the block; the fields share the
-// rest.
+// rest. The job's details, when shown, take a row below both.
 void AddPlanTitle(PlanUnits units, const DrawingSettings& settings, Page& page) {
-  const Box box = PlanTitleBlock({page.width, page.height});
+  const Box block = PlanTitleBlock({page.width, page.height}, settings);
+  const Box box{block.left, block.top, block.width, kTitleHeight};
   const double headingWidth = box.width / 2;
   page.items.push_back(
       Rect{{box.left, box.top, headingWidth, box.height}, false, Stroke::Thin, Role::Frame});
@@ -56,23 +57,10 @@ void AddPlanTitle(PlanUnits units, const DrawingSettings& settings, Page& page) 
     AddFieldCell(field, {left, box.top, cellWidth, box.height}, page);
     left += cellWidth;
   }
-  page.items.push_back(Rect{box, false, Stroke::Thick, Role::Frame});
-}
-
-// `text` broken between words into lines that fit `width` at `size`; a single
-// word wider than that keeps a line of its own (the painter shrinks it).
-std::vector<std::string> WrapWords(const std::string& text, double width, double size) {
-  std::vector<std::string> lines;
-  std::istringstream words(text);
-  std::string word;
-  while (words >> word) {
-    if (!lines.empty() && EstimatedTextWidth(lines.back() + " " + word, size) <= width) {
-      lines.back() += " " + word;
-    } else {
-      lines.push_back(word);
-    }
+  if (ShowsJobDetails(settings)) {
+    AddDetailsRow(settings.details, {box.left, box.Bottom(), box.width, kDetailsRowHeight}, page);
   }
-  return lines;
+  page.items.push_back(Rect{block, false, Stroke::Thick, Role::Frame});
 }
 
 // A paragraph set line by line down the flow, running on to the next page
@@ -163,8 +151,9 @@ void AddGroup(PageFlow& flow, const PlannedGroup& group, PlanUnits units) {
 
 }  // namespace
 
-Box PlanTitleBlock(const PaperSize& page) {
-  return {kPageMargin, kPageMargin, page.width - 2 * kPageMargin, kTitleHeight};
+Box PlanTitleBlock(const PaperSize& page, const DrawingSettings& settings) {
+  return {kPageMargin, kPageMargin, page.width - 2 * kPageMargin,
+          kTitleHeight + (ShowsJobDetails(settings) ? kDetailsRowHeight : 0.0)};
 }
 
 std::vector<Page> BuildCuttingPlanPages(const JobCuttingPlan& plan, PlanUnits units,
@@ -174,7 +163,7 @@ std::vector<Page> BuildCuttingPlanPages(const JobCuttingPlan& plan, PlanUnits un
   const auto newPage = [&] {
     pages.push_back(Page{size.width, size.height, {}});
     AddPlanTitle(units, settings, pages.back());
-    return PlanTitleBlock(size).Bottom() + kGap;
+    return PlanTitleBlock(size, settings).Bottom() + kGap;
   };
   PageFlow flow{
       pages,     kPageMargin, size.width - kPageMargin, size.height - kPageMargin - kFooterHeight,

@@ -17,6 +17,10 @@ constexpr double kLabelSize = 2.2;
 constexpr double kValueSize = 3.2;
 constexpr double kPadding = 1.0;
 
+std::string ValueOr(const std::string& value) {
+  return value.empty() ? "-" : value;
+}
+
 std::string NameOr(const std::string* name) {
   return name != nullptr && !name->empty() ? *name : "-";
 }
@@ -52,6 +56,25 @@ void AddFieldCell(const TitleField& field, const Box& cell, Page& page) {
                             Role::Value});
 }
 
+bool ShowsJobDetails(const DrawingSettings& settings) {
+  const JobDetails& details = settings.details;
+  return !details.customer.empty() || !details.orderNumber.empty() || !details.dueDate.empty();
+}
+
+double TitleBlockHeight(const DrawingSettings& settings) {
+  return kTitleBlockHeight + (ShowsJobDetails(settings) ? kDetailsRowHeight : 0.0);
+}
+
+void AddDetailsRow(const JobDetails& details, const Box& row, Page& page) {
+  const double cell = row.width / kColumns;
+  AddFieldCell({"Customer", ValueOr(details.customer)}, {row.left, row.top, 2 * cell, row.height},
+               page);
+  AddFieldCell({"Order / PO Number", ValueOr(details.orderNumber)},
+               {row.left + 2 * cell, row.top, cell, row.height}, page);
+  AddFieldCell({"Due Date", ValueOr(details.dueDate)},
+               {row.left + 3 * cell, row.top, cell, row.height}, page);
+}
+
 std::string JobTitle(const DrawingSettings& settings) {
   return settings.jobName.empty() ? "Untitled" : settings.jobName;
 }
@@ -74,14 +97,19 @@ void AddTitleBlock(const GrillWindow& window, const DrawingSettings& settings, d
       {"Scale", ScaleText(scale)},
       {"Unit", settings.unit == Unit::Inches ? "inches" : "millimetres"},
   }};
+  const double detailsHeight = ShowsJobDetails(settings) ? kDetailsRowHeight : 0.0;
   const double cellWidth = box.width / kColumns;
-  const double cellHeight = box.height / kRows;
+  const double cellHeight = (box.height - detailsHeight) / kRows;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const double column = static_cast<double>(i % kColumns);
     const double row = static_cast<double>(i / kColumns);
     AddFieldCell(fields[i],
                  {box.left + column * cellWidth, box.top + row * cellHeight, cellWidth, cellHeight},
                  page);
+  }
+  if (detailsHeight > 0.0) {
+    AddDetailsRow(settings.details,
+                  {box.left, box.Bottom() - detailsHeight, box.width, detailsHeight}, page);
   }
   page.items.push_back(Rect{box, false, Stroke::Thick, Role::Frame});
 }

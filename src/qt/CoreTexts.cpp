@@ -52,6 +52,12 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Catalogue", "Window Editor"),
     QT_TRANSLATE_NOOP("Catalogue", "OK"),
     QT_TRANSLATE_NOOP("Catalogue", "Cancel"),
+    // The job properties.
+    QT_TRANSLATE_NOOP("Catalogue", "Job Properties"),
+    QT_TRANSLATE_NOOP("Catalogue", "Customer"),
+    QT_TRANSLATE_NOOP("Catalogue", "Order / PO Number"),
+    QT_TRANSLATE_NOOP("Catalogue", "Due Date"),
+    QT_TRANSLATE_NOOP("Catalogue", "Notes"),
     // Menus and the about box.
     QT_TRANSLATE_NOOP("Catalogue", "Window Editor..."),
     QT_TRANSLATE_NOOP("Catalogue", "&About Varnel Grill Designer..."),

@@ -47,12 +47,12 @@ QFont FontFor(PlanRowKind kind, QFont font) {
 
 }  // namespace
 
-CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units, std::string jobName,
-                                     std::string date, QWidget* parent)
+CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units,
+                                     print::DrawingSettings print, QWidget* parent)
     : QDialog(parent, Qt::Window),
       plan_(std::move(plan)),
       units_(units),
-      print_{print::kA4, Unit::Millimetres, std::move(jobName), std::move(date)},
+      print_(std::move(print)),
       table_(new QTableWidget(this)) {
   setWindowTitle(Catalogue::tr("Cutting Plan"));
   FillTable();
@@ -206,9 +206,11 @@ CuttingPlanWindow* ShowCuttingPlan(CGrillDesignerDlg& designer, QWidget* parent)
   }
   JobCuttingPlan plan = PlanWithProgress(*prepared.request, parent);
   const JobSession& job = designer.Job();
-  auto* window = new CuttingPlanWindow(std::move(plan), prepared.request->units,
-                                       job.Path().empty() ? std::string() : job.DisplayName(),
-                                       DrawingDate(), parent);
+  print::DrawingSettings print{print::kA4, Unit::Millimetres,
+                               job.Path().empty() ? std::string() : job.DisplayName(),
+                               DrawingDate(), designer.State().document.Details()};
+  auto* window =
+      new CuttingPlanWindow(std::move(plan), prepared.request->units, std::move(print), parent);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   return window;

@@ -23,7 +23,9 @@ namespace grill {
 // cut files' unit. Only shows rows, text and pages the core made.
 class CuttingPlanWindow : public QDialog {
  public:
-  CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units, std::string jobName, std::string date,
+  // `print` gives the job's name, date and details; the paper is chosen per
+  // print.
+  CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units, print::DrawingSettings print,
                     QWidget* parent);
 
   // Writes the plan's CSV text to `path`; the error text, or empty.
@@ -38,8 +40,8 @@ class CuttingPlanWindow : public QDialog {
 
   JobCuttingPlan plan_;
   PlanUnits units_;
-  print::DrawingSettings print_;  // the job's name and date; the paper is chosen per print
-  QTableWidget* table_;           // owned by the window
+  print::DrawingSettings print_;
+  QTableWidget* table_;  // owned by the window
 };
 
 // Plans the job and opens its window beside `parent`; without Stock.txt tells

@@ -53,6 +53,7 @@ std::vector<print::Page> PagesFor(const CGrillDesignerDlg& designer, PrintScope 
   settings.unit = document.DisplayUnit();
   settings.jobName = designer.Job().Path().empty() ? std::string() : designer.Job().DisplayName();
   settings.date = DrawingDate();
+  settings.details = document.Details();
   return BuildPrintPages(document.Designs(), document.Current(), scope, settings);
 }
 

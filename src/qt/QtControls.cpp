@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -103,6 +104,13 @@ QWidget* QtControls::CreateWidget(const ControlSpec& controlSpec) {
     }
     case ControlKind::Edit:
       return new QLineEdit(parent);
+    case ControlKind::MultiLineEdit: {
+      auto* edit = new QPlainTextEdit(parent);
+      // Tab moves on to the next field, as in every other field: a tab in
+      // the text would print as nothing.
+      edit->setTabChangesFocus(true);
+      return edit;
+    }
     case ControlKind::Label: {
       auto* label = new QLabel(caption, parent);
       label->setTextFormat(Qt::PlainText);
@@ -211,6 +219,8 @@ std::string QtControls::Text(int id) const {
   switch (bound->kind) {
     case ControlKind::Edit:
       return FromQt(static_cast<QLineEdit*>(bound->widget)->text());
+    case ControlKind::MultiLineEdit:
+      return FromQt(static_cast<QPlainTextEdit*>(bound->widget)->toPlainText());
     case ControlKind::Label:
     case ControlKind::GroupBox:
     case ControlKind::PushButton:
@@ -240,12 +250,16 @@ void QtControls::SetText(int id, std::string_view text) {
     return;
   }
   const QString value = ToQt(text);
-  if (bound->kind != ControlKind::Edit && bound->kind != ControlKind::DropDownCombo) {
+  if (bound->kind != ControlKind::Edit && bound->kind != ControlKind::MultiLineEdit &&
+      bound->kind != ControlKind::DropDownCombo) {
     bound->caption = text;
   }
   switch (bound->kind) {
     case ControlKind::Edit:
       static_cast<QLineEdit*>(bound->widget)->setText(value);
+      return;
+    case ControlKind::MultiLineEdit:
+      static_cast<QPlainTextEdit*>(bound->widget)->setPlainText(value);
       return;
     case ControlKind::Label:
       static_cast<QLabel*>(bound->widget)->setText(CoreText(text));

@@ -44,6 +44,8 @@ void QtDesigner::BuildMenuBar() {
                    [this, &recent] { FillRecentMenu(recent); });
   connect(AddAction(file, "fileImport", Catalogue::tr("&Import Designs...")),
           [&job] { job.ImportChosen(); });
+  connect(AddAction(file, "fileJobProperties", Catalogue::tr("Job &Properties...")),
+          [this] { designer_.OpenJobProperties(); });
   file.addSeparator();
   connect(AddAction(file, "fileSave", Catalogue::tr("&Save"), QKeySequence::Save),
           [&job] { job.Save(); });

@@ -13,6 +13,7 @@ MemoryControls::MemoryControls(const DialogTemplate& dialogTemplate) : template_
     control.kind = controlSpec.kind;
     control.visible = !controlSpec.hidden;
     const bool captioned = controlSpec.kind != ControlKind::Edit &&
+                           controlSpec.kind != ControlKind::MultiLineEdit &&
                            controlSpec.kind != ControlKind::ListBox &&
                            controlSpec.kind != ControlKind::SortedListBox &&
                            controlSpec.kind != ControlKind::DropDownCombo;

@@ -85,6 +85,21 @@ class JobRun {
     dialog.Dispatch(id, Notification::Clicked);
   }
 
+  // Types `details` into File > Job Properties... and presses OK; false
+  // when the dialog stayed open (and was cancelled).
+  bool SetDetails(const JobDetails& details) {
+    dialog.OpenJobProperties();
+    MemoryControls& fields = *host.ModalControls();
+    for (const JobDetail detail : kJobDetails) {
+      fields.SetText(DetailControl(detail), details[detail]);
+    }
+    if (host.ClickModalOk()) {
+      return true;
+    }
+    host.CancelModal();
+    return false;
+  }
+
   // Selects the design `name` in the Windows list, as the user does.
   void Select(const std::string& name) {
     controls.SetSelection(kWindowsList, controls.FindEntryExact(kWindowsList, name));

@@ -157,11 +157,12 @@ class PrintJobFileTest : public PrintCommandsTest {
   }
   // The designs saved in `unit` as /jobs/Shop.grilljob, W1's edge type named
   // `edgeName`.
-  void SaveShop(Unit unit, const std::string& edgeName = "E1") {
+  void SaveShop(Unit unit, const std::string& edgeName = "E1", JobDetails details = {}) {
     AddW1();
     AddDesign("W2", 600.0, 400.0, {300.0}, {});
     Job job = JobOf(state.document);
     job.unit = unit;
+    job.details = std::move(details);
     for (JobDesign& design : job.designs) {
       design.window.outerWidth = design.window.innerWidth + 10.0;
       design.window.outerHeight = design.window.innerHeight + 10.0;
@@ -185,6 +186,16 @@ TEST_F(PrintJobFileTest, PrintsTheWholeJobInTheFilesUnit) {
   EXPECT_TRUE(Shows(print.pages, "inches"));
   EXPECT_TRUE(Shows(print.pages, "Shop"));
   EXPECT_FALSE(Shows(print.pages, "990.0"));
+}
+
+// grill-designer --pdf prints the file's details as the print menu does.
+TEST_F(PrintJobFileTest, PrintsTheFilesDetails) {
+  SaveShop(Unit::Inches, "E1", {"Smith & Sons", "PO-4471", "Friday", "Back door"});
+  const JobFilePrint print = Print();
+  ASSERT_EQ(print.error, "");
+  for (const char* shown : {"Smith & Sons", "PO-4471", "Friday", "Back door"}) {
+    EXPECT_TRUE(Shows(print.pages, shown)) << shown;
+  }
 }
 
 TEST_F(PrintJobFileTest, PrintsTheNamedDesignAlone) {

@@ -64,6 +64,15 @@ TEST(RecoveryJournal, AKillAfterAnyChangeLosesNothing) {
       {"unit", [](JobRun& r) { r.Click(kMillimetresRadio); }},
       {"spacing", [](JobRun& r) { r.Click(kDividedRadio); }},
       {"master file", [](JobRun& r) { r.TypeMasterFile("M7"); }},
+      {"job details",
+       [](JobRun& r) {
+         r.SetDetails({"Smith", "PO-1", "Friday", "Back\ndoor"});
+       }},
+      {"one detail",
+       [](JobRun& r) {
+         r.SetDetails({"Smith", "PO-2", "Friday", "Back\ndoor"});
+       }},
+      {"undo a detail", [](JobRun& r) { r.Job().Undo(); }},
       {"select the first", [](JobRun& r) { r.Select("Kitchen"); }},
       {"delete the first", [](JobRun& r) { r.Click(kDeleteButton); }},
       {"quantity by process data",

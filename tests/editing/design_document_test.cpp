@@ -136,6 +136,7 @@ struct Heard {
     });
     e.Subscribe([this](const FocusChanged&) { events.push_back("focus"); });
     e.Subscribe([this](const PropertiesChanged&) { events.push_back("properties"); });
+    e.Subscribe([this](const DetailsChanged&) { events.push_back("details"); });
     e.Subscribe([this](const CleanStateChanged& c) {
       events.push_back(c.modified ? "modified" : "clean");
     });
@@ -160,7 +161,7 @@ TEST(DesignDocumentEvents, EachChangeTellsWhatItChanged) {
   EXPECT_EQ(heard.Take(), (Events{"designs 0+1>1", "clean"}));
   document.SetFocus({std::nullopt, 0});
   EXPECT_EQ(heard.Take(), (Events{"focus"}));
-  document.Replace({}, {}, {Unit::Millimetres, SpacingMode::Divided, "M"},
+  document.Replace({}, {}, {Unit::Millimetres, SpacingMode::Divided, "M"}, {},
                    DesignDocument::Saved::Yes);
   EXPECT_EQ(heard.Take(), (Events{"designs 0+1>0", "focus", "properties"}));
 }
@@ -208,6 +209,17 @@ TEST(DesignDocumentEvents, ModifiedFollowsTheSavedState) {
        },
        true},
       {"a focus move", [](DesignDocument& d) { d.SetFocus({}); }, false},
+      {"a customer set",
+       [](DesignDocument& d) {
+         d.Commit(*DetailsChange(d, {"Smith", "", "", ""}));
+       },
+       true},
+      {"a customer set and undone",
+       [](DesignDocument& d) {
+         d.Commit(*DetailsChange(d, {"Smith", "", "", ""}));
+         d.Undo();
+       },
+       false},
       {"saved after changes",
        [](DesignDocument& d) {
          d.SetUnit(Unit::Millimetres);
@@ -233,7 +245,7 @@ TEST(DesignDocumentEvents, ModifiedFollowsTheSavedState) {
 // set back.
 TEST(DesignDocumentEvents, AJobOfUnknownSavedStateIsModifiedUntilSaved) {
   DesignDocument document;
-  document.Replace({}, {}, {}, DesignDocument::Saved::No);
+  document.Replace({}, {}, {}, {}, DesignDocument::Saved::No);
   EXPECT_TRUE(document.Modified());
   document.SetUnit(Unit::Millimetres);
   document.SetUnit(Unit::Inches);

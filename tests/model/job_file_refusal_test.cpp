@@ -24,6 +24,14 @@ std::string Edited(const std::string& from, const std::string& to) {
   return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
+// `text` as a version 2 file wrote it: no details.
+std::string WithoutDetails(std::string text) {
+  const std::size_t at = text.find("  \"details\": {");
+  EXPECT_NE(at, std::string::npos);
+  text.erase(at, text.find("},\n", at) + 3 - at);
+  return text;
+}
+
 std::string HorzPosOf(int entries) {
   std::string list = "[";
   for (int i = 0; i < entries; ++i) {
@@ -49,8 +57,8 @@ TEST(JobFileRefusalTest, HostileFilesAreRefusedWithWhereAndWhy) {
       {"empty", "", "not valid JSON at byte 1: "},
       {"not an object", "[1, 2]", "it is not a grill job file"},
       {"another format", Edited("varnel-grill-job", "other"), "it is not a grill job file"},
-      {"version as text", Edited("\"version\": 2", "\"version\": \"2\""), "version must be"},
-      {"version 0", Edited("\"version\": 2", "\"version\": 0"), "version must be"},
+      {"version as text", Edited("\"version\": 3", "\"version\": \"3\""), "version must be"},
+      {"version 0", Edited("\"version\": 3", "\"version\": 0"), "version must be"},
       {"unknown unit", Edited("\"mm\"", "\"cm\""), "unit must be \"in\" or \"mm\""},
       {"unknown field", Edited("\"unit\"", "\"colour\": 1, \"unit\""), "unknown field \"colour\""},
       {"missing field", Edited("\"spacing\": \"equal\",", ""), "spacing is missing"},
@@ -138,27 +146,27 @@ TEST(JobFileRefusalTest, AcceptsWhatNewAccepts) {
 }
 
 // A version 1 file, from before designs kept their predesign, reads with the
-// predesign unknown and is written back as version 2; a version 1 file may
-// not hold the newer field, and a version 2 file names a known predesign.
+// predesign unknown and is written back as the current version; a version 1
+// file may not hold the newer field, and a later file names a known predesign.
 TEST(JobFileRefusalTest, VersionOneFilesReadWithThePredesignUnknown) {
   Job job = SmallJob();
   job.designs[0].window.preDesign = PreDesign::Prarie;
   const std::string current = FormatJob(job);
   EXPECT_THAT(current, HasSubstr("\"preDesign\": \"Prarie\""));
 
-  std::string old = current;
-  old.replace(old.find("\"version\": 2"), 12, "\"version\": 1");
+  std::string old = WithoutDetails(current);
+  old.replace(old.find("\"version\": 3"), 12, "\"version\": 1");
   for (std::size_t at; (at = old.find("      \"preDesign\":")) != std::string::npos;) {
     old.erase(at, old.find('\n', at) - at + 1);
   }
   const JobFileResult migrated = ReadJobText(old, kPath);
   ASSERT_TRUE(migrated.job) << migrated.error;
   EXPECT_FALSE(migrated.job->designs[0].window.preDesign);
-  EXPECT_THAT(FormatJob(*migrated.job), HasSubstr("\"version\": 2"));
+  EXPECT_THAT(FormatJob(*migrated.job), HasSubstr("\"version\": 3"));
   EXPECT_THAT(FormatJob(*migrated.job), HasSubstr("\"preDesign\": null"));
 
-  std::string mixed = current;
-  mixed.replace(mixed.find("\"version\": 2"), 12, "\"version\": 1");
+  std::string mixed = WithoutDetails(current);
+  mixed.replace(mixed.find("\"version\": 3"), 12, "\"version\": 1");
   EXPECT_THAT(ReadJobText(mixed, kPath).error, HasSubstr("unknown field \"preDesign\""));
 
   std::string unknown = current;
@@ -193,7 +201,7 @@ TEST(JobFileRefusalTest, SaysWhatKindOfFileWasRefused) {
 
 TEST(JobFileRefusalTest, NewerVersionIsNamedAsSuch) {
   const JobFileResult result = ReadJobText(
-      R"({"format": "varnel-grill-job", "version": 3, "shape": "unknown to us"})", kPath);
+      R"({"format": "varnel-grill-job", "version": 4, "shape": "unknown to us"})", kPath);
   EXPECT_FALSE(result.job);
   EXPECT_EQ(result.error, kPath + " was written by a newer version of the designer");
 }

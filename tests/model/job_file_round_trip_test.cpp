@@ -35,10 +35,16 @@ TEST(JobFileRoundTripTest, WritesTheDocumentedLayout) {
   job.designs[0].window.vertSegments[1][1] = 0;
   EXPECT_EQ(FormatJob(job), R"({
   "format": "varnel-grill-job",
-  "version": 2,
+  "version": 3,
   "unit": "mm",
   "spacing": "equal",
   "masterFile": "MASTER",
+  "details": {
+    "customer": "",
+    "orderNumber": "",
+    "dueDate": "",
+    "notes": ""
+  },
   "current": null,
   "designs": [
     {

@@ -55,6 +55,7 @@ class RandomJobs {
     job.unit = Coin() ? Unit::Inches : Unit::Millimetres;
     job.spacing = Coin() ? SpacingMode::EqualSpace : SpacingMode::Divided;
     job.masterFile = Bytes(40);
+    job.details = Details();
     const int count = Between(0, 6);
     for (int i = 0; i < count; ++i) {
       job.designs.push_back(Design(i));
@@ -101,6 +102,23 @@ class RandomJobs {
       w.preDesign = static_cast<PreDesign>(Between(0, kPreDesignNames.size() - 1));
     }
     return design;
+  }
+
+  // Any bytes the dialog keeps: no control character, the notes' line breaks
+  // aside.
+  JobDetails Details() {
+    JobDetails details;
+    for (const JobDetail detail : kJobDetails) {
+      std::string text = Bytes(detail == JobDetail::Notes ? 80 : 20);
+      for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 32 || byte == 127) {
+          c = detail == JobDetail::Notes && Coin() ? '\n' : ' ';
+        }
+      }
+      details[detail] = text;
+    }
+    return details;
   }
 
   bool Coin() { return (random_() & 1) != 0; }
@@ -194,6 +212,7 @@ inline void ExpectSameJob(const Job& expected, const Job& actual) {
   EXPECT_EQ(expected.unit, actual.unit);
   EXPECT_EQ(expected.spacing, actual.spacing);
   EXPECT_EQ(expected.masterFile, actual.masterFile);
+  EXPECT_EQ(expected.details, actual.details);
   EXPECT_EQ(expected.current, actual.current);
   ASSERT_EQ(expected.designs.size(), actual.designs.size());
   for (std::size_t i = 0; i < expected.designs.size(); ++i) {

@@ -214,7 +214,7 @@ TEST_F(PlanPagesTest, NothingLeavesItsPageOrCrossesTheTitleBlock) {
       const Page& page = pages[p];
       const Box paper{kPageMargin, kPageMargin, page.width - 2 * kPageMargin,
                       page.height - 2 * kPageMargin};
-      const Box title = PlanTitleBlock({page.width, page.height});
+      const Box title = PlanTitleBlock({page.width, page.height}, settings);
       for (const Box& box : BoxesOf(page)) {
         EXPECT_TRUE(Inside(box, paper))
             << "page " << p + 1 << " at " << box.left << ", " << box.top;

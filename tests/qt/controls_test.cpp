@@ -2,12 +2,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
 #include "QtTestRegistry.h"
 #include "QtTestSupport.h"
+#include "app/JobDetailsDialog.h"
 #include "app/MainDialogTemplate.h"
 #include "editing/WindowEditor.h"
 #include "qt/QtControls.h"
@@ -58,10 +60,18 @@ void ControlsTest::everyTemplateIdIsBoundByName_data() {
   QTest::addColumn<int>("templateId");
   QTest::newRow("main dialog 102") << 102;
   QTest::newRow("window editor 103") << 103;
+  QTest::newRow("job properties 104") << 104;
 }
 
 static const DialogTemplate& TemplateById(int id) {
-  return id == 102 ? MainDialogTemplate() : WindowEditorTemplate();
+  switch (id) {
+    case 102:
+      return MainDialogTemplate();
+    case 103:
+      return WindowEditorTemplate();
+    default:
+      return JobDetailsTemplate();
+  }
 }
 
 void ControlsTest::everyTemplateIdIsBoundByName() {
@@ -92,6 +102,12 @@ void ControlsTest::everyTemplateIdIsBoundByName() {
       case ControlKind::Edit:
         QVERIFY2(qobject_cast<QLineEdit*>(found) != nullptr, qPrintable(name));
         break;
+      case ControlKind::MultiLineEdit: {
+        auto* edit = qobject_cast<QPlainTextEdit*>(found);
+        QVERIFY2(edit != nullptr, qPrintable(name));
+        QVERIFY(edit->tabChangesFocus());
+        break;
+      }
       case ControlKind::Label:
         QVERIFY2(qobject_cast<QLabel*>(found) != nullptr, qPrintable(name));
         break;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "JobInfoText.h"
 #include "PlanLines.h"
 #include "StateReports.h"
 #include "app/MainDialogTemplate.h"
@@ -89,6 +90,7 @@ const ScriptSession::CommandEntry ScriptSession::kCommands[] = {
     {"answer",     &ScriptSession::Answer,     false},
     {"job",        &ScriptSession::Job,        false},
     {"cutplan",    &ScriptSession::CutPlan,    false},
+    {"jobinfo",    &ScriptSession::JobInfo,    true},
 };
 // clang-format on
 
@@ -423,6 +425,31 @@ void ScriptSession::CutPlan(const ScriptLine& line) {
   }
   for (const std::string& text : PlanScriptLines(*outcome.plan, outcome.units.saw)) {
     out_ << text << '\n';
+  }
+}
+
+// Without words, prints each detail as the line that sets it; otherwise sets
+// one, as File > Job Properties... does, a refusal being its message.
+void ScriptSession::JobInfo(const ScriptLine& line) {
+  DesignDocument& document = dialog_.State().document;
+  if (line.rest.empty()) {
+    for (const JobDetail detail : kJobDetails) {
+      const std::string& value = document.Details()[detail];
+      out_ << "jobinfo " << DetailWord(detail)
+           << (value.empty() ? "" : " " + (detail == JobDetail::Notes ? EscapeNotes(value) : value))
+           << '\n';
+    }
+    return;
+  }
+  const auto [word, text] = SplitIdAndText(line.rest);
+  const std::optional<JobDetail> detail = DetailNamed(word);
+  if (!detail) {
+    throw ScriptError("usage: jobinfo [customer|order|due|notes TEXT]");
+  }
+  JobDetails details = document.Details();
+  details[*detail] = *detail == JobDetail::Notes ? UnescapeNotes(text) : std::string(text);
+  if (const std::optional<std::string> refusal = CommitJobDetails(document, std::move(details))) {
+    out_ << "message: " << *refusal << '\n';
   }
 }
 

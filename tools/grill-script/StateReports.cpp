@@ -88,6 +88,7 @@ std::string ControlReport(const MemoryControls& controls, int id) {
       return report + " sel=" + FormatInteger(controls.Selection(id)) +
              " text=" + controls.Text(id) + " items=" + JoinEntries(controls.Entries(id));
     case ControlKind::Edit:
+    case ControlKind::MultiLineEdit:
     case ControlKind::Label:
     case ControlKind::GroupBox:
       break;

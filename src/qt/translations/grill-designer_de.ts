@@ -198,6 +198,31 @@
         <translation>Fenstereditor</translation>
     </message>
     <message>
+        <location filename="../CoreTexts.cpp" line="54"/>
+        <source>Job Properties</source>
+        <translation>Auftragseigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="54"/>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="54"/>
+        <source>Order / PO Number</source>
+        <translation>Auftrags- / Bestellnummer</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="54"/>
+        <source>Due Date</source>
+        <translation>Liefertermin</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="54"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
         <location filename="../CoreTexts.cpp" line="52"/>
         <location filename="../QtDialogHost.cpp" line="32"/>
         <source>Cancel</source>
@@ -643,6 +668,11 @@
         <location filename="../QtMenuBar.cpp" line="44"/>
         <source>&amp;Import Designs...</source>
         <translation>Designs &amp;importieren...</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="46"/>
+        <source>Job &amp;Properties...</source>
+        <translation>Auftrags&amp;eigenschaften...</translation>
     </message>
     <message>
         <location filename="../QtMenuBar.cpp" line="47"/>

@@ -198,6 +198,31 @@
         <translation>Éditeur de fenêtre</translation>
     </message>
     <message>
+        <location filename="../CoreTexts.cpp" line="54"/>
+        <source>Job Properties</source>
+        <translation>Propriétés de la commande</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="54"/>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="54"/>
+        <source>Order / PO Number</source>
+        <translation>N° de commande / bon de commande</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="54"/>
+        <source>Due Date</source>
+        <translation>Date d'échéance</translation>
+    </message>
+    <message>
+        <location filename="../CoreTexts.cpp" line="54"/>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
         <location filename="../CoreTexts.cpp" line="52"/>
         <location filename="../QtDialogHost.cpp" line="32"/>
         <source>Cancel</source>
@@ -643,6 +668,11 @@
         <location filename="../QtMenuBar.cpp" line="44"/>
         <source>&amp;Import Designs...</source>
         <translation>&amp;Importer des modèles...</translation>
+    </message>
+    <message>
+        <location filename="../QtMenuBar.cpp" line="46"/>
+        <source>Job &amp;Properties...</source>
+        <translation>&amp;Propriétés de la commande...</translation>
     </message>
     <message>
         <location filename="../QtMenuBar.cpp" line="47"/>
