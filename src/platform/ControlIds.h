@@ -69,6 +69,10 @@ enum ControlId : int {
   kEditorHorzBarsEdit = 1008,
   kEditorInchesRadio = 1012,
   kEditorMillimetresRadio = 1013,
+
+  // Export settings (template 106).
+  kExportFolderRadio = 1201,
+  kJobFolderRadio = 1202,
 };
 
 // The system command number of the "About" menu item.
