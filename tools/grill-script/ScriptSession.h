@@ -67,6 +67,7 @@ class ScriptSession {
   void Answer(const ScriptLine& line);
   void Job(const ScriptLine& line);
   void CutPlan(const ScriptLine& line);
+  void Setting(const ScriptLine& line);
 
   // The controls that `text`, `click` and `show` address: the window
   // editor's while it is open, otherwise the main dialog's.
