@@ -14,7 +14,7 @@ DialogTemplate Build() {
   t.width = 220;
   t.height = 62;
   t.controls = {
-      {kNoId, K::GroupBox, "Process All writes", 7, 7, 150, 48},
+      {kNoId, K::GroupBox, "Process All", 7, 7, 150, 48},
       {kExportFolderRadio, K::RadioButton, "All files in the export folder", 15, 20, 138, 10},
       {kJobFolderRadio, K::RadioButton, "One folder per job", 15, 36, 138, 10},
       {kIdOk, K::DefaultPushButton, "OK", 163, 7, 50, 16},

@@ -19,8 +19,11 @@ bool IsControl(char c) {
   return byte < 0x20 || byte == 0x7f;
 }
 
+// A name of the folder's own files: no way into another folder, and not the record.
 bool IsPlainFileName(std::string_view name) {
-  return !JobFolderNameRefusal(name) && name != kRunRecordName;
+  return !name.empty() && name != "." && name != ".." && name != kRunRecordName &&
+         name.find_first_of("/\\") == std::string_view::npos &&
+         std::none_of(name.begin(), name.end(), IsControl);
 }
 
 bool IsDate(std::string_view text) {

@@ -292,6 +292,7 @@ TEST(RunRecordTest, OnlyARecordOfPlainNamesAndADayIsRead) {
       {"Varnel Grill Designer run\nsent 2026-12-01\nfile A.csv\nfile B.csv\n", true},
       {"Varnel Grill Designer run\nsent 2026-12-01\n", true},
       {"Varnel Grill Designer run\nsent 2026-12-01\nfile A.csv", true},
+      {"Varnel Grill Designer run\nsent 2026-12-01\nfile A..B_E1.csv\n", true},
       {"", false},
       {"Varnel Grill Designer run\n", false},
       {"something else\nsent 2026-12-01\n", false},
