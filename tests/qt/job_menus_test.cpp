@@ -3,12 +3,15 @@
 #include <QImage>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include "QtTestRegistry.h"
 #include "QtTestSupport.h"
 #include "app/MainDialogTemplate.h"
 #include "qt/DialogUnits.h"
+#include "qt/ExportFolderSetting.h"
 #include "qt/QtDialogHost.h"
 
 using namespace grill;
@@ -25,6 +28,7 @@ class JobMenusTest : public QObject {
   void menuBarSitsAboveTheControls();
   void saveAsUndoAndTheModifiedMark();
   void screenshotWithMenuBar();
+  void exportSettingsChooseOneFolderPerJob();
 };
 
 namespace {
@@ -63,6 +67,32 @@ void JobMenusTest::menuBarSitsAboveTheControls() {
   QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Help"}));
   QCOMPARE(run.designer.Action("fileSave")->shortcut(), QKeySequence(QKeySequence::Save));
   QCOMPARE(run.designer.Action("fileQuit")->shortcut(), QKeySequence(QKeySequence::Quit));
+}
+
+// File > Export Settings... on the real widgets: the choice made with OK is used and kept.
+void JobMenusTest::exportSettingsChooseOneFolderPerJob() {
+  StoreExportLayout(ExportLayout::kExportFolder);
+  ModalAnswerer answerer;
+  QStringList captions;
+  answerer.onDialog = [&captions](QDialog& dialog) {
+    for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) {
+      captions << radio->text();
+      if (radio->text() == QStringLiteral("One folder per job")) {
+        radio->click();
+      }
+    }
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+      if (button->text() == QStringLiteral("OK")) {
+        button->click();
+      }
+    }
+  };
+  StartedDesigner run(SmallConfig());
+  run.designer.Action("fileExportSettings")->trigger();
+  QCOMPARE(captions, (QStringList{"All files in the export folder", "One folder per job"}));
+  QCOMPARE(run.designer.Designer().ExportLayoutInUse(), ExportLayout::kFolderPerJob);
+  QCOMPARE(StoredExportLayout(), ExportLayout::kFolderPerJob);
+  StoreExportLayout(ExportLayout::kExportFolder);
 }
 
 void JobMenusTest::saveAsUndoAndTheModifiedMark() {
