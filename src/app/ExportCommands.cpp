@@ -5,6 +5,7 @@
 
 #include "export/ExportRun.h"
 #include "export/ExportSettings.h"
+#include "export/JobFolder.h"
 #include "model/Measurements.h"
 #include "platform/ControlIds.h"
 
@@ -71,18 +72,20 @@ void StoreExportSettings(DesignerState& state, const ExportSettings& settings) {
 
 // Runs `plan` with a progress dialog named `title` and reports how it ended.
 void RunAndReport(RunPlan plan, std::string_view title, Controls& controls,
-                  ExportServices& services) {
+                  ExportServices& services, std::optional<JobFolderRun> jobFolder = std::nullopt) {
   // The progress dialog starts with the first unit, once the run has passed
   // its checks and created its files.
   std::unique_ptr<ProgressMonitor> progress;
   bool reporting = true;
-  RunTarget target{services.files, services.folder, [&](std::int64_t done, std::int64_t total) {
+  RunTarget target{services.files, services.folder,
+                   [&](std::int64_t done, std::int64_t total) {
                      if (reporting && !progress) {
                        progress = services.host.StartProgress(title);
                        reporting = progress != nullptr;
                      }
                      return !reporting || progress->Update(done, total);
-                   }};
+                   },
+                   std::move(jobFolder)};
   const ExportOutcome outcome = RunExport(std::move(plan), target);
   // The progress dialog goes before the result is shown: left up, it would cover the
   // message and ask the user to cancel a run that has ended.
@@ -95,10 +98,24 @@ void RunAndReport(RunPlan plan, std::string_view title, Controls& controls,
     case ExportOutcome::End::kCancelled:
       controls.ShowMessage("Export Cancelled");
       break;
+    case ExportOutcome::End::kDeclined:
+      break;
     case ExportOutcome::End::kCompleted:
-      controls.ShowMessage("Files Exported to " + services.folder);
+      controls.ShowMessage("Files Exported to " + RunFolder(target));
       break;
   }
+}
+
+// The job's own folder for a run named `masterName`: the job file's name, or the run's
+// master name while the job has no file, as a shop names an order before saving it.
+JobFolderRun JobFolderOf(const ExportServices& services, const std::string& masterName) {
+  JobFolderRun job;
+  job.jobName = JobFolderName(services.jobPath, masterName);
+  job.date = FormatDate(services.clock.Now());
+  job.sendAgain = [&host = services.host, name = job.jobName](const std::string& date) {
+    return host.AskYesNo(name + " was sent to the saw on " + date + ". Send again?");
+  };
+  return job;
 }
 
 }  // namespace
@@ -157,7 +174,11 @@ void ProcessAll(DesignerState& state, Controls& controls, ExportServices& servic
   for (const GrillWindow& window : state.document.Designs()) {
     plan.jobs.push_back(ExportJob{&window, window.barType, window.edgeType, {}});
   }
-  RunAndReport(std::move(plan), "Process All", controls, services);
+  std::optional<JobFolderRun> jobFolder;
+  if (services.layout == ExportLayout::kFolderPerJob) {
+    jobFolder = JobFolderOf(services, plan.masterName);
+  }
+  RunAndReport(std::move(plan), "Process All", controls, services, std::move(jobFolder));
 }
 
 }  // namespace grill

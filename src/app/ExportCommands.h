@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/ExportLayout.h"
 #include "cutting/CutBar.h"
 #include "editing/DesignerState.h"
 #include "platform/Clock.h"
@@ -17,6 +18,10 @@ struct ExportServices {
   const Clock& clock;
   DialogHost& host;    // progress of long runs
   std::string folder;  // where the cut files go
+  // Process All's files: in `folder`, or in the job's own folder there, named after the
+  // job file `jobPath` (empty while the job has none).
+  ExportLayout layout = ExportLayout::kExportFolder;
+  std::string jobPath;
 };
 
 // The unit the cut files are written in: the configuration's fixed export
@@ -26,7 +31,8 @@ CutUnit ExportUnitOf(const DesignerState& state);
 // "Process Data": exports the current design with the types, colours and
 // quantity chosen in the dialog.
 void ProcessData(DesignerState& state, Controls& controls, ExportServices& services);
-// "Process All": exports every design as it is.
+// "Process All": exports every design as it is. Into a job's folder that holds an earlier
+// run it first asks whether to send the job again; No touches nothing.
 void ProcessAll(DesignerState& state, Controls& controls, ExportServices& services);
 
 }  // namespace grill

@@ -7,6 +7,7 @@
 #include "app/ConfigStartup.h"
 #include "app/ExportCommands.h"
 #include "app/FormTexts.h"
+#include "app/ExportSettingsDialog.h"
 #include "app/MainDialogTemplate.h"
 #include "app/SpacingHandlers.h"
 #include "app/WindowListHandlers.h"
@@ -35,8 +36,8 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
   constexpr Axis H = Axis::Horizontal;
   constexpr Axis V = Axis::Vertical;
   auto exportRun = [this](auto run) {
-    ExportServices services{services_.files, services_.clock, services_.host,
-                            services_.exportFolder};
+    ExportServices services{services_.files,        services_.clock, services_.host,
+                            services_.exportFolder, exportLayout_,   job_.Path()};
     run(state_, services_.controls, services);
   };
   return {
@@ -77,6 +78,16 @@ std::vector<CGrillDesignerDlg::Handler> CGrillDesignerDlg::BuildDispatchTable() 
       {kProcessDataButton, click, [exportRun] { exportRun(ProcessData); }},
       {kProcessAllButton, click, [exportRun] { exportRun(ProcessAll); }},
   };
+}
+
+void CGrillDesignerDlg::OpenExportSettings(std::function<void(ExportLayout)> keep) {
+  grill::OpenExportSettings(services_.host, exportLayout_,
+                            [this, keep = std::move(keep)](ExportLayout layout) {
+                              exportLayout_ = layout;
+                              if (keep) {
+                                keep(layout);
+                              }
+                            });
 }
 
 void CGrillDesignerDlg::OnInitDialog() {

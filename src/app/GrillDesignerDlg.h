@@ -9,6 +9,7 @@
 #include "app/DesignView.h"
 #include "app/DesignerContext.h"
 #include "app/JobDetailsDialog.h"
+#include "app/ExportLayout.h"
 #include "app/JobSession.h"
 #include "app/WindowEditorDialog.h"
 #include "config/ConfigSearch.h"
@@ -102,6 +103,12 @@ class CGrillDesignerDlg {
 
   // Where later export runs write their cut files.
   void SetExportFolder(std::string folder) { services_.exportFolder = std::move(folder); }
+  // Whether Process All writes into the job's own folder there.
+  void SetExportLayout(ExportLayout layout) { exportLayout_ = layout; }
+  ExportLayout ExportLayoutInUse() const { return exportLayout_; }
+  // File > Export Settings...: the layout chosen with OK is used from then on and given to
+  // `keep` (which remembers it for the next start).
+  void OpenExportSettings(std::function<void(ExportLayout)> keep);
   // The File and Edit menus' commands.
   JobSession& Job() { return job_; }
   const JobSession& Job() const { return job_; }
@@ -133,6 +140,7 @@ class CGrillDesignerDlg {
   std::optional<std::size_t> restored_;
   std::vector<Handler> handlers_;
   std::string loadedConfigPath_;
+  ExportLayout exportLayout_ = ExportLayout::kExportFolder;
 };
 
 }  // namespace grill

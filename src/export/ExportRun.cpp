@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "export/ExportChecks.h"
+#include "export/JobFolder.h"
 #include "export/StagedRun.h"
 #include "model/Measurements.h"
 
@@ -63,25 +64,102 @@ ExportOutcome FileError(std::string message) {
   return ExportOutcome{ExportOutcome::End::kFileError, std::move(message)};
 }
 
+ExportOutcome Refused(std::string message) {
+  return ExportOutcome{ExportOutcome::End::kRefused, std::move(message)};
+}
+
+// The job folder's name and what is at its place, checked before any file is made, and
+// the earlier run the new one is to replace, when the user wants it replaced.
+struct JobFolderCheck {
+  std::optional<ExportOutcome> end;
+  std::vector<std::string> earlierFiles;
+};
+
+JobFolderCheck CheckJobFolder(const RunTarget& target) {
+  const JobFolderRun& job = *target.jobFolder;
+  if (std::optional<std::string> refusal = JobFolderNameRefusal(job.jobName)) {
+    return {Refused(std::move(*refusal)), {}};
+  }
+  const std::string folder = RunFolder(target);
+  if (target.files.Exists(folder) && !target.files.IsFolder(folder)) {
+    // Followed, a link would take the files out of the export folder.
+    return {FileError(FileErrorMessage(folder, "Not a directory")), {}};
+  }
+  std::optional<EarlierRun> earlier = FindEarlierRun(target.files, folder);
+  if (!earlier) {
+    return {};
+  }
+  if (job.sendAgain && !job.sendAgain(earlier->date)) {
+    return {ExportOutcome{ExportOutcome::End::kDeclined, {}}, {}};
+  }
+  return {std::nullopt, std::move(earlier->files)};
+}
+
+// Makes the folder with its parents; a job folder must be a folder itself, in the export
+// folder, and not a link that leads elsewhere.
+std::optional<std::string> MakeFolder(const RunTarget& target) {
+  Files& files = target.files;
+  std::string error;
+  const std::string folder = RunFolder(target);
+  if (!files.CreateFolders(folder, error)) {
+    return FileErrorMessage(folder, error);
+  }
+  if (target.jobFolder && !files.IsFolder(folder)) {
+    return FileErrorMessage(folder, "Not a directory");
+  }
+  return std::nullopt;
+}
+
+// Completes a job folder's set: the earlier run's files that this run does not make leave
+// with the earlier set, and the record names the new set.
+std::optional<std::string> RecordJobRun(const JobFolderRun& job, StagedRun& stage,
+                                        const std::vector<std::string>& earlierFiles) {
+  for (const std::string& name : earlierFiles) {
+    stage.Retire(name);
+  }
+  const std::string text = RunRecordText(job.date, stage.FileNames());
+  std::string error;
+  std::unique_ptr<WritableFile> record = stage.Open(std::string(kRunRecordName), error);
+  if (!record) {
+    return error;
+  }
+  OutputFile output(std::move(record));
+  if (!output.Append(text) || !output.Close()) {
+    return output.FileError();
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+std::string RunFolder(const RunTarget& target) {
+  return target.jobFolder ? target.files.Join(target.folder, target.jobFolder->jobName)
+                          : target.folder;
+}
 
 ExportOutcome RunExport(RunPlan plan, const RunTarget& target) {
   if (std::string refusal = CheckRun(plan); !refusal.empty()) {
-    return ExportOutcome{ExportOutcome::End::kRefused, std::move(refusal)};
+    return Refused(std::move(refusal));
   }
   if (std::string refusal = CheckRunSize(plan); !refusal.empty()) {
-    return ExportOutcome{ExportOutcome::End::kRefused, std::move(refusal)};
+    return Refused(std::move(refusal));
+  }
+  JobFolderCheck jobFolder;
+  if (target.jobFolder) {
+    jobFolder = CheckJobFolder(target);
+    if (jobFolder.end) {
+      return std::move(*jobFolder.end);
+    }
   }
   NameRunFiles(plan);
 
-  Files& files = target.files;
-  std::string error;
-  if (!files.CreateFolders(target.folder, error)) {
-    return FileError(FileErrorMessage(target.folder, error));
+  if (std::optional<std::string> error = MakeFolder(target)) {
+    return FileError(std::move(*error));
   }
   // Every file of the run is written aside; the earlier run's files stay as they are until
   // the whole run has been written, and for good when it has not.
-  StagedRun stage(files, target.folder);
+  StagedRun stage(target.files, RunFolder(target));
+  std::string error;
   std::unique_ptr<OutputFile> edgeMaster =
       OpenMaster(stage, EdgeMasterFileName(plan.masterName, plan.stamp), error);
   std::unique_ptr<OutputFile> barMaster;
@@ -99,6 +177,12 @@ ExportOutcome RunExport(RunPlan plan, const RunTarget& target) {
   for (OutputFile* master : {edgeMaster.get(), barMaster.get()}) {
     if (!master->Close() && outcome.end != ExportOutcome::End::kFileError) {
       outcome = FileError(master->FileError());
+    }
+  }
+  if (outcome.Completed() && target.jobFolder) {
+    if (std::optional<std::string> recordError =
+            RecordJobRun(*target.jobFolder, stage, jobFolder.earlierFiles)) {
+      outcome = FileError(std::move(*recordError));
     }
   }
   if (!outcome.Completed()) {

@@ -13,7 +13,8 @@ namespace grill {
 
 // How the export of a design, or a whole run, ended.
 struct ExportOutcome {
-  enum class End { kCompleted, kRefused, kFileError, kCancelled };
+  // kDeclined: the user chose not to send a job's files again; nothing was touched.
+  enum class End { kCompleted, kRefused, kFileError, kCancelled, kDeclined };
   End end = End::kCompleted;
   std::string message;  // the refusal or the file error
 

@@ -1,6 +1,7 @@
 #include "export/StagedRun.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 #include "export/OutputFile.h"
@@ -49,7 +50,7 @@ std::unique_ptr<WritableFile> StagedRun::Open(const std::string& name, std::stri
   } else {
     file = files_.CreateTemporary(folder_, reason);
     if (file) {
-      staged_.push_back({finalPath, file->Path(), std::nullopt, false});
+      staged_.push_back({name, finalPath, file->Path(), std::nullopt, false});
     }
   }
   if (!file) {
@@ -76,25 +77,46 @@ std::optional<std::string> StagedRun::SyncToDisk(const StagedFile& file) {
   return FileErrorMessage(file.finalPath, reason);
 }
 
-std::optional<std::string> StagedRun::PutInPlace(StagedFile& file) {
-  std::string reason;
-  if (files_.Exists(file.finalPath)) {
-    // The earlier file moves to a name reserved for it, so that it can come back.
-    std::unique_ptr<WritableFile> reserved = files_.CreateTemporary(folder_, reason);
-    if (!reserved || !reserved->Close()) {
-      if (reserved) {
-        reason = reserved->Error();
-        files_.RemoveFile(reserved->Path());
-      }
-      return FileErrorMessage(file.finalPath, reason);
-    }
-    const std::string backup = reserved->Path();
-    if (!files_.Rename(file.finalPath, backup, reason)) {
-      files_.RemoveFile(backup);
-      return FileErrorMessage(file.finalPath, reason);
-    }
-    file.backup = backup;
+void StagedRun::Retire(const std::string& name) {
+  retired_.push_back({files_.Join(folder_, name), std::nullopt});
+}
+
+std::vector<std::string> StagedRun::FileNames() const {
+  std::vector<std::string> names;
+  for (const StagedFile& file : staged_) {
+    names.push_back(file.name);
   }
+  return names;
+}
+
+std::optional<std::string> StagedRun::MoveAside(const std::string& path,
+                                                std::optional<std::string>& backup) {
+  std::string reason;
+  std::unique_ptr<WritableFile> reserved = files_.CreateTemporary(folder_, reason);
+  if (!reserved || !reserved->Close()) {
+    if (reserved) {
+      reason = reserved->Error();
+      files_.RemoveFile(reserved->Path());
+    }
+    return FileErrorMessage(path, reason);
+  }
+  const std::string reservedPath = reserved->Path();
+  if (!files_.Rename(path, reservedPath, reason)) {
+    files_.RemoveFile(reservedPath);
+    return FileErrorMessage(path, reason);
+  }
+  backup = reservedPath;
+  return std::nullopt;
+}
+
+std::optional<std::string> StagedRun::PutInPlace(StagedFile& file) {
+  // The earlier file moves to a name reserved for it, so that it can come back.
+  if (files_.Exists(file.finalPath)) {
+    if (std::optional<std::string> error = MoveAside(file.finalPath, file.backup)) {
+      return error;
+    }
+  }
+  std::string reason;
   if (!files_.Rename(file.temporary, file.finalPath, reason)) {
     return FileErrorMessage(file.finalPath, reason);
   }
@@ -109,6 +131,22 @@ std::optional<std::string> StagedRun::Publish() {
       return error;
     }
   }
+  // The earlier set leaves first, so that no moment shows a new file beside one the new
+  // run does not make.
+  std::unordered_set<std::string> written;
+  for (const StagedFile& file : staged_) {
+    written.insert(file.finalPath);
+  }
+  for (RetiredFile& file : retired_) {
+    if (written.contains(file.path) || !files_.Exists(file.path)) {
+      continue;
+    }
+    if (std::optional<std::string> error = MoveAside(file.path, file.backup)) {
+      RollBack();
+      Discard();
+      return error;
+    }
+  }
   for (StagedFile& file : staged_) {
     if (std::optional<std::string> error = PutInPlace(file)) {
       RollBack();
@@ -116,13 +154,22 @@ std::optional<std::string> StagedRun::Publish() {
       return error;
     }
   }
+  RemoveBackups();
+  published_ = true;
+  return std::nullopt;
+}
+
+void StagedRun::RemoveBackups() {
   for (const StagedFile& file : staged_) {
     if (file.backup) {
       files_.RemoveFile(*file.backup);
     }
   }
-  published_ = true;
-  return std::nullopt;
+  for (const RetiredFile& file : retired_) {
+    if (file.backup) {
+      files_.RemoveFile(*file.backup);
+    }
+  }
 }
 
 void StagedRun::RollBack() {
@@ -137,6 +184,11 @@ void StagedRun::RollBack() {
       file->backup.reset();
     }
   }
+  for (auto file = retired_.rbegin(); file != retired_.rend(); ++file) {
+    if (file->backup && files_.Rename(*file->backup, file->path, reason)) {
+      file->backup.reset();
+    }
+  }
 }
 
 void StagedRun::Discard() {
@@ -147,6 +199,7 @@ void StagedRun::Discard() {
     // A backup that could not be put back stays: it holds the earlier run's file.
   }
   staged_.clear();
+  retired_.clear();
 }
 
 }  // namespace grill

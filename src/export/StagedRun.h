@@ -26,9 +26,18 @@ class StagedRun {
   // "File Error: PATH: REASON" for the final path.
   std::unique_ptr<WritableFile> Open(const std::string& name, std::string& error);
 
-  // Makes every file survive a power cut, then renames each over its final name. When a
-  // step fails, the final names that were replaced get their earlier files back and the
-  // new ones are removed; returns the file error then.
+  // Marks the earlier file `name` of the folder as part of the set the run replaces
+  // although the run makes no file of that name: Publish moves it aside with the files it
+  // replaces and removes it once the new set is in place. A name the run writes is
+  // replaced anyway.
+  void Retire(const std::string& name);
+
+  // The names of the files opened so far, in the order they were first opened.
+  std::vector<std::string> FileNames() const;
+
+  // Makes every file survive a power cut, moves the retired files aside, then renames each
+  // file over its final name. When a step fails, every earlier file comes back under its
+  // name and the new ones are removed; returns the file error then.
   std::optional<std::string> Publish();
 
   // Removes the temporaries: the run leaves nothing behind.
@@ -36,6 +45,7 @@ class StagedRun {
 
  private:
   struct StagedFile {
+    std::string name;
     std::string finalPath;
     std::string temporary;
     // Where the earlier file of the final name waits while the new one takes its place.
@@ -43,13 +53,23 @@ class StagedRun {
     bool published = false;
   };
 
+  // An earlier file that leaves with the earlier set.
+  struct RetiredFile {
+    std::string path;
+    std::optional<std::string> backup;
+  };
+
   std::optional<std::string> SyncToDisk(const StagedFile& file);
+  // Moves the file at `path` to a name reserved for it, kept in `backup`.
+  std::optional<std::string> MoveAside(const std::string& path, std::optional<std::string>& backup);
   std::optional<std::string> PutInPlace(StagedFile& file);
   void RollBack();
+  void RemoveBackups();
 
   Files& files_;
   std::string folder_;
   std::vector<StagedFile> staged_;
+  std::vector<RetiredFile> retired_;
   bool published_ = false;
 };
 

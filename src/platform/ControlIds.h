@@ -75,6 +75,9 @@ enum ControlId : int {
   kJobOrderEdit = 1081,
   kJobDueDateEdit = 1082,
   kJobNotesEdit = 1083,
+  // Export settings (template 106).
+  kExportFolderRadio = 1201,
+  kJobFolderRadio = 1202,
 };
 
 // The system command number of the "About" menu item.

@@ -51,6 +51,9 @@ class DialogHost {
   // Asks `question` with Save, Discard and Cancel. A host that cannot ask
   // keeps the work: Cancel.
   virtual SaveAnswer AskToSave(std::string_view /*question*/) { return SaveAnswer::Cancel; }
+  // Asks `question` with Yes and No; true for Yes. A host that cannot ask answers No, which
+  // leaves everything as it is.
+  virtual bool AskYesNo(std::string_view /*question*/) { return false; }
   // The job file the user picks to open, or to save as (starting from
   // `suggested`); nullopt when the user cancels or the host cannot ask.
   virtual std::optional<std::string> ChooseJobToOpen(std::string_view /*caption*/) {

@@ -2,8 +2,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/Clock.h"
 
 namespace grill {
 
@@ -68,6 +72,18 @@ class Files {
   }
   // True when anything, a link among them, is at `path` (the default: nothing is).
   virtual bool Exists(const std::string& /*path*/) const { return false; }
+  // True when `path` is a folder itself; a link to a folder is not one (the default: none is).
+  virtual bool IsFolder(const std::string& /*path*/) const { return false; }
+  // The names of the regular files in `folder`, leaving out links and anything else; nullopt
+  // when the folder cannot be read (the default).
+  virtual std::optional<std::vector<std::string>> RegularFilesIn(const std::string& /*folder*/) {
+    return std::nullopt;
+  }
+  // When the file at `path` (a link itself, not what it points to) was last written, in local
+  // time; nullopt when that cannot be told (the default).
+  virtual std::optional<LocalTime> ModifiedTime(const std::string& /*path*/) const {
+    return std::nullopt;
+  }
   // `folder` joined with `name` by the platform's separator.
   virtual std::string Join(const std::string& folder, const std::string& name) const = 0;
 };
@@ -85,6 +101,9 @@ class StdFiles final : public Files {
   std::unique_ptr<WritableFile> CreateTemporary(const std::string& folder,
                                                 std::string& error) override;
   bool Exists(const std::string& path) const override;
+  bool IsFolder(const std::string& path) const override;
+  std::optional<std::vector<std::string>> RegularFilesIn(const std::string& folder) override;
+  std::optional<LocalTime> ModifiedTime(const std::string& path) const override;
   std::string Join(const std::string& folder, const std::string& name) const override;
 
   // Where cut files go: "C:\export\grills" on Windows, otherwise

@@ -1,3 +1,4 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -242,6 +244,43 @@ std::unique_ptr<WritableFile> StdFiles::CreateTemporary(const std::string& folde
 bool StdFiles::Exists(const std::string& path) const {
   struct stat info {};
   return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool StdFiles::IsFolder(const std::string& path) const {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::optional<std::vector<std::string>> StdFiles::RegularFilesIn(const std::string& folder) {
+  // O_NOFOLLOW: a link planted in place of the folder is not read through.
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) {
+    return std::nullopt;
+  }
+  DIR* dir = ::fdopendir(fd);
+  if (dir == nullptr) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  std::vector<std::string> names;
+  while (const dirent* entry = ::readdir(dir)) {
+    struct stat info {};
+    if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)) {
+      names.emplace_back(entry->d_name);
+    }
+  }
+  ::closedir(dir);
+  return names;
+}
+
+std::optional<LocalTime> StdFiles::ModifiedTime(const std::string& path) const {
+  struct stat info {};
+  std::tm local{};
+  if (::lstat(path.c_str(), &info) != 0 || ::localtime_r(&info.st_mtime, &local) == nullptr) {
+    return std::nullopt;
+  }
+  return LocalTime{local.tm_year + 1900, local.tm_mon, local.tm_mday,
+                   local.tm_hour,        local.tm_min, local.tm_sec};
 }
 
 std::string StdFiles::Join(const std::string& folder, const std::string& name) const {

@@ -58,6 +58,10 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Catalogue", "Order / PO Number"),
     QT_TRANSLATE_NOOP("Catalogue", "Due Date"),
     QT_TRANSLATE_NOOP("Catalogue", "Notes"),
+    // The export settings.
+    QT_TRANSLATE_NOOP("Catalogue", "Export Settings"),
+    QT_TRANSLATE_NOOP("Catalogue", "All files in the export folder"),
+    QT_TRANSLATE_NOOP("Catalogue", "One folder per job"),
     // Menus and the about box.
     QT_TRANSLATE_NOOP("Catalogue", "Window Editor..."),
     QT_TRANSLATE_NOOP("Catalogue", "&About Varnel Grill Designer..."),
@@ -101,6 +105,8 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Catalogue",
                       "Another Grill Designer is running in this folder: this one keeps "
                       "no recovery copy."),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Job Folder Name: the name is blank"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Job Folder Name: the name holds a control character"),
 };
 
 // Phrases whose %1, %2, ... stand for the names, numbers or paths the core
@@ -126,6 +132,10 @@ const char* const kPhrases[] = {
     QT_TRANSLATE_NOOP("Catalogue", "Untitled[*] - %1"),
     QT_TRANSLATE_NOOP("Catalogue", "Undo %1"),
     QT_TRANSLATE_NOOP("Catalogue", "Redo %1"),
+    QT_TRANSLATE_NOOP("Catalogue", "%1 was sent to the saw on %2. Send again?"),
+    QT_TRANSLATE_NOOP("Catalogue", "Invalid Job Folder Name: \"%1\" holds a path separator"),
+    QT_TRANSLATE_NOOP("Catalogue",
+                      "Invalid Job Folder Name: \"%1\" would lead out of the export folder"),
 };
 
 }  // namespace

@@ -6,6 +6,7 @@ namespace grill {
 namespace {
 
 const QString kExportFolderKey = QStringLiteral("export/folder");
+const QString kFolderPerJobKey = QStringLiteral("export/folderPerJob");
 
 }  // namespace
 
@@ -16,6 +17,15 @@ std::string StoredExportFolder(const std::string& fallback) {
 
 void StoreExportFolder(const std::string& folder) {
   UserSettings().setValue(kExportFolderKey, QString::fromStdString(folder));
+}
+
+ExportLayout StoredExportLayout() {
+  return UserSettings().value(kFolderPerJobKey, false).toBool() ? ExportLayout::kFolderPerJob
+                                                                : ExportLayout::kExportFolder;
+}
+
+void StoreExportLayout(ExportLayout layout) {
+  UserSettings().setValue(kFolderPerJobKey, layout == ExportLayout::kFolderPerJob);
 }
 
 }  // namespace grill

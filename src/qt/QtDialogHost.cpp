@@ -141,6 +141,14 @@ SaveAnswer QtDialogHost::AskToSave(std::string_view question) {
   }
 }
 
+bool QtDialogHost::AskYesNo(std::string_view question) {
+  QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle), CoreText(question),
+                  QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtDialogHost::ChooseJobToOpen(std::string_view caption) {
   if (fileChooser) {
     return fileChooser(false, caption);

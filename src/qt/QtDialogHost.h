@@ -20,6 +20,8 @@ class QtDialogHost final : public DialogHost {
   std::unique_ptr<ProgressMonitor> StartProgress(std::string_view title) override;
   bool MessageWithAction(std::string_view text, std::string_view action) override;
   SaveAnswer AskToSave(std::string_view question) override;
+  // No is the default button: sending a job to the saw again takes a deliberate Yes.
+  bool AskYesNo(std::string_view question) override;
   std::optional<std::string> ChooseJobToOpen(std::string_view caption) override;
   std::optional<std::string> ChooseJobToSave(std::string_view suggested) override;
   void ShowTitle(std::string_view title, bool modified) override;

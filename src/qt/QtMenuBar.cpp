@@ -8,6 +8,7 @@
 #include "platform/ControlIds.h"
 #include "qt/Catalogue.h"
 #include "qt/CuttingPlanWindow.h"
+#include "qt/ExportFolderSetting.h"
 #include "qt/PrintMenu.h"
 #include "qt/QtDesigner.h"
 
@@ -56,6 +57,8 @@ void QtDesigner::BuildMenuBar() {
   file.addSeparator();
   connect(AddAction(file, "fileExportFolder", Catalogue::tr("Export &Folder...")),
           [this] { ChooseExportFolder(); });
+  connect(AddAction(file, "fileExportSettings", Catalogue::tr("Export &Settings...")),
+          [this] { designer_.OpenExportSettings(StoreExportLayout); });
   file.addAction(CreateCuttingPlanAction(&file, designer_, &dialog));
   file.addSeparator();
   // Quit ends the run as the close box does: no question, the recovery copy

@@ -120,6 +120,7 @@ int main(int argc, char** argv) {
       files, clock, grill::StoredExportFolder(grill::StdFiles::DefaultExportFolder()),
       grill::kConfigFileName, std::cerr, std::move(search),
       grill::JobPlaces{grill::StateFolder(), grill::WorkingFolder(), &locks, &recentJobs});
+  designer.Designer().SetExportLayout(grill::StoredExportLayout());
   designer.Start();
 
   if (job) {

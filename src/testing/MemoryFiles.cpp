@@ -212,6 +212,24 @@ std::string MemoryFiles::Join(const std::string& folder, const std::string& name
   return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
+std::optional<std::vector<std::string>> MemoryFiles::RegularFilesIn(const std::string& folder) {
+  if (!IsFolder(folder)) {
+    return std::nullopt;
+  }
+  std::vector<std::string> names;
+  for (const auto& [path, bytes] : contents) {
+    if (ParentOf(path) == folder && nonRegular.count(path) == 0) {
+      names.push_back(path.substr(folder.size() + 1));
+    }
+  }
+  return names;
+}
+
+std::optional<LocalTime> MemoryFiles::ModifiedTime(const std::string& path) const {
+  const auto found = modified.find(path);
+  return found == modified.end() ? std::nullopt : std::optional(found->second);
+}
+
 std::string MemoryFiles::Content(const std::string& path) const {
   const auto found = contents.find(path);
   return found == contents.end() ? std::string() : found->second;

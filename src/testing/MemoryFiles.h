@@ -33,6 +33,12 @@ class MemoryFiles final : public Files {
     return contents.count(path) != 0 || links.count(path) != 0 || folders.count(path) != 0 ||
            nonRegular.count(path) != 0;
   }
+  bool IsFolder(const std::string& path) const override {
+    return folders.count(path) != 0 && links.count(path) == 0;
+  }
+  std::optional<std::vector<std::string>> RegularFilesIn(const std::string& folder) override;
+  // The time set in `modified`, or nullopt.
+  std::optional<LocalTime> ModifiedTime(const std::string& path) const override;
   // The bytes of a file, empty when there is none.
   std::string Content(const std::string& path) const;
   // Writable handles opened and not yet closed.
@@ -50,6 +56,8 @@ class MemoryFiles final : public Files {
   // does opening one for writing, where the system would wait for a reader.
   // A rename over one puts a regular file there.
   std::set<std::string> nonRegular;
+  // When each file was last written, by path, for those a test gives a time.
+  std::map<std::string, LocalTime> modified;
 
   // Faults: the 1-based number of the call that is to fail, 0 for none.
   // Creations and append-opens are counted apart; writes and closes are

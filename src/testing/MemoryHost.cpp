@@ -87,6 +87,13 @@ SaveAnswer MemoryHost::AskToSave(std::string_view question) {
   return answer;
 }
 
+bool MemoryHost::AskYesNo(std::string_view question) {
+  if (onQuestion) {
+    onQuestion(std::string(question));
+  }
+  return answerYes;
+}
+
 std::optional<std::string> MemoryHost::ChooseJobToOpen(std::string_view /*caption*/) {
   return TakeChosenFile();
 }

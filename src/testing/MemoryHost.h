@@ -22,6 +22,8 @@ class MemoryHost final : public DialogHost {
   // answers `chooseAction` when there was one.
   bool MessageWithAction(std::string_view text, std::string_view action) override;
   SaveAnswer AskToSave(std::string_view question) override;
+  // Passes the question to `onQuestion` and answers `answerYes`.
+  bool AskYesNo(std::string_view question) override;
   std::optional<std::string> ChooseJobToOpen(std::string_view caption) override;
   std::optional<std::string> ChooseJobToSave(std::string_view suggested) override;
   void ShowTitle(std::string_view title, bool modified) override;
@@ -46,6 +48,7 @@ class MemoryHost final : public DialogHost {
 
   // The answer to every question, and each question as it is asked.
   SaveAnswer answer = SaveAnswer::Cancel;
+  bool answerYes = false;
   std::function<void(const std::string&)> onQuestion;
   // The paths the file choosers return, first to last; an empty queue cancels.
   std::vector<std::string> chosenFiles;

@@ -149,7 +149,7 @@ class ExportSetup {
   SettableClock clock;  // 6 December, 14:05:09
   MemoryHost host;
   MemoryControls controls{ExportControlsTemplate()};
-  ExportServices services{files, clock, host, kFolder};
+  ExportServices services{files, clock, host, kFolder, ExportLayout::kExportFolder, {}};
 };
 
 class ExportTest : public ::testing::Test, public ExportSetup {};

@@ -198,7 +198,7 @@ class RecordingHost final : public DialogHost {
 
 TEST_F(FileFaultsTest, ProgressCountsTheUnitsOfTheWholeRun) {
   RecordingHost recording;
-  ExportServices counted{files, clock, recording, kFolder};
+  ExportServices counted{files, clock, recording, kFolder, ExportLayout::kExportFolder, {}};
   AddDesign("W1", 1000, 800, {}, {}).quantity = kMaxQuantity;
   AddDesign("W2", 1000, 800, {}, {}).quantity = kMaxQuantity;
   ProcessAll(state, controls, counted);

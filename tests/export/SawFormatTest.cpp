@@ -116,7 +116,7 @@ TEST_F(CsvSawFormatTest, TheRunSendsEachBlockOfAnyFormatToItsFiles) {
   plan.format = &format;
   plan.jobs.push_back(ExportJob{&window, window.barType, window.edgeType, {}});
 
-  ASSERT_TRUE(RunExport(plan, RunTarget{files, kFolder, {}}).Completed());
+  ASSERT_TRUE(RunExport(plan, RunTarget{files, kFolder, {}, std::nullopt}).Completed());
   const DesignFileNames names =
       MakeDesignFileNames(window, G58(), E1(), plan.stamp, RunKind::kProcessAll);
   const std::string edges = "edges W1 1\nedges W1 2\n";

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -87,6 +88,37 @@ TEST(StdFilesTest, TemporariesAreNewHiddenFilesInTheirFolder) {
   EXPECT_TRUE(files.Exists(first->Path()));
   EXPECT_EQ(files.CreateTemporary((folder / "missing").string(), error), nullptr);
   EXPECT_EQ(error, "No such file or directory");
+  std::filesystem::remove_all(folder);
+}
+
+// A job's folder is read without following links: a link is neither a folder nor one of
+// its files, and a link in place of the folder is not read through.
+TEST(StdFilesTest, FolderListingsAndTimesDoNotFollowLinks) {
+  char pattern[] = "/tmp/grill-files-XXXXXX";
+  ASSERT_NE(::mkdtemp(pattern), nullptr);
+  const std::filesystem::path folder = pattern;
+  const std::filesystem::path job = folder / "Smith";
+  std::filesystem::create_directory(job);
+  std::ofstream(job / "W1_E1.csv") << "cut";
+  std::filesystem::create_directory(job / "inner");
+  std::filesystem::create_symlink(folder / "elsewhere.csv", job / "link.csv");
+  std::filesystem::create_directory_symlink(job, folder / "Linked");
+
+  StdFiles files;
+  EXPECT_TRUE(files.IsFolder(job.string()));
+  EXPECT_FALSE(files.IsFolder((folder / "Linked").string()));
+  EXPECT_FALSE(files.IsFolder((job / "W1_E1.csv").string()));
+  EXPECT_EQ(files.RegularFilesIn(job.string()), std::vector<std::string>{"W1_E1.csv"});
+  EXPECT_EQ(files.RegularFilesIn((folder / "Linked").string()), std::nullopt);
+  EXPECT_EQ(files.RegularFilesIn((folder / "missing").string()), std::nullopt);
+
+  const struct ::timespec times[2] = {{0, UTIME_OMIT}, {1'765'000'000, 0}};  // 6 December 2025
+  ASSERT_EQ(::utimensat(AT_FDCWD, (job / "W1_E1.csv").c_str(), times, 0), 0);
+  const std::optional<LocalTime> written = files.ModifiedTime((job / "W1_E1.csv").string());
+  ASSERT_TRUE(written.has_value());
+  EXPECT_EQ(written->year, 2025);
+  EXPECT_EQ(written->month, 11);
+  EXPECT_EQ(files.ModifiedTime((job / "missing.csv").string()), std::nullopt);
   std::filesystem::remove_all(folder);
 }
 

@@ -203,7 +203,8 @@ TEST_F(JobDetailsPrintTest, CuttingPlanTitleShowsThemOnEveryPage) {
   group.barBound = 200;
   JobCuttingPlan plan;
   plan.groups = {{StockKind::kBar, "GB", "01", group, {}, {}}};
-  const std::vector<Page> pages = BuildCuttingPlanPages(plan, PlanUnits{Unit::Millimetres, CutUnit::kMillimetres}, settings);
+  const std::vector<Page> pages =
+      BuildCuttingPlanPages(plan, PlanUnits{Unit::Millimetres, CutUnit::kMillimetres}, settings);
   ASSERT_GT(pages.size(), 1u);
   for (const Page& page : pages) {
     const Box block = PlanTitleBlock({page.width, page.height}, settings);

@@ -1,8 +1,10 @@
+#include <QFile>
 #include <QStandardPaths>
 #include <QtTest>
 
 #include "QtTestRegistry.h"
 #include "qt/ExportFolderSetting.h"
+#include "qt/UserSettings.h"
 
 namespace grill {
 
@@ -20,6 +22,19 @@ class ExportFolderTest : public QObject {
     StoreExportFolder("/srv/cuts/kitchen job");
     QCOMPARE(StoredExportFolder("/home/user/export/grills"), "/srv/cuts/kitchen job");
     StoreExportFolder("");
+  }
+
+  // One folder per job is off until chosen, and kept as a word, not in the locale's form.
+  void remembersOneFolderPerJob() {
+    UserSettings().remove(QStringLiteral("export/folderPerJob"));
+    QCOMPARE(StoredExportLayout(), ExportLayout::kExportFolder);
+    StoreExportLayout(ExportLayout::kFolderPerJob);
+    QCOMPARE(StoredExportLayout(), ExportLayout::kFolderPerJob);
+    QFile file(UserSettings().fileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("folderPerJob=true"));
+    StoreExportLayout(ExportLayout::kExportFolder);
+    QCOMPARE(StoredExportLayout(), ExportLayout::kExportFolder);
   }
 };
 

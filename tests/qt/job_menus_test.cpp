@@ -3,12 +3,15 @@
 #include <QImage>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include "QtTestRegistry.h"
 #include "QtTestSupport.h"
 #include "app/MainDialogTemplate.h"
 #include "qt/DialogUnits.h"
+#include "qt/ExportFolderSetting.h"
 #include "qt/QtDialogHost.h"
 
 using namespace grill;
@@ -26,6 +29,7 @@ class JobMenusTest : public QObject {
   void saveAsUndoAndTheModifiedMark();
   void duplicateByKeyAndFromTheWindowsList();
   void screenshotWithMenuBar();
+  void exportSettingsChooseOneFolderPerJob();
 };
 
 namespace {
@@ -91,6 +95,32 @@ void JobMenusTest::duplicateByKeyAndFromTheWindowsList() {
   windows->setCurrentRow(0);
   duplicate->trigger();
   QCOMPARE(windows->currentItem()->text(), QStringLiteral("Kitchen (3)"));
+}
+
+// File > Export Settings... on the real widgets: the choice made with OK is used and kept.
+void JobMenusTest::exportSettingsChooseOneFolderPerJob() {
+  StoreExportLayout(ExportLayout::kExportFolder);
+  ModalAnswerer answerer;
+  QStringList captions;
+  answerer.onDialog = [&captions](QDialog& dialog) {
+    for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) {
+      captions << radio->text();
+      if (radio->text() == QStringLiteral("One folder per job")) {
+        radio->click();
+      }
+    }
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+      if (button->text() == QStringLiteral("OK")) {
+        button->click();
+      }
+    }
+  };
+  StartedDesigner run(SmallConfig());
+  run.designer.Action("fileExportSettings")->trigger();
+  QCOMPARE(captions, (QStringList{"All files in the export folder", "One folder per job"}));
+  QCOMPARE(run.designer.Designer().ExportLayoutInUse(), ExportLayout::kFolderPerJob);
+  QCOMPARE(StoredExportLayout(), ExportLayout::kFolderPerJob);
+  StoreExportLayout(ExportLayout::kExportFolder);
 }
 
 void JobMenusTest::saveAsUndoAndTheModifiedMark() {

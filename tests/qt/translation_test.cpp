@@ -8,6 +8,7 @@
 #include "QtTestRegistry.h"
 #include "QtTestSupport.h"
 #include "app/JobDetailsDialog.h"
+#include "app/ExportSettingsDialog.h"
 #include "app/MainDialogTemplate.h"
 #include "app/WindowEditorDialog.h"
 #include "qt/Catalogue.h"
@@ -123,7 +124,8 @@ void TranslationTest::everyCoreTextIsTranslated() {
   std::vector<std::string> texts(CoreTexts().begin(), CoreTexts().end());
   texts.insert(texts.end(), CorePhrases().begin(), CorePhrases().end());
   for (const DialogTemplate* dialog :
-       {&MainDialogTemplate(), &WindowEditorTemplate(), &JobDetailsTemplate()}) {
+       {&MainDialogTemplate(), &WindowEditorTemplate(), &JobDetailsTemplate(),
+        &ExportSettingsTemplate()}) {
     for (const ControlSpec& control : dialog->controls) {
       if (HasLetters(control.caption)) {
         texts.push_back(control.caption);

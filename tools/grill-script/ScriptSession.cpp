@@ -91,6 +91,7 @@ const ScriptSession::CommandEntry ScriptSession::kCommands[] = {
     {"job",        &ScriptSession::Job,        false},
     {"cutplan",    &ScriptSession::CutPlan,    false},
     {"jobinfo",    &ScriptSession::JobInfo,    true},
+    {"setting",    &ScriptSession::Setting,    false},
 };
 // clang-format on
 
@@ -406,6 +407,11 @@ void ScriptSession::Answer(const ScriptLine& line) {
       return;
     }
   }
+  // The answer to a Yes/No question.
+  if (line.words[0] == "yes" || line.words[0] == "no") {
+    host_.answerYes = line.words[0] == "yes";
+    return;
+  }
   throw ScriptError("unknown answer " + Quoted(line.words[0]));
 }
 
@@ -451,6 +457,18 @@ void ScriptSession::JobInfo(const ScriptLine& line) {
   if (const std::optional<std::string> refusal = CommitJobDetails(document, std::move(details))) {
     out_ << "message: " << *refusal << '\n';
   }
+}
+
+void ScriptSession::Setting(const ScriptLine& line) {
+  ExpectWords(line, 2, "setting jobfolder on|off");
+  if (line.words[0] != "jobfolder") {
+    throw ScriptError("unknown setting " + Quoted(line.words[0]));
+  }
+  if (line.words[1] != "on" && line.words[1] != "off") {
+    throw ScriptError("usage: setting jobfolder on|off");
+  }
+  dialog_.SetExportLayout(line.words[1] == "on" ? ExportLayout::kFolderPerJob
+                                                : ExportLayout::kExportFolder);
 }
 
 int RunScript(std::istream& script, std::ostream& out, std::ostream& err,

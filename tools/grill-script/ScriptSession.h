@@ -69,6 +69,7 @@ class ScriptSession {
   void Job(const ScriptLine& line);
   void CutPlan(const ScriptLine& line);
   void JobInfo(const ScriptLine& line);
+  void Setting(const ScriptLine& line);
 
   // The controls that `text`, `click` and `show` address: the window
   // editor's while it is open, otherwise the main dialog's.

@@ -735,5 +735,41 @@
         <source>Untitled[*] - %1</source>
         <translation>Unbenannt[*] – %1</translation>
     </message>
+    <message>
+        <source>Export &amp;Settings...</source>
+        <translation>Export&amp;einstellungen...</translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation>Exporteinstellungen</translation>
+    </message>
+    <message>
+        <source>All files in the export folder</source>
+        <translation>Alle Dateien in den Exportordner</translation>
+    </message>
+    <message>
+        <source>One folder per job</source>
+        <translation>Ein Ordner je Auftrag</translation>
+    </message>
+    <message>
+        <source>%1 was sent to the saw on %2. Send again?</source>
+        <translation>%1 wurde am %2 an die Säge gesendet. Erneut senden?</translation>
+    </message>
+    <message>
+        <source>Invalid Job Folder Name: the name is blank</source>
+        <translation>Ungültiger Auftragsordner: der Name ist leer</translation>
+    </message>
+    <message>
+        <source>Invalid Job Folder Name: the name holds a control character</source>
+        <translation>Ungültiger Auftragsordner: der Name enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>Invalid Job Folder Name: &quot;%1&quot; holds a path separator</source>
+        <translation>Ungültiger Auftragsordner: „%1“ enthält ein Pfadtrennzeichen</translation>
+    </message>
+    <message>
+        <source>Invalid Job Folder Name: &quot;%1&quot; would lead out of the export folder</source>
+        <translation>Ungültiger Auftragsordner: „%1“ führte aus dem Exportordner hinaus</translation>
+    </message>
 </context>
 </TS>

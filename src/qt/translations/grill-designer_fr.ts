@@ -735,5 +735,41 @@
         <source>Untitled[*] - %1</source>
         <translation>Sans titre[*] – %1</translation>
     </message>
+    <message>
+        <source>Export &amp;Settings...</source>
+        <translation>&amp;Réglages d’export...</translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation>Réglages d’export</translation>
+    </message>
+    <message>
+        <source>All files in the export folder</source>
+        <translation>Tous les fichiers dans le dossier d’export</translation>
+    </message>
+    <message>
+        <source>One folder per job</source>
+        <translation>Un dossier par commande</translation>
+    </message>
+    <message>
+        <source>%1 was sent to the saw on %2. Send again?</source>
+        <translation>%1 a été envoyée à la scie le %2. L’envoyer à nouveau ?</translation>
+    </message>
+    <message>
+        <source>Invalid Job Folder Name: the name is blank</source>
+        <translation>Nom de dossier de commande non valable : le nom est vide</translation>
+    </message>
+    <message>
+        <source>Invalid Job Folder Name: the name holds a control character</source>
+        <translation>Nom de dossier de commande non valable : le nom contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>Invalid Job Folder Name: &quot;%1&quot; holds a path separator</source>
+        <translation>Nom de dossier de commande non valable : « %1 » contient un séparateur de chemin</translation>
+    </message>
+    <message>
+        <source>Invalid Job Folder Name: &quot;%1&quot; would lead out of the export folder</source>
+        <translation>Nom de dossier de commande non valable : « %1 » sortirait du dossier d’export</translation>
+    </message>
 </context>
 </TS>
