@@ -7,8 +7,8 @@
 
 #include "QtTestRegistry.h"
 #include "QtTestSupport.h"
-#include "app/JobDetailsDialog.h"
 #include "app/ExportSettingsDialog.h"
+#include "app/JobDetailsDialog.h"
 #include "app/MainDialogTemplate.h"
 #include "app/WindowEditorDialog.h"
 #include "qt/Catalogue.h"
@@ -123,9 +123,8 @@ void TranslationTest::everyCoreTextIsTranslated() {
       translator.load(QStringLiteral("grill-designer_") + language, QStringLiteral(GRILL_QM_DIR)));
   std::vector<std::string> texts(CoreTexts().begin(), CoreTexts().end());
   texts.insert(texts.end(), CorePhrases().begin(), CorePhrases().end());
-  for (const DialogTemplate* dialog :
-       {&MainDialogTemplate(), &WindowEditorTemplate(), &JobDetailsTemplate(),
-        &ExportSettingsTemplate()}) {
+  for (const DialogTemplate* dialog : {&MainDialogTemplate(), &WindowEditorTemplate(),
+                                       &JobDetailsTemplate(), &ExportSettingsTemplate()}) {
     for (const ControlSpec& control : dialog->controls) {
       if (HasLetters(control.caption)) {
         texts.push_back(control.caption);
