@@ -60,6 +60,17 @@ std::map<BarKey, int> PiecesPerBar(const CutList& cutList) {
   return pieces;
 }
 
+// "bar 2", "bars 1 & 3", "bar 1 pieces 1 & 2", "bars 1-3 pieces 1 & 2".
+std::string BarsText(const std::vector<int>& bars, const std::vector<int>& pieces) {
+  std::string text = (bars.size() == 1 ? "bar " : "bars ") + NumberList(bars);
+  if (!pieces.empty()) {
+    text += (pieces.size() == 1 ? " piece " : " pieces ") + NumberList(pieces);
+  }
+  return text;
+}
+
+// Bars cut into the same pieces share one mention: "Horizontal bars 1-3
+// pieces 1 & 2"; bars cut otherwise follow after a semicolon.
 std::string BarName(const CutGroup& group, const std::map<BarKey, int>& piecesPerBar) {
   const Direction direction = RunOf(group.Origin());
   // The group's pieces bar by bar, the bars in ascending order.
@@ -68,22 +79,25 @@ std::string BarName(const CutGroup& group, const std::map<BarKey, int>& piecesPe
     const BarPiece& bar = std::get<BarPiece>(origin);
     pieces[bar.bar].push_back(bar.piece);
   }
-  std::vector<int> wholeBars;
-  std::string cutBars;
-  for (const auto& [bar, numbers] : pieces) {
-    if (piecesPerBar.at({direction, bar}) == 1) {
-      wholeBars.push_back(bar);
-      continue;
+  // The bars of each set of pieces, sets in the order of their first bar; a
+  // bar left whole has the empty set.
+  std::vector<std::pair<std::vector<int>, std::vector<int>>> mentions;
+  for (auto& [bar, numbers] : pieces) {
+    std::sort(numbers.begin(), numbers.end());
+    std::vector<int> cut = piecesPerBar.at({direction, bar}) == 1 ? std::vector<int>{} : numbers;
+    const auto same = std::find_if(mentions.begin(), mentions.end(),
+                                   [&cut](const auto& mention) { return mention.second == cut; });
+    if (same != mentions.end()) {
+      same->first.push_back(bar);
+    } else {
+      mentions.push_back({{bar}, std::move(cut)});
     }
-    cutBars += (cutBars.empty() ? "" : " & ") + FormatInteger(bar) +
-               (numbers.size() == 1 ? " piece " : " pieces ") + NumberList(numbers);
   }
-  std::string list = NumberList(wholeBars);
-  if (!cutBars.empty()) {
-    list += (list.empty() ? "" : " & ") + cutBars;
+  std::string name = direction == Direction::kVertical ? "Vertical " : "Horizontal ";
+  for (std::size_t i = 0; i < mentions.size(); ++i) {
+    name += (i == 0 ? "" : "; ") + BarsText(mentions[i].first, mentions[i].second);
   }
-  return std::string(direction == Direction::kVertical ? "Vertical" : "Horizontal") +
-         (pieces.size() == 1 ? " bar " : " bars ") + list;
+  return name;
 }
 
 }  // namespace

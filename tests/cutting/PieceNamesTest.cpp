@@ -65,6 +65,20 @@ TEST_F(PieceNamesTest, EachGroupNamesTheEdgesOrBarsItIsCutFor) {
        [](GrillWindow& w) { w.horzSegments[1][1] = 0; },
        {"Top and bottom edge", "Right and left edge", "Vertical bar 1", "Vertical bar 2",
         "Horizontal bar 1 pieces 1 & 2"}},
+      // Each horizontal bar is cut in two alike pieces: one mention of the
+      // three bars, not one per bar.
+      {"bars cut alike",
+       900,
+       800,
+       {300, 600},
+       {200, 400, 600},
+       [](GrillWindow& w) {
+         for (int bar = 1; bar <= 3; ++bar) {
+           w.horzSegments[bar][1] = 0;
+         }
+       },
+       {"Top and bottom edge", "Right and left edge", "Vertical bar 1", "Vertical bar 2",
+        "Horizontal bars 1-3 pieces 1 & 2"}},
       {"runs of bars",
        1000,
        800,
