@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -38,6 +39,7 @@ class ControlsTest : public QObject {
   void captionsFitTheirControls_data();
   void captionsFitTheirControls();
   void sideWidthLabelFitsEitherCaption();
+  void lengthFieldsShowALengthWhole();
   void controlsDoNotOverlap_data();
   void controlsDoNotOverlap();
   void hiddenControlsStayHiddenUntilShown();
@@ -194,6 +196,31 @@ void ControlsTest::sideWidthLabelFitsEitherCaption() {
                                                       .arg(QString::fromUtf8(caption))
                                                       .arg(needed)
                                                       .arg(label->width())));
+  }
+}
+
+// A length the designer puts into a size field (a window of 2.4 m, six
+// decimals) shows whole: cut off at the front it reads as another length.
+void ControlsTest::lengthFieldsShowALengthWhole() {
+  const QString length = QStringLiteral("2438.400000");
+  const std::pair<const DialogTemplate*, std::vector<int>> fields[] = {
+      {&MainDialogTemplate(), {kWidthEdit, kHeightEdit, kSideWidthEdit}},
+      {&WindowEditorTemplate(), {kEditorWidthEdit, kEditorHeightEdit}},
+  };
+  for (const auto& [dialogTemplate, ids] : fields) {
+    QtControls controls(*dialogTemplate);
+    for (const int id : ids) {
+      auto* edit = WidgetOf<QLineEdit>(controls, id);
+      QVERIFY(edit != nullptr);
+      edit->setText(length);
+      // The frame and the text margins take a few pixels on either side.
+      const int needed = QFontMetrics(edit->font()).horizontalAdvance(length) + 8;
+      QVERIFY2(needed <= edit->width(),
+               qPrintable(QStringLiteral("field %1 needs %2 pixels, has %3")
+                              .arg(id)
+                              .arg(needed)
+                              .arg(edit->width())));
+    }
   }
 }
 
