@@ -10,8 +10,11 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 #include <stop_token>
 #include <thread>
@@ -76,7 +79,20 @@ CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units,
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(table_);
   layout->addWidget(buttons);
-  resize(600, 640);
+  // Wide enough for every column as its contents need, lengths in two units
+  // included, within the screen.
+  int columns = 0;
+  for (int c = 0; c < kPlanColumns; ++c) {
+    columns += table_->horizontalHeader()->sectionSize(c);
+  }
+  const int wanted = columns + table_->verticalScrollBar()->sizeHint().width() +
+                     2 * table_->frameWidth() + layout->contentsMargins().left() +
+                     layout->contentsMargins().right();
+  const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+  const int room = screen != nullptr ? screen->availableGeometry().width() * 9 / 10 : wanted;
+  resize(std::clamp(wanted, 600, std::max(600, room)), 640);
+  // The design column takes what the window gives beyond that.
+  table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
 }
 
 void CuttingPlanWindow::FillTable() {
@@ -119,7 +135,6 @@ void CuttingPlanWindow::FillTable() {
     }
   }
   table_->resizeColumnsToContents();
-  table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
 }
 
 QString CuttingPlanWindow::WriteCsv(const QString& path) const {
