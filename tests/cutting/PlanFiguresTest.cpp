@@ -52,6 +52,31 @@ INSTANTIATE_TEST_SUITE_P(
         QualityCase{3, 3, 16780.0, false, CutUnit::kInches,
                     "optimal in bars; 48.031 in above the length bound"}));
 
+// For people the length above the bound is in the job's unit, then, where the
+// saw counts in another, in the saw's; bar counts read the same either way.
+TEST(PlanFiguresTest, QualityWordsGiveTheJobsUnitAndTheSawsWhereItDiffers) {
+  PlanFigures figures;
+  figures.lengthOverBound = 1499.5;
+  const struct {
+    PlanUnits units;
+    const char* words;
+  } cases[] = {
+      {{Unit::Millimetres, CutUnit::kMillimetres},
+       "optimal in bars; 1499.5 mm above the length bound"},
+      {{Unit::Inches, CutUnit::kInches}, "optimal in bars; 59 1/16\" above the length bound"},
+      {{Unit::Inches, CutUnit::kMillimetres},
+       "optimal in bars; 59 1/16\" (1499.5 mm) above the length bound"},
+      {{Unit::Millimetres, CutUnit::kInches},
+       "optimal in bars; 1499.5 mm (59.035 in) above the length bound"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(QualityWords(figures, c.units), c.words);
+  }
+  figures.barsOverBound = 2;
+  EXPECT_EQ(QualityWords(figures, PlanUnits{Unit::Inches, CutUnit::kMillimetres}),
+            "2 bars above the lower bound");
+}
+
 // Offcuts kept count as used; trims, kerfs and waste do not.
 TEST(PlanFiguresTest, WasteCountsWhatEndsInNeitherPieceNorOffcut) {
   cutplan::GroupPlan plan;
