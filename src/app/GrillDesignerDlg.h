@@ -37,8 +37,8 @@ struct DesignerServices {
   ConfigSearch configSearch = {};
   // The recovery copy: kept in `stateFolder` for `workingFolder`, guarded by
   // `locks`; none without locks or a state folder.
-  std::string stateFolder;
-  std::string workingFolder;
+  std::string stateFolder = {};
+  std::string workingFolder = {};
   FileLocks* locks = nullptr;
   RecentJobs* recentJobs = nullptr;  // File > Open Recent; none without
 };

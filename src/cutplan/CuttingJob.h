@@ -16,7 +16,7 @@ struct Piece {
   int count = 1;
   std::string label;
   std::string tag;
-  std::string name;
+  std::string name = {};
 };
 
 // Pieces planned together: one bar key in one colour set. `stockLengths`

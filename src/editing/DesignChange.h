@@ -55,9 +55,9 @@ struct DesignChange {
   DesignFocus focusBefore;
   DesignFocus focusAfter;
   // None: the step stands alone.
-  std::optional<MergeRule> merge;
+  std::optional<MergeRule> merge = std::nullopt;
   // None: the details stay as they are.
-  std::optional<DetailsEdit> details;
+  std::optional<DetailsEdit> details = std::nullopt;
 
   // Whether the window list's names or order differ afterwards.
   bool ChangesNames() const;

@@ -15,7 +15,7 @@ struct DrawingSettings {
   Unit unit = Unit::Inches;
   std::string jobName;  // empty for a job never saved
   std::string date;
-  JobDetails details;
+  JobDetails details = {};
 };
 
 // Page layout in millimetres of paper.

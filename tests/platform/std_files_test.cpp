@@ -56,7 +56,7 @@ TEST(StdFilesTest, OnlyRegularFilesAreOpenedAndNothingWaits) {
   std::ofstream(folder / "regular.txt") << "read";
 
   StdFiles files;
-  for (const std::string path : {fifo.string(), folder.string(), std::string("/dev/zero")}) {
+  for (const std::string& path : {fifo.string(), folder.string(), std::string("/dev/zero")}) {
     EXPECT_EQ(files.OpenForRead(path), nullptr) << path;
   }
   std::string error;
