@@ -10,6 +10,7 @@ namespace grill {
 namespace {
 
 using test::PlanBar;
+using test::PlanOfBars;
 
 struct QualityCase {
   int bars;
@@ -28,13 +29,7 @@ class PlanQualityTest : public ::testing::TestWithParam<QualityCase> {};
 
 TEST_P(PlanQualityTest, OptimalOrTheGapToTheBoundInWords) {
   const QualityCase& c = GetParam();
-  cutplan::GroupPlan plan;
-  for (int i = 0; i < c.bars; ++i) {
-    plan.bars.push_back(PlanBar(6000, {5000}, 1000, cutplan::RestKind::Waste));
-  }
-  plan.barBound = c.barBound;
-  plan.lengthBound = c.lengthBound;
-  plan.optimal = c.optimal;
+  const cutplan::GroupPlan plan = PlanOfBars(c.bars, c.barBound, c.lengthBound, c.optimal);
   const PlanFigures figures = FiguresOf(plan);
   EXPECT_EQ(QualityWords(figures, c.unit), c.words);
   EXPECT_NEAR(figures.wastePercent, 100.0 / 6.0, 1e-9);

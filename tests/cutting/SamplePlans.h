@@ -17,6 +17,19 @@ inline cutplan::StockBar PlanBar(double stock, std::vector<double> pieces, doubl
   return bar;
 }
 
+// `bars` stock bars of 6000, each with one piece of 5000 and 1000 of waste,
+// planned against the bounds given.
+inline cutplan::GroupPlan PlanOfBars(int bars, int barBound, double lengthBound, bool optimal) {
+  cutplan::GroupPlan plan;
+  for (int i = 0; i < bars; ++i) {
+    plan.bars.push_back(PlanBar(6000, {5000}, 1000, cutplan::RestKind::Waste));
+  }
+  plan.barBound = barBound;
+  plan.lengthBound = lengthBound;
+  plan.optimal = optimal;
+  return plan;
+}
+
 // A bar group of two stock bars, 6000 with 10 trimmed in all and kerf 5: two
 // pieces of 2500 leave 985; an edge group without stock; a design left out.
 inline JobCuttingPlan TwoGroups() {

@@ -12,7 +12,7 @@
 namespace grill {
 namespace {
 
-using test::PlanBar;
+using test::PlanOfBars;
 using test::TwoGroups;
 using ::testing::ElementsAre;
 
@@ -51,13 +51,7 @@ class PlanGapTest : public ::testing::TestWithParam<GapCase> {};
 // in length in the files' unit.
 TEST_P(PlanGapTest, OptimalOrTheGapToTheBound) {
   const GapCase& c = GetParam();
-  cutplan::GroupPlan plan;
-  for (int i = 0; i < c.bars; ++i) {
-    plan.bars.push_back(PlanBar(6000, {5000}, 1000, cutplan::RestKind::Waste));
-  }
-  plan.barBound = c.barBound;
-  plan.lengthBound = c.lengthBound;
-  plan.optimal = c.optimal;
+  const cutplan::GroupPlan plan = PlanOfBars(c.bars, c.barBound, c.lengthBound, c.optimal);
   JobCuttingPlan job;
   job.groups.push_back({StockKind::kBar, "GB", "01", plan, {}, {}});
   EXPECT_EQ(PlanScriptLines(job, CutUnit::kMillimetres).at(2 + static_cast<size_t>(c.bars)),
