@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -19,12 +20,33 @@ struct Piece {
   std::string name = {};
 };
 
-// Pieces planned together: one bar key in one colour set. `stockLengths`
-// lists the bar lengths the pieces may be cut from.
+// A stock length the pieces may be cut from. Without a count it is bought
+// as needed; with one, that many bars are on hand and no more can be had.
+// The price is per bar. A bare length converts, so `{6000, 4000}` lists two
+// lengths bought as needed at no stated price.
+struct StockLength {
+  StockLength(double barLength, std::optional<int> barsOnHand = {},
+              std::optional<double> barPrice = {})
+      : length(barLength), onHand(barsOnHand), price(barPrice) {}
+
+  double length = 0;
+  std::optional<int> onHand;
+  std::optional<double> price;
+};
+
+// `count` offcuts of `length` kept from earlier jobs; they cost nothing.
+struct Remnant {
+  double length = 0;
+  int count = 1;
+};
+
+// Pieces planned together: one bar key in one colour set, with the stock
+// and the remnants they may be cut from.
 struct PieceGroup {
   std::string key;
   std::vector<Piece> pieces;
-  std::vector<double> stockLengths;
+  std::vector<StockLength> stock;
+  std::vector<Remnant> remnants = {};
 };
 
 // A bar holds pieces p1..pm when p1 + ... + pm + (m - 1) * kerf <=
@@ -54,6 +76,9 @@ struct CutPiece {
 
 enum class RestKind { Offcut, Waste };
 
+// Where a bar of the plan comes from.
+enum class StockSource { Remnant, OnHand, Bought };
+
 struct StockBar {
   double stockLength = 0;
   // In cutting order, longest first.
@@ -61,6 +86,7 @@ struct StockBar {
   // stock - trims - pieces - kerfs between them.
   double rest = 0;
   RestKind restKind = RestKind::Waste;
+  StockSource source = StockSource::Bought;
 };
 
 struct GroupPlan {
@@ -72,6 +98,10 @@ struct GroupPlan {
   // The plan meets the bound on what it minimises: the number of bars with
   // one stock length, the total stock length with several.
   bool optimal = false;
+  // With a price on every length bought: the price of the bars bought, and
+  // a proven lower bound on it.
+  std::optional<double> cost = {};
+  std::optional<double> costBound = {};
 };
 
 double TotalStockLength(const GroupPlan& plan);

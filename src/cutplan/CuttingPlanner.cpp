@@ -50,7 +50,8 @@ std::vector<Stock> UsableStocks(const PieceGroup& group, const SawSettings& saw,
   const std::int64_t trims = Require(HundredthsAtLeast(saw.trimHead), "head trim") +
                              Require(HundredthsAtLeast(saw.trimTail), "tail trim");
   std::vector<Stock> stocks;
-  for (double length : group.stockLengths) {
+  for (const StockLength& offered : group.stock) {
+    const double length = offered.length;
     std::int64_t usable = Require(HundredthsAtMost(length), "stock length") - trims;
     if (usable > 0) {
       stocks.push_back({length, usable + kerf});

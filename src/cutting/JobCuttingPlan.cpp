@@ -26,7 +26,9 @@ JobCuttingPlan PlanJob(const WindowList& designs, const StockFile& stock,
     PlannedGroup& planned = job.groups.emplace_back(
         PlannedGroup{group.kind, group.key, group.colors, std::nullopt, {}, stock.saw});
     if (const std::vector<double>* lengths = stock.LengthsFor(group.key)) {
-      plannable.push_back({group.key + " " + group.colors, std::move(group.pieces), *lengths});
+      plannable.push_back({group.key + " " + group.colors,
+                           std::move(group.pieces),
+                           {lengths->begin(), lengths->end()}});
     } else {
       planned.problem = "No stock in Stock.txt for " + group.key;
     }

@@ -55,7 +55,7 @@ TEST(SimpleBounds, L2MatchesThePublishedValues) {
         instance.sizes.push_back(static_cast<std::int64_t>(length));
         instance.demands.push_back(1);
       }
-      const auto capacity = static_cast<std::int64_t>(known.group.stockLengths[0]);
+      const auto capacity = static_cast<std::int64_t>(known.group.stock[0].length);
       EXPECT_EQ(BoundL2(instance, capacity), known.boundL2);
     }
   }

@@ -16,8 +16,8 @@ std::vector<std::string> CheckPlan(const PieceGroup& group, const SawSettings& s
   for (std::size_t index = 0; index < plan.bars.size(); ++index) {
     const StockBar& bar = plan.bars[index];
     const std::string where = "bar " + std::to_string(index) + ": ";
-    if (std::find(group.stockLengths.begin(), group.stockLengths.end(), bar.stockLength) ==
-        group.stockLengths.end()) {
+    if (std::none_of(group.stock.begin(), group.stock.end(),
+                     [&](const StockLength& stock) { return stock.length == bar.stockLength; })) {
       faults.push_back(where + "not a stock length");
     }
     if (bar.pieces.empty()) {

@@ -67,9 +67,9 @@ PieceGroup RandomJob(std::mt19937& random, SawSettings& saw) {
   std::uniform_int_distribution<int> counts(1, 6);
   std::uniform_int_distribution<int> kinds(1, 25);
   PieceGroup group;
-  group.stockLengths = {6000, 4500};
+  group.stock = {6000, 4500};
   if (random() % 2) {
-    group.stockLengths.push_back(3000);
+    group.stock.push_back(3000);
   }
   std::uniform_int_distribution<int> steps(0, 8);
   saw = {steps(random) * 0.5, steps(random) % 3 * 5.0, steps(random) % 3 * 5.0, 500};

@@ -38,7 +38,9 @@ int Run(const CommandLine& line, std::istream& input) {
     return 2;
   }
   try {
-    GroupPlan plan = PlanGroup({"", std::move(*pieces), line.stockLengths}, line.options);
+    GroupPlan plan =
+        PlanGroup({"", std::move(*pieces), {line.stockLengths.begin(), line.stockLengths.end()}},
+                  line.options);
     PrintPlan(plan, line.stockLengths.size() > 1, std::cout);
   } catch (const PlanInputError& problem) {
     std::cerr << "grill-cutplan: " << problem.what() << '\n';
