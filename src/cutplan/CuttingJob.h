@@ -89,6 +89,14 @@ struct StockBar {
   StockSource source = StockSource::Bought;
 };
 
+// Bars of one length the plan has to buy, beyond the remnants and the stock
+// on hand.
+struct Purchase {
+  double length = 0;
+  int count = 0;
+  std::optional<double> price;  // per bar, when Stock.txt gives one
+};
+
 struct GroupPlan {
   std::string key;
   std::vector<StockBar> bars;
@@ -102,6 +110,10 @@ struct GroupPlan {
   // a proven lower bound on it.
   std::optional<double> cost = {};
   std::optional<double> costBound = {};
+  // For a group with counts on hand, prices or remnants: what to buy, per
+  // length, shortest first. Empty for a group of lengths bought as needed
+  // at no stated price, where every bar is bought.
+  std::vector<Purchase> toBuy = {};
 };
 
 double TotalStockLength(const GroupPlan& plan);
