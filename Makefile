@@ -1,7 +1,7 @@
 # make run   - build and start the designer (in ./workdir, which holds your MenuConfig.txt)
 # make test  - build and run every test headless
 # make bench - build and run the benchmarks
-# make fuzz  - build the fuzzers (configuration, job file) and run each for a minute
+# make fuzz  - build the fuzzers (configuration, job file) in the sanitizer tree and run each for a minute
 # make package - build the Debian package build/dev/varnel-grill-designer_VERSION-RELEASE_ARCH.deb
 .PHONY: run test bench fuzz sanitize package format clean
 
@@ -42,9 +42,9 @@ bench:
 
 fuzz:
 	./scripts/ensure-packages.sh
-	$(call configure,fuzz)
+	$(call configure,sanitize)
 	cmake --build --preset fuzz
-	./scripts/run-fuzz.sh build/fuzz/fuzz 60
+	./scripts/run-fuzz.sh build/sanitize/fuzz 60
 
 package:
 	./scripts/ensure-packages.sh

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(g++ make cmake ninja-build qt6-base-dev fonts-dejavu-core libgtest-dev libgmock-dev
-          libbenchmark-dev clang-14 libclang-rt-14-dev locales)
+          libbenchmark-dev clang-14 libclang-rt-14-dev lld locales)
 # The cutting plan's linear programs.
 packages+=(pkg-config coinor-libclp-dev)
 # The job files' JSON.

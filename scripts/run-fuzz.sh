@@ -6,7 +6,7 @@
 # <fuzz build dir>/findings.
 #
 #   scripts/run-fuzz.sh <fuzz build dir> <seconds per fuzzer>
-#   scripts/run-fuzz.sh build/fuzz/fuzz 60
+#   scripts/run-fuzz.sh build/sanitize/fuzz 60
 set -uo pipefail
 
 if [ $# -ne 2 ]; then
@@ -29,7 +29,7 @@ run_fuzzer() {
   local name=$1 corpus=$2
   local target="$build_dir/$name"
   if [ ! -x "$target" ]; then
-    echo "$target is missing: build it with 'cmake --preset fuzz && cmake --build --preset fuzz'" >&2
+    echo "$target is missing: build it with 'cmake --preset sanitize && cmake --build --preset fuzz'" >&2
     return 2
   fi
   cp -R "$root/fuzz/corpus/$corpus" "$work/$corpus"

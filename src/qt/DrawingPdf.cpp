@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <algorithm>
 
+#include "model/Measurements.h"
 #include "platform/Files.h"
 #include "platform/ReplaceFile.h"
 #include "qt/Catalogue.h"
@@ -17,7 +18,6 @@ namespace grill {
 namespace {
 
 constexpr int kResolution = 600;  // dots per inch
-constexpr double kMillimetresPerInch = 25.4;
 
 // The sheet as it stands in portrait, turned as the page asks.
 QPageLayout LayoutOf(const print::Page& page) {

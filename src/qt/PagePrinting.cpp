@@ -9,6 +9,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "model/Measurements.h"
 #include "qt/Catalogue.h"
 #include "qt/DrawingPdf.h"
 #include "qt/PagePainter.h"
@@ -17,8 +18,6 @@
 
 namespace grill {
 namespace {
-
-constexpr double kMillimetresPerInch = 25.4;
 
 QPageLayout::Orientation OrientationOf(const print::Page& page) {
   return page.width > page.height ? QPageLayout::Landscape : QPageLayout::Portrait;

@@ -20,8 +20,9 @@ bool RegisterQtTest(std::string name, QtTestFactory factory);
 #define GRILL_QT_TEST_CONCAT(a, b) GRILL_QT_TEST_CONCAT2(a, b)
 
 // Registers a QObject test class with the one Qt test runner, in place of
-// QTEST_MAIN: every class of tests/qt/ is linked into one program.
-#define GRILL_QT_TEST(TestClass)                                            \
-  static const bool GRILL_QT_TEST_CONCAT(grillQtTestRegistered, __LINE__) = \
-      ::grill::testing::RegisterQtTest(#TestClass,                          \
+// QTEST_MAIN: every class of tests/qt/ is linked into one program. The
+// counter keeps the names apart when several files share a batch.
+#define GRILL_QT_TEST(TestClass)                                               \
+  static const bool GRILL_QT_TEST_CONCAT(grillQtTestRegistered, __COUNTER__) = \
+      ::grill::testing::RegisterQtTest(#TestClass,                             \
                                        [] { return std::unique_ptr<QObject>(new TestClass); })
