@@ -9,6 +9,7 @@
 #include "print/DesignPages.h"
 #include "print/PageFlow.h"
 #include "print/PageText.h"
+#include "print/PlanPicture.h"
 #include "print/Table.h"
 #include "print/TextWrap.h"
 #include "print/TitleBlock.h"
@@ -139,7 +140,8 @@ void AddGroup(PageFlow& flow, const PlannedGroup& group, PlanUnits units) {
     AddParagraph(flow, "No plan: " + group.problem, false, Role::Value);
   } else {
     AddTable(flow, GroupTitle(group), BarColumns(units), BarRows(*group.plan, units));
-    flow.y += 1.0;
+    flow.y += kGap;
+    AddPlanPicture(flow, *group.plan, group.saw, units, GroupTitle(group));
     // Totals pushed past the table's last page still say whose they are.
     if (flow.MakeRoom(kLineSize * kLineSpacing)) {
       AddParagraph(flow, GroupTitle(group) + " (continued)", true, Role::Label);
