@@ -11,11 +11,13 @@
 
 #include "QtTestRegistry.h"
 #include "QtTestSupport.h"
+#include "app/PlanPictureSelection.h"
 #include "app/PlanTable.h"
 #include "cutting/PlanFigures.h"
 #include "export/PlanCsv.h"
 #include "model/Measurements.h"
 #include "qt/CuttingPlanWindow.h"
+#include "qt/PlanPictureWidget.h"
 #include "qt/QtDialogHost.h"
 
 using namespace grill;
@@ -33,6 +35,7 @@ class CuttingPlanTest : public QObject {
   void unwritablePdfTellsWhyAndLeavesNoFile();
   void withoutStockFileTellsWhy();
   void stockNotesHeadTheTable();
+  void pictureAndTableSelectEachOther();
 };
 
 namespace {
@@ -127,7 +130,7 @@ void CuttingPlanTest::windowShowsThePlanAndWritesCsv() {
   CuttingPlanWindow* window = OpenPlanWindow(run.designer);
   QVERIFY2(window != nullptr, qPrintable(answerer.Texts().join('|')));
   QVERIFY(QTest::qWaitForWindowExposed(window));
-  window->resize(600, 700);
+  window->resize(1000, 700);
 
   // Every row the core made is in the table, in its order.
   const CuttingPlanOutcome outcome = run.designer.Designer().CuttingPlan();
@@ -169,6 +172,9 @@ void CuttingPlanTest::exportPdfHoldsEveryPieceAndTotal() {
   QVERIFY2(answerer.messages.empty(), qPrintable(answerer.Texts().join('|')));
   QCOMPARE(suggested, std::string("Untitled cutting plan.pdf"));
   QVERIFY(QFile::exists(path));
+  // Kept beside the screenshots, to be looked at.
+  QFile::remove(ScreenshotPath("cutting-plan.pdf"));
+  QVERIFY(QFile::copy(path, ScreenshotPath("cutting-plan.pdf")));
 
   const QString text = PdfText(path);
   if (text.isEmpty()) {
@@ -250,3 +256,44 @@ void CuttingPlanTest::stockNotesHeadTheTable() {
 }
 
 #include "cutting_plan_test.moc"
+
+// A strip clicked selects the first row of its first bar; a row selected
+// highlights the strip that draws its bar, or none for a row of no bar.
+void CuttingPlanTest::pictureAndTableSelectEachOther() {
+  ModalAnswerer answerer;
+  StartedDesigner run(SmallConfig());
+  MakeJob(run);
+  CuttingPlanWindow* window = OpenPlanWindow(run.designer);
+  QVERIFY2(window != nullptr, qPrintable(answerer.Texts().join('|')));
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  PlanPictureWidget& picture = window->Picture();
+  QTableWidget& table = window->Table();
+  const CuttingPlanOutcome outcome = run.designer.Designer().CuttingPlan();
+  QVERIFY(outcome.plan.has_value());
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(*outcome.plan, outcome.units);
+  QVERIFY(picture.width() > 100);
+  const print::PictureSheet& sheet = picture.Sheet();
+  QVERIFY(!sheet.bars.empty());
+  const auto selectedRow = [&table]() -> int {
+    const QList<QTableWidgetItem*> selected = table.selectedItems();
+    return selected.isEmpty() ? -1 : selected.front()->row();
+  };
+  for (std::size_t strip = 0; strip < sheet.bars.size(); ++strip) {
+    QTest::mouseClick(&picture, Qt::LeftButton, {}, picture.StripArea(strip).center().toPoint());
+    const std::optional<std::size_t> row = FirstRowOfStrip(sheet, rows, strip);
+    QVERIFY(row.has_value());
+    QCOMPARE(selectedRow(), static_cast<int>(*row));
+    QCOMPARE(picture.Highlighted(), std::optional<std::size_t>(strip));
+  }
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    table.selectRow(static_cast<int>(row));
+    QCOMPARE(picture.Highlighted(), StripOfRow(sheet, rows, row));
+    QCOMPARE(picture.Highlighted().has_value(), rows[row].kind == PlanRowKind::kPiece);
+  }
+  // A click beside every strip changes nothing.
+  table.selectRow(static_cast<int>(*FirstRowOfStrip(sheet, rows, 0)));
+  QTest::mouseClick(&picture, Qt::LeftButton, {}, QPoint(picture.width() - 2, 2));
+  QCOMPARE(picture.Highlighted(), std::optional<std::size_t>(0));
+  QVERIFY(picture.grab().toImage().save(ScreenshotPath("cutting-plan-picture.png")));
+  window->close();
+}
