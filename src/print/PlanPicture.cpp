@@ -73,7 +73,8 @@ class StripDrawing {
       : saw_(saw), units_(units), style_(style), scale_(scale), strip_(strip), items_(items) {}
 
   void Draw(const cutplan::StockBar& bar) {
-    items_.push_back(Rect{Span(0.0, bar.stockLength), false, Stroke::Thin, Role::PlanBar});
+    stock_ = std::max(0.0, bar.stockLength);
+    Add(Rect{Span(0.0, bar.stockLength), false, Stroke::Thin, Role::PlanBar});
     double at = 0.0;
     AddTrim(at, saw_.trimHead);
     at += saw_.trimHead;
@@ -89,21 +90,24 @@ class StripDrawing {
   }
 
  private:
-  // The strip's stretch from `from` (mm of stock from its head) for `length`.
+  // The strip's stretch from `from` (mm of stock from its head) for
+  // `length`, never past the bar's ends, whatever the plan says.
   Box Span(double from, double length) const {
-    return {strip_.left + from * scale_, strip_.top, std::max(0.0, length) * scale_, strip_.height};
+    const double start = std::clamp(from, 0.0, stock_);
+    const double end = std::clamp(from + std::max(0.0, length), start, stock_);
+    return {strip_.left + start * scale_, strip_.top, (end - start) * scale_, strip_.height};
   }
 
   void AddTrim(double from, double length) {
     if (length > 0.0) {
-      items_.push_back(Rect{Span(from, length), true, Stroke::Thin, Role::PlanTrim});
+      Add(Rect{Span(from, length), true, Stroke::Thin, Role::PlanTrim});
     }
   }
 
   // The length on the upper line and the design below it, each where it
   // fits; the design never without the length.
   void AddPiece(const Box& box, const cutplan::CutPiece& piece) {
-    items_.push_back(Rect{box, true, Stroke::Thin, Role::PlanPiece});
+    Add(Rect{box, true, Stroke::Thin, Role::PlanPiece});
     const double size = style_.textSize;
     const double lineHeight = size * kLineSpacing;
     const double room = box.width - 2 * kTextPadding;
@@ -119,13 +123,13 @@ class StripDrawing {
     }
     double top = box.top + (box.height - static_cast<double>(lines.size()) * lineHeight) / 2;
     for (std::string& line : lines) {
-      items_.push_back(Text{{box.left + kTextPadding, top, room, lineHeight},
-                            std::move(line),
-                            size,
-                            Align::Centre,
-                            false,
-                            false,
-                            Role::PlanPiece});
+      Add(Text{{box.left + kTextPadding, top, room, lineHeight},
+               std::move(line),
+               size,
+               Align::Centre,
+               false,
+               false,
+               Role::PlanPiece});
       top += lineHeight;
     }
   }
@@ -135,10 +139,10 @@ class StripDrawing {
       return;
     }
     if (kind == cutplan::RestKind::Waste) {
-      items_.push_back(Rect{box, true, Stroke::Thin, Role::PlanWaste});
+      Add(Rect{box, true, Stroke::Thin, Role::PlanWaste});
       return;
     }
-    items_.push_back(Rect{box, false, Stroke::Thin, Role::PlanOffcut});
+    Add(Rect{box, false, Stroke::Thin, Role::PlanOffcut});
     AddHatch(box);
   }
 
@@ -152,12 +156,14 @@ class StripDrawing {
       if (toX - fromX <= 1e-9) {
         continue;
       }
-      items_.push_back(Line{{fromX, box.Bottom() - (fromX - start)},
-                            {toX, box.Bottom() - (toX - start)},
-                            Stroke::Thin,
-                            Role::PlanOffcut});
+      Add(Line{{fromX, box.Bottom() - (fromX - start)},
+               {toX, box.Bottom() - (toX - start)},
+               Stroke::Thin,
+               Role::PlanOffcut});
     }
   }
+
+  void Add(Item item) { items_.push_back(std::move(item)); }
 
   const SawValues& saw_;
   PlanUnits units_;
@@ -165,6 +171,7 @@ class StripDrawing {
   double scale_;
   Box strip_;
   std::vector<Item>& items_;
+  double stock_ = 0.0;
 };
 
 DrawnBar DrawRow(const cutplan::GroupPlan& plan, std::vector<std::size_t> bars,
@@ -217,8 +224,10 @@ double PictureScale(const cutplan::GroupPlan& plan, double width, const PictureS
 std::vector<DrawnBar> DrawPlanPicture(const cutplan::GroupPlan& plan, const SawValues& saw,
                                       PlanUnits units, double width, const PictureStyle& style) {
   const double scale = PictureScale(plan, width, style);
+  std::vector<std::vector<std::size_t>> alike = AlikeBars(plan.bars);
   std::vector<DrawnBar> rows;
-  for (std::vector<std::size_t>& bars : AlikeBars(plan.bars)) {
+  rows.reserve(alike.size());
+  for (std::vector<std::size_t>& bars : alike) {
     rows.push_back(DrawRow(plan, std::move(bars), saw, units, width, scale, style));
   }
   return rows;

@@ -92,18 +92,9 @@ CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units,
   splitter->addWidget(scroll);
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 2);
-  picture_->onStripClicked = [this](std::size_t strip) {
-    if (const auto row = FirstRowOfStrip(picture_->Sheet(), PlanWindowRows(plan_, units_), strip)) {
-      table_->selectRow(static_cast<int>(*row));
-    }
-  };
-  connect(table_, &QTableWidget::itemSelectionChanged, this, [this] {
-    const QList<QTableWidgetItem*> selected = table_->selectedItems();
-    picture_->Highlight(selected.isEmpty()
-                            ? std::nullopt
-                            : StripOfRow(picture_->Sheet(), PlanWindowRows(plan_, units_),
-                                         static_cast<std::size_t>(selected.front()->row())));
-  });
+  picture_->onStripClicked = [this](std::size_t strip) { SelectFirstRowOf(strip); };
+  connect(table_, &QTableWidget::itemSelectionChanged, this,
+          [this, scroll] { HighlightSelectedBar(*scroll); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(splitter);
@@ -166,6 +157,26 @@ void CuttingPlanWindow::FillTable() {
     }
   }
   table_->resizeColumnsToContents();
+}
+
+void CuttingPlanWindow::SelectFirstRowOf(std::size_t strip) {
+  if (const auto row = FirstRowOfStrip(picture_->Sheet(), PlanWindowRows(plan_, units_), strip)) {
+    table_->selectRow(static_cast<int>(*row));
+    table_->scrollToItem(table_->item(static_cast<int>(*row), 0));
+  }
+}
+
+void CuttingPlanWindow::HighlightSelectedBar(QScrollArea& scroll) {
+  const QList<QTableWidgetItem*> selected = table_->selectedItems();
+  const std::optional<std::size_t> strip =
+      selected.isEmpty() ? std::nullopt
+                         : StripOfRow(picture_->Sheet(), PlanWindowRows(plan_, units_),
+                                      static_cast<std::size_t>(selected.front()->row()));
+  picture_->Highlight(strip);
+  if (strip) {
+    const QRect area = picture_->StripArea(*strip).toAlignedRect();
+    scroll.ensureVisible(area.center().x(), area.center().y(), 0, area.height());
+  }
 }
 
 QString CuttingPlanWindow::WriteCsv(const QString& path) const {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <cstddef>
 
 #include "app/GrillDesignerDlg.h"
 #include "cutting/JobCuttingPlan.h"
@@ -11,6 +12,7 @@
 
 class QAction;
 class QObject;
+class QScrollArea;
 class QTableWidget;
 class QWidget;
 
@@ -39,6 +41,9 @@ class CuttingPlanWindow : public QDialog {
 
  private:
   void FillTable();
+  // The table and the picture select each other.
+  void SelectFirstRowOf(std::size_t strip);
+  void HighlightSelectedBar(QScrollArea& scroll);
   void ExportCsv();
   // The plan's pages on `paper`.
   std::vector<print::Page> Pages(print::PaperSize paper) const;

@@ -239,6 +239,19 @@ TEST(PlanPictureTest, MissingPartsDrawNothing) {
   EXPECT_TRUE(DrawPlanPicture(cutplan::GroupPlan{}, kSaw, kMillimetres, kWidth).empty());
 }
 
+// A plan that claims more than its stock holds still draws inside its strip.
+TEST(PlanPictureTest, AnOverfullBarStaysInsideItsStrip) {
+  cutplan::GroupPlan plan;
+  plan.bars = {{6000, {{4000, "A", "", ""}, {4000, "A", "", ""}}, -2000.0, RestKind::Waste},
+               {0, {{100, "B", "", ""}}, 0.0, RestKind::Offcut}};
+  for (const DrawnBar& row : DrawPlanPicture(plan, kSaw, kMillimetres, kWidth)) {
+    for (const Rect& rect : Having<Rect>(row.items, Role::PlanPiece)) {
+      EXPECT_TRUE(Inside(rect.box, row.strip));
+      EXPECT_GE(rect.box.width, 0.0);
+    }
+  }
+}
+
 TEST(PlanPictureTest, PlacedMovesEveryItem) {
   const std::vector<Item> items{Line{{1, 2}, {3, 4}}, Rect{{1, 2, 3, 4}}, Text{{5, 6, 7, 8}, "x"}};
   const std::vector<Item> placed = Placed(items, {10, 20});
