@@ -13,7 +13,9 @@ namespace {
 // Pixels to a millimetre of the sheet: its texts of 2.2 mm read at about the
 // size of the table's.
 constexpr double kPixelsPerMillimetre = 4.5;
-constexpr double kNarrowest = 60.0;  // mm: below it the strips still keep their numbers in view
+// mm: a narrower sheet would leave the strips no room beside their numbers
+// and counts, so the widget is never narrower.
+constexpr double kNarrowest = 60.0;
 
 }  // namespace
 
@@ -21,6 +23,7 @@ PlanPictureWidget::PlanPictureWidget(const JobCuttingPlan& plan, PlanUnits units
     : QWidget(parent), plan_(plan), units_(units) {
   setAutoFillBackground(true);
   setBackgroundRole(QPalette::Base);
+  setMinimumWidth(static_cast<int>(std::ceil(kNarrowest * kPixelsPerMillimetre)));
   LayOut();
 }
 
@@ -43,13 +46,15 @@ QRectF PlanPictureWidget::Area(const print::Box& box) const {
           box.width * kPixelsPerMillimetre, box.height * kPixelsPerMillimetre};
 }
 
+double PlanPictureWidget::SheetWidth() const {
+  return std::max(kNarrowest, width() / kPixelsPerMillimetre);
+}
+
 // The sheet made again for the widget's width; as tall as it comes out, so
 // that a scroll area around the widget scrolls it.
 void PlanPictureWidget::LayOut() {
-  sheet_ =
-      print::BuildPictureSheet(plan_, units_, std::max(kNarrowest, width() / kPixelsPerMillimetre));
+  sheet_ = print::BuildPictureSheet(plan_, units_, SheetWidth());
   setMinimumHeight(static_cast<int>(sheet_.page.height * kPixelsPerMillimetre) + 1);
-  Highlight(highlighted_);
   update();
 }
 
@@ -75,7 +80,7 @@ void PlanPictureWidget::mousePressEvent(QMouseEvent* event) {
 
 void PlanPictureWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (std::abs(width() / kPixelsPerMillimetre - sheet_.page.width) > 0.5) {
+  if (std::abs(SheetWidth() - sheet_.page.width) > 0.5) {
     LayOut();
   }
 }

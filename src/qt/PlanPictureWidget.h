@@ -35,6 +35,7 @@ class PlanPictureWidget : public QWidget {
 
  private:
   void LayOut();
+  double SheetWidth() const;  // millimetres
   QRectF Area(const print::Box& box) const;
 
   const JobCuttingPlan& plan_;

@@ -97,6 +97,31 @@ TEST(PlanPictureTest, IdenticalBarsAreDrawnOnceWithTheirCount) {
   EXPECT_EQ(pieces, 3u + 1u + 2u);
 }
 
+// Runs of three or more bars read as a range.
+TEST(PlanPictureTest, AStripNamesEveryBarItStandsFor) {
+  const StockBar other = Bar(6000, {{5900, "Porch", "W", ""}});
+  struct Case {
+    std::vector<StockBar> bars;
+    std::vector<std::string> first;  // the first strip's labels
+  };
+  const Case cases[] = {
+      {{Kitchen(), Kitchen(), Kitchen(), other, Kitchen()}, {"1–3, 5", "× 4"}},
+      {{Kitchen(), other, Kitchen()}, {"1, 3", "× 2"}},
+      {{Kitchen(), Kitchen(), other}, {"1, 2", "× 2"}},
+      {{other, Kitchen()}, {"1"}},
+  };
+  for (const Case& c : cases) {
+    cutplan::GroupPlan plan;
+    plan.bars = c.bars;
+    std::vector<std::string> labels;
+    for (const Text& text : Having<Text>(
+             DrawPlanPicture(plan, kSaw, kMillimetres, kWidth).front().items, Role::Label)) {
+      labels.push_back(text.text);
+    }
+    EXPECT_EQ(labels, c.first) << c.first.front();
+  }
+}
+
 TEST(PlanPictureTest, BarsAreAlikeOnlyWhenTheyLookAlike) {
   StockBar otherOrder = Kitchen();
   std::swap(otherOrder.pieces[0], otherOrder.pieces[2]);
