@@ -179,8 +179,8 @@ DrawnBar DrawRow(const cutplan::GroupPlan& plan, std::vector<std::size_t> bars,
                  const PictureStyle& style) {
   DrawnBar drawn;
   drawn.row = {0.0, 0.0, width, style.stripHeight};
-  drawn.strip = {style.numberWidth, 0.0, width - style.numberWidth - style.countWidth,
-                 style.stripHeight};
+  drawn.strip = {style.numberWidth, 0.0,
+                 std::max(0.0, width - style.numberWidth - style.countWidth), style.stripHeight};
   const double lineHeight = style.textSize * kLineSpacing;
   const double textTop = (style.stripHeight - lineHeight) / 2;
   drawn.items.push_back(Text{{0.0, textTop, style.numberWidth - 1.0, lineHeight},
