@@ -156,10 +156,10 @@ class StripDrawing {
       if (toX - fromX <= 1e-9) {
         continue;
       }
-      Add(Line{{fromX, box.Bottom() - (fromX - start)},
-               {toX, box.Bottom() - (toX - start)},
-               Stroke::Thin,
-               Role::PlanOffcut});
+      // Made in place: through a temporary Item, GCC 12 warns of a string
+      // the Line has not got.
+      items_.emplace_back(std::in_place_type<Line>, Point{fromX, box.Bottom() - (fromX - start)},
+                          Point{toX, box.Bottom() - (toX - start)}, Stroke::Thin, Role::PlanOffcut);
     }
   }
 
