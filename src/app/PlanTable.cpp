@@ -29,14 +29,17 @@ std::string DesignAndPiece(const cutplan::CutPiece& piece) {
   return piece.name.empty() ? piece.label : piece.label + ": " + piece.name;
 }
 
-void AddBarRows(const cutplan::GroupPlan& plan, PlanUnits units, std::vector<PlanWindowRow>& rows) {
+void AddBarRows(const cutplan::GroupPlan& plan, std::size_t group, PlanUnits units,
+                std::vector<PlanWindowRow>& rows) {
   std::int64_t number = 0;
-  for (const cutplan::StockBar& bar : plan.bars) {
+  for (std::size_t b = 0; b < plan.bars.size(); ++b) {
+    const cutplan::StockBar& bar = plan.bars[b];
     bool first = true;
     for (const cutplan::CutPiece& piece : bar.pieces) {
       PlanWindowRow row{
           PlanRowKind::kPiece,
-          {"", "", DesignAndPiece(piece), FormatPlanLength(piece.length, units), piece.tag, ""}};
+          {"", "", DesignAndPiece(piece), FormatPlanLength(piece.length, units), piece.tag, ""},
+          PlanBarPlace{group, b}};
       if (first) {
         row.cells[0] = FormatInteger(++number);
         row.cells[1] = FormatPlanLength(bar.stockLength, units);
@@ -64,13 +67,14 @@ std::vector<PlanWindowRow> PlanWindowRows(const JobCuttingPlan& plan, PlanUnits 
   for (const LeftOutDesign& design : plan.leftOut) {
     rows.push_back({PlanRowKind::kLeftOut, {"Left out: " + design.name + ": " + design.reason}});
   }
-  for (const PlannedGroup& group : plan.groups) {
+  for (std::size_t g = 0; g < plan.groups.size(); ++g) {
+    const PlannedGroup& group = plan.groups[g];
     rows.push_back({PlanRowKind::kGroup, {Heading(group)}});
     if (!group.plan) {
       rows.push_back({PlanRowKind::kProblem, {group.problem}});
       continue;
     }
-    AddBarRows(*group.plan, units, rows);
+    AddBarRows(*group.plan, g, units, rows);
     rows.push_back({PlanRowKind::kTotals, {Totals(*group.plan, units)}});
   }
   return rows;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,9 +20,16 @@ namespace grill {
 // saw's too (FormatPlanLength).
 enum class PlanRowKind { kStockNote, kLeftOut, kGroup, kPiece, kTotals, kProblem };
 inline constexpr int kPlanColumns = 6;  // bar, stock, design, piece, tag, rest
+// A piece row's stock bar: its group's index in the plan and its index in
+// the group's cutting order.
+struct PlanBarPlace {
+  std::size_t group = 0;
+  std::size_t bar = 0;
+};
 struct PlanWindowRow {
   PlanRowKind kind;
   std::array<std::string, kPlanColumns> cells;
+  std::optional<PlanBarPlace> place = {};
 };
 std::array<std::string, kPlanColumns> PlanWindowHeader(PlanUnits units);
 std::vector<PlanWindowRow> PlanWindowRows(const JobCuttingPlan& plan, PlanUnits units);

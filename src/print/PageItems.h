@@ -38,6 +38,11 @@ enum class Role {
   DimensionValue,  // a bar position or an inner size written on the drawing
   Label,           // captions, headings and field names
   Value,           // field values and table cells
+  PlanBar,         // a stock bar of the plan's picture, its outline to scale
+  PlanPiece,       // a piece cut from it: its segment and the texts inside
+  PlanTrim,        // the stock trimmed off at its head or tail
+  PlanOffcut,      // the rest kept as an offcut: its outline and hatching
+  PlanWaste,       // the rest thrown away
 };
 
 enum class Stroke { Thin, Normal, Thick };

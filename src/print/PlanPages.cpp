@@ -9,6 +9,7 @@
 #include "print/DesignPages.h"
 #include "print/PageFlow.h"
 #include "print/PageText.h"
+#include "print/PlanPicture.h"
 #include "print/Table.h"
 #include "print/TextWrap.h"
 #include "print/TitleBlock.h"
@@ -80,11 +81,6 @@ void AddParagraph(PageFlow& flow, const std::string& text, bool bold, Role role)
   }
 }
 
-std::string GroupTitle(const PlannedGroup& group) {
-  return (group.kind == StockKind::kEdge ? "Edge " : "Bar ") + group.key +
-         (group.colors.empty() ? "" : ", colours " + group.colors);
-}
-
 std::string PieceText(const cutplan::CutPiece& piece, PlanUnits units) {
   return piece.label + (piece.name.empty() ? "" : " (" + piece.name + ")") + " " +
          FormatPlanLength(piece.length, units) + (piece.tag.empty() ? "" : " " + piece.tag);
@@ -135,14 +131,15 @@ void AddLeftOut(PageFlow& flow, const std::vector<LeftOutDesign>& leftOut) {
 
 void AddGroup(PageFlow& flow, const PlannedGroup& group, PlanUnits units) {
   if (!group.plan) {
-    AddParagraph(flow, GroupTitle(group), true, Role::Label);
+    AddParagraph(flow, PlanGroupTitle(group), true, Role::Label);
     AddParagraph(flow, "No plan: " + group.problem, false, Role::Value);
   } else {
-    AddTable(flow, GroupTitle(group), BarColumns(units), BarRows(*group.plan, units));
-    flow.y += 1.0;
+    AddTable(flow, PlanGroupTitle(group), BarColumns(units), BarRows(*group.plan, units));
+    flow.y += kGap;
+    AddPlanPicture(flow, *group.plan, group.saw, units, PlanGroupTitle(group));
     // Totals pushed past the table's last page still say whose they are.
     if (flow.MakeRoom(kLineSize * kLineSpacing)) {
-      AddParagraph(flow, GroupTitle(group) + " (continued)", true, Role::Label);
+      AddParagraph(flow, PlanGroupTitle(group) + " (continued)", true, Role::Label);
     }
     AddParagraph(flow, TotalsText(*group.plan, units), false, Role::Value);
   }
@@ -150,6 +147,11 @@ void AddGroup(PageFlow& flow, const PlannedGroup& group, PlanUnits units) {
 }
 
 }  // namespace
+
+std::string PlanGroupTitle(const PlannedGroup& group) {
+  return (group.kind == StockKind::kEdge ? "Edge " : "Bar ") + group.key +
+         (group.colors.empty() ? "" : ", colours " + group.colors);
+}
 
 Box PlanTitleBlock(const PaperSize& page, const DrawingSettings& settings) {
   return {kPageMargin, kPageMargin, page.width - 2 * kPageMargin,

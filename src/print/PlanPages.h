@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "cutting/CutBar.h"
@@ -14,6 +15,10 @@ namespace grill::print {
 // the job, the date and the unit of the lengths, and the job's details when
 // a title block shows them.
 Box PlanTitleBlock(const PaperSize& page, const DrawingSettings& settings);
+
+// "Bar GB, colours 01" or "Edge Flat": what a group's table and picture are
+// headed with.
+std::string PlanGroupTitle(const PlannedGroup& group);
 
 // The job's cutting plan on numbered portrait pages: the designs left out of
 // it, then per group a table of its stock bars (number, stock length, the

@@ -11,7 +11,9 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -19,6 +21,7 @@
 #include <stop_token>
 #include <thread>
 
+#include "app/PlanPictureSelection.h"
 #include "app/PlanTable.h"
 #include "export/PlanCsv.h"
 #include "platform/Files.h"
@@ -27,6 +30,7 @@
 #include "print/TitleBlock.h"
 #include "qt/Catalogue.h"
 #include "qt/PagePrinting.h"
+#include "qt/PlanPictureWidget.h"
 #include "qt/PrintPaper.h"
 
 namespace grill {
@@ -35,6 +39,8 @@ namespace {
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
+
+constexpr int kPictureWidth = 420;  // pixels, at first
 
 // Rows that head, close or explain a group run across the whole table.
 bool SpansTheTable(PlanRowKind kind) {
@@ -56,7 +62,8 @@ CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units,
       plan_(std::move(plan)),
       units_(units),
       print_(std::move(print)),
-      table_(new QTableWidget(this)) {
+      table_(new QTableWidget(this)),
+      picture_(new PlanPictureWidget(plan_, units_, this)) {
   setWindowTitle(Catalogue::tr("Cutting Plan"));
   FillTable();
 
@@ -76,8 +83,21 @@ CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units,
   });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
+  // The picture beside the table; each selects in the other.
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  splitter->addWidget(table_);
+  auto* scroll = new QScrollArea(splitter);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(picture_);
+  splitter->addWidget(scroll);
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 2);
+  picture_->onStripClicked = [this](std::size_t strip) { SelectFirstRowOf(strip); };
+  connect(table_, &QTableWidget::itemSelectionChanged, this,
+          [this, scroll] { HighlightSelectedBar(*scroll); });
+
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(table_);
+  layout->addWidget(splitter);
   layout->addWidget(buttons);
   // Wide enough for every column as its contents need, lengths in two units
   // included, within the screen.
@@ -85,12 +105,13 @@ CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units,
   for (int c = 0; c < kPlanColumns; ++c) {
     columns += table_->horizontalHeader()->sectionSize(c);
   }
-  const int wanted = columns + table_->verticalScrollBar()->sizeHint().width() +
+  const int wanted = columns + kPictureWidth + table_->verticalScrollBar()->sizeHint().width() +
                      2 * table_->frameWidth() + layout->contentsMargins().left() +
                      layout->contentsMargins().right();
   const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
   const int room = screen != nullptr ? screen->availableGeometry().width() * 9 / 10 : wanted;
-  resize(std::clamp(wanted, 600, std::max(600, room)), 640);
+  resize(std::clamp(wanted, 800, std::max(800, room)), 640);
+  splitter->setSizes({width() - kPictureWidth, kPictureWidth});
   // The design column takes what the window gives beyond that.
   table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
 }
@@ -107,7 +128,8 @@ void CuttingPlanWindow::FillTable() {
   table_->setHorizontalHeaderLabels(labels);
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setSelectionMode(QAbstractItemView::NoSelection);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setFocusPolicy(Qt::NoFocus);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   // Every other bar is shaded, so that a bar's pieces read as one block.
@@ -135,6 +157,26 @@ void CuttingPlanWindow::FillTable() {
     }
   }
   table_->resizeColumnsToContents();
+}
+
+void CuttingPlanWindow::SelectFirstRowOf(std::size_t strip) {
+  if (const auto row = FirstRowOfStrip(picture_->Sheet(), PlanWindowRows(plan_, units_), strip)) {
+    table_->selectRow(static_cast<int>(*row));
+    table_->scrollToItem(table_->item(static_cast<int>(*row), 0));
+  }
+}
+
+void CuttingPlanWindow::HighlightSelectedBar(QScrollArea& scroll) {
+  const QList<QTableWidgetItem*> selected = table_->selectedItems();
+  const std::optional<std::size_t> strip =
+      selected.isEmpty() ? std::nullopt
+                         : StripOfRow(picture_->Sheet(), PlanWindowRows(plan_, units_),
+                                      static_cast<std::size_t>(selected.front()->row()));
+  picture_->Highlight(strip);
+  if (strip) {
+    const QRect area = picture_->StripArea(*strip).toAlignedRect();
+    scroll.ensureVisible(area.center().x(), area.center().y(), 0, area.height());
+  }
 }
 
 QString CuttingPlanWindow::WriteCsv(const QString& path) const {

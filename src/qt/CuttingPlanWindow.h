@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <cstddef>
 
 #include "app/GrillDesignerDlg.h"
 #include "cutting/JobCuttingPlan.h"
@@ -11,13 +12,18 @@
 
 class QAction;
 class QObject;
+class QScrollArea;
 class QTableWidget;
 class QWidget;
 
 namespace grill {
 
+class PlanPictureWidget;
+
 // The cutting plan of the job: per group its stock bars with their pieces in
-// cutting order, each bar's rest, and the group's totals; Export CSV...
+// cutting order, each bar's rest, and the group's totals, with the bars'
+// picture beside it (a row selected highlights its bar's strip, a strip
+// clicked selects its first row); Export CSV...
 // writes one line per stock bar, Print Preview..., Print... and Export PDF...
 // put the plan on paper under the job's name and date. Lengths in `unit`, the
 // cut files' unit. Only shows rows, text and pages the core made.
@@ -31,9 +37,13 @@ class CuttingPlanWindow : public QDialog {
   // Writes the plan's CSV text to `path`; the error text, or empty.
   QString WriteCsv(const QString& path) const;
   QTableWidget& Table() { return *table_; }
+  PlanPictureWidget& Picture() { return *picture_; }
 
  private:
   void FillTable();
+  // The table and the picture select each other.
+  void SelectFirstRowOf(std::size_t strip);
+  void HighlightSelectedBar(QScrollArea& scroll);
   void ExportCsv();
   // The plan's pages on `paper`.
   std::vector<print::Page> Pages(print::PaperSize paper) const;
@@ -41,7 +51,8 @@ class CuttingPlanWindow : public QDialog {
   JobCuttingPlan plan_;
   PlanUnits units_;
   print::DrawingSettings print_;
-  QTableWidget* table_;  // owned by the window
+  QTableWidget* table_;         // owned by the window
+  PlanPictureWidget* picture_;  // owned by the window
 };
 
 // Plans the job and opens its window beside `parent`; without Stock.txt tells

@@ -16,6 +16,24 @@ using print::Stroke;
 const QColor kBarFill(150, 150, 150);
 const QColor kHeadingFill(228, 228, 228);
 const QColor kOuterOutline(120, 120, 120);
+const QColor kPieceFill(236, 236, 236);
+const QColor kWasteFill(175, 175, 175);
+const QColor kTrimFill(110, 110, 110);
+
+// A filled rectangle's shade: a plan's pieces light, waste darker and the
+// trims darkest, every other filled rectangle as a table's heading row.
+QColor FillOf(Role role) {
+  switch (role) {
+    case Role::PlanPiece:
+      return kPieceFill;
+    case Role::PlanWaste:
+      return kWasteFill;
+    case Role::PlanTrim:
+      return kTrimFill;
+    default:
+      return kHeadingFill;
+  }
+}
 
 double StrokeWidth(Stroke stroke) {
   switch (stroke) {
@@ -48,7 +66,7 @@ class ItemPainter {
       return;
     }
     painter_.setPen(Pen(rect.stroke, rect.role));
-    painter_.setBrush(rect.filled ? QBrush(kHeadingFill) : QBrush(Qt::NoBrush));
+    painter_.setBrush(rect.filled ? QBrush(FillOf(rect.role)) : QBrush(Qt::NoBrush));
     painter_.drawRect(Area(rect.box));
   }
 

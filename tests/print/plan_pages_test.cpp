@@ -8,6 +8,7 @@
 #include "PrintDesigns.h"
 #include "model/Measurements.h"
 #include "print/PlanPages.h"
+#include "print/PlanPicture.h"
 
 namespace grill::print {
 namespace {
@@ -60,6 +61,19 @@ JobCuttingPlan LongPlan(int count) {
   group.optimal = true;
   JobCuttingPlan plan;
   plan.groups = {{StockKind::kBar, "GB", "01", group, {}, {}}};
+  return plan;
+}
+
+// Five bars alike and one of its own.
+JobCuttingPlan RepeatedPlan() {
+  cutplan::GroupPlan group;
+  for (int i = 0; i < 5; ++i) {
+    group.bars.push_back(
+        Bar(6000, {{2900, "Door", "W", ""}, {2900, "Door", "W", ""}}, 194, kWaste));
+  }
+  group.bars.push_back(Bar(6000, {{700, "Door", "H", ""}}, 5294, kOffcut));
+  JobCuttingPlan plan;
+  plan.groups = {{StockKind::kBar, "GB", "01", group, {}, {3, 0, 0, 500}}};
   return plan;
 }
 
@@ -207,7 +221,8 @@ TEST_F(PlanPagesTest, TitleNamesJobDateAndUnit) {
 }
 
 TEST_F(PlanPagesTest, NothingLeavesItsPageOrCrossesTheTitleBlock) {
-  for (const JobCuttingPlan& plan : {SmallPlan(), LongPlan(300), JobCuttingPlan{}}) {
+  for (const JobCuttingPlan& plan :
+       {SmallPlan(), LongPlan(300), RepeatedPlan(), JobCuttingPlan{}}) {
     const std::vector<Page> pages = BuildCuttingPlanPages(plan, kMillimetres, settings);
     ASSERT_FALSE(pages.empty());
     for (std::size_t p = 0; p < pages.size(); ++p) {
@@ -222,6 +237,80 @@ TEST_F(PlanPagesTest, NothingLeavesItsPageOrCrossesTheTitleBlock) {
             << "page " << p + 1 << " at " << box.left << ", " << box.top;
       }
     }
+  }
+}
+
+bool IsPicturePart(Role role) {
+  return role == Role::PlanBar || role == Role::PlanPiece || role == Role::PlanTrim ||
+         role == Role::PlanOffcut || role == Role::PlanWaste;
+}
+
+template <typename T>
+std::vector<T> PictureItems(const Page& page, Role role) {
+  std::vector<T> found;
+  for (const T& item : ItemsOf<T>(page)) {
+    if (item.role == role) {
+      found.push_back(item);
+    }
+  }
+  return found;
+}
+
+// Each group's bars drawn below its table, identical ones once: every piece of
+// every drawn bar once, and nothing else of the page inside the picture's
+// rows but their numbers and counts.
+TEST_F(PlanPagesTest, PictureShowsEachDrawnBarOnceAndCrossesNothing) {
+  struct Case {
+    const char* what;
+    JobCuttingPlan plan;
+    std::size_t strips;
+    std::size_t segments;
+    std::vector<std::string> counts;
+  };
+  const Case cases[] = {{"small", SmallPlan(), 4, 7, {}},
+                        {"repeated", RepeatedPlan(), 2, 3, {"× 5"}},
+                        {"long", LongPlan(300), 300, 900, {}}};
+  const PictureStyle style;
+  for (const Case& c : cases) {
+    const std::vector<Page> pages = BuildCuttingPlanPages(c.plan, kMillimetres, settings);
+    std::size_t strips = 0;
+    std::size_t segments = 0;
+    std::vector<std::string> counts;
+    for (const Page& page : pages) {
+      std::vector<Box> rows;
+      for (const Rect& strip : PictureItems<Rect>(page, Role::PlanBar)) {
+        rows.push_back(
+            {kPageMargin, strip.box.top, page.width - 2 * kPageMargin, strip.box.height});
+      }
+      strips += rows.size();
+      segments += PictureItems<Rect>(page, Role::PlanPiece).size();
+      for (const Text& text : TextsOf(page)) {
+        if (text.text.rfind("× ", 0) == 0) {
+          counts.push_back(text.text);
+        }
+      }
+      std::size_t index = 0;
+      for (const Item& item : page.items) {
+        const Role role = std::visit([](const auto& drawn) { return drawn.role; }, item);
+        const Box box = BoxesOf(Page{page.width, page.height, {item}}).front();
+        const bool inARow =
+            std::any_of(rows.begin(), rows.end(), [&](const Box& row) { return Inside(box, row); });
+        if (IsPicturePart(role)) {
+          EXPECT_TRUE(inARow) << c.what << " item " << index;
+        } else {
+          for (const Box& row : rows) {
+            const Box numbers{row.left, row.top, style.numberWidth, row.height};
+            const Box count{row.Right() - style.countWidth, row.top, style.countWidth, row.height};
+            EXPECT_TRUE(!box.Overlaps(row) || Inside(box, numbers) || Inside(box, count))
+                << c.what << " item " << index << " at " << box.left << ", " << box.top;
+          }
+        }
+        ++index;
+      }
+    }
+    EXPECT_EQ(strips, c.strips) << c.what;
+    EXPECT_EQ(segments, c.segments) << c.what;
+    EXPECT_EQ(counts, c.counts) << c.what;
   }
 }
 

@@ -11,11 +11,15 @@
 
 #include "QtTestRegistry.h"
 #include "QtTestSupport.h"
+#include "app/PlanPictureSelection.h"
 #include "app/PlanTable.h"
 #include "cutting/PlanFigures.h"
 #include "export/PlanCsv.h"
 #include "model/Measurements.h"
+#include "print/PlanPages.h"
 #include "qt/CuttingPlanWindow.h"
+#include "qt/PagePainter.h"
+#include "qt/PlanPictureWidget.h"
 #include "qt/QtDialogHost.h"
 
 using namespace grill;
@@ -33,6 +37,8 @@ class CuttingPlanTest : public QObject {
   void unwritablePdfTellsWhyAndLeavesNoFile();
   void withoutStockFileTellsWhy();
   void stockNotesHeadTheTable();
+  void pictureAndTableSelectEachOther();
+  void planPagePaintsThePicture();
 };
 
 namespace {
@@ -127,7 +133,7 @@ void CuttingPlanTest::windowShowsThePlanAndWritesCsv() {
   CuttingPlanWindow* window = OpenPlanWindow(run.designer);
   QVERIFY2(window != nullptr, qPrintable(answerer.Texts().join('|')));
   QVERIFY(QTest::qWaitForWindowExposed(window));
-  window->resize(600, 700);
+  window->resize(1000, 700);
 
   // Every row the core made is in the table, in its order.
   const CuttingPlanOutcome outcome = run.designer.Designer().CuttingPlan();
@@ -139,6 +145,7 @@ void CuttingPlanTest::windowShowsThePlanAndWritesCsv() {
   QCOMPARE(table.columnSpan(0, 0), kPlanColumns);
   QCOMPARE(table.item(1, 3)->text(), QString::fromStdString(rows[1].cells[3]));
 
+  table.selectRow(2);  // the first bar's first piece, its strip highlighted
   QVERIFY(window->grab().toImage().save(ScreenshotPath("cutting-plan.png")));
 
   const QString csvPath = run.folder.Path("plan.csv");
@@ -169,6 +176,9 @@ void CuttingPlanTest::exportPdfHoldsEveryPieceAndTotal() {
   QVERIFY2(answerer.messages.empty(), qPrintable(answerer.Texts().join('|')));
   QCOMPARE(suggested, std::string("Untitled cutting plan.pdf"));
   QVERIFY(QFile::exists(path));
+  // Kept beside the screenshots, to be looked at.
+  QFile::remove(ScreenshotPath("cutting-plan.pdf"));
+  QVERIFY(QFile::copy(path, ScreenshotPath("cutting-plan.pdf")));
 
   const QString text = PdfText(path);
   if (text.isEmpty()) {
@@ -250,3 +260,108 @@ void CuttingPlanTest::stockNotesHeadTheTable() {
 }
 
 #include "cutting_plan_test.moc"
+
+// A strip clicked selects the first row of its first bar; a row selected
+// highlights the strip that draws its bar, or none for a row of no bar.
+void CuttingPlanTest::pictureAndTableSelectEachOther() {
+  ModalAnswerer answerer;
+  StartedDesigner run(SmallConfig());
+  MakeJob(run);
+  CuttingPlanWindow* window = OpenPlanWindow(run.designer);
+  QVERIFY2(window != nullptr, qPrintable(answerer.Texts().join('|')));
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  PlanPictureWidget& picture = window->Picture();
+  QTableWidget& table = window->Table();
+  const CuttingPlanOutcome outcome = run.designer.Designer().CuttingPlan();
+  QVERIFY(outcome.plan.has_value());
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(*outcome.plan, outcome.units);
+  QVERIFY(picture.width() > 100);
+  const print::PictureSheet& sheet = picture.Sheet();
+  QVERIFY(!sheet.bars.empty());
+  const auto selectedRow = [&table]() -> int {
+    const QList<QTableWidgetItem*> selected = table.selectedItems();
+    return selected.isEmpty() ? -1 : selected.front()->row();
+  };
+  for (std::size_t strip = 0; strip < sheet.bars.size(); ++strip) {
+    QTest::mouseClick(&picture, Qt::LeftButton, {}, picture.StripArea(strip).center().toPoint());
+    const std::optional<std::size_t> row = FirstRowOfStrip(sheet, rows, strip);
+    QVERIFY(row.has_value());
+    QCOMPARE(selectedRow(), static_cast<int>(*row));
+    QCOMPARE(picture.Highlighted(), std::optional<std::size_t>(strip));
+  }
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    table.selectRow(static_cast<int>(row));
+    QCOMPARE(picture.Highlighted(), StripOfRow(sheet, rows, row));
+    QCOMPARE(picture.Highlighted().has_value(), rows[row].kind == PlanRowKind::kPiece);
+  }
+  // A click beside every strip changes nothing.
+  table.selectRow(static_cast<int>(*FirstRowOfStrip(sheet, rows, 0)));
+  QTest::mouseClick(&picture, Qt::LeftButton, {}, QPoint(picture.width() - 2, 2));
+  QCOMPARE(picture.Highlighted(), std::optional<std::size_t>(0));
+  window->close();
+}
+
+namespace {
+
+// The mean grey (0 black, 255 white) of the pixels inside `box`, its edges
+// left out.
+double MeanGrey(const QImage& image, const print::Box& box, double pixelsPerMillimetre) {
+  const QRect area = QRectF(box.left * pixelsPerMillimetre, box.top * pixelsPerMillimetre,
+                            box.width * pixelsPerMillimetre, box.height * pixelsPerMillimetre)
+                         .toAlignedRect()
+                         .adjusted(2, 2, -2, -2);
+  double sum = 0.0;
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      sum += qGray(image.pixel(x, y));
+      ++count;
+    }
+  }
+  return count > 0 ? sum / count : 255.0;
+}
+
+}  // namespace
+
+// The plan's first page as the printer gets it: pieces light, waste shaded
+// darker, an offcut's hatching dark on white. Saved for the README.
+void CuttingPlanTest::planPagePaintsThePicture() {
+  ModalAnswerer answerer;
+  StartedDesigner run(SmallConfig());
+  MakeJob(run);
+  const CuttingPlanOutcome outcome = run.designer.Designer().CuttingPlan();
+  QVERIFY(outcome.plan.has_value());
+  const std::vector<print::Page> pages = print::BuildCuttingPlanPages(
+      *outcome.plan, outcome.units, {print::kA4, Unit::Millimetres, "Shop", "2026-12-09"});
+  QVERIFY(!pages.empty());
+  const print::Page& page = pages.front();
+  constexpr double kPixelsPerMillimetre = 744.0 / 210.0;
+  QImage image(static_cast<int>(page.width * kPixelsPerMillimetre),
+               static_cast<int>(page.height * kPixelsPerMillimetre), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    PaintPage(painter, page, kPixelsPerMillimetre);
+  }
+  std::optional<double> piece;
+  std::optional<double> waste;
+  std::optional<double> offcut;
+  for (const print::Item& item : page.items) {
+    const auto* rect = std::get_if<print::Rect>(&item);
+    if (rect == nullptr || rect->box.width * kPixelsPerMillimetre < 8.0) {
+      continue;  // too narrow to tell its inside from its edges
+    }
+    const double grey = MeanGrey(image, rect->box, kPixelsPerMillimetre);
+    if (rect->role == print::Role::PlanPiece && !piece) {
+      piece = grey;
+    } else if (rect->role == print::Role::PlanWaste && !waste) {
+      waste = grey;
+    } else if (rect->role == print::Role::PlanOffcut && !offcut) {
+      offcut = grey;
+    }
+  }
+  QVERIFY(piece && waste && offcut);
+  QVERIFY2(*waste < *piece - 30, qPrintable(QStringLiteral("%1 %2").arg(*waste).arg(*piece)));
+  QVERIFY2(*offcut < 245 && *offcut > 150, qPrintable(QString::number(*offcut)));
+  QVERIFY(image.save(ScreenshotPath("cutting-plan-page.png")));
+}
