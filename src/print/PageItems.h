@@ -38,6 +38,7 @@ enum class Role {
   DimensionValue,  // a bar position or an inner size written on the drawing
   Label,           // captions, headings and field names
   Value,           // field values and table cells
+  Barcode,         // a barcode's dark module run, filled black to its very edges
 };
 
 enum class Stroke { Thin, Normal, Thick };
@@ -49,8 +50,9 @@ struct Line {
   Role role = Role::Frame;
 };
 
-// A rectangle drawn as an outline, or filled: a bar in grey without an
-// outline, anything else (a table's heading row) shaded inside its outline.
+// A rectangle drawn as an outline, or filled: a bar in grey and a barcode's
+// run in black without an outline, anything else (a table's heading row)
+// shaded inside its outline.
 struct Rect {
   Box box;
   bool filled = false;
