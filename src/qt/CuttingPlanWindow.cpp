@@ -26,6 +26,7 @@
 #include "print/PlanPages.h"
 #include "print/TitleBlock.h"
 #include "qt/Catalogue.h"
+#include "qt/LabelPrinting.h"
 #include "qt/PagePrinting.h"
 #include "qt/PrintPaper.h"
 
@@ -74,6 +75,8 @@ CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units,
                    print::JobTitle(print_) + " cutting plan.pdf",
                    Catalogue::tr("Cutting plan: %1").arg(Text(print::JobTitle(print_))), pages);
   });
+  addButton(Catalogue::tr("Print Labels..."),
+            [this] { PrintLabelsWithDialog(*this, plan_, units_, print::JobTitle(print_)); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
   auto* layout = new QVBoxLayout(this);

@@ -19,7 +19,8 @@ namespace grill {
 // The cutting plan of the job: per group its stock bars with their pieces in
 // cutting order, each bar's rest, and the group's totals; Export CSV...
 // writes one line per stock bar, Print Preview..., Print... and Export PDF...
-// put the plan on paper under the job's name and date. Lengths in `unit`, the
+// put the plan on paper under the job's name and date, Print Labels... a
+// label for every piece. Lengths in `unit`, the
 // cut files' unit. Only shows rows, text and pages the core made.
 class CuttingPlanWindow : public QDialog {
  public:

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cutting/JobCuttingPlan.h"
+#include "cutting/PlanFigures.h"
+#include "print/LabelSheets.h"
+#include "print/PageItems.h"
+
+class QPrinter;
+class QWidget;
+
+namespace grill {
+
+// Paints label pages on the printer, each page on a sheet of its own size
+// (a roll's labels differ from a sheet's), from the sheet's very corner.
+void PrintLabelPages(QPrinter& printer, const std::vector<print::Page>& pages);
+
+// Print Labels...: the printer dialog with a tab that chooses the label
+// sheet (the locale's paper's sheet first chosen), then a label for every
+// piece of `plan` on the chosen printer.
+void PrintLabelsWithDialog(QWidget& parent, const JobCuttingPlan& plan, PlanUnits units,
+                           const std::string& jobName);
+
+}  // namespace grill
