@@ -7,6 +7,7 @@
 #include "config/LoadConfiguration.h"
 #include "platform/Files.h"
 #include "qt/DrawingPdf.h"
+#include "qt/LabelPrinting.h"
 #include "qt/PrintPaper.h"
 
 namespace grill {
@@ -86,9 +87,7 @@ int RunLabelsCommand(const LabelsCommand& command, const std::string& workingFol
   if (!loaded) {
     return 1;
   }
-  const print::LabelSheet sheet = command.sheet.value_or(LocalePaper().width == print::kLetter.width
-                                                             ? print::LabelSheet::kLetterSheet
-                                                             : print::LabelSheet::kA4Sheet);
+  const print::LabelSheet sheet = command.sheet.value_or(LocaleLabelSheet());
   const JobFileLabels labels = LabelJobFile(files, *loaded, command.job, sheet);
   for (const std::string& warning : labels.warnings) {
     errors << warning << '\n';

@@ -1,12 +1,16 @@
+#include <QComboBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "QtTestRegistry.h"
+#include "QtTestSupport.h"
 #include "cutting/PieceLabels.h"
 #include "print/LabelPages.h"
 #include "qt/CuttingPlanWindow.h"
@@ -21,6 +25,8 @@ class LabelPrintingTest : public QObject {
 
  private slots:
   void windowOffersPrintLabels();
+  void printDialogChoosesTheSheet();
+  void planWithoutPiecesSaysSo();
   void printerTakesEachSheetsSize_data();
   void printerTakesEachSheetsSize();
 };
@@ -64,6 +70,45 @@ void LabelPrintingTest::windowOffersPrintLabels() {
     buttons << button->text();
   }
   QVERIFY2(buttons.contains(QStringLiteral("Print Labels...")), qPrintable(buttons.join('|')));
+}
+
+// The dialog is answered from inside its own event loop: its Labels tab
+// lists every sheet, and Cancel prints nothing.
+void LabelPrintingTest::printDialogChoosesTheSheet() {
+  QWidget parent;
+  QStringList sheets;
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) {
+      return;
+    }
+    seen = true;
+    for (const QComboBox* combo : dialog->findChildren<QComboBox*>()) {
+      if (combo->itemText(0) ==
+          QString::fromStdString(print::LabelSheetTitle(print::AllLabelSheets().front()))) {
+        for (int i = 0; i < combo->count(); ++i) {
+          sheets << combo->itemText(i);
+        }
+      }
+    }
+    dialog->grab().save(testing::ScreenshotPath("print-labels-dialog.png"));
+    dialog->reject();
+  });
+  PrintLabelsWithDialog(parent, ThreePieces(), kMillimetres, "Shop");
+  QVERIFY(seen);
+  QCOMPARE(sheets.size(), 3);
+  QVERIFY2(sheets.last().startsWith(QStringLiteral("Roll, 62 mm")), qPrintable(sheets.join('|')));
+}
+
+void LabelPrintingTest::planWithoutPiecesSaysSo() {
+  testing::ModalAnswerer answerer;
+  QWidget parent;
+  JobCuttingPlan plan;
+  plan.groups.push_back({StockKind::kBar, "GB", "01", std::nullopt, "No stock", {}});
+  PrintLabelsWithDialog(parent, plan, kMillimetres, "Shop");
+  QCOMPARE(answerer.Texts(),
+           QStringList{QStringLiteral("The cutting plan has no pieces to label.")});
 }
 
 void LabelPrintingTest::printerTakesEachSheetsSize_data() {

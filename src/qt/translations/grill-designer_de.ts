@@ -799,5 +799,9 @@
         <source>Roll, 62 mm wide, one label per page</source>
         <translation>Rolle, 62 mm breit, ein Etikett pro Seite</translation>
     </message>
+    <message>
+        <source>The cutting plan has no pieces to label.</source>
+        <translation>Der Zuschnittplan hat keine Teile zum Etikettieren.</translation>
+    </message>
 </context>
 </TS>

@@ -799,5 +799,9 @@
         <source>Roll, 62 mm wide, one label per page</source>
         <translation>Rouleau de 62 mm, une étiquette par page</translation>
     </message>
+    <message>
+        <source>The cutting plan has no pieces to label.</source>
+        <translation>Le plan de coupe n’a aucune pièce à étiqueter.</translation>
+    </message>
 </context>
 </TS>
