@@ -31,9 +31,9 @@ void NoteWhatIsLeftOut(const JobCuttingPlan& plan, std::vector<std::string>& war
 
 }  // namespace
 
-JobFileLabels LabelJobFile(Files& files, const LoadedConfiguration& loaded,
-                           const std::string& jobPath, print::LabelSheet sheet,
-                           std::chrono::duration<double> timeLimit) {
+JobFileLabels LabelJobFile(Files& files, const Configuration& config, const std::string& stockPath,
+                           std::optional<Unit> exportUnit, const std::string& jobPath,
+                           print::LabelSheet sheet, std::chrono::duration<double> timeLimit) {
   JobFileLabels labels;
   JobFileResult opened = OpenJob(files, jobPath);
   if (!opened.job) {
@@ -41,11 +41,10 @@ JobFileLabels LabelJobFile(Files& files, const LoadedConfiguration& loaded,
     return labels;
   }
   const Unit jobUnit = opened.job->unit;
-  ResolvedDesigns resolved = ResolveDesigns(loaded.configuration, std::move(opened.job->designs));
+  ResolvedDesigns resolved = ResolveDesigns(config, std::move(opened.job->designs));
   if (!resolved.missing.empty()) {
     labels.warnings.push_back(MissingReferencesMessage(resolved.missing));
   }
-  const std::string stockPath = StockPathBeside(loaded.path);
   StockReading stock = ReadStockFile(files, stockPath);
   for (const std::string& note : stock.notes) {
     labels.warnings.push_back(std::string(kStockFileName) + ": " + note);
@@ -60,7 +59,7 @@ JobFileLabels LabelJobFile(Files& files, const LoadedConfiguration& loaded,
   options.timeLimit = timeLimit;
   const JobCuttingPlan plan = PlanJob(resolved.designs, *stock.file, ProcessAllRefusal, options);
   NoteWhatIsLeftOut(plan, labels.warnings);
-  const Unit sawUnit = loaded.settings.exportUnit.value_or(jobUnit);
+  const Unit sawUnit = exportUnit.value_or(jobUnit);
   const PlanUnits units{jobUnit,
                         sawUnit == Unit::Millimetres ? CutUnit::kMillimetres : CutUnit::kInches};
   labels.pages = print::BuildLabelPages(PieceLabels(plan, units, JobDisplayName(jobPath)), sheet);

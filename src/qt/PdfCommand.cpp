@@ -5,6 +5,7 @@
 #include "app/LabelCommands.h"
 #include "app/PrintCommands.h"
 #include "config/LoadConfiguration.h"
+#include "config/StockFile.h"
 #include "platform/Files.h"
 #include "qt/DrawingPdf.h"
 #include "qt/LabelPrinting.h"
@@ -88,7 +89,9 @@ int RunLabelsCommand(const LabelsCommand& command, const std::string& workingFol
     return 1;
   }
   const print::LabelSheet sheet = command.sheet.value_or(LocaleLabelSheet());
-  const JobFileLabels labels = LabelJobFile(files, *loaded, command.job, sheet);
+  const JobFileLabels labels =
+      LabelJobFile(files, loaded->configuration, StockPathBeside(loaded->path),
+                   loaded->settings.exportUnit, command.job, sheet);
   for (const std::string& warning : labels.warnings) {
     errors << warning << '\n';
   }
