@@ -10,6 +10,8 @@ packages+=(pkg-config coinor-libclp-dev)
 packages+=(nlohmann-json3-dev)
 # pdftotext reads the drawings' PDF back in the tests.
 packages+=(poppler-utils)
+# The piece labels' Code 128 barcodes (libzint), and zbarimg, which reads them back in the tests.
+packages+=(libzint-dev zbar-tools)
 # The icon rendering, the validators of the installed desktop files and the Debian packaging.
 packages+=(librsvg2-bin desktop-file-utils appstream shared-mime-info xdg-utils libxml2-utils dpkg-dev
            file)

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "cutting/PieceIds.h"
 #include "cutting/PlanFigures.h"
 #include "model/Measurements.h"
 
@@ -27,6 +28,15 @@ std::string Cuts(const cutplan::StockBar& bar, Format length) {
   return cuts;
 }
 
+// The ids of the bar's pieces in cutting order, separated as the cuts are.
+std::string PieceIds(int group, int bar, std::size_t pieces) {
+  std::string ids;
+  for (std::size_t p = 1; p <= pieces; ++p) {
+    ids += (ids.empty() ? "" : "|") + PieceId({group, bar, static_cast<int>(p)});
+  }
+  return ids;
+}
+
 }  // namespace
 
 std::string PlanCsv(const JobCuttingPlan& plan, PlanUnits units) {
@@ -36,20 +46,24 @@ std::string PlanCsv(const JobCuttingPlan& plan, PlanUnits units) {
   const std::string jobUnit = units.job == Unit::Inches ? "in" : "mm";
   std::string csv =
       "Kind,Key,Colors,Bar,Stock,Unit,Pieces,Cuts,Rest,Rest Kind,"
-      "Job Unit,Job Stock,Job Cuts,Job Rest\r\n";
+      "Job Unit,Job Stock,Job Cuts,Job Rest,Piece Ids\r\n";
+  int groupNumber = 0;
   for (const PlannedGroup& group : plan.groups) {
+    ++groupNumber;  // groups without a plan keep their number, as the labels do
     if (!group.plan) {
       continue;
     }
     const std::string kind = group.kind == StockKind::kBar ? "bar" : "edge";
     int number = 0;
     for (const cutplan::StockBar& bar : group.plan->bars) {
-      csv += kind + "," + group.key + "," + group.colors + "," + FormatInteger(++number) + "," +
+      ++number;
+      csv += kind + "," + group.key + "," + group.colors + "," + FormatInteger(number) + "," +
              FormatCutLength(bar.stockLength, unit) + "," + CutUnitName(unit) + "," +
              FormatInteger(static_cast<std::int64_t>(bar.pieces.size())) + "," + Cuts(bar, saw) +
              "," + FormatCutLength(bar.rest, unit) + "," +
              (bar.restKind == cutplan::RestKind::Offcut ? "offcut" : "waste") + "," + jobUnit +
-             "," + job(bar.stockLength) + "," + Cuts(bar, job) + "," + job(bar.rest) + "\r\n";
+             "," + job(bar.stockLength) + "," + Cuts(bar, job) + "," + job(bar.rest) + "," +
+             PieceIds(groupNumber, number, bar.pieces.size()) + "\r\n";
     }
   }
   return csv;

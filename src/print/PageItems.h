@@ -43,6 +43,7 @@ enum class Role {
   PlanTrim,        // the stock trimmed off at its head or tail
   PlanOffcut,      // the rest kept as an offcut: its outline and hatching
   PlanWaste,       // the rest thrown away
+  Barcode,         // a barcode's dark module run, filled black to its very edges
 };
 
 enum class Stroke { Thin, Normal, Thick };
@@ -54,8 +55,9 @@ struct Line {
   Role role = Role::Frame;
 };
 
-// A rectangle drawn as an outline, or filled: a bar in grey without an
-// outline, anything else (a table's heading row) shaded inside its outline.
+// A rectangle drawn as an outline, or filled: a bar in grey and a barcode's
+// run in black without an outline, anything else (a table's heading row)
+// shaded inside its outline.
 struct Rect {
   Box box;
   bool filled = false;

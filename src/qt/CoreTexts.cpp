@@ -107,6 +107,10 @@ const char* const kTexts[] = {
                       "no recovery copy."),
     QT_TRANSLATE_NOOP("Catalogue", "Invalid Job Folder Name: the name is blank"),
     QT_TRANSLATE_NOOP("Catalogue", "Invalid Job Folder Name: the name holds a control character"),
+    // The label sheets Print Labels... offers.
+    QT_TRANSLATE_NOOP("Catalogue", "A4, 3 \u00d7 8 labels (63.5 \u00d7 33.9 mm)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Letter, 3 \u00d7 10 labels (2 5/8 \u00d7 1 in, Avery 5160)"),
+    QT_TRANSLATE_NOOP("Catalogue", "Roll, 62 mm wide, one label per page"),
 };
 
 // Phrases whose %1, %2, ... stand for the names, numbers or paths the core

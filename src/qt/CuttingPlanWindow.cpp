@@ -29,6 +29,7 @@
 #include "print/PlanPages.h"
 #include "print/TitleBlock.h"
 #include "qt/Catalogue.h"
+#include "qt/LabelPrinting.h"
 #include "qt/PagePrinting.h"
 #include "qt/PlanPictureWidget.h"
 #include "qt/PrintPaper.h"
@@ -81,6 +82,8 @@ CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units,
                    print::JobTitle(print_) + " cutting plan.pdf",
                    Catalogue::tr("Cutting plan: %1").arg(Text(print::JobTitle(print_))), pages);
   });
+  addButton(Catalogue::tr("Print Labels..."),
+            [this] { PrintLabelsWithDialog(*this, plan_, units_, print::JobTitle(print_)); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
   // The picture beside the table; each selects in the other.

@@ -25,7 +25,8 @@ class PlanPictureWidget;
 // picture beside it (a row selected highlights its bar's strip, a strip
 // clicked selects its first row); Export CSV...
 // writes one line per stock bar, Print Preview..., Print... and Export PDF...
-// put the plan on paper under the job's name and date. Lengths in `unit`, the
+// put the plan on paper under the job's name and date, Print Labels... a
+// label for every piece. Lengths in `unit`, the
 // cut files' unit. Only shows rows, text and pages the core made.
 class CuttingPlanWindow : public QDialog {
  public:

@@ -57,11 +57,12 @@ class ItemPainter {
   }
 
   void operator()(const print::Rect& rect) const {
-    if (rect.filled && rect.role == Role::Bar) {
-      // Unsmoothed, so that segments meeting end to end show no seam.
+    if (rect.filled && (rect.role == Role::Bar || rect.role == Role::Barcode)) {
+      // Unsmoothed, so that segments meeting end to end show no seam and a
+      // barcode's edges stay sharp for the scanner.
       painter_.save();
       painter_.setRenderHint(QPainter::Antialiasing, false);
-      painter_.fillRect(Area(rect.box), kBarFill);
+      painter_.fillRect(Area(rect.box), rect.role == Role::Bar ? kBarFill : QColor(Qt::black));
       painter_.restore();
       return;
     }

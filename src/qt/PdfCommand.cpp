@@ -2,10 +2,13 @@
 
 #include <QString>
 
+#include "app/LabelCommands.h"
 #include "app/PrintCommands.h"
 #include "config/LoadConfiguration.h"
+#include "config/StockFile.h"
 #include "platform/Files.h"
 #include "qt/DrawingPdf.h"
+#include "qt/LabelPrinting.h"
 #include "qt/PrintPaper.h"
 
 namespace grill {
@@ -71,6 +74,34 @@ int RunPdfCommand(const PdfCommand& command, const std::string& workingFolderCon
   QString error;
   if (!WriteDrawingPdf(print.pages, QString::fromStdString(command.output), kDrawingsTitle,
                        error)) {
+    errors << error.toStdString() << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+int RunLabelsCommand(const LabelsCommand& command, const std::string& workingFolderConfig,
+                     const ConfigSearch& search, std::ostream& errors) {
+  StdFiles files;
+  const std::optional<LoadedConfiguration> loaded =
+      LoadForPrinting(files, workingFolderConfig, search, errors);
+  if (!loaded) {
+    return 1;
+  }
+  const print::LabelSheet sheet = command.sheet.value_or(LocaleLabelSheet());
+  const JobFileLabels labels =
+      LabelJobFile(files, loaded->configuration, StockPathBeside(loaded->path),
+                   loaded->settings.exportUnit, command.job, sheet);
+  for (const std::string& warning : labels.warnings) {
+    errors << warning << '\n';
+  }
+  if (!labels.error.empty()) {
+    errors << labels.error << '\n';
+    return 1;
+  }
+  QString error;
+  if (!WriteDrawingPdf(labels.pages, QString::fromStdString(command.output),
+                       QStringLiteral("Piece labels"), error)) {
     errors << error.toStdString() << '\n';
     return 1;
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "config/ConfigSearch.h"
+#include "print/LabelSheets.h"
 
 namespace grill {
 
@@ -21,5 +22,20 @@ struct PdfCommand {
 // 0 when written, 1 after writing the reason to `errors`.
 int RunPdfCommand(const PdfCommand& command, const std::string& workingFolderConfig,
                   const ConfigSearch& search, std::ostream& errors);
+
+// grill-designer --labels OUT.pdf [--sheet NAME] JOB.grilljob
+struct LabelsCommand {
+  std::string output;
+  std::string job;
+  // The locale's paper's label sheet when none is named.
+  std::optional<print::LabelSheet> sheet;
+};
+
+// Writes a label for every cut piece of the job file's cutting plan to the
+// PDF without a window, with the configuration and Stock.txt found as the
+// designer finds them. What the labels leave out goes to `errors`. Returns
+// the exit status: 0 when written, 1 after writing the reason to `errors`.
+int RunLabelsCommand(const LabelsCommand& command, const std::string& workingFolderConfig,
+                     const ConfigSearch& search, std::ostream& errors);
 
 }  // namespace grill

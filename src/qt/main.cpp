@@ -74,7 +74,8 @@ void SetUp(QApplication& application) {
 
 // grill-designer [--config PATH] [JOB.grilljob]: the designer in the current
 // folder, opening the job once it has started. With --pdf OUT.pdf [--design
-// NAME] the job's drawings are written to OUT.pdf without a window. The
+// NAME] the job's drawings are written to OUT.pdf without a window, with
+// --labels OUT.pdf [--sheet NAME] a label for every piece of its plan. The
 // arguments are read before anything needs a display, so that --help,
 // --version and a wrong option work without one.
 int main(int argc, char** argv) {
@@ -91,6 +92,7 @@ int main(int argc, char** argv) {
       std::cerr << "grill-designer: " << line.error << "\n\n" << grill::DesignerHelpText();
       return 2;
     case Action::WritePdf:
+    case Action::WriteLabels:
       if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         // No window is shown, so no display is needed.
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -109,6 +111,10 @@ int main(int argc, char** argv) {
   if (line.action == Action::WritePdf) {
     return grill::RunPdfCommand({*line.pdf, *job, line.design}, grill::kConfigFileName, search,
                                 std::cerr);
+  }
+  if (line.action == Action::WriteLabels) {
+    return grill::RunLabelsCommand({*line.labels, *job, line.sheet}, grill::kConfigFileName, search,
+                                   std::cerr);
   }
 
   grill::MoveEarlierSettings();

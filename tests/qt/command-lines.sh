@@ -52,5 +52,16 @@ run "$designer" --pdf out.pdf
 [ "$status" -eq 2 ] || fail "--pdf without a job exited $status"
 run "$designer" one.grilljob two.grilljob
 [ "$status" -eq 2 ] || fail "two job files exited $status"
+run "$designer" --help
+grep -q -- "--labels OUT.pdf \[--sheet NAME\] JOB.grilljob" out.txt || fail "--help lists no --labels"
+run "$designer" --sheet a4 job.grilljob
+[ "$status" -eq 2 ] || fail "--sheet without --labels exited $status"
+run "$designer" --labels out.pdf
+[ "$status" -eq 2 ] || fail "--labels without a job exited $status"
+run "$designer" --labels out.pdf --sheet a5 job.grilljob
+[ "$status" -eq 2 ] || fail "--sheet a5 exited $status"
+grep -q 'unknown label sheet "a5"; the sheets are a4, letter or roll62' err.txt ||
+  fail "--sheet a5 said: $(cat err.txt)"
+[ ! -e out.pdf ] || fail "--sheet a5 wrote out.pdf"
 
 exit $failed

@@ -771,5 +771,37 @@
         <source>Invalid Job Folder Name: &quot;%1&quot; would lead out of the export folder</source>
         <translation>Ungültiger Auftragsordner: „%1“ führte aus dem Exportordner hinaus</translation>
     </message>
+    <message>
+        <source>Print Labels...</source>
+        <translation>Etiketten drucken...</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Etiketten drucken</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
+    </message>
+    <message>
+        <source>Label sheet:</source>
+        <translation>Etikettenbogen:</translation>
+    </message>
+    <message>
+        <source>A4, 3 × 8 labels (63.5 × 33.9 mm)</source>
+        <translation>A4, 3 × 8 Etiketten (63,5 × 33,9 mm)</translation>
+    </message>
+    <message>
+        <source>Letter, 3 × 10 labels (2 5/8 × 1 in, Avery 5160)</source>
+        <translation>Letter, 3 × 10 Etiketten (2 5/8 × 1 in, Avery 5160)</translation>
+    </message>
+    <message>
+        <source>Roll, 62 mm wide, one label per page</source>
+        <translation>Rolle, 62 mm breit, ein Etikett pro Seite</translation>
+    </message>
+    <message>
+        <source>The cutting plan has no pieces to label.</source>
+        <translation>Der Zuschnittplan hat keine Teile zum Etikettieren.</translation>
+    </message>
 </context>
 </TS>

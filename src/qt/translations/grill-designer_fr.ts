@@ -771,5 +771,37 @@
         <source>Invalid Job Folder Name: &quot;%1&quot; would lead out of the export folder</source>
         <translation>Nom de dossier de commande non valable : « %1 » sortirait du dossier d’export</translation>
     </message>
+    <message>
+        <source>Print Labels...</source>
+        <translation>Imprimer les étiquettes...</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Imprimer les étiquettes</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>Label sheet:</source>
+        <translation>Planche d’étiquettes :</translation>
+    </message>
+    <message>
+        <source>A4, 3 × 8 labels (63.5 × 33.9 mm)</source>
+        <translation>A4, 3 × 8 étiquettes (63,5 × 33,9 mm)</translation>
+    </message>
+    <message>
+        <source>Letter, 3 × 10 labels (2 5/8 × 1 in, Avery 5160)</source>
+        <translation>Letter, 3 × 10 étiquettes (2 5/8 × 1 po, Avery 5160)</translation>
+    </message>
+    <message>
+        <source>Roll, 62 mm wide, one label per page</source>
+        <translation>Rouleau de 62 mm, une étiquette par page</translation>
+    </message>
+    <message>
+        <source>The cutting plan has no pieces to label.</source>
+        <translation>Le plan de coupe n’a aucune pièce à étiqueter.</translation>
+    </message>
 </context>
 </TS>
