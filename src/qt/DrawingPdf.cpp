@@ -13,19 +13,12 @@
 #include "platform/ReplaceFile.h"
 #include "qt/Catalogue.h"
 #include "qt/PagePainter.h"
+#include "qt/PrintPaper.h"
 
 namespace grill {
 namespace {
 
 constexpr int kResolution = 600;  // dots per inch
-
-// The sheet as it stands in portrait, turned as the page asks.
-QPageLayout LayoutOf(const print::Page& page) {
-  const QSizeF portrait(std::min(page.width, page.height), std::max(page.width, page.height));
-  return QPageLayout(QPageSize(portrait, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
-                     page.width > page.height ? QPageLayout::Landscape : QPageLayout::Portrait,
-                     QMarginsF());
-}
 
 }  // namespace
 
@@ -46,7 +39,7 @@ bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path,
     writer.setResolution(kResolution);
     writer.setCreator(QStringLiteral("Grill Designer"));
     writer.setTitle(title);
-    writer.setPageLayout(LayoutOf(pages.front()));
+    writer.setPageLayout(PageLayoutOf(pages.front()));
     QPainter painter;
     if (!painter.begin(&writer)) {
       error = Catalogue::tr("Cannot start the PDF %1.").arg(path);
@@ -55,7 +48,7 @@ bool WriteDrawingPdf(const std::vector<print::Page>& pages, const QString& path,
     const double pixelsPerMillimetre = kResolution / kMillimetresPerInch;
     for (std::size_t i = 0; i < pages.size(); ++i) {
       if (i > 0) {
-        writer.setPageLayout(LayoutOf(pages[i]));
+        writer.setPageLayout(PageLayoutOf(pages[i]));
         writer.newPage();
       }
       PaintPage(painter, pages[i], pixelsPerMillimetre);

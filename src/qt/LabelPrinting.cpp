@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "cutting/PieceLabels.h"
+#include "model/Measurements.h"
 #include "print/LabelPages.h"
 #include "qt/Catalogue.h"
 #include "qt/PagePainter.h"
@@ -22,16 +23,6 @@
 
 namespace grill {
 namespace {
-
-constexpr double kMillimetresPerInch = 25.4;
-
-// The page's own sheet, turned as the page stands.
-QPageLayout LayoutOf(const print::Page& page) {
-  const QSizeF portrait(std::min(page.width, page.height), std::max(page.width, page.height));
-  return QPageLayout(QPageSize(portrait, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
-                     page.width > page.height ? QPageLayout::Landscape : QPageLayout::Portrait,
-                     QMarginsF());
-}
 
 // The dialog's "Labels" tab: the sheets by name, the locale's chosen.
 QComboBox* AddSheetChoice(QPrintDialog& dialog) {
@@ -77,7 +68,7 @@ void PrintLabelPages(QPrinter& printer, const std::vector<print::Page>& pages) {
     return;
   }
   printer.setFullPage(true);
-  printer.setPageLayout(LayoutOf(pages.front()));
+  printer.setPageLayout(PageLayoutOf(pages.front()));
   QPainter painter;
   if (!painter.begin(&printer)) {
     return;
@@ -85,7 +76,7 @@ void PrintLabelPages(QPrinter& printer, const std::vector<print::Page>& pages) {
   const double pixelsPerMillimetre = printer.resolution() / kMillimetresPerInch;
   for (std::size_t i = 0; i < pages.size(); ++i) {
     if (i > 0) {
-      printer.setPageLayout(LayoutOf(pages[i]));
+      printer.setPageLayout(PageLayoutOf(pages[i]));
       printer.newPage();
     }
     PaintPage(painter, pages[i], pixelsPerMillimetre);

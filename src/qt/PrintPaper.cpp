@@ -24,4 +24,11 @@ std::string DrawingDate() {
   return QDate::currentDate().toString(Qt::ISODate).toStdString();
 }
 
+QPageLayout PageLayoutOf(const print::Page& page) {
+  const QSizeF portrait(std::min(page.width, page.height), std::max(page.width, page.height));
+  return QPageLayout(QPageSize(portrait, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+                     page.width > page.height ? QPageLayout::Landscape : QPageLayout::Portrait,
+                     QMarginsF());
+}
+
 }  // namespace grill
