@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "WideInt.h"
+
 namespace grill::cutplan {
 
 std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
@@ -58,7 +60,7 @@ std::int64_t SimpleCostBound(const BinInstance& instance) {
   // Stocks are sorted by capacity, so the last is the largest: no solution
   // has fewer bars than L2 with it, and each bar costs at least the cheapest.
   std::int64_t bars = BoundL2(instance, instance.capacities.back());
-  std::int64_t bound = bars * instance.costs.front();
+  std::int64_t bound = bars * instance.LowestCost();
   if (instance.StockCount() == 1) {
     return bound;
   }
@@ -68,13 +70,15 @@ std::int64_t SimpleCostBound(const BinInstance& instance) {
   }
   // Each bar costs at least its load times the lowest cost per unit of
   // capacity. totalSize * cost / capacity is split into whole capacities and
-  // the remainder so the products stay within 64 bits.
+  // the remainder, the remainder's product in 128 bits: costs that weigh
+  // prices above bars run to 40 bits.
   std::int64_t fluid = 0;
   for (int stock = 0; stock < instance.StockCount(); ++stock) {
     const std::int64_t capacity = instance.capacities[stock];
     const std::int64_t cost = instance.costs[stock];
-    std::int64_t value =
-        totalSize / capacity * cost + CeilDiv(totalSize % capacity * cost, capacity);
+    const WideInt remainder = static_cast<WideInt>(totalSize % capacity) * cost;
+    std::int64_t value = totalSize / capacity * cost +
+                         static_cast<std::int64_t>((remainder + capacity - 1) / capacity);
     fluid = stock == 0 ? value : std::min(fluid, value);
   }
   return std::max(bound, fluid);
