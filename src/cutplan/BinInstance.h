@@ -25,9 +25,12 @@ struct BinInstance {
   // The stock kinds in the order a greedy start opens their bars, the last
   // one holding every item; empty: the largest alone.
   std::vector<int> preference = {};
-  // What decides the search's end: solutions whose costs divided by this
-  // agree are equally good, and the search stops once the best one meets
-  // the bound so divided.
+  // Costs weigh several objectives, the first by `firstUnit`, the last that
+  // decides the search's end by `decisiveUnit` (below it only ties are
+  // broken): the search ends once the best solution meets the bound on
+  // the first exactly and, as near as the relaxation tells, on the one
+  // that decides. One objective: both 1.
+  std::int64_t firstUnit = 1;
   std::int64_t decisiveUnit = 1;
 
   int TypeCount() const { return static_cast<int>(sizes.size()); }

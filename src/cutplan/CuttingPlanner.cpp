@@ -12,6 +12,7 @@
 #include "PatternSearch.h"
 #include "SimpleBounds.h"
 #include "StockKinds.h"
+#include "WideInt.h"
 
 namespace grill::cutplan {
 
@@ -171,7 +172,9 @@ Translation Translate(const PieceGroup& group, const SawSettings& saw) {
     CostByLength(kinds, result);
   } else {
     result.byPrice = PricedByBar(kinds);
-    result.instance.decisiveUnit = WeighKinds(kinds, std::max<std::int64_t>(pieces, 1));
+    const ObjectiveWeights weights = WeighKinds(kinds, std::max<std::int64_t>(pieces, 1));
+    result.instance.firstUnit = weights.first;
+    result.instance.decisiveUnit = weights.bars;
   }
   AddStocks(std::move(kinds), pieces, result);
   return result;
@@ -229,20 +232,19 @@ void SetBoundsByLength(const Translation& translation, const SearchResult& found
 }
 
 // Each bar's stock length is at least its load times the least length per
-// unit of capacity of any kind.
+// unit of capacity of any kind: in whole hundredths, rounded down.
 double FluidLengthBound(const Translation& translation) {
   const BinInstance& instance = translation.instance;
-  double perUnit = std::numeric_limits<double>::infinity();
-  for (int stock = 0; stock < instance.StockCount(); ++stock) {
-    perUnit = std::min(perUnit, static_cast<double>(translation.kinds[stock].hundredths) /
-                                    static_cast<double>(instance.capacities[stock]));
-  }
-  double load = 0;
+  WideInt load = 0;
   for (int type = 0; type < instance.TypeCount(); ++type) {
-    load += static_cast<double>(instance.sizes[type]) * instance.demands[type];
+    load += static_cast<WideInt>(instance.sizes[type]) * instance.demands[type];
   }
-  // Rounded down a little: the bound must hold in exact arithmetic.
-  return load * perUnit / 100 * (1 - 1e-12);
+  WideInt bound = -1;
+  for (int stock = 0; stock < instance.StockCount(); ++stock) {
+    const WideInt length = load * translation.kinds[stock].hundredths / instance.capacities[stock];
+    bound = bound < 0 ? length : std::min(bound, length);
+  }
+  return static_cast<double>(static_cast<std::int64_t>(bound)) / 100;
 }
 
 // The bound on the first objective is the search's bound divided by its
@@ -250,7 +252,7 @@ double FluidLengthBound(const Translation& translation) {
 void SetBoundsByObjectives(const Translation& translation, const SearchResult& found,
                            GroupPlan& plan) {
   const BinInstance& instance = translation.instance;
-  const std::int64_t firstBound = found.bound / instance.decisiveUnit;
+  const std::int64_t firstBound = found.bound / instance.firstUnit;
   std::int64_t dearest = 1;
   for (int stock = 0; stock < instance.StockCount(); ++stock) {
     if (!translation.kinds[stock].lastResort) {
@@ -260,7 +262,7 @@ void SetBoundsByObjectives(const Translation& translation, const SearchResult& f
   plan.lengthBound = FluidLengthBound(translation);
   plan.barBound = static_cast<int>(
       std::max(BoundL2(instance, instance.capacities.back()), CeilDiv(found.bound, dearest)));
-  plan.optimal = Cost(instance, found.solution) / instance.decisiveUnit == firstBound;
+  plan.optimal = Cost(instance, found.solution) / instance.firstUnit == firstBound;
 
   std::int64_t cents = 0;
   for (const Pattern& bar : found.solution) {

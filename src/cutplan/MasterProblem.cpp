@@ -15,8 +15,22 @@ constexpr double kFullerBias = 1e-4;
 
 }  // namespace
 
+namespace {
+
+// The relative tolerance of the relaxation's value.
+constexpr double kValueTolerance = 1e-6;
+
+}  // namespace
+
 std::int64_t RoundUpCost(double value) {
-  return static_cast<std::int64_t>(std::ceil(value - 1e-6 * std::max(1.0, std::abs(value))));
+  return static_cast<std::int64_t>(
+      std::ceil(value - kValueTolerance * std::max(1.0, std::abs(value))));
+}
+
+std::int64_t RoundingSlack(std::int64_t bound) {
+  return static_cast<std::int64_t>(
+             std::ceil(kValueTolerance * std::max(1.0, static_cast<double>(bound)))) +
+         1;
 }
 
 MasterProblem::MasterProblem(const BinInstance& instance)

@@ -107,5 +107,7 @@ class MasterProblem {
 // The relaxation's value rounded up to a whole cost, allowing for the
 // solver's tolerance.
 std::int64_t RoundUpCost(double value);
+// How far below the relaxation's value that allowance may take a bound.
+std::int64_t RoundingSlack(std::int64_t bound);
 
 }  // namespace grill::cutplan

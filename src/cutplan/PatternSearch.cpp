@@ -217,7 +217,11 @@ class Diver {
 
   // The best solution meets the bound on what decides.
   bool Decided() const {
-    return bestCost_ / instance_.decisiveUnit <= bound_ / instance_.decisiveUnit;
+    const std::int64_t first = instance_.firstUnit;
+    const std::int64_t decisive = instance_.decisiveUnit;
+    const std::int64_t slack = first > 1 ? RoundingSlack(bound_) : 0;
+    return bestCost_ / first <= bound_ / first &&
+           bestCost_ / decisive <= (bound_ + slack) / decisive;
   }
 
   bool Finished() const { return Decided() || limit_.Reached(); }

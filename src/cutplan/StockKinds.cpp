@@ -123,7 +123,7 @@ bool PricedByBar(const std::vector<StockKind>& kinds) {
   return anyPrice;
 }
 
-std::int64_t WeighKinds(std::vector<StockKind>& kinds, std::int64_t pieces) {
+ObjectiveWeights WeighKinds(std::vector<StockKind>& kinds, std::int64_t pieces) {
   // Without prices a bar bought costs its stock length, in the largest unit
   // all bought lengths are whole in (a single one: one bar).
   std::int64_t boughtUnit = 0;
@@ -177,10 +177,10 @@ std::int64_t WeighKinds(std::vector<StockKind>& kinds, std::int64_t pieces) {
       for (std::size_t index = 0; index < kinds.size(); ++index) {
         kinds[index].cost = static_cast<std::int64_t>(costs[index]);
       }
-      return static_cast<std::int64_t>(weights.price);
+      return {static_cast<std::int64_t>(weights.price), static_cast<std::int64_t>(weights.bar)};
     }
   }
-  return 1;  // not reached: the last scheme always serves
+  return {};  // not reached: the last scheme always serves
 }
 
 std::vector<StockKind> WithoutNeedless(std::vector<StockKind> kinds,

@@ -36,11 +36,17 @@ bool PlannedByLength(const PieceGroup& group);
 // first objective is then the price of the bars bought, to the cent.
 bool PricedByBar(const std::vector<StockKind>& kinds);
 
+// The weights of the first objective and of the number of bars: a plan's
+// cost divided by one, rounded down, is its first objective, by the other
+// its objectives down to the bars.
+struct ObjectiveWeights {
+  std::int64_t first = 1;
+  std::int64_t bars = 1;
+};
+
 // Sets each kind's cost for the plan's order of objectives (see
-// CuttingJob.h) and returns the weight of the first: a plan's first
-// objective is its cost divided by it, rounded down. `pieces` bounds the
-// number of bars of any plan.
-std::int64_t WeighKinds(std::vector<StockKind>& kinds, std::int64_t pieces);
+// CuttingJob.h). `pieces` bounds the number of bars of any plan.
+ObjectiveWeights WeighKinds(std::vector<StockKind>& kinds, std::int64_t pieces);
 
 // Same pieces, lower cost: drops each kind that a kind bought as needed at
 // no higher cost and no smaller capacity (in `capacities`, per kind) makes
