@@ -27,7 +27,7 @@ const char* SourceWord(StockSource source) {
 // for a bar not bought, then `bars N bound B`, with "optimal" when the plan
 // meets the bound and ` cost C` when the lengths bought have prices; with
 // several stock lengths a `length L bound B` line on the total stock length
-// comes first.
+// comes first, and "optimal" there unless the plan has a cost.
 void PrintPlan(const GroupPlan& plan, bool severalStocks, std::ostream& out) {
   for (const StockBar& bar : plan.bars) {
     out << "bar " << ShortestText(bar.stockLength) << ':';
@@ -38,9 +38,10 @@ void PrintPlan(const GroupPlan& plan, bool severalStocks, std::ostream& out) {
   }
   const char* optimal = plan.optimal ? " optimal" : "";
   if (severalStocks) {
+    // With a cost, the plan is optimal on its price, told beside it.
     out << "length " << ShortestText(TotalStockLength(plan)) << " bound "
-        << ShortestText(plan.lengthBound) << optimal << '\n';
-    optimal = "";
+        << ShortestText(plan.lengthBound) << (plan.cost ? "" : optimal) << '\n';
+    optimal = plan.cost ? optimal : "";
   }
   out << "bars " << plan.bars.size() << " bound " << plan.barBound << optimal;
   if (plan.cost) {
