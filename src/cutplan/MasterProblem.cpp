@@ -1,5 +1,6 @@
 #include "MasterProblem.h"
 
+#include <ClpEventHandler.hpp>
 #include <ClpSimplex.hpp>
 #include <algorithm>
 #include <cmath>
@@ -19,6 +20,22 @@ namespace {
 
 // The relative tolerance of the relaxation's value.
 constexpr double kValueTolerance = 1e-6;
+
+// Ends a simplex run once the search's limit is reached: on weighted costs
+// one run may take many times the search's time. The run then counts as
+// not solved.
+class StopAtLimit : public ClpEventHandler {
+ public:
+  explicit StopAtLimit(const SearchLimit* const* limit) : limit_(limit) {}
+  ClpEventHandler* clone() const override { return new StopAtLimit(*this); }
+  int event(Event whichEvent) override {
+    const bool reached = whichEvent == endOfIteration && *limit_ != nullptr && (*limit_)->Reached();
+    return reached ? 0 : -1;
+  }
+
+ private:
+  const SearchLimit* const* limit_;
+};
 
 }  // namespace
 
@@ -47,6 +64,8 @@ MasterProblem::MasterProblem(const BinInstance& instance)
     }
   }
   lp_->setLogLevel(0);
+  const StopAtLimit stopAtLimit(&limit_);
+  lp_->passInEventHandler(&stopAtLimit);
   lp_->resize(rows, 0);
   lp_->setOptimizationDirection(1);
   SetSupply(left_);
@@ -236,6 +255,7 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
                                                const SearchLimit& limit, std::int64_t minLoad) {
   SetDemands(demands);
   SetMinimumLoad(minLoad);
+  limit_ = &limit;
   Relaxation result;
   std::int64_t provenBound = 0;
   while (true) {

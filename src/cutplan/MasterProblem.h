@@ -89,6 +89,8 @@ class MasterProblem {
   // Row of each limited stock kind, -1 for the others.
   std::vector<int> limitRow_;
   Supply left_;
+  // The limit of the solve under way, which ends a simplex run early.
+  const SearchLimit* limit_ = nullptr;
   void AddStandIns();
   bool IsStandIn(int column) const {
     return column < static_cast<int>(standIn_.size()) && standIn_[column];
