@@ -17,9 +17,9 @@ namespace {
 // waste, they stay within 64 bits for the most pieces a group may have.
 constexpr double kMaxPrice = 1'000'000;
 
-// Costs up to this, times the bars of a plan, are exact in a double: the
-// relaxation then tells every objective apart.
-constexpr WideInt kExactInDouble = WideInt{1} << 53;
+// Costs up to this, times the bars of a plan, keep the relaxation quick and
+// tell every objective apart: far beyond, the simplex slows down many times.
+constexpr WideInt kExactInDouble = WideInt{1} << 40;
 
 std::int64_t Hundredths(double length, const std::string& what) {
   std::optional<std::int64_t> hundredths = HundredthsAtMost(length);
