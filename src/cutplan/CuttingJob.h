@@ -54,9 +54,10 @@ struct Remnant {
 //   4. the waste, that is the total stock length of the bars.
 // The planner weighs the four into one integer cost per bar, each weight
 // above all that the objectives below it can add up to over as many bars as
-// there are pieces. Where that would pass what a double holds exactly, the
-// waste is counted in hundredths of the longest length, then not at all,
-// then the bars on hand and the bars together; the price always comes first.
+// there are pieces. Where a plan's cost would then pass 2^40 (beyond, the
+// linear relaxation slows down many times), the waste is counted in
+// hundredths of the longest length, then not at all, then the bars on hand
+// and the bars are counted together; the price always comes first.
 // A group with no counts, no prices and no remnants is planned for the
 // least total stock length alone, as it always was.
 struct PieceGroup {

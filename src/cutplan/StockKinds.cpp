@@ -19,7 +19,7 @@ constexpr double kMaxPrice = 1'000'000;
 
 // Costs up to this, times the bars of a plan, keep the relaxation quick and
 // tell every objective apart: far beyond, the simplex slows down many times.
-constexpr WideInt kExactInDouble = WideInt{1} << 40;
+constexpr WideInt kQuickRelaxation = WideInt{1} << 40;
 
 std::int64_t Hundredths(double length, const std::string& what) {
   std::optional<std::int64_t> hundredths = HundredthsAtMost(length);
@@ -148,9 +148,9 @@ ObjectiveWeights WeighKinds(std::vector<StockKind>& kinds, std::int64_t pieces) 
     }
     return boughtLengths == 1 ? 1 : kind.hundredths / boughtUnit;
   };
-  // The waste in the lengths' common unit where the costs stay exact in
-  // the relaxation, else in hundredths of the longest length, else not at
-  // all; last, the stock on hand and the bars are counted together.
+  // The waste in the lengths' common unit where the costs stay small enough,
+  // else in hundredths of the longest length, else not at all; last, the
+  // stock on hand and the bars are counted together.
   const std::int64_t coarse = 100;
   struct Scheme {
     std::int64_t unit;  // 0: waste not counted
@@ -173,7 +173,7 @@ ObjectiveWeights WeighKinds(std::vector<StockKind>& kinds, std::int64_t pieces) 
                       waste);
       highest = std::max(highest, costs.back());
     }
-    if (highest * pieces <= kExactInDouble || !scheme.barsBeforeOnHand) {
+    if (highest * pieces <= kQuickRelaxation || !scheme.barsBeforeOnHand) {
       for (std::size_t index = 0; index < kinds.size(); ++index) {
         kinds[index].cost = static_cast<std::int64_t>(costs[index]);
       }
