@@ -43,12 +43,15 @@ std::optional<double> Price(std::optional<double> price, const std::string& what
   return price;
 }
 
-// Kinds of the same source and length as one, their bars added up.
+// Kinds of the same source and length as one, their bars added up; no
+// plan uses more bars than there are pieces, so counts stop there.
 void AddKind(std::vector<StockKind>& kinds, StockKind kind) {
   if (kind.limit) {
+    kind.limit = static_cast<int>(std::min<std::int64_t>(*kind.limit, kMaxPieces));
     for (StockKind& known : kinds) {
       if (known.limit && known.source == kind.source && known.hundredths == kind.hundredths) {
-        *known.limit += *kind.limit;
+        known.limit =
+            static_cast<int>(std::min<std::int64_t>(*known.limit + *kind.limit, kMaxPieces));
         return;
       }
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -11,8 +12,8 @@ namespace grill::cutplan::testing {
 namespace {
 
 // Bars there are of each length from a limited source.
-std::map<std::pair<StockSource, double>, int> Inventory(const PieceGroup& group) {
-  std::map<std::pair<StockSource, double>, int> bars;
+std::map<std::pair<StockSource, double>, std::int64_t> Inventory(const PieceGroup& group) {
+  std::map<std::pair<StockSource, double>, std::int64_t> bars;
   for (const StockLength& stock : group.stock) {
     if (stock.onHand) {
       bars[{StockSource::OnHand, stock.length}] += *stock.onHand;
@@ -101,7 +102,7 @@ std::vector<std::string> CheckPlan(const PieceGroup& group, const SawSettings& s
   for (const Piece& piece : group.pieces) {
     unused[{piece.length, piece.label, piece.tag}] += piece.count;
   }
-  std::map<std::pair<StockSource, double>, int> inventory = Inventory(group);
+  std::map<std::pair<StockSource, double>, std::int64_t> inventory = Inventory(group);
   for (std::size_t index = 0; index < plan.bars.size(); ++index) {
     const StockBar& bar = plan.bars[index];
     const std::string where = "bar " + std::to_string(index) + ": ";

@@ -104,6 +104,16 @@ TEST(StockAndRemnants, TakeRemnantsThenStockOnHandThenTheCheapestToBuy) {
   }
 }
 
+// Counts far beyond any plan's bars add up without overflowing.
+TEST(StockAndRemnants, HugeCountsAreNoLimit) {
+  const int most = std::numeric_limits<int>::max();
+  const PieceGroup group{
+      "k", {{2000, 3, "", ""}}, {{6000, most}, {6000, most}}, {{2500, most}, {2500, most}}};
+  const GroupPlan plan = Plan(group);
+  EXPECT_EQ(BarsFrom(plan, StockSource::Remnant), 3);
+  EXPECT_TRUE(plan.toBuy.empty());
+}
+
 TEST(StockAndRemnants, OffcutsOfRemnantsAndStockStayOffcuts) {
   const PieceGroup group{
       "k", {{2000, 1, "", ""}, {2500, 1, "", ""}}, {{6000, 1}}, {{3000, 1}, {2600, 1}}};
