@@ -25,10 +25,12 @@ JobCuttingPlan PlanJob(const WindowList& designs, const StockFile& stock,
   for (PlanPieceGroup& group : pieces.groups) {
     PlannedGroup& planned = job.groups.emplace_back(
         PlannedGroup{group.kind, group.key, group.colors, std::nullopt, {}, stock.saw});
-    if (const std::vector<double>* lengths = stock.LengthsFor(group.key)) {
-      plannable.push_back({group.key + " " + group.colors,
-                           std::move(group.pieces),
-                           {lengths->begin(), lengths->end()}});
+    if (const std::vector<StockItem>* lengths = stock.LengthsFor(group.key)) {
+      std::vector<cutplan::StockLength> offered;
+      for (const StockItem& item : *lengths) {
+        offered.emplace_back(item.length, item.onHand, item.price);
+      }
+      plannable.push_back({group.key + " " + group.colors, std::move(group.pieces), offered});
     } else {
       planned.problem = "No stock in Stock.txt for " + group.key;
     }
