@@ -49,8 +49,8 @@ std::optional<int> ReadCount(std::string_view text) {
     return std::nullopt;
   }
   long long count = 0;
-  std::from_chars(text.data(), text.data() + text.size(), count);
-  if (count > kMostBarsOnHand) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+  if (error != std::errc() || count > kMostBarsOnHand) {
     return std::nullopt;
   }
   return static_cast<int>(count);

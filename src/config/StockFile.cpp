@@ -114,12 +114,24 @@ const std::vector<StockItem>* StockFile::LengthsFor(std::string_view key) const 
   return nullptr;
 }
 
-std::string StockPathBeside(const std::string& configPath) {
+namespace {
+
+std::string Beside(const std::string& configPath, std::string_view name) {
   const size_t slash = configPath.find_last_of("/\\");
   if (slash == std::string::npos) {
-    return std::string(kStockFileName);
+    return std::string(name);
   }
-  return configPath.substr(0, slash + 1) + std::string(kStockFileName);
+  return configPath.substr(0, slash + 1) + std::string(name);
+}
+
+}  // namespace
+
+std::string StockPathBeside(const std::string& configPath) {
+  return Beside(configPath, kStockFileName);
+}
+
+std::string InventoryPathBeside(const std::string& configPath) {
+  return Beside(configPath, kInventoryFileName);
 }
 
 StockReading ReadStockFile(Files& files, const std::string& path) {

@@ -11,6 +11,8 @@
 namespace grill {
 
 inline constexpr std::string_view kStockFileName = "Stock.txt";
+// The remnants and bars on hand (model/Inventory), beside Stock.txt.
+inline constexpr std::string_view kInventoryFileName = "Inventory.txt";
 
 // The lengths, in millimetres, one bar type (by its code) or edge type (by its
 // name) is bought in, each with its bars on hand and price when given.
@@ -48,6 +50,8 @@ struct StockReading {
 
 // Stock.txt in the folder of the configuration file `configPath`.
 std::string StockPathBeside(const std::string& configPath);
+// Inventory.txt in the same folder.
+std::string InventoryPathBeside(const std::string& configPath);
 
 // Reads Stock.txt from `path` with MenuConfig.txt's reader. A malformed line
 // is left out whole and noted. A length that is unreadable, negative or

@@ -41,6 +41,8 @@ TEST(StockFileTest, StockBesideTheConfiguration) {
             "/home/a/.config/grill/Stock.txt");
   EXPECT_EQ(StockPathBeside("C:\\shop\\MenuConfig.txt"), "C:\\shop\\Stock.txt");
   EXPECT_EQ(StockPathBeside("MenuConfig.txt"), "Stock.txt");
+  EXPECT_EQ(InventoryPathBeside("C:\\shop\\MenuConfig.txt"), "C:\\shop\\Inventory.txt");
+  EXPECT_EQ(InventoryPathBeside("MenuConfig.txt"), "Inventory.txt");
 }
 
 struct StockLineCase {
@@ -73,46 +75,38 @@ constexpr std::nullopt_t kAny = std::nullopt;
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, StockLineTest,
-    ::testing::Values(StockLineCase{"GEO58, 6000", {{6000}}},
-                      StockLineCase{"GEO58, 6000, 4500.5", {{6000}, {4500.5}}},
-                      StockLineCase{"GEO58, 240i, 1/2i", {{240 * 25.4}, {0.5 * 25.4}}},
-                      StockLineCase{"GEO58 ,  6000 ,", {{6000}}},  // an empty field is no length
-                      StockLineCase{"GEO58", {}},                  // no length
-                      StockLineCase{"GEO58, six", {}},             // not a number
-                      StockLineCase{"GEO58, 6000, -5", {}},        // negative
-                      StockLineCase{"GEO58, 0", {}},               // nothing to cut from
-                      StockLineCase{"GEO58, 6000mm", {{6000}}},    // letters other than i: mm
-                      StockLineCase{"GEO58, 6000, 1/0i", {}},
-                      // Counts on hand and prices per bar.
-                      StockLineCase{"GEO58, 240i x 40 @ 12.50, 144i @ 8.20",
-                                    {{240 * 25.4, 40, 12.5}, {144 * 25.4, kAny, 8.2}}},
-                      StockLineCase{"GEO58, 6000 x 0", {{6000, 0, kAny}}},
-                      StockLineCase{"GEO58, 6000 x 3, 4000", {{6000, 3, kAny}, {4000}}},
-                      StockLineCase{"GEO58, 6000 @ 0", {{6000, kAny, 0.0}}},
-                      StockLineCase{"GEO58, 6000 x 100000 @ 1000000", {{6000, 100000, 1e6}}},
-                      StockLineCase{"GEO58,6000 x 2@7", {{6000, 2, 7.0}}},
-                      // A fault in any field takes the line with it.
-                      StockLineCase{"GEO58, 6000 x -1", {}},
-                      StockLineCase{"GEO58, 6000 x 100001", {}},
-                      StockLineCase{"GEO58, 6000 x 99999999999999999999", {}},
-                      StockLineCase{"GEO58, 6000 x", {}},
-                      StockLineCase{"GEO58, 6000 x 2.5", {}},
-                      StockLineCase{"GEO58, 6000 x 1e9", {}},
-                      StockLineCase{"GEO58, x 1e9", {}},
-                      StockLineCase{"GEO58, 4000, 6000 x two", {}},
-                      StockLineCase{"GEO58, 6000 x 2 x 3", {}},
-                      StockLineCase{"GEO58, 6000x2", {}},  // the x stands alone
-                      StockLineCase{"GEO58, 6000 @", {}},
-                      StockLineCase{"GEO58, @ 5", {}},
-                      StockLineCase{"GEO58, 6000 @ -1", {}},
-                      StockLineCase{"GEO58, 6000 @ nan", {}},
-                      StockLineCase{"GEO58, 6000 @ NaN", {}},
-                      StockLineCase{"GEO58, 6000 @ inf", {}},
-                      StockLineCase{"GEO58, 6000 @ 1e3", {}},
-                      StockLineCase{"GEO58, 6000 @ 1000000.01", {}},
-                      StockLineCase{"GEO58, 6000 @ 5 @ 6", {}},
-                      StockLineCase{"GEO58, 6000 @ .5", {}},
-                      StockLineCase{"GEO58, nan x 3", {}}));
+    ::testing::Values(
+        StockLineCase{"GEO58, 6000", {{6000}}},
+        StockLineCase{"GEO58, 6000, 4500.5", {{6000}, {4500.5}}},
+        StockLineCase{"GEO58, 240i, 1/2i", {{240 * 25.4}, {0.5 * 25.4}}},
+        StockLineCase{"GEO58 ,  6000 ,", {{6000}}},  // an empty field is no length
+        StockLineCase{"GEO58", {}},                  // no length
+        StockLineCase{"GEO58, six", {}},             // not a number
+        StockLineCase{"GEO58, 6000, -5", {}},        // negative
+        StockLineCase{"GEO58, 0", {}},               // nothing to cut from
+        StockLineCase{"GEO58, 6000mm", {{6000}}},    // letters other than i: mm
+        StockLineCase{"GEO58, 6000, 1/0i", {}},
+        // Counts on hand and prices per bar.
+        StockLineCase{"GEO58, 240i x 40 @ 12.50, 144i @ 8.20",
+                      {{240 * 25.4, 40, 12.5}, {144 * 25.4, kAny, 8.2}}},
+        StockLineCase{"GEO58, 6000 x 0", {{6000, 0, kAny}}},
+        StockLineCase{"GEO58, 6000 x 3, 4000", {{6000, 3, kAny}, {4000}}},
+        StockLineCase{"GEO58, 6000 @ 0", {{6000, kAny, 0.0}}},
+        StockLineCase{"GEO58, 6000 x 100000 @ 1000000", {{6000, 100000, 1e6}}},
+        StockLineCase{"GEO58,6000 x 2@7", {{6000, 2, 7.0}}},
+        // A fault in any field takes the line with it.
+        StockLineCase{"GEO58, 6000 x -1", {}}, StockLineCase{"GEO58, 6000 x 100001", {}},
+        StockLineCase{"GEO58, 6000 x 99999999999999999999", {}}, StockLineCase{"GEO58, 6000 x", {}},
+        StockLineCase{"GEO58, 6000 x 2.5", {}}, StockLineCase{"GEO58, 6000 x 1e9", {}},
+        StockLineCase{"GEO58, x 1e9", {}}, StockLineCase{"GEO58, 4000, 6000 x two", {}},
+        StockLineCase{"GEO58, 6000 x 2 x 3", {}},
+        StockLineCase{"GEO58, 6000x2", {}},  // the x stands alone
+        StockLineCase{"GEO58, 6000 @", {}}, StockLineCase{"GEO58, @ 5", {}},
+        StockLineCase{"GEO58, 6000 @ -1", {}}, StockLineCase{"GEO58, 6000 @ nan", {}},
+        StockLineCase{"GEO58, 6000 @ NaN", {}}, StockLineCase{"GEO58, 6000 @ inf", {}},
+        StockLineCase{"GEO58, 6000 @ 1e3", {}}, StockLineCase{"GEO58, 6000 @ 1000000.01", {}},
+        StockLineCase{"GEO58, 6000 @ 5 @ 6", {}}, StockLineCase{"GEO58, 6000 @ .5", {}},
+        StockLineCase{"GEO58, nan x 3", {}}));
 
 struct StockNoteCase {
   const char* line;
