@@ -121,9 +121,9 @@ TEST_F(PlanPiecesTest, AnUncuttableDesignIsLeftOutAndTheRestPlanned) {
   setup.AddDesign("Sliver", 8, 600, {4}, {});
   setup.AddDesign("Lots", 1000, 600, {500}, {}).quantity = kMaxQuantity + 1;
   StockFile stock;
-  stock.stock = {{"GB", {700}}, {"E1", {2000}}};
+  stock.stock = {{"GB", {{700}}}, {"E1", {{2000}}}};
 
-  const JobCuttingPlan plan = PlanJob(Designs(), stock, ProcessAllRefusal);
+  const JobCuttingPlan plan = PlanJob(Designs(), stock, {}, ProcessAllRefusal);
   EXPECT_THAT(plan.leftOut,
               ElementsAre(Field(&LeftOutDesign::reason,
                                 "Cannot Cut Sliver: Window Too Small for Edge Type E1: inner "
@@ -143,10 +143,10 @@ TEST_F(PlanPiecesTest, AnUncuttableDesignIsLeftOutAndTheRestPlanned) {
 TEST_F(PlanPiecesTest, PlanJobPlansEachGroupOrSaysWhyNot) {
   setup.AddDesign("Hall", 1000, 600, {500}, {}).quantity = 3;
   StockFile stock;
-  stock.stock = {{"GB", {700}}, {"E1", {900}}};  // the 990 edges fit no bar
+  stock.stock = {{"GB", {{700}}}, {"E1", {{900}}}};  // the 990 edges fit no bar
   stock.saw.kerf = 4;
 
-  const JobCuttingPlan plan = PlanJob(Designs(), stock, ProcessAllRefusal);
+  const JobCuttingPlan plan = PlanJob(Designs(), stock, {}, ProcessAllRefusal);
   ASSERT_THAT(plan.groups, SizeIs(2));
   EXPECT_FALSE(plan.groups[0].plan.has_value());
   EXPECT_THAT(plan.groups[0].problem, ::testing::HasSubstr("990"));
@@ -155,7 +155,7 @@ TEST_F(PlanPiecesTest, PlanJobPlansEachGroupOrSaysWhyNot) {
   EXPECT_TRUE(plan.groups[1].plan->optimal);
 
   stock.stock.pop_back();
-  EXPECT_EQ(PlanJob(Designs(), stock, ProcessAllRefusal).groups[0].problem,
+  EXPECT_EQ(PlanJob(Designs(), stock, {}, ProcessAllRefusal).groups[0].problem,
             "No stock in Stock.txt for E1");
 }
 
@@ -165,7 +165,7 @@ TEST_F(PlanPiecesTest, StoppedPlanCoversEveryGroupAndProgressCountsThem) {
   setup.AddDesign("Hall", 1000, 600, {500}, {}).quantity = 3;
   setup.AddDesign("Kitchen", 1400, 800, {300, 700}, {400}).quantity = 2;
   StockFile stock;
-  stock.stock = {{"GB", {6000}}, {"E1", {5800}}};
+  stock.stock = {{"GB", {{6000}}}, {"E1", {{5800}}}};
 
   std::stop_source stop;
   stop.request_stop();
@@ -176,7 +176,7 @@ TEST_F(PlanPiecesTest, StoppedPlanCoversEveryGroupAndProgressCountsThem) {
   options.progress = [&reports](std::size_t planned, std::size_t groups) {
     reports.emplace_back(planned, groups);
   };
-  const JobCuttingPlan plan = PlanJob(Designs(), stock, ProcessAllRefusal, options);
+  const JobCuttingPlan plan = PlanJob(Designs(), stock, {}, ProcessAllRefusal, options);
 
   ASSERT_THAT(plan.groups, SizeIs(2));
   for (const PlannedGroup& group : plan.groups) {
