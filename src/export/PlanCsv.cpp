@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "cutting/PlanFigures.h"
+#include "cutting/PlanPurchases.h"
 #include "model/Measurements.h"
 
 namespace grill {
@@ -27,6 +28,15 @@ std::string Cuts(const cutplan::StockBar& bar, Format length) {
   return cuts;
 }
 
+// What a bought bar costs, when the plan says; nothing for a bar from the racks.
+std::string Price(const cutplan::GroupPlan& plan, const cutplan::StockBar& bar) {
+  if (bar.source != cutplan::StockSource::Bought) {
+    return {};
+  }
+  const std::optional<double> price = PriceOfBought(plan, bar.stockLength);
+  return price ? FormatPrice(*price) : std::string();
+}
+
 }  // namespace
 
 std::string PlanCsv(const JobCuttingPlan& plan, PlanUnits units) {
@@ -36,7 +46,7 @@ std::string PlanCsv(const JobCuttingPlan& plan, PlanUnits units) {
   const std::string jobUnit = units.job == Unit::Inches ? "in" : "mm";
   std::string csv =
       "Kind,Key,Colors,Bar,Stock,Unit,Pieces,Cuts,Rest,Rest Kind,"
-      "Job Unit,Job Stock,Job Cuts,Job Rest\r\n";
+      "Job Unit,Job Stock,Job Cuts,Job Rest,Source,Price\r\n";
   for (const PlannedGroup& group : plan.groups) {
     if (!group.plan) {
       continue;
@@ -49,7 +59,8 @@ std::string PlanCsv(const JobCuttingPlan& plan, PlanUnits units) {
              FormatInteger(static_cast<std::int64_t>(bar.pieces.size())) + "," + Cuts(bar, saw) +
              "," + FormatCutLength(bar.rest, unit) + "," +
              (bar.restKind == cutplan::RestKind::Offcut ? "offcut" : "waste") + "," + jobUnit +
-             "," + job(bar.stockLength) + "," + Cuts(bar, job) + "," + job(bar.rest) + "\r\n";
+             "," + job(bar.stockLength) + "," + Cuts(bar, job) + "," + job(bar.rest) + "," +
+             SourceWord(bar.source) + "," + Price(*group.plan, bar) + "\r\n";
     }
   }
   return csv;

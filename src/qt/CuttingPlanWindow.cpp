@@ -44,7 +44,8 @@ bool SpansTheTable(PlanRowKind kind) {
 QFont FontFor(PlanRowKind kind, QFont font) {
   font.setBold(kind == PlanRowKind::kGroup);
   font.setItalic(kind == PlanRowKind::kTotals || kind == PlanRowKind::kProblem ||
-                 kind == PlanRowKind::kLeftOut || kind == PlanRowKind::kStockNote);
+                 kind == PlanRowKind::kLeftOut || kind == PlanRowKind::kStockNote ||
+                 kind == PlanRowKind::kBuy);
   return font;
 }
 
