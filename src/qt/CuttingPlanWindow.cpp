@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -28,6 +29,7 @@
 #include "qt/Catalogue.h"
 #include "qt/PagePrinting.h"
 #include "qt/PrintPaper.h"
+#include "qt/TakeFromStockControls.h"
 
 namespace grill {
 namespace {
@@ -75,10 +77,12 @@ CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units,
                    print::JobTitle(print_) + " cutting plan.pdf",
                    Catalogue::tr("Cutting plan: %1").arg(Text(print::JobTitle(print_))), pages);
   });
+  stock_ = new TakeFromStockControls(plan_, *buttons, *this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(table_);
+  layout->addWidget(&stock_->Status());
   layout->addWidget(buttons);
   // Wide enough for every column as its contents need, lengths in two units
   // included, within the screen.

@@ -16,10 +16,13 @@ class QWidget;
 
 namespace grill {
 
+class TakeFromStockControls;
+
 // The cutting plan of the job: per group its stock bars with their pieces in
 // cutting order, each bar's rest, and the group's totals; Export CSV...
 // writes one line per stock bar, Print Preview..., Print... and Export PDF...
-// put the plan on paper under the job's name and date. Lengths in `unit`, the
+// put the plan on paper under the job's name and date; Take from Stock...
+// takes it out of the inventory, once, and Undo Take puts that back. Lengths in `unit`, the
 // cut files' unit. Only shows rows, text and pages the core made.
 class CuttingPlanWindow : public QDialog {
  public:
@@ -41,7 +44,8 @@ class CuttingPlanWindow : public QDialog {
   JobCuttingPlan plan_;
   PlanUnits units_;
   print::DrawingSettings print_;
-  QTableWidget* table_;  // owned by the window
+  QTableWidget* table_;           // owned by the window
+  TakeFromStockControls* stock_;  // owned by the window
 };
 
 // Plans the job and opens its window beside `parent`; without Stock.txt tells
