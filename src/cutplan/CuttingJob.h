@@ -42,6 +42,23 @@ struct Remnant {
 
 // Pieces planned together: one bar key in one colour set, with the stock
 // and the remnants they may be cut from.
+//
+// What a plan minimises. Bars come from remnants (at most their count, free),
+// stock on hand (at most `onHand`, already paid) and lengths bought as
+// needed. In this order:
+//   1. the price of the bars bought: each bought length's `price`, to the
+//      cent; when a bought length of the group has no price, each bar bought
+//      costs its stock length instead;
+//   2. the bars on hand used, so remnants come before stock on hand;
+//   3. the number of bars;
+//   4. the waste, that is the total stock length of the bars.
+// The planner weighs the four into one integer cost per bar, each weight
+// above all that the objectives below it can add up to over as many bars as
+// there are pieces. Where that would pass what a double holds exactly, the
+// waste is counted in hundredths of the longest length, then not at all,
+// then the bars on hand and the bars together; the price always comes first.
+// A group with no counts, no prices and no remnants is planned for the
+// least total stock length alone, as it always was.
 struct PieceGroup {
   std::string key;
   std::vector<Piece> pieces;
@@ -104,10 +121,11 @@ struct GroupPlan {
   double lengthBound = 0;
   int barBound = 0;
   // The plan meets the bound on what it minimises: the number of bars with
-  // one stock length, the total stock length with several.
+  // one stock length, the total stock length with several; with counts,
+  // prices or remnants, the first objective (see PieceGroup).
   bool optimal = false;
   // With a price on every length bought: the price of the bars bought, and
-  // a proven lower bound on it.
+  // a proven lower bound on it, both to the cent.
   std::optional<double> cost = {};
   std::optional<double> costBound = {};
   // For a group with counts on hand, prices or remnants: what to buy, per

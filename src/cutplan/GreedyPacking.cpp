@@ -1,5 +1,6 @@
 #include "GreedyPacking.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace grill::cutplan {
@@ -20,53 +21,100 @@ void Put(OpenBar& bar, int type, std::int64_t size) {
   }
 }
 
-int ChooseBar(const std::vector<OpenBar>& bars, std::int64_t size, FitRule rule) {
-  int chosen = -1;
-  for (int index = 0; index < static_cast<int>(bars.size()); ++index) {
-    if (bars[index].room < size) {
-      continue;
+// The bars in the order first fit tries them: kind by kind in the
+// instance's order of preference. Within a kind the bars opened come before
+// those still unopened, which are all alike.
+class Bars {
+ public:
+  Bars(const BinInstance& instance, Supply left)
+      : instance_(instance),
+        left_(std::move(left)),
+        slots_(std::max<std::size_t>(instance.preference.size(), 1)) {}
+
+  OpenBar& Choose(std::int64_t size, FitRule rule) {
+    OpenBar* chosen = nullptr;
+    for (std::size_t slot = 0; slot < slots_.size(); ++slot) {
+      for (OpenBar& bar : slots_[slot]) {
+        if (bar.room >= size && (chosen == nullptr || bar.room < chosen->room)) {
+          chosen = &bar;
+          if (rule == FitRule::First) {
+            return bar;
+          }
+        }
+      }
+      if (rule == FitRule::First && CanOpen(slot, size)) {
+        return Open(slot);
+      }
     }
-    if (rule == FitRule::First) {
-      return index;
+    if (chosen != nullptr) {
+      return *chosen;
     }
-    if (chosen < 0 || bars[index].room < bars[chosen].room) {
-      chosen = index;
+    for (std::size_t slot = 0;; ++slot) {
+      if (CanOpen(slot, size)) {
+        return Open(slot);
+      }
     }
   }
-  return chosen;
-}
+
+  Solution Patterns() && {
+    Solution solution;
+    for (std::vector<OpenBar>& slot : slots_) {
+      for (OpenBar& bar : slot) {
+        solution.push_back(std::move(bar.pattern));
+      }
+    }
+    return solution;
+  }
+
+ private:
+  int StockOf(std::size_t slot) const {
+    return instance_.preference.empty() ? instance_.StockCount() - 1 : instance_.preference[slot];
+  }
+  bool CanOpen(std::size_t slot, std::int64_t size) const {
+    const int stock = StockOf(slot);
+    return left_[stock] > 0 && instance_.capacities[stock] >= size;
+  }
+  OpenBar& Open(std::size_t slot) {
+    const int stock = StockOf(slot);
+    if (left_[stock] != kAsNeeded) {
+      --left_[stock];
+    }
+    return slots_[slot].emplace_back(OpenBar{instance_.capacities[stock], Pattern{stock, {}}});
+  }
+
+  const BinInstance& instance_;
+  Supply left_;
+  std::vector<std::vector<OpenBar>> slots_;
+};
 
 }  // namespace
 
-Solution PackDecreasing(const BinInstance& instance, const std::vector<int>& demands,
-                        FitRule rule) {
-  const std::int64_t capacity = instance.capacities.back();
-  std::vector<OpenBar> bars;
+Solution PackDecreasing(const BinInstance& instance, const std::vector<int>& demands, FitRule rule,
+                        Supply& left) {
+  Bars bars(instance, left);
   // Types are sorted longest first, so walking them in order is decreasing.
   for (int type = 0; type < instance.TypeCount(); ++type) {
     const std::int64_t size = instance.sizes[type];
     for (int copy = 0; copy < demands[type]; ++copy) {
-      int index = ChooseBar(bars, size, rule);
-      if (index < 0) {
-        bars.push_back({capacity, Pattern{instance.StockCount() - 1, {}}});
-        index = static_cast<int>(bars.size()) - 1;
-      }
-      Put(bars[index], type, size);
+      Put(bars.Choose(size, rule), type, size);
     }
   }
-  Solution solution;
-  solution.reserve(bars.size());
-  for (OpenBar& bar : bars) {
-    solution.push_back(std::move(bar.pattern));
-  }
-  Downsize(instance, solution);
+  Solution solution = std::move(bars).Patterns();
+  Downsize(instance, solution, left);
   return solution;
 }
 
-Solution BestGreedy(const BinInstance& instance, const std::vector<int>& demands) {
-  Solution first = PackDecreasing(instance, demands, FitRule::First);
-  Solution best = PackDecreasing(instance, demands, FitRule::Best);
+Solution BestGreedy(const BinInstance& instance, const std::vector<int>& demands,
+                    const Supply& left) {
+  Supply firstLeft = left;
+  Supply bestLeft = left;
+  Solution first = PackDecreasing(instance, demands, FitRule::First, firstLeft);
+  Solution best = PackDecreasing(instance, demands, FitRule::Best, bestLeft);
   return Cost(instance, best) < Cost(instance, first) ? best : first;
+}
+
+Solution BestGreedy(const BinInstance& instance, const std::vector<int>& demands) {
+  return BestGreedy(instance, demands, FullSupply(instance));
 }
 
 }  // namespace grill::cutplan

@@ -1,5 +1,6 @@
 #include "MasterProblem.h"
 
+#include <ClpEventHandler.hpp>
 #include <ClpSimplex.hpp>
 #include <algorithm>
 #include <cmath>
@@ -15,16 +16,61 @@ constexpr double kFullerBias = 1e-4;
 
 }  // namespace
 
+namespace {
+
+// The relative tolerance of the relaxation's value.
+constexpr double kValueTolerance = 1e-6;
+
+// Ends a simplex run once the search's limit is reached: on weighted costs
+// one run may take many times the search's time. The run then counts as
+// not solved.
+class StopAtLimit : public ClpEventHandler {
+ public:
+  explicit StopAtLimit(const SearchLimit* const* limit) : limit_(limit) {}
+  ClpEventHandler* clone() const override { return new StopAtLimit(*this); }
+  int event(Event whichEvent) override {
+    const bool reached = whichEvent == endOfIteration && *limit_ != nullptr && (*limit_)->Reached();
+    return reached ? 0 : -1;
+  }
+
+ private:
+  const SearchLimit* const* limit_;
+};
+
+}  // namespace
+
 std::int64_t RoundUpCost(double value) {
-  return static_cast<std::int64_t>(std::ceil(value - 1e-6 * std::max(1.0, std::abs(value))));
+  return static_cast<std::int64_t>(
+      std::ceil(value - kValueTolerance * std::max(1.0, std::abs(value))));
+}
+
+std::int64_t RoundingSlack(std::int64_t bound) {
+  return static_cast<std::int64_t>(
+             std::ceil(kValueTolerance * std::max(1.0, static_cast<double>(bound)))) +
+         1;
 }
 
 MasterProblem::MasterProblem(const BinInstance& instance)
-    : instance_(instance), lp_(std::make_unique<ClpSimplex>()), pricer_(instance) {
+    : instance_(instance),
+      lp_(std::make_unique<ClpSimplex>()),
+      pricing_(instance),
+      pricer_(pricing_),
+      limitRow_(instance.StockCount(), -1),
+      left_(FullSupply(instance)) {
+  int rows = instance.TypeCount();
+  for (int stock = 0; stock < instance.StockCount(); ++stock) {
+    if (instance.Limited(stock)) {
+      limitRow_[stock] = rows++;
+    }
+  }
   lp_->setLogLevel(0);
-  lp_->resize(instance.TypeCount(), 0);
+  const StopAtLimit stopAtLimit(&limit_);
+  lp_->passInEventHandler(&stopAtLimit);
+  lp_->resize(rows, 0);
   lp_->setOptimizationDirection(1);
-  // Every type alone in a bar keeps the relaxation feasible for any demand.
+  SetSupply(left_);
+  // Every type alone in a bar bought as needed keeps the relaxation
+  // feasible for any demand and any supply.
   std::vector<Pattern> alone;
   for (int type = 0; type < instance.TypeCount(); ++type) {
     const std::int64_t capacity = instance.capacities.back();
@@ -45,13 +91,24 @@ void MasterProblem::AddPatterns(const std::vector<Pattern>& patterns) {
     costs.push_back(static_cast<double>(instance_.costs[pattern.stock]));
     usable.push_back(Load(instance_, pattern) >= minLoad_);
   }
-  AddColumns(patterns, costs, usable);
+  AddColumns(patterns, costs, usable, false);
+}
+
+void MasterProblem::SetSupply(const Supply& left) {
+  left_ = left;
+  for (int stock = 0; stock < instance_.StockCount(); ++stock) {
+    if (limitRow_[stock] >= 0) {
+      lp_->setRowBounds(limitRow_[stock], -COIN_DBL_MAX, left[stock]);
+    }
+  }
+  demandsChanged_ = true;  // new bounds keep the basis dual feasible
 }
 
 // All at once: CLP copies its matrix for every call, which for thousands of
 // patterns one by one costs more than the whole search.
 void MasterProblem::AddColumns(const std::vector<Pattern>& patterns,
-                               const std::vector<double>& costs, const std::vector<bool>& usable) {
+                               const std::vector<double>& costs, const std::vector<bool>& usable,
+                               bool standIns) {
   std::vector<int> starts{0};
   std::vector<int> rows;
   std::vector<double> counts;
@@ -61,6 +118,10 @@ void MasterProblem::AddColumns(const std::vector<Pattern>& patterns,
     for (const PatternEntry& entry : patterns[index].entries) {
       rows.push_back(entry.type);
       counts.push_back(entry.count);
+    }
+    if (const int row = limitRow_[patterns[index].stock]; row >= 0 && !standIns) {
+      rows.push_back(row);
+      counts.push_back(1);
     }
     starts.push_back(static_cast<int>(rows.size()));
     upper.push_back(usable[index] ? COIN_DBL_MAX : 0.0);
@@ -78,7 +139,7 @@ void MasterProblem::AddStandIns() {
   for (int demand : instance_.demands) {
     pieces += demand;
   }
-  const double cost = static_cast<double>(pieces * instance_.costs.back());
+  const double cost = static_cast<double>(pieces * instance_.HighestCost());
   std::vector<Pattern> standIns;
   for (int type = 0; type < instance_.TypeCount(); ++type) {
     standIns.push_back(Pattern{instance_.StockCount() - 1, {{type, 1}}});
@@ -86,7 +147,7 @@ void MasterProblem::AddStandIns() {
   standIn_.assign(patterns_.size(), false);
   standIn_.resize(patterns_.size() + standIns.size(), true);
   AddColumns(standIns, std::vector<double>(standIns.size(), cost),
-             std::vector<bool>(standIns.size(), true));
+             std::vector<bool>(standIns.size(), true), true);
 }
 
 void MasterProblem::SetMinimumLoad(std::int64_t minLoad) {
@@ -128,7 +189,7 @@ bool MasterProblem::Reoptimise() {
 }
 
 std::vector<double> MasterProblem::FullerFirst(std::vector<double> values) const {
-  const double valuePerUnit = static_cast<double>(instance_.costs.back()) /
+  const double valuePerUnit = static_cast<double>(instance_.HighestCost()) /
                               static_cast<double>(instance_.capacities.back());
   for (int type = 0; type < instance_.TypeCount(); ++type) {
     values[type] += kFullerBias * valuePerUnit * static_cast<double>(instance_.sizes[type]);
@@ -136,8 +197,34 @@ std::vector<double> MasterProblem::FullerFirst(std::vector<double> values) const
   return values;
 }
 
+std::vector<double> MasterProblem::LimitDuals() const {
+  const double* duals = lp_->dualRowSolution();
+  std::vector<double> limitDuals(instance_.StockCount(), 0.0);
+  for (int stock = 0; stock < instance_.StockCount(); ++stock) {
+    if (limitRow_[stock] >= 0) {
+      limitDuals[stock] = std::min(duals[limitRow_[stock]], 0.0);
+    }
+  }
+  return limitDuals;
+}
+
+double MasterProblem::PriceLimits(const std::vector<double>& limitDuals) {
+  double total = 0;
+  for (int stock = 0; stock < instance_.StockCount(); ++stock) {
+    // Rounded down, the pricing's threshold lets through every pattern
+    // that improves the relaxation.
+    pricing_.costs[stock] = static_cast<std::int64_t>(
+        std::floor(static_cast<double>(instance_.costs[stock]) - limitDuals[stock]));
+    if (limitRow_[stock] >= 0) {
+      total += limitDuals[stock] * left_[stock];
+    }
+  }
+  return total;
+}
+
 std::optional<double> MasterProblem::PriceAndAdd(const std::vector<double>& priceValues,
                                                  const std::vector<double>& values,
+                                                 const std::vector<double>& limitDuals,
                                                  const std::vector<int>& demands,
                                                  const SearchLimit& limit, bool& added) {
   std::optional<std::vector<PatternPricer::Priced>> priced =
@@ -148,7 +235,8 @@ std::optional<double> MasterProblem::PriceAndAdd(const std::vector<double>& pric
   double ratio = 1.0;
   std::vector<Pattern> improving;
   for (const PatternPricer::Priced& candidate : *priced) {
-    const double cost = static_cast<double>(instance_.costs[candidate.pattern.stock]);
+    const int stock = candidate.pattern.stock;
+    const double cost = static_cast<double>(instance_.costs[stock]) - limitDuals[stock];
     ratio = std::max(ratio, candidate.bound / cost);
     double value = 0;
     for (const PatternEntry& entry : candidate.pattern.entries) {
@@ -167,6 +255,7 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
                                                const SearchLimit& limit, std::int64_t minLoad) {
   SetDemands(demands);
   SetMinimumLoad(minLoad);
+  limit_ = &limit;
   Relaxation result;
   std::int64_t provenBound = 0;
   while (true) {
@@ -183,20 +272,27 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
     for (double& value : values) {
       value = std::max(value, 0.0);
     }
-    // Farley's bound: scaling the duals by the best value per cost among
-    // the priced patterns makes them feasible, so objective / ratio bounds
-    // the relaxation from below. Only exact pricing may end the search.
+    // The limit rows, relaxed with their duals y <= 0, leave a covering
+    // problem with the costs c - y and y times the bars left added; there
+    // Farley's bound holds: scaling the demand rows' duals by the best value
+    // per cost among the priced patterns makes them feasible, so (objective
+    // - y left) / ratio + y left bounds the relaxation from below. Only
+    // exact pricing may end the search.
+    const std::vector<double> limitDuals = LimitDuals();
+    const double limitValue = PriceLimits(limitDuals);
     bool added = false;
-    std::optional<double> ratio = PriceAndAdd(FullerFirst(values), values, demands, limit, added);
+    std::optional<double> ratio =
+        PriceAndAdd(FullerFirst(values), values, limitDuals, demands, limit, added);
     if (ratio && !added) {
-      ratio = PriceAndAdd(values, values, demands, limit, added);
+      ratio = PriceAndAdd(values, values, limitDuals, demands, limit, added);
     }
     if (!ratio) {
       result.outcome = Outcome::OutOfTime;
       result.bound = provenBound;
       return result;
     }
-    provenBound = std::max(provenBound, RoundUpCost(objective / *ratio));
+    provenBound =
+        std::max(provenBound, RoundUpCost((objective - limitValue) / *ratio + limitValue));
     // Without an improving pattern the relaxation is solved; Farley's bound
     // then is its value, or as near as the pricing's tolerance allows.
     if (!added || provenBound == RoundUpCost(objective)) {

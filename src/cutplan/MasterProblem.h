@@ -16,7 +16,9 @@ namespace grill::cutplan {
 
 // The linear relaxation of the cutting problem over a growing set of
 // patterns (Gilmore and Gomory): minimise the cost of the bars used, each
-// item type covered at least as often as demanded.
+// item type covered at least as often as demanded, each limited stock kind
+// used at most as often as it has bars left. The limit rows' duals add to
+// their kind's cost in the pricing.
 class MasterProblem {
  public:
   explicit MasterProblem(const BinInstance& instance);
@@ -46,6 +48,10 @@ class MasterProblem {
 
   const Pattern& PatternAt(int index) const { return patterns_[index]; }
 
+  // The bars left of each limited kind for the solves that follow; at
+  // first, all of them.
+  void SetSupply(const Supply& left);
+
   // Exact by default; with Improving, each solve ends once no pattern
   // clearly improves it, its bound a little lower for that.
   void SetPricingAccuracy(PatternPricer::Accuracy accuracy) { accuracy_ = accuracy; }
@@ -54,7 +60,12 @@ class MasterProblem {
   void SetDemands(const std::vector<int>& demands);
   void SetMinimumLoad(std::int64_t minLoad);
   void AddColumns(const std::vector<Pattern>& patterns, const std::vector<double>& costs,
-                  const std::vector<bool>& usable);
+                  const std::vector<bool>& usable, bool standIns);
+  // The limit rows' duals, at most 0, per stock kind; 0 for the others.
+  std::vector<double> LimitDuals() const;
+  // Sets the pricing's costs to the kinds' costs less their limit duals;
+  // returns the duals times the bars left, summed.
+  double PriceLimits(const std::vector<double>& limitDuals);
   bool Reoptimise();
   // The values with a small bonus per unit of length, so that pricing
   // prefers the fuller of two nearly equal patterns.
@@ -66,12 +77,20 @@ class MasterProblem {
   // Nullopt when the limit ends the pricing first.
   std::optional<double> PriceAndAdd(const std::vector<double>& priceValues,
                                     const std::vector<double>& values,
+                                    const std::vector<double>& limitDuals,
                                     const std::vector<int>& demands, const SearchLimit& limit,
                                     bool& added);
 
   const BinInstance& instance_;
   std::unique_ptr<ClpSimplex> lp_;
+  // The instance with the costs the pricing sees.
+  BinInstance pricing_;
   PatternPricer pricer_;
+  // Row of each limited stock kind, -1 for the others.
+  std::vector<int> limitRow_;
+  Supply left_;
+  // The limit of the solve under way, which ends a simplex run early.
+  const SearchLimit* limit_ = nullptr;
   void AddStandIns();
   bool IsStandIn(int column) const {
     return column < static_cast<int>(standIn_.size()) && standIn_[column];
@@ -90,5 +109,7 @@ class MasterProblem {
 // The relaxation's value rounded up to a whole cost, allowing for the
 // solver's tolerance.
 std::int64_t RoundUpCost(double value);
+// How far below the relaxation's value that allowance may take a bound.
+std::int64_t RoundingSlack(std::int64_t bound);
 
 }  // namespace grill::cutplan

@@ -32,7 +32,8 @@ class Diver {
         limit_(limit),
         best_(std::move(start)),
         bestCost_(Cost(instance, best_)),
-        residual_(instance.demands) {
+        residual_(instance.demands),
+        left_(FullSupply(instance)) {
     master_.AddPatterns(best_);
     for (int type = 0; type < instance.TypeCount(); ++type) {
       totalSize_ += instance.sizes[type] * instance.demands[type];
@@ -43,8 +44,8 @@ class Diver {
     bound_ = SimpleCostBound(instance_);
     // The relaxations bound and guide; near enough does for both.
     master_.SetPricingAccuracy(PatternPricer::Accuracy::Improving);
-    if (bestCost_ > bound_) {
-      MasterProblem::Relaxation root = master_.Solve(residual_, bestCost_, limit_);
+    if (!Decided()) {
+      MasterProblem::Relaxation root = SolveResidual(bestCost_);
       bound_ = std::max(bound_, root.bound);
       if (root.outcome == MasterProblem::Outcome::Solved) {
         firstDive_ = FullestBarsPay();
@@ -79,7 +80,7 @@ class Diver {
       }
     }
     firstDive_ = false;
-    if (!Finished() && instance_.StockCount() == 1) {
+    if (!Finished() && instance_.StockCount() == 1 && !instance_.AnyLimited()) {
       if (BranchAndPrice()) {
         return;
       }
@@ -99,7 +100,7 @@ class Diver {
   // The fullest-bar completion costs a knapsack per bar: affordable where
   // the knapsacks are small tables.
   bool FullestBarsPay() const {
-    const std::int64_t bars = bound_ / instance_.costs.front() + 1;
+    const std::int64_t bars = bound_ / instance_.LowestCost() + 1;
     return static_cast<std::int64_t>(instance_.TypeCount()) * instance_.capacities.back() * bars <=
            kAffordableFill;
   }
@@ -156,7 +157,7 @@ class Diver {
     }
     const std::int64_t capacity = instance_.capacities.back();
     MasterProblem::Relaxation relaxation =
-        master_.Solve(residual_, bestCost_ - fixedCost_, limit_, capacity - WasteLeft());
+        SolveResidual(bestCost_ - fixedCost_, capacity - WasteLeft());
     if (relaxation.outcome == MasterProblem::Outcome::OutOfTime) {
       complete_ = false;
       return;
@@ -214,7 +215,21 @@ class Diver {
     return ordered;
   }
 
-  bool Finished() const { return bestCost_ <= bound_ || limit_.Reached(); }
+  // The best solution meets the bound on what decides.
+  bool Decided() const {
+    const std::int64_t first = instance_.firstUnit;
+    const std::int64_t decisive = instance_.decisiveUnit;
+    const std::int64_t slack = first > 1 ? RoundingSlack(bound_) : 0;
+    return bestCost_ / first <= bound_ / first &&
+           bestCost_ / decisive <= (bound_ + slack) / decisive;
+  }
+
+  bool Finished() const { return Decided() || limit_.Reached(); }
+
+  MasterProblem::Relaxation SolveResidual(std::int64_t beat, std::int64_t minLoad = 0) {
+    master_.SetSupply(left_);
+    return master_.Solve(residual_, beat, limit_, minLoad);
+  }
 
   // Solves the relaxation for the residual demands below the fixed bars.
   std::optional<MasterProblem::Relaxation> Relax() {
@@ -222,7 +237,7 @@ class Diver {
       Record(fixed_);
       return std::nullopt;
     }
-    MasterProblem::Relaxation relaxation = master_.Solve(residual_, bestCost_ - fixedCost_, limit_);
+    MasterProblem::Relaxation relaxation = SolveResidual(bestCost_ - fixedCost_);
     if (relaxation.outcome != MasterProblem::Outcome::Solved) {
       return std::nullopt;
     }
@@ -230,8 +245,9 @@ class Diver {
     return relaxation;
   }
 
-  // Fixes `copies` of the pattern, fewer where the residual demand runs out;
-  // returns how many bars it fixed.
+  // Fixes `copies` of the pattern, fewer where the residual demand runs out,
+  // each in the cheapest stock with a bar left that holds it (the largest
+  // is bought as needed); returns how many bars it fixed.
   int Fix(const Pattern& pattern, int copies) {
     for (const PatternEntry& entry : pattern.entries) {
       if (residual_[entry.type] < entry.count) {
@@ -252,7 +268,8 @@ class Diver {
       if (bar.entries.empty()) {
         return copy;
       }
-      bar.stock = SmallestStockFor(instance_, Load(instance_, bar));
+      bar.stock = CheapestStockFor(instance_, Load(instance_, bar), left_);
+      Take(bar.stock, -1);
       fixedCost_ += instance_.costs[bar.stock];
       fixed_.push_back(std::move(bar));
     }
@@ -265,7 +282,14 @@ class Diver {
         residual_[entry.type] += entry.count;
       }
       fixedCost_ -= instance_.costs[fixed_.back().stock];
+      Take(fixed_.back().stock, 1);
       fixed_.pop_back();
+    }
+  }
+
+  void Take(int stock, int change) {
+    if (left_[stock] != kAsNeeded) {
+      left_[stock] += change;
     }
   }
 
@@ -279,7 +303,7 @@ class Diver {
       }
     }
     Solution candidate = fixed_;
-    Solution rest = BestGreedy(instance_, residual_);
+    Solution rest = BestGreedy(instance_, residual_, left_);
     candidate.insert(candidate.end(), rest.begin(), rest.end());
     Record(candidate);
     // Jobs whose optimum fills every bar exactly need exact fills, which
@@ -315,12 +339,15 @@ class Diver {
     return fixedBars;
   }
 
-  void Record(const Solution& candidate) {
+  // Records the candidate, each bar in the cheapest stock the limits allow,
+  // if it is the best so far.
+  void Record(Solution candidate) {
+    Downsize(instance_, candidate);
     std::int64_t cost = Cost(instance_, candidate);
     if (cost < bestCost_) {
-      best_ = candidate;
+      best_ = std::move(candidate);
       bestCost_ = cost;
-      master_.AddPatterns(candidate);
+      master_.AddPatterns(best_);
     }
   }
 
@@ -352,6 +379,7 @@ class Diver {
   std::int64_t bestCost_;
   std::int64_t bound_ = 0;
   std::vector<int> residual_;
+  Supply left_;  // bars left of each stock kind beside the fixed ones
   Solution fixed_;
   std::int64_t fixedCost_ = 0;
   bool deviationsUsed_ = false;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "WideInt.h"
+
 namespace grill::cutplan {
 
 std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
@@ -54,11 +56,37 @@ std::int64_t BoundL2(const BinInstance& instance, std::int64_t capacity) {
   return best;
 }
 
+namespace {
+
+// What the limited kinds cannot hold takes bars bought as needed, each
+// holding at most the largest capacity: at least that many of them, each
+// at least the cheapest such, and the other bars at least the cheapest.
+std::int64_t BoundWithLimits(const BinInstance& instance, std::int64_t totalSize,
+                             std::int64_t bars) {
+  WideInt limitedRoom = 0;
+  std::int64_t cheapestAsNeeded = -1;
+  for (int stock = 0; stock < instance.StockCount(); ++stock) {
+    if (instance.Limited(stock)) {
+      limitedRoom += static_cast<WideInt>(instance.capacities[stock]) * *instance.limits[stock];
+    } else if (cheapestAsNeeded < 0 || instance.costs[stock] < cheapestAsNeeded) {
+      cheapestAsNeeded = instance.costs[stock];
+    }
+  }
+  const WideInt left = totalSize - limitedRoom;
+  const std::int64_t capacity = instance.capacities.back();
+  const std::int64_t bought =
+      left <= 0 ? 0 : static_cast<std::int64_t>((left + capacity - 1) / capacity);
+  return bought * cheapestAsNeeded +
+         std::max<std::int64_t>(bars - bought, 0) * instance.LowestCost();
+}
+
+}  // namespace
+
 std::int64_t SimpleCostBound(const BinInstance& instance) {
   // Stocks are sorted by capacity, so the last is the largest: no solution
   // has fewer bars than L2 with it, and each bar costs at least the cheapest.
   std::int64_t bars = BoundL2(instance, instance.capacities.back());
-  std::int64_t bound = bars * instance.costs.front();
+  std::int64_t bound = bars * instance.LowestCost();
   if (instance.StockCount() == 1) {
     return bound;
   }
@@ -66,15 +94,20 @@ std::int64_t SimpleCostBound(const BinInstance& instance) {
   for (int type = 0; type < instance.TypeCount(); ++type) {
     totalSize += instance.sizes[type] * instance.demands[type];
   }
+  if (instance.AnyLimited()) {
+    bound = std::max(bound, BoundWithLimits(instance, totalSize, bars));
+  }
   // Each bar costs at least its load times the lowest cost per unit of
   // capacity. totalSize * cost / capacity is split into whole capacities and
-  // the remainder so the products stay within 64 bits.
+  // the remainder, the remainder's product in 128 bits: costs that weigh
+  // prices above bars run to 40 bits.
   std::int64_t fluid = 0;
   for (int stock = 0; stock < instance.StockCount(); ++stock) {
     const std::int64_t capacity = instance.capacities[stock];
     const std::int64_t cost = instance.costs[stock];
-    std::int64_t value =
-        totalSize / capacity * cost + CeilDiv(totalSize % capacity * cost, capacity);
+    const WideInt remainder = static_cast<WideInt>(totalSize % capacity) * cost;
+    std::int64_t value = totalSize / capacity * cost +
+                         static_cast<std::int64_t>((remainder + capacity - 1) / capacity);
     fluid = stock == 0 ? value : std::min(fluid, value);
   }
   return std::max(bound, fluid);

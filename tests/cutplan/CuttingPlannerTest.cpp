@@ -88,6 +88,15 @@ TEST(CuttingPlanner, SeveralStockLengthsMinimiseTheTotalLength) {
   EXPECT_EQ(plan.lengthBound, 8000);
 }
 
+// With pieces of 4000 as the unit of size, the 3000 holds nothing at all.
+TEST(CuttingPlanner, StockShorterThanEveryPieceIsLeftOut) {
+  const PieceGroup group{"k", {{4000, 2, "", "", ""}}, {6000, 3000}};
+  GroupPlan plan = PlanGroup(group, {});
+  EXPECT_EQ(testing::CheckPlan(group, {}, plan), std::vector<std::string>{});
+  EXPECT_EQ(TotalStockLength(plan), 12000);
+  EXPECT_TRUE(plan.optimal);
+}
+
 TEST(CuttingPlanner, SameInputSamePlan) {
   PieceGroup group{"k", {}, {6000}};
   for (int kind = 0; kind < 30; ++kind) {

@@ -17,13 +17,44 @@ std::optional<double> ParseNumber(const std::string& text) {
 
 namespace {
 
-std::optional<std::vector<double>> ParseList(const std::string& text) {
-  std::vector<double> values;
+// `LENGTH[xCOUNT][@PRICE]`: a positive length, a whole count from 0 and a
+// price not below 0.
+std::optional<StockLength> ParseStock(const std::string& text) {
+  const std::size_t at = text.find('@');
+  const std::string beforePrice = text.substr(0, at);
+  const std::size_t times = beforePrice.find('x');
+  std::optional<double> length = ParseNumber(beforePrice.substr(0, times));
+  if (!length || *length <= 0) {
+    return std::nullopt;
+  }
+  StockLength stock(*length);
+  if (times != std::string::npos) {
+    const std::string count = beforePrice.substr(times + 1);
+    int parsed = 0;
+    auto [stop, error] = std::from_chars(count.data(), count.data() + count.size(), parsed);
+    if (count.empty() || error != std::errc() || stop != count.data() + count.size() ||
+        parsed < 0) {
+      return std::nullopt;
+    }
+    stock.onHand = parsed;
+  }
+  if (at != std::string::npos) {
+    std::optional<double> price = ParseNumber(text.substr(at + 1));
+    if (!price || *price < 0) {
+      return std::nullopt;
+    }
+    stock.price = price;
+  }
+  return stock;
+}
+
+std::optional<std::vector<StockLength>> ParseList(const std::string& text) {
+  std::vector<StockLength> values;
   std::size_t start = 0;
   while (true) {
     std::size_t comma = text.find(',', start);
-    std::optional<double> value = ParseNumber(text.substr(start, comma - start));
-    if (!value || *value <= 0) {
+    std::optional<StockLength> value = ParseStock(text.substr(start, comma - start));
+    if (!value) {
       return std::nullopt;
     }
     values.push_back(*value);
@@ -69,12 +100,17 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
       return line;
     }
     if (argument == "--stock" && hasValue) {
-      std::optional<std::vector<double>> lengths = ParseList(arguments[++index]);
-      if (!lengths) {
-        error = "--stock needs positive lengths separated by commas: " + arguments[index];
+      std::optional<std::vector<StockLength>> stock = ParseList(arguments[++index]);
+      if (!stock) {
+        error =
+            "--stock needs positive lengths separated by commas, each with an optional "
+            "xCOUNT (whole, from 0) and @PRICE (not below 0): " +
+            arguments[index];
         return std::nullopt;
       }
-      line.stockLengths = *lengths;
+      line.stock = *stock;
+    } else if (argument == "--remnants" && hasValue) {
+      line.remnantFile = arguments[++index];
     } else if (double* target = OptionTarget(argument, line, seconds); target && hasValue) {
       std::optional<double> value = ParseNumber(arguments[++index]);
       if (!value || *value < 0) {
@@ -92,7 +128,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
       line.file = argument;
     }
   }
-  if (line.stockLengths.empty()) {
+  if (line.stock.empty()) {
     error = "--stock is required";
     return std::nullopt;
   }

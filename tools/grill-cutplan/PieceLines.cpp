@@ -105,10 +105,12 @@ bool IsReadable(mode_t mode) {
   return S_ISREG(mode) || S_ISFIFO(mode);
 }
 
-}  // namespace
-
-std::optional<std::vector<Piece>> ReadPieceLines(std::istream& input, std::string& error) {
-  std::vector<Piece> pieces;
+// The lines of `input` parsed by `parse` (text, problem) into values with a
+// `count`, at most kMaxPieces in all; `what` names them in the message.
+template <typename Value, typename Parse>
+std::optional<std::vector<Value>> ReadLines(std::istream& input, std::string& error,
+                                            const char* what, Parse parse) {
+  std::vector<Value> values;
   std::int64_t total = 0;
   std::string line;
   std::streambuf* bytes = input.rdbuf();
@@ -122,7 +124,7 @@ std::optional<std::vector<Piece>> ReadPieceLines(std::istream& input, std::strin
       return std::nullopt;
     }
     if (line.find('\0') != std::string::npos) {
-      error = LineError(number, "holds a NUL byte: not a list of pieces");
+      error = LineError(number, std::string("holds a NUL byte: not a list of ") + what);
       return std::nullopt;
     }
     std::string_view text = Trimmed(line);
@@ -130,18 +132,41 @@ std::optional<std::vector<Piece>> ReadPieceLines(std::istream& input, std::strin
       continue;
     }
     std::string problem;
-    std::optional<Piece> piece = ParsePiece(text, problem);
-    if (!piece) {
+    std::optional<Value> value = parse(text, problem);
+    if (!value) {
       error = LineError(number, problem + ": " + Quoted(text));
       return std::nullopt;
     }
-    if ((total += piece->count) > kMaxPieces) {
-      error = LineError(number, "more than " + std::to_string(kMaxPieces) + " pieces in all");
+    if ((total += value->count) > kMaxPieces) {
+      error = LineError(number, "more than " + std::to_string(kMaxPieces) + " " + what + " in all");
       return std::nullopt;
     }
-    pieces.push_back(std::move(*piece));
+    values.push_back(std::move(*value));
   }
-  return pieces;
+  return values;
+}
+
+// One remnant line, `LENGTH [COUNT]`, or the reason it is not one.
+std::optional<Remnant> ParseRemnant(std::string_view text, std::string& problem) {
+  std::optional<Piece> piece = ParsePiece(text, problem);
+  if (piece && !piece->label.empty()) {
+    problem = "more than a length and a count";
+    return std::nullopt;
+  }
+  if (!piece) {
+    return std::nullopt;
+  }
+  return Remnant{piece->length, piece->count};
+}
+
+}  // namespace
+
+std::optional<std::vector<Piece>> ReadPieceLines(std::istream& input, std::string& error) {
+  return ReadLines<Piece>(input, error, "pieces", ParsePiece);
+}
+
+std::optional<std::vector<Remnant>> ReadRemnantLines(std::istream& input, std::string& error) {
+  return ReadLines<Remnant>(input, error, "remnants", ParseRemnant);
 }
 
 std::optional<std::string> InputFileProblem(const std::string& path) {

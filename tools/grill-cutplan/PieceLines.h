@@ -22,6 +22,10 @@ inline constexpr std::size_t kLongestQuote = 80;
 // counts add up to more than kMaxPieces: reading stops there.
 std::optional<std::vector<Piece>> ReadPieceLines(std::istream& input, std::string& error);
 
+// Remnant lines `LENGTH [COUNT]`, read as the piece lines are; more on a
+// line is refused.
+std::optional<std::vector<Remnant>> ReadRemnantLines(std::istream& input, std::string& error);
+
 // Why the file at `path` is not read: anything but a regular file or a pipe
 // (a folder, /dev/zero) would give no pieces or never end. nullopt when it
 // may be read or does not exist (opening it then says so).
