@@ -1,6 +1,7 @@
 #include "app/CuttingPlanCommand.h"
 
 #include "app/ExportCommands.h"
+#include "app/InventoryFile.h"
 #include "config/MessageLimit.h"
 #include "export/ExportChecks.h"
 
@@ -18,15 +19,26 @@ PreparedCuttingPlan PrepareCuttingPlan(const DesignerState& state, Files& files,
                               " was not found, so there is no cutting plan. It lists the stock "
                               "lengths per bar type code and edge type name."};
   }
-  return {CuttingPlanRequest{state.document.Designs(), std::move(*reading.file),
-                             PlanUnits{state.document.DisplayUnit(), ExportUnitOf(state)},
-                             LimitShownMessages(std::move(reading.notes))},
+  const std::string inventoryPath = InventoryPathBeside(configPath);
+  InventoryFileReading inventory = ReadInventoryFile(files, inventoryPath);
+  for (const std::string& note : inventory.notes) {
+    log << kInventoryFileName << ": " << note << '\n';
+  }
+  return {CuttingPlanRequest{
+              state.document.Designs(), std::move(*reading.file),
+              PlanUnits{state.document.DisplayUnit(), ExportUnitOf(state)},
+              LimitShownMessages(std::move(reading.notes)), std::move(inventory.inventory),
+              LimitShownMessages(std::move(inventory.notes)), stockPath, inventoryPath},
           {}};
 }
 
 JobCuttingPlan PlanRequest(const CuttingPlanRequest& request, const JobPlanOptions& options) {
-  JobCuttingPlan plan = PlanJob(request.designs, request.stock, ProcessAllRefusal, options);
+  JobCuttingPlan plan =
+      PlanJob(request.designs, request.stock, request.inventory, ProcessAllRefusal, options);
   plan.stockNotes = request.stockNotes;
+  plan.inventoryNotes = request.inventoryNotes;
+  plan.stockPath = request.stockPath;
+  plan.inventoryPath = request.inventoryPath;
   return plan;
 }
 

@@ -25,6 +25,11 @@ struct CuttingPlanRequest {
   PlanUnits units;
   // What reading Stock.txt noted, as the plan shows it.
   std::vector<std::string> stockNotes;
+  // The remnants and bars on hand beside it, and what reading them noted.
+  Inventory inventory = {};
+  std::vector<std::string> inventoryNotes = {};
+  std::string stockPath = {};
+  std::string inventoryPath = {};
 };
 
 // The request, or the message that there is no plan to make.
@@ -35,8 +40,9 @@ struct PreparedCuttingPlan {
 
 // Reads Stock.txt beside the configuration file `configPath` (notes on its
 // malformed lines go to `log`, each led by "Stock.txt: ", and into the
-// request, at most kShownConfigMessages of them and how many more) and takes
-// the job's designs.
+// request, at most kShownConfigMessages of them and how many more), and the
+// inventory beside it (its notes led by "Inventory.txt: "), and takes the
+// job's designs.
 PreparedCuttingPlan PrepareCuttingPlan(const DesignerState& state, Files& files,
                                        const std::string& configPath, std::ostream& log);
 

@@ -100,6 +100,8 @@ class CGrillDesignerDlg {
   // The same in two steps: what planning takes, read here; then PlanRequest,
   // on any thread.
   PreparedCuttingPlan PrepareCuttingPlan();
+  // The inventory of remnants and bars on hand beside Stock.txt.
+  std::string InventoryPath() const { return InventoryPathBeside(loadedConfigPath_); }
 
   // Where later export runs write their cut files.
   void SetExportFolder(std::string folder) { services_.exportFolder = std::move(folder); }

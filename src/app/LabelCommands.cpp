@@ -1,5 +1,6 @@
 #include "app/LabelCommands.h"
 
+#include "app/InventoryFile.h"
 #include "app/JobReferences.h"
 #include "app/JobSession.h"
 #include "config/StockFile.h"
@@ -55,9 +56,16 @@ JobFileLabels LabelJobFile(Files& files, const Configuration& config, const std:
                    "lengths per bar type code and edge type name.";
     return labels;
   }
+  // The labels are those of the plan the window shows: remnants and bars on
+  // hand from the inventory beside Stock.txt first.
+  InventoryFileReading inventory = ReadInventoryFile(files, InventoryPathBeside(stockPath));
+  for (const std::string& note : inventory.notes) {
+    labels.warnings.push_back(std::string(kInventoryFileName) + ": " + note);
+  }
   JobPlanOptions options;
   options.timeLimit = timeLimit;
-  const JobCuttingPlan plan = PlanJob(resolved.designs, *stock.file, ProcessAllRefusal, options);
+  const JobCuttingPlan plan =
+      PlanJob(resolved.designs, *stock.file, inventory.inventory, ProcessAllRefusal, options);
   NoteWhatIsLeftOut(plan, labels.warnings);
   const Unit sawUnit = exportUnit.value_or(jobUnit);
   const PlanUnits units{jobUnit,

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "cutting/PlanFigures.h"
+#include "cutting/PlanPurchases.h"
 #include "model/Measurements.h"
 
 namespace grill {
@@ -24,6 +25,25 @@ std::string Rest(const cutplan::StockBar& bar, PlanUnits units) {
          (bar.restKind == cutplan::RestKind::Offcut ? " offcut" : " waste");
 }
 
+// A bar from the racks says so; a bought one, the plan's usual, does not.
+std::string StockCell(const cutplan::StockBar& bar, PlanUnits units) {
+  std::string cell = FormatPlanLength(bar.stockLength, units);
+  if (bar.source != cutplan::StockSource::Bought) {
+    cell += " (" + SourceWord(bar.source) + ")";
+  }
+  return cell;
+}
+
+void AddPurchaseRows(const cutplan::GroupPlan& plan, PlanUnits units,
+                     std::vector<PlanWindowRow>& rows) {
+  for (const cutplan::Purchase& purchase : plan.toBuy) {
+    rows.push_back({PlanRowKind::kBuy, {PurchaseWords(purchase, units)}});
+  }
+  if (const std::optional<std::string> cost = CostWords(plan)) {
+    rows.push_back({PlanRowKind::kBuy, {*cost}});
+  }
+}
+
 // "Hall: Top edge", so that pieces of one length tell their place.
 std::string DesignAndPiece(const cutplan::CutPiece& piece) {
   return piece.name.empty() ? piece.label : piece.label + ": " + piece.name;
@@ -42,7 +62,7 @@ void AddBarRows(const cutplan::GroupPlan& plan, std::size_t group, PlanUnits uni
           PlanBarPlace{group, b}};
       if (first) {
         row.cells[0] = FormatInteger(++number);
-        row.cells[1] = FormatPlanLength(bar.stockLength, units);
+        row.cells[1] = StockCell(bar, units);
         row.cells[5] = Rest(bar, units);
         first = false;
       }
@@ -64,6 +84,9 @@ std::vector<PlanWindowRow> PlanWindowRows(const JobCuttingPlan& plan, PlanUnits 
   for (const std::string& note : plan.stockNotes) {
     rows.push_back({PlanRowKind::kStockNote, {"Stock.txt: " + note}});
   }
+  for (const std::string& note : plan.inventoryNotes) {
+    rows.push_back({PlanRowKind::kStockNote, {std::string(kInventoryFileName) + ": " + note}});
+  }
   for (const LeftOutDesign& design : plan.leftOut) {
     rows.push_back({PlanRowKind::kLeftOut, {"Left out: " + design.name + ": " + design.reason}});
   }
@@ -76,6 +99,7 @@ std::vector<PlanWindowRow> PlanWindowRows(const JobCuttingPlan& plan, PlanUnits 
     }
     AddBarRows(*group.plan, g, units, rows);
     rows.push_back({PlanRowKind::kTotals, {Totals(*group.plan, units)}});
+    AddPurchaseRows(*group.plan, units, rows);
   }
   return rows;
 }

@@ -12,18 +12,6 @@ bool IsLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-std::string_view Describe(LengthFault fault) {
-  switch (fault) {
-    case LengthFault::kUnreadable:
-      return "invalid measurement";
-    case LengthFault::kNegative:
-      return "negative measurement";
-    case LengthFault::kBeyondLimit:
-      return "measurement beyond 10000 mm";
-  }
-  return {};
-}
-
 bool IsLineBreak(char c) {
   return c == '\n' || c == '\r';
 }
@@ -44,6 +32,18 @@ std::string Quoted(std::string_view value) {
 }
 
 }  // namespace
+
+std::string_view Describe(LengthFault fault) {
+  switch (fault) {
+    case LengthFault::kUnreadable:
+      return "invalid measurement";
+    case LengthFault::kNegative:
+      return "negative measurement";
+    case LengthFault::kBeyondLimit:
+      return "measurement beyond 10000 mm";
+  }
+  return {};
+}
 
 std::optional<LengthFault> CheckLength(double millimetres) {
   if (!std::isfinite(millimetres)) {
@@ -69,8 +69,13 @@ ConfigLength ReadConfigLength(std::string_view text) {
 }
 
 std::string ValueFaultMessage(std::int32_t line, const ValueFault& fault) {
-  return "Config Error:?Err Line " + FormatInteger(line) + ": " +
-         std::string(Describe(fault.fault)) + " " + Quoted(fault.value);
+  return ConfigFaultMessage(line, Describe(fault.fault), fault.value);
+}
+
+std::string ConfigFaultMessage(std::int32_t line, std::string_view description,
+                               std::string_view value) {
+  return "Config Error:?Err Line " + FormatInteger(line) + ": " + std::string(description) + " " +
+         Quoted(value);
 }
 
 }  // namespace grill

@@ -17,6 +17,9 @@ enum class LengthFault {
   kBeyondLimit,
 };
 
+// "invalid measurement", "negative measurement", "measurement beyond 10000 mm".
+std::string_view Describe(LengthFault fault);
+
 // A value the reader refuses, as written, and why.
 struct ValueFault {
   std::string value;
@@ -41,5 +44,10 @@ ConfigLength ReadConfigLength(std::string_view text);
 // line (from 1) the record starts on, and the value as written, on one line
 // and cut after 80 bytes.
 std::string ValueFaultMessage(std::int32_t line, const ValueFault& fault);
+
+// The same for a value other than a length: "Config Error:?Err Line 12:
+// invalid bar count GEO58, 240i x -1".
+std::string ConfigFaultMessage(std::int32_t line, std::string_view description,
+                               std::string_view value);
 
 }  // namespace grill

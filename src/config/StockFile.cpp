@@ -11,15 +11,6 @@
 namespace grill {
 namespace {
 
-// A stock length: a configuration length above 0 (nothing is cut from an
-// empty bar).
-std::optional<LengthFault> StockLengthFault(const ConfigLength& length) {
-  if (!length.fault && length.millimetres == 0.0) {
-    return LengthFault::kUnreadable;
-  }
-  return length.fault;
-}
-
 void ReadStockLine(ConfigReader& reader, size_t index, StockFile& file,
                    std::vector<std::string>& notes) {
   const std::string& line = reader.sectionLines[index];
@@ -30,17 +21,15 @@ void ReadStockLine(ConfigReader& reader, size_t index, StockFile& file,
     return;
   }
   for (size_t i = 1; i < reader.fields.size(); ++i) {
-    const std::string text = StripBlanksAndCommas(reader.fields[i]);
-    if (text.empty()) {
-      continue;  // a stray comma
-    }
-    const ConfigLength length = ReadConfigLength(text);
-    if (const std::optional<LengthFault> fault = StockLengthFault(length)) {
-      notes.push_back(
-          ValueFaultMessage(reader.SectionLineNumber(index), {entry.key + ", " + text, *fault}));
+    const StockFieldReading field = ReadStockField(AfterComma(reader.fields[i]));
+    if (field.fault) {
+      notes.push_back(ConfigFaultMessage(reader.SectionLineNumber(index), field.fault->description,
+                                         entry.key + ", " + field.fault->value));
       return;
     }
-    entry.lengths.push_back(length.millimetres);
+    if (field.item) {
+      entry.lengths.push_back(*field.item);
+    }
   }
   if (entry.lengths.empty()) {
     notes.push_back("Invalid number of fields Line: " + line);
@@ -116,7 +105,7 @@ std::string OnOneLine(std::string note) {
 
 }  // namespace
 
-const std::vector<double>* StockFile::LengthsFor(std::string_view key) const {
+const std::vector<StockItem>* StockFile::LengthsFor(std::string_view key) const {
   for (const StockEntry& entry : stock) {
     if (entry.key == key) {
       return &entry.lengths;
@@ -125,12 +114,24 @@ const std::vector<double>* StockFile::LengthsFor(std::string_view key) const {
   return nullptr;
 }
 
-std::string StockPathBeside(const std::string& configPath) {
+namespace {
+
+std::string Beside(const std::string& configPath, std::string_view name) {
   const size_t slash = configPath.find_last_of("/\\");
   if (slash == std::string::npos) {
-    return std::string(kStockFileName);
+    return std::string(name);
   }
-  return configPath.substr(0, slash + 1) + std::string(kStockFileName);
+  return configPath.substr(0, slash + 1) + std::string(name);
+}
+
+}  // namespace
+
+std::string StockPathBeside(const std::string& configPath) {
+  return Beside(configPath, kStockFileName);
+}
+
+std::string InventoryPathBeside(const std::string& configPath) {
+  return Beside(configPath, kInventoryFileName);
 }
 
 StockReading ReadStockFile(Files& files, const std::string& path) {

@@ -11,6 +11,7 @@
 #include "config/StockFile.h"
 #include "cutplan/CuttingJob.h"
 #include "cutting/PlanPieces.h"
+#include "model/Inventory.h"
 #include "model/WindowList.h"
 
 namespace grill {
@@ -35,6 +36,12 @@ struct JobCuttingPlan {
   // What reading Stock.txt noted (Config Errors among them): the plan stands
   // on that file, so whoever reads the plan sees them.
   std::vector<std::string> stockNotes;
+  // The same for the inventory of remnants and bars on hand.
+  std::vector<std::string> inventoryNotes = {};
+  // The files the plan's stock came from, which taking it from stock changes;
+  // empty for a plan made from values alone.
+  std::string stockPath = {};
+  std::string inventoryPath = {};
 };
 
 struct JobPlanOptions {
@@ -49,8 +56,12 @@ struct JobPlanOptions {
 };
 
 // Plans every group of the pieces of the designs `refusal` lets through
-// (CollectPlanPieces) from the stock and saw of `stock`.
+// (CollectPlanPieces) from the stock and saw of `stock`, each group with the
+// inventory's remnants of its key and colours and the bars on hand of its
+// key (PlanStock). Groups of one key share its bars on hand: they are
+// planned one after another, each from what the ones before left.
 JobCuttingPlan PlanJob(const WindowList& designs, const StockFile& stock,
-                       const DesignRefusal& refusal, const JobPlanOptions& options = {});
+                       const Inventory& inventory, const DesignRefusal& refusal,
+                       const JobPlanOptions& options = {});
 
 }  // namespace grill

@@ -4,6 +4,7 @@
 
 #include "cutting/PieceIds.h"
 #include "cutting/PlanFigures.h"
+#include "cutting/PlanPurchases.h"
 #include "model/Measurements.h"
 
 namespace grill {
@@ -37,6 +38,15 @@ std::string PieceIds(int group, int bar, std::size_t pieces) {
   return ids;
 }
 
+// What a bought bar costs, when the plan says; nothing for a bar from the racks.
+std::string Price(const cutplan::GroupPlan& plan, const cutplan::StockBar& bar) {
+  if (bar.source != cutplan::StockSource::Bought) {
+    return {};
+  }
+  const std::optional<double> price = PriceOfBought(plan, bar.stockLength);
+  return price ? FormatPrice(*price) : std::string();
+}
+
 }  // namespace
 
 std::string PlanCsv(const JobCuttingPlan& plan, PlanUnits units) {
@@ -46,7 +56,7 @@ std::string PlanCsv(const JobCuttingPlan& plan, PlanUnits units) {
   const std::string jobUnit = units.job == Unit::Inches ? "in" : "mm";
   std::string csv =
       "Kind,Key,Colors,Bar,Stock,Unit,Pieces,Cuts,Rest,Rest Kind,"
-      "Job Unit,Job Stock,Job Cuts,Job Rest,Piece Ids\r\n";
+      "Job Unit,Job Stock,Job Cuts,Job Rest,Source,Price,Piece Ids\r\n";
   int groupNumber = 0;
   for (const PlannedGroup& group : plan.groups) {
     ++groupNumber;  // groups without a plan keep their number, as the labels do
@@ -63,6 +73,7 @@ std::string PlanCsv(const JobCuttingPlan& plan, PlanUnits units) {
              "," + FormatCutLength(bar.rest, unit) + "," +
              (bar.restKind == cutplan::RestKind::Offcut ? "offcut" : "waste") + "," + jobUnit +
              "," + job(bar.stockLength) + "," + Cuts(bar, job) + "," + job(bar.rest) + "," +
+             SourceWord(bar.source) + "," + Price(*group.plan, bar) + "," +
              PieceIds(groupNumber, number, bar.pieces.size()) + "\r\n";
     }
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cutting/PlanFigures.h"
+#include "cutting/PlanPurchases.h"
 #include "model/Measurements.h"
 #include "print/DesignPages.h"
 #include "print/PageFlow.h"
@@ -93,6 +94,16 @@ std::string TotalsText(const cutplan::GroupPlan& plan, PlanUnits units) {
          FormatFixed(figures.wastePercent, 1) + " %";
 }
 
+// A bar from the racks says so under its length; a bought one, the plan's
+// usual, does not.
+TableCell StockText(const cutplan::StockBar& bar, PlanUnits units) {
+  TableCell cell{FormatPlanLength(bar.stockLength, units)};
+  if (bar.source != cutplan::StockSource::Bought) {
+    cell.push_back(SourceWord(bar.source));
+  }
+  return cell;
+}
+
 std::vector<TableColumn> BarColumns(PlanUnits units) {
   const std::string name = PlanUnitName(units);
   return {{"Bar", 0.7, Align::Right},
@@ -111,7 +122,7 @@ std::vector<TableRow> BarRows(const cutplan::GroupPlan& plan, PlanUnits units) {
     }
     const char* restKind = bar.restKind == cutplan::RestKind::Offcut ? " offcut" : " waste";
     rows.push_back({{FormatInteger(++number)},
-                    {FormatPlanLength(bar.stockLength, units)},
+                    {StockText(bar, units)},
                     pieces,
                     {FormatPlanLength(bar.rest, units) + restKind}});
   }
@@ -142,6 +153,12 @@ void AddGroup(PageFlow& flow, const PlannedGroup& group, PlanUnits units) {
       AddParagraph(flow, PlanGroupTitle(group) + " (continued)", true, Role::Label);
     }
     AddParagraph(flow, TotalsText(*group.plan, units), false, Role::Value);
+    for (const cutplan::Purchase& purchase : group.plan->toBuy) {
+      AddParagraph(flow, PurchaseWords(purchase, units), false, Role::Value);
+    }
+    if (const std::optional<std::string> cost = CostWords(*group.plan)) {
+      AddParagraph(flow, *cost, false, Role::Value);
+    }
   }
   flow.y += kGap;
 }

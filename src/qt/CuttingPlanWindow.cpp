@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -33,6 +34,7 @@
 #include "qt/PagePrinting.h"
 #include "qt/PlanPictureWidget.h"
 #include "qt/PrintPaper.h"
+#include "qt/TakeFromStockControls.h"
 
 namespace grill {
 namespace {
@@ -51,7 +53,8 @@ bool SpansTheTable(PlanRowKind kind) {
 QFont FontFor(PlanRowKind kind, QFont font) {
   font.setBold(kind == PlanRowKind::kGroup);
   font.setItalic(kind == PlanRowKind::kTotals || kind == PlanRowKind::kProblem ||
-                 kind == PlanRowKind::kLeftOut || kind == PlanRowKind::kStockNote);
+                 kind == PlanRowKind::kLeftOut || kind == PlanRowKind::kStockNote ||
+                 kind == PlanRowKind::kBuy);
   return font;
 }
 
@@ -84,6 +87,7 @@ CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units,
   });
   addButton(Catalogue::tr("Print Labels..."),
             [this] { PrintLabelsWithDialog(*this, plan_, units_, print::JobTitle(print_)); });
+  stock_ = new TakeFromStockControls(plan_, *buttons, *this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
   // The picture beside the table; each selects in the other.
@@ -101,6 +105,7 @@ CuttingPlanWindow::CuttingPlanWindow(JobCuttingPlan plan, PlanUnits units,
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(splitter);
+  layout->addWidget(&stock_->Status());
   layout->addWidget(buttons);
   // Wide enough for every column as its contents need, lengths in two units
   // included, within the screen.

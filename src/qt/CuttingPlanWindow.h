@@ -19,6 +19,7 @@ class QWidget;
 namespace grill {
 
 class PlanPictureWidget;
+class TakeFromStockControls;
 
 // The cutting plan of the job: per group its stock bars with their pieces in
 // cutting order, each bar's rest, and the group's totals, with the bars'
@@ -26,7 +27,8 @@ class PlanPictureWidget;
 // clicked selects its first row); Export CSV...
 // writes one line per stock bar, Print Preview..., Print... and Export PDF...
 // put the plan on paper under the job's name and date, Print Labels... a
-// label for every piece. Lengths in `unit`, the
+// label for every piece; Take from Stock... takes it out of the inventory,
+// once, and Undo Take puts that back. Lengths in `unit`, the
 // cut files' unit. Only shows rows, text and pages the core made.
 class CuttingPlanWindow : public QDialog {
  public:
@@ -52,8 +54,9 @@ class CuttingPlanWindow : public QDialog {
   JobCuttingPlan plan_;
   PlanUnits units_;
   print::DrawingSettings print_;
-  QTableWidget* table_;         // owned by the window
-  PlanPictureWidget* picture_;  // owned by the window
+  QTableWidget* table_;           // owned by the window
+  PlanPictureWidget* picture_;    // owned by the window
+  TakeFromStockControls* stock_;  // owned by the window
 };
 
 // Plans the job and opens its window beside `parent`; without Stock.txt tells

@@ -8,6 +8,7 @@
 namespace grill {
 namespace {
 
+using test::FromTheRacks;
 using test::TwoGroups;
 using ::testing::ElementsAre;
 
@@ -58,6 +59,29 @@ TEST(PlanTableTest, StockNotesHeadTheWindow) {
   EXPECT_EQ(rows[0].cells[0],
             "Stock.txt: Config Error:?Err Line 2: negative measurement KERF=-3.2");
   EXPECT_EQ(rows[1].kind, PlanRowKind::kLeftOut);
+}
+
+// Bars from the racks say so; what the plan buys and its cost follow the totals.
+TEST(PlanTableTest, WhatToBuyFollowsTheTotals) {
+  JobCuttingPlan plan = FromTheRacks();
+  plan.inventoryNotes = {"line 3: invalid count: remnant GB 01 900 x"};
+  const std::vector<PlanWindowRow> rows = PlanWindowRows(plan, kMillimetres);
+  ASSERT_EQ(rows.size(), 9u);
+  EXPECT_EQ(rows[0].cells[0], "Inventory.txt: line 3: invalid count: remnant GB 01 900 x");
+  EXPECT_EQ(rows[2].cells[1], "6000.0 (on hand)");
+  EXPECT_EQ(rows[4].cells[1], "6000.0");
+  EXPECT_EQ(rows[5].cells[1], "2600.0 (remnant)");
+  EXPECT_EQ(rows[6].kind, PlanRowKind::kTotals);
+  EXPECT_EQ(rows[7].kind, PlanRowKind::kBuy);
+  EXPECT_EQ(rows[7].cells[0], "Buy 1 bar of 6000.0 at 12.50 each, 12.50 in all");
+  EXPECT_EQ(rows[8].cells[0], "Cost of the bars bought 12.50, lower bound 12.50");
+
+  plan.groups[0].plan->toBuy = {{6000, 3, std::nullopt}};
+  plan.groups[0].plan->cost.reset();
+  const std::vector<PlanWindowRow> unpriced =
+      PlanWindowRows(plan, {Unit::Inches, CutUnit::kMillimetres});
+  ASSERT_EQ(unpriced.size(), 8u);
+  EXPECT_EQ(unpriced[7].cells[0], "Buy 3 bars of 236 1/4\" (6000.0)");
 }
 
 }  // namespace

@@ -121,9 +121,9 @@ TEST_F(PlanPiecesTest, AnUncuttableDesignIsLeftOutAndTheRestPlanned) {
   setup.AddDesign("Sliver", 8, 600, {4}, {});
   setup.AddDesign("Lots", 1000, 600, {500}, {}).quantity = kMaxQuantity + 1;
   StockFile stock;
-  stock.stock = {{"GB", {700}}, {"E1", {2000}}};
+  stock.stock = {{"GB", {{700}}}, {"E1", {{2000}}}};
 
-  const JobCuttingPlan plan = PlanJob(Designs(), stock, ProcessAllRefusal);
+  const JobCuttingPlan plan = PlanJob(Designs(), stock, {}, ProcessAllRefusal);
   EXPECT_THAT(plan.leftOut,
               ElementsAre(Field(&LeftOutDesign::reason,
                                 "Cannot Cut Sliver: Window Too Small for Edge Type E1: inner "
@@ -143,10 +143,10 @@ TEST_F(PlanPiecesTest, AnUncuttableDesignIsLeftOutAndTheRestPlanned) {
 TEST_F(PlanPiecesTest, PlanJobPlansEachGroupOrSaysWhyNot) {
   setup.AddDesign("Hall", 1000, 600, {500}, {}).quantity = 3;
   StockFile stock;
-  stock.stock = {{"GB", {700}}, {"E1", {900}}};  // the 990 edges fit no bar
+  stock.stock = {{"GB", {{700}}}, {"E1", {{900}}}};  // the 990 edges fit no bar
   stock.saw.kerf = 4;
 
-  const JobCuttingPlan plan = PlanJob(Designs(), stock, ProcessAllRefusal);
+  const JobCuttingPlan plan = PlanJob(Designs(), stock, {}, ProcessAllRefusal);
   ASSERT_THAT(plan.groups, SizeIs(2));
   EXPECT_FALSE(plan.groups[0].plan.has_value());
   EXPECT_THAT(plan.groups[0].problem, ::testing::HasSubstr("990"));
@@ -155,8 +155,55 @@ TEST_F(PlanPiecesTest, PlanJobPlansEachGroupOrSaysWhyNot) {
   EXPECT_TRUE(plan.groups[1].plan->optimal);
 
   stock.stock.pop_back();
-  EXPECT_EQ(PlanJob(Designs(), stock, ProcessAllRefusal).groups[0].problem,
+  EXPECT_EQ(PlanJob(Designs(), stock, {}, ProcessAllRefusal).groups[0].problem,
             "No stock in Stock.txt for E1");
+}
+
+// The racks hold bars of a key, whatever colour its groups are cut for: a
+// group planned later has only what the earlier ones left on hand.
+TEST_F(PlanPiecesTest, GroupsOfOneKeyShareItsBarsOnHand) {
+  setup.AddDesign("Hall", 1000, 600, {500}, {}).quantity = 3;
+  setup.AddDesign("Den", 1000, 600, {500}, {}).outsideColor = setup.Black();
+  StockFile stock;
+  stock.stock = {{"GB", {{700, 3}, {6000, std::nullopt, 20.0}}}, {"E1", {{5800}}}};
+  const Inventory inventory{{}, {{"GB", "01_07", 650, 1}, {"GB", "01", 1500, 1}}};
+
+  const JobCuttingPlan plan = PlanJob(Designs(), stock, inventory, ProcessAllRefusal);
+  ASSERT_THAT(plan.groups, SizeIs(4));
+  const auto sources = [&](std::size_t group) {
+    std::vector<cutplan::StockSource> found;
+    EXPECT_TRUE(plan.groups[group].plan.has_value()) << plan.groups[group].problem;
+    for (const cutplan::StockBar& bar : plan.groups[group].plan->bars) {
+      found.push_back(bar.source);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+  };
+  using cutplan::StockSource;
+  // Hall's three pieces of 600: the remnant of 1500 holds two, a bar on hand the third.
+  EXPECT_EQ(plan.groups[1].key, "GB");
+  EXPECT_THAT(sources(1), ElementsAre(StockSource::Remnant, StockSource::OnHand));
+  // Den's one: its own colour's remnant, then nothing is left to buy.
+  EXPECT_EQ(plan.groups[3].colors, "01_07");
+  EXPECT_THAT(sources(3), ElementsAre(StockSource::Remnant));
+
+  // Without the remnants the racks run out: three bars on hand between the
+  // two groups, and the fourth piece is bought.
+  const JobCuttingPlan bare = PlanJob(Designs(), stock, {}, ProcessAllRefusal);
+  int onHand = 0;
+  int bought = 0;
+  for (const std::size_t group : {1u, 3u}) {
+    ASSERT_TRUE(bare.groups[group].plan.has_value()) << bare.groups[group].problem;
+    for (const cutplan::StockBar& bar : bare.groups[group].plan->bars) {
+      onHand += bar.source == StockSource::OnHand ? 1 : 0;
+      bought += bar.source == StockSource::Bought ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(onHand, 3);
+  EXPECT_EQ(bought, 1);
+  ASSERT_THAT(bare.groups[3].plan->toBuy, SizeIs(1));
+  EXPECT_EQ(bare.groups[3].plan->toBuy[0].length, 6000);
+  EXPECT_EQ(bare.groups[3].plan->cost, 20.0);
 }
 
 // A stopped plan still covers every group, each with the plan it had; the
@@ -165,7 +212,7 @@ TEST_F(PlanPiecesTest, StoppedPlanCoversEveryGroupAndProgressCountsThem) {
   setup.AddDesign("Hall", 1000, 600, {500}, {}).quantity = 3;
   setup.AddDesign("Kitchen", 1400, 800, {300, 700}, {400}).quantity = 2;
   StockFile stock;
-  stock.stock = {{"GB", {6000}}, {"E1", {5800}}};
+  stock.stock = {{"GB", {{6000}}}, {"E1", {{5800}}}};
 
   std::stop_source stop;
   stop.request_stop();
@@ -176,7 +223,7 @@ TEST_F(PlanPiecesTest, StoppedPlanCoversEveryGroupAndProgressCountsThem) {
   options.progress = [&reports](std::size_t planned, std::size_t groups) {
     reports.emplace_back(planned, groups);
   };
-  const JobCuttingPlan plan = PlanJob(Designs(), stock, ProcessAllRefusal, options);
+  const JobCuttingPlan plan = PlanJob(Designs(), stock, {}, ProcessAllRefusal, options);
 
   ASSERT_THAT(plan.groups, SizeIs(2));
   for (const PlannedGroup& group : plan.groups) {

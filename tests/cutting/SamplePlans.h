@@ -47,4 +47,24 @@ inline JobCuttingPlan TwoGroups() {
   return plan;
 }
 
+// A bar group cut from the racks and beyond: a remnant of 2600, a bar of
+// 6000 on hand and one bought at 12.50, so the plan buys one bar of 6000.
+inline JobCuttingPlan FromTheRacks() {
+  cutplan::GroupPlan bars;
+  bars.bars = {PlanBar(6000, {2500, 2500}, 985, cutplan::RestKind::Offcut),
+               PlanBar(6000, {2500}, 3490, cutplan::RestKind::Offcut),
+               PlanBar(2600, {2500}, 95, cutplan::RestKind::Waste)};
+  bars.bars[0].source = cutplan::StockSource::OnHand;
+  bars.bars[2].source = cutplan::StockSource::Remnant;
+  bars.barBound = 3;
+  bars.lengthBound = 14600;
+  bars.optimal = true;
+  bars.cost = 12.5;
+  bars.costBound = 12.5;
+  bars.toBuy = {{6000, 1, 12.5}};
+  JobCuttingPlan plan;
+  plan.groups.push_back({StockKind::kBar, "GB", "01_07", bars, {}, {}});
+  return plan;
+}
+
 }  // namespace grill::test

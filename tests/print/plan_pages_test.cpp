@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../cutting/SamplePlans.h"
 #include "PrintDesigns.h"
 #include "model/Measurements.h"
 #include "print/PlanPages.h"
@@ -183,6 +184,17 @@ TEST_F(PlanPagesTest, EveryBarPieceAndTotalIsPrinted) {
 
 // Lengths in the job's unit; where the saw counts in another, in its unit
 // too, so that the operator can match one to the other.
+TEST_F(PlanPagesTest, BarsFromTheRacksAndWhatToBuyArePrinted) {
+  const std::string all =
+      AllText(BuildCuttingPlanPages(test::FromTheRacks(), kMillimetres, settings));
+  for (const char* wanted :
+       {"on hand\n", "remnant\n", "Buy 1 bar of 6000.0 at 12.50 each, 12.50 in all\n",
+        "Cost of the bars bought 12.50, lower bound 12.50\n"}) {
+    EXPECT_NE(all.find(wanted), std::string::npos) << wanted;
+  }
+  EXPECT_EQ(all.find("bought\n"), std::string::npos);  // the usual goes without saying
+}
+
 TEST_F(PlanPagesTest, TitleNamesJobDateAndUnit) {
   struct Case {
     PlanUnits units;

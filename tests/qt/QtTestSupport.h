@@ -54,6 +54,8 @@ class ModalAnswerer {
 
   std::vector<SeenMessage> messages;
   std::function<void(QDialog&)> onDialog;
+  // The answer to a Yes/No question.
+  bool answerYes = false;
 
   QStringList Texts() const {
     QStringList texts;
@@ -73,7 +75,12 @@ class ModalAnswerer {
       messages.push_back({box->windowTitle(), box->text(),
                           box->standardButtons() == QMessageBox::Ok,
                           box->icon() != QMessageBox::NoIcon});
-      box->button(QMessageBox::Ok)->click();
+      if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+        ok->click();
+      } else if (QAbstractButton* answer =
+                     box->button(answerYes ? QMessageBox::Yes : QMessageBox::No)) {
+        answer->click();
+      }
       return;
     }
     auto* dialog = qobject_cast<QDialog*>(modal);

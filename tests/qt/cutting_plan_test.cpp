@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
@@ -39,6 +40,7 @@ class CuttingPlanTest : public QObject {
   void stockNotesHeadTheTable();
   void pictureAndTableSelectEachOther();
   void planPagePaintsThePicture();
+  void takeFromStockOnceAndUndoIt();
 };
 
 namespace {
@@ -256,6 +258,55 @@ void CuttingPlanTest::stockNotesHeadTheTable() {
            QStringLiteral("Stock.txt: Config Error:?Err Line 6: negative measurement KERF=-3"));
   QCOMPARE(table.columnSpan(0, 0), kPlanColumns);
   QVERIFY(table.item(0, 0)->font().italic());
+  window->close();
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Take from Stock... asks, takes the plan's offcuts into Inventory.txt and
+// says the plan is taken; a second take is refused; Undo Take puts the file
+// back byte for byte.
+void CuttingPlanTest::takeFromStockOnceAndUndoIt() {
+  ModalAnswerer answerer;
+  StartedDesigner run(SmallConfig());
+  MakeJob(run);
+  const QString inventoryPath = run.folder.Path("Inventory.txt");
+  const QByteArray before = "# the racks\nremnant GB 01 450 2\n";
+  WriteFile(inventoryPath, before);
+  CuttingPlanWindow* window = OpenPlanWindow(run.designer);
+  QVERIFY2(window != nullptr, qPrintable(answerer.Texts().join('|')));
+  QLabel* status = nullptr;
+  for (QLabel* label : window->findChildren<QLabel*>()) {
+    status = label;
+  }
+  QVERIFY(status != nullptr);
+
+  ClickButton(*window, QStringLiteral("Take from Stock..."));  // No, the default answer
+  QCOMPARE(answerer.messages.size(), size_t{1});
+  QVERIFY(answerer.messages[0].text.startsWith(QStringLiteral("Take this plan from stock?")));
+  QCOMPARE(ReadFile(inventoryPath), before);
+
+  answerer.answerYes = true;
+  ClickButton(*window, QStringLiteral("Take from Stock..."));
+  QCOMPARE(answerer.messages.size(), size_t{3});
+  QVERIFY2(answerer.messages[2].text.startsWith(QStringLiteral("Taken from stock: ")),
+           qPrintable(answerer.messages[2].text));
+  const QByteArray after = ReadFile(inventoryPath);
+  QVERIFY(after.contains("remnant GB 01 450 2\n"));
+  QVERIFY(after != before);
+  QCOMPARE(status->text(), QStringLiteral("This plan was taken from stock."));
+
+  ClickButton(*window, QStringLiteral("Take from Stock..."));
+  QCOMPARE(answerer.messages.back().text,
+           QStringLiteral("This plan was already taken from stock."));
+  QCOMPARE(ReadFile(inventoryPath), after);
+
+  ClickButton(*window, QStringLiteral("Undo Take"));
+  QCOMPARE(ReadFile(inventoryPath), before);
+  QCOMPARE(status->text(), QString());
   window->close();
 }
 

@@ -12,6 +12,7 @@
 namespace grill {
 namespace {
 
+using test::FromTheRacks;
 using test::PlanOfBars;
 using test::TwoGroups;
 using ::testing::ElementsAre;
@@ -25,6 +26,23 @@ TEST(PlanLinesTest, BarsTotalsAndOneLinePerGroupLast) {
                           "totals optimal waste=0.2%", "plan edge E1 01",
                           "none: No stock in Stock.txt for E1", "group GB 01_07 bars=2 bound=2",
                           "group E1 01 none"));
+}
+
+// The bar lines stay as they are; what to buy and the cost come on lines of
+// their own.
+TEST(PlanLinesTest, BuyLinesAfterTheBarsAndCostAfterTheTotals) {
+  JobCuttingPlan plan = FromTheRacks();
+  plan.groups[0].plan->toBuy.push_back({4000, 2, std::nullopt});
+  plan.inventoryNotes = {"line 3: invalid count: remnant GB 01 900 x"};
+  EXPECT_THAT(PlanScriptLines(plan, CutUnit::kMillimetres),
+              ElementsAre("unit mm", "plan bar GB 01_07",
+                          "bar 1 6000.0 | 2500.0 H Hall | 2500.0 H Hall | rest 985.0 offcut",
+                          "bar 2 6000.0 | 2500.0 H Hall | rest 3490.0 offcut",
+                          "bar 3 2600.0 | 2500.0 H Hall | rest 95.0 waste", "buy 6000.0 1 12.50",
+                          "buy 4000.0 2", "totals optimal waste=0.9%", "cost 12.50 bound 12.50",
+                          "group GB 01_07 bars=3 bound=3",
+                          "note Inventory.txt: line 3: invalid count: remnant GB 01 900 x"));
+  EXPECT_EQ(PlanScriptLines(plan, CutUnit::kInches)[5], "buy 236.220 1 12.50");
 }
 
 TEST(PlanLinesTest, InchesAsTheCutFilesWriteThem) {

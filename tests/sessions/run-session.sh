@@ -8,6 +8,8 @@
 #   expected.txt         the exact standard output; the temporary home folder
 #                        is written as $HOME in it
 #   MenuConfig.txt       optional: copied into the working folder
+#   work-files/          optional: files copied into the working folder first
+#                        (a Stock.txt beside that MenuConfig.txt, say)
 #   arguments            optional: words given to grill-script before the
 #                        script; $SESSION in them is the session folder
 #   generate-config      optional: a byte count; MenuConfig.txt (the session's
@@ -38,6 +40,9 @@ failed=0
 
 if [ -f "$session/MenuConfig.txt" ]; then
   cp "$session/MenuConfig.txt" "$work/MenuConfig.txt"
+fi
+if [ -d "$session/work-files" ]; then
+  cp "$session/work-files"/* "$work/"
 fi
 if [ -f "$session/generate-config" ]; then
   size=$(tr -d ' \r\n' < "$session/generate-config")

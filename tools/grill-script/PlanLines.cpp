@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "cutting/PlanFigures.h"
+#include "cutting/PlanPurchases.h"
 #include "model/Measurements.h"
 
 namespace grill {
@@ -45,9 +46,18 @@ void AddGroupLines(const PlannedGroup& group, CutUnit unit, std::vector<std::str
   for (const cutplan::StockBar& bar : group.plan->bars) {
     lines.push_back(BarLine(++number, bar, unit));
   }
+  for (const cutplan::Purchase& purchase : group.plan->toBuy) {
+    lines.push_back("buy " + FormatCutLength(purchase.length, unit) + " " +
+                    FormatInteger(purchase.count) +
+                    (purchase.price ? " " + FormatPrice(*purchase.price) : ""));
+  }
   const PlanFigures figures = FiguresOf(*group.plan);
   lines.push_back("totals " + Gap(figures, unit) +
                   " waste=" + FormatFixed(figures.wastePercent, 1) + "%");
+  if (group.plan->cost) {
+    lines.push_back("cost " + FormatPrice(*group.plan->cost) +
+                    (group.plan->costBound ? " bound " + FormatPrice(*group.plan->costBound) : ""));
+  }
 }
 
 std::string GroupLine(const PlannedGroup& group) {
@@ -74,6 +84,9 @@ std::vector<std::string> PlanScriptLines(const JobCuttingPlan& plan, CutUnit uni
   }
   for (const std::string& note : plan.stockNotes) {
     lines.push_back("note Stock.txt: " + note);
+  }
+  for (const std::string& note : plan.inventoryNotes) {
+    lines.push_back("note " + std::string(kInventoryFileName) + ": " + note);
   }
   return lines;
 }

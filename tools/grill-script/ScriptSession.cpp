@@ -1,10 +1,12 @@
 #include "ScriptSession.h"
 
+#include <sstream>
 #include <string>
 
 #include "JobInfoText.h"
 #include "PlanLines.h"
 #include "StateReports.h"
+#include "app/InventoryFile.h"
 #include "app/MainDialogTemplate.h"
 #include "platform/StateFolder.h"
 #include "testing/RecordingDrawing.h"
@@ -423,14 +425,63 @@ void ScriptSession::Job(const ScriptLine& line) {
 }
 
 void ScriptSession::CutPlan(const ScriptLine& line) {
-  ExpectWords(line, 0, "cutplan");
-  const CuttingPlanOutcome outcome = dialog_.CuttingPlan();
+  constexpr std::string_view kUsage = "cutplan [take|undo|inventory]";
+  if (line.words.size() == 1) {
+    static constexpr std::pair<std::string_view, void (ScriptSession::*)()> kWords[] = {
+        {"take", &ScriptSession::TakeFromStock},
+        {"undo", &ScriptSession::UndoTake},
+        {"inventory", &ScriptSession::PrintInventory}};
+    for (const auto& [word, run] : kWords) {
+      if (line.words[0] == word) {
+        (this->*run)();
+        return;
+      }
+    }
+  }
+  ExpectWords(line, 0, kUsage);
+  CuttingPlanOutcome outcome = dialog_.CuttingPlan();
   if (!outcome.plan) {
     out_ << outcome.message << '\n';
     return;
   }
   for (const std::string& text : PlanScriptLines(*outcome.plan, outcome.units.saw)) {
     out_ << text << '\n';
+  }
+  // A new plan is taken on its own, as a new Cutting Plan window would be.
+  plan_ = std::move(outcome.plan);
+  taking_ = StockTaking();
+}
+
+void ScriptSession::TakeFromStock() {
+  if (!plan_) {
+    out_ << "message: No cutting plan to take from stock: cutplan makes one.\n";
+    return;
+  }
+  if (const std::string message = taking_.Take(*plan_, files_, host_); !message.empty()) {
+    out_ << "message: " << message << '\n';
+  }
+}
+
+void ScriptSession::UndoTake() {
+  out_ << "message: " << taking_.Undo(files_) << '\n';
+}
+
+void ScriptSession::PrintInventory() {
+  const InventoryFileReading reading = ReadInventoryFile(files_, dialog_.InventoryPath());
+  // The lines as the file writes them, its comments left out.
+  std::istringstream lines(WriteInventory(reading.inventory));
+  bool none = true;
+  for (std::string text; std::getline(lines, text);) {
+    if (!text.starts_with('#')) {
+      out_ << "inventory " << text << '\n';
+      none = false;
+    }
+  }
+  if (none) {
+    out_ << "inventory none\n";
+  }
+  for (const std::string& note : reading.notes) {
+    out_ << "note " << kInventoryFileName << ": " << note << '\n';
   }
 }
 

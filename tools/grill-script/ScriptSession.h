@@ -6,6 +6,7 @@
 
 #include "ScriptLine.h"
 #include "app/GrillDesignerDlg.h"
+#include "app/StockTaking.h"
 #include "platform/FileLocks.h"
 #include "platform/Files.h"
 #include "testing/MemoryControls.h"
@@ -68,6 +69,9 @@ class ScriptSession {
   void Answer(const ScriptLine& line);
   void Job(const ScriptLine& line);
   void CutPlan(const ScriptLine& line);
+  void TakeFromStock();
+  void UndoTake();
+  void PrintInventory();
   void JobInfo(const ScriptLine& line);
   void Setting(const ScriptLine& line);
 
@@ -85,6 +89,9 @@ class ScriptSession {
   StdFileLocks locks_;
   SettableClock clock_;
   CGrillDesignerDlg dialog_;
+  // The plan `cutplan` printed last, which `cutplan take` takes from stock.
+  std::optional<JobCuttingPlan> plan_;
+  StockTaking taking_;
 };
 
 // Runs start-up and then every line of `script`. Returns the exit status:
