@@ -10,6 +10,11 @@ namespace {
 // Table cells (chunks times capacity) up to which the table is the quicker
 // way; beyond, branch and bound goes first.
 constexpr std::int64_t kQuickTable = 4 * 1024 * 1024;
+// Capacity up to which the table is the quicker way at all. Beyond, even a
+// few chunks make a table far larger than the search's coarse bound: long
+// bars (100,000 units holding four or five pieces) are priced by branch
+// and bound however few lengths are left.
+constexpr std::int64_t kQuickTableCapacity = 16 * 1024;
 // Memory for the table's cells, one byte each.
 constexpr std::int64_t kTableBudget = 64 * 1024 * 1024;
 // Branch-and-bound nodes before the table takes over, where it fits.
@@ -60,7 +65,7 @@ std::optional<std::vector<PatternPricer::Priced>> PatternPricer::BestPatterns(
   SplitIntoChunks(values, demands, minLoad);
   const std::int64_t cells =
       static_cast<std::int64_t>(chunks_.size()) * (instance_.capacities.back() + 1);
-  if (cells <= kQuickTable) {
+  if (cells <= kQuickTable && instance_.capacities.back() <= kQuickTableCapacity) {
     return FromTable(minLoad);
   }
   const bool tableFits = cells <= kTableBudget;

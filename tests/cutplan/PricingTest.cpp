@@ -65,8 +65,10 @@ RandomCase MakeCase(std::mt19937& random, std::int64_t capacity) {
 
 TEST(Pricing, TableAndSearchFindTheBestPattern) {
   std::mt19937 random(7);
-  // A small capacity prices by the table, a large one by branch and bound.
-  for (std::int64_t capacity : {std::int64_t{1000}, std::int64_t{2'000'000}}) {
+  // A small capacity prices by the table, a large one by branch and bound,
+  // and so does a long bar with few lengths, whose table would be small.
+  for (std::int64_t capacity :
+       {std::int64_t{1000}, std::int64_t{100'000}, std::int64_t{2'000'000}}) {
     for (int round = 0; round < 60; ++round) {
       RandomCase test = MakeCase(random, capacity);
       const std::int64_t minLoad = round % 3 == 0 ? 0 : capacity - capacity / (round % 7 + 2);
