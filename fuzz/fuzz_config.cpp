@@ -10,6 +10,7 @@
 // parse of a megabyte, so each input is tried in well under a millisecond.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -153,7 +154,7 @@ void LoadFromAFileTooLarge(std::string_view bytes) {
 }
 
 // Stock.txt is read with the same reader: whatever it holds, no length the
-// cutting plan uses is out of range.
+// cutting plan uses is out of range, and no count or price below zero.
 void ReadAsStockFile(std::string_view bytes) {
   OneFile files(bytes, SizeOf(bytes));
   const StockReading reading = ReadStockFile(files, "Stock.txt");
@@ -163,8 +164,10 @@ void ReadAsStockFile(std::string_view bytes) {
           InRange(saw.minOffcut));
   for (const StockEntry& entry : reading.file->stock) {
     Require(!entry.key.empty() && !entry.lengths.empty());
-    for (const double length : entry.lengths) {
-      Require(length > 0.0 && InRange(length));
+    for (const StockItem& item : entry.lengths) {
+      Require(item.length > 0.0 && InRange(item.length));
+      Require(!item.onHand || *item.onHand >= 0);
+      Require(!item.price || (std::isfinite(*item.price) && *item.price >= 0.0));
     }
   }
   Require(std::all_of(reading.notes.begin(), reading.notes.end(), IsOneLine));

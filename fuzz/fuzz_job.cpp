@@ -2,7 +2,8 @@
 // a job that is written and read back, checking the format's promises on the
 // way: a file is either refused with a message or read whole, what is read is
 // written again to a file that reads back the same, and any text at all is
-// saved and read back to the same bytes. Any crash, sanitizer report or
+// saved and read back to the same bytes; the same bytes as an inventory are
+// written and read back the same. Any crash, sanitizer report or
 // broken promise is a finding.
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/Inventory.h"
 #include "model/JobFileReader.h"
 #include "model/JobFileWriter.h"
 
@@ -63,11 +65,21 @@ void SaveAsTexts(std::string_view bytes) {
 }
 
 }  // namespace
+// The inventory beside Stock.txt: whatever is read is written back whole,
+// and what is written reads back without a note as the same text.
+void ReadAsInventory(std::string_view bytes) {
+  const std::string written = WriteInventory(ReadInventory(bytes).inventory);
+  const InventoryReading again = ReadInventory(written);
+  Require(again.notes.empty());
+  Require(WriteInventory(again.inventory) == written);
+}
+
 }  // namespace grill
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   grill::ReadAsJobFile(bytes);
   grill::SaveAsTexts(bytes);
+  grill::ReadAsInventory(bytes);
   return 0;
 }

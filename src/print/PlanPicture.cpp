@@ -158,8 +158,10 @@ class StripDrawing {
       }
       // Made in place: through a temporary Item, GCC 12 warns of a string
       // the Line has not got.
-      items_.emplace_back(std::in_place_type<Line>, Point{fromX, box.Bottom() - (fromX - start)},
-                          Point{toX, box.Bottom() - (toX - start)}, Stroke::Thin, Role::PlanOffcut);
+      items_.emplace_back(
+          std::in_place_type<Line>,
+          Line{Point{fromX, box.Bottom() - (fromX - start)},
+               Point{toX, box.Bottom() - (toX - start)}, Stroke::Thin, Role::PlanOffcut});
     }
   }
 
