@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTabWidget>
@@ -15,10 +14,9 @@
 #include <algorithm>
 
 #include "cutting/PieceLabels.h"
-#include "model/Measurements.h"
 #include "print/LabelPages.h"
 #include "qt/Catalogue.h"
-#include "qt/PagePainter.h"
+#include "qt/PagePrinting.h"
 #include "qt/PrintPaper.h"
 
 namespace grill {
@@ -64,24 +62,9 @@ print::LabelSheet LocaleLabelSheet() {
 }
 
 void PrintLabelPages(QPrinter& printer, const std::vector<print::Page>& pages) {
-  if (pages.empty()) {
-    return;
-  }
-  printer.setFullPage(true);
-  printer.setPageLayout(PageLayoutOf(pages.front()));
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    return;
-  }
-  const double pixelsPerMillimetre = printer.resolution() / kMillimetresPerInch;
-  for (std::size_t i = 0; i < pages.size(); ++i) {
-    if (i > 0) {
-      printer.setPageLayout(PageLayoutOf(pages[i]));
-      printer.newPage();
-    }
-    PaintPage(painter, pages[i], pixelsPerMillimetre);
-  }
-  painter.end();
+  PaintPages(printer, pages, [](QPrinter& target, const print::Page& page) {
+    target.setPageLayout(PageLayoutOf(page));
+  });
 }
 
 void PrintLabelsWithDialog(QWidget& parent, const JobCuttingPlan& plan, PlanUnits units,

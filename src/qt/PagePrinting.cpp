@@ -39,13 +39,12 @@ std::optional<QString> ChoosePdfPath(QWidget& parent, const QString& title,
 
 }  // namespace
 
-void PrintPages(QPrinter& printer, const PageMaker& makePages) {
-  printer.setFullPage(true);
-  const std::vector<print::Page> pages = makePages(PrinterPaper(printer));
+void PaintPages(QPrinter& printer, const std::vector<print::Page>& pages, const SheetSetUp& setUp) {
   if (pages.empty()) {
     return;
   }
-  printer.setPageOrientation(OrientationOf(pages.front()));
+  printer.setFullPage(true);
+  setUp(printer, pages.front());
   QPainter painter;
   if (!painter.begin(&printer)) {
     return;
@@ -53,12 +52,20 @@ void PrintPages(QPrinter& printer, const PageMaker& makePages) {
   const double pixelsPerMillimetre = printer.resolution() / kMillimetresPerInch;
   for (std::size_t i = 0; i < pages.size(); ++i) {
     if (i > 0) {
-      printer.setPageOrientation(OrientationOf(pages[i]));
+      setUp(printer, pages[i]);
       printer.newPage();
     }
     PaintPage(painter, pages[i], pixelsPerMillimetre);
   }
   painter.end();
+}
+
+void PrintPages(QPrinter& printer, const PageMaker& makePages) {
+  printer.setFullPage(true);
+  PaintPages(printer, makePages(PrinterPaper(printer)),
+             [](QPrinter& target, const print::Page& page) {
+               target.setPageOrientation(OrientationOf(page));
+             });
 }
 
 void PreviewPages(QWidget& parent, const PageMaker& makePages) {

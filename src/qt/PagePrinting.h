@@ -18,6 +18,13 @@ namespace grill {
 // locale's for a PDF.
 using PageMaker = std::function<std::vector<print::Page>(print::PaperSize)>;
 
+// Sets the printer up for the page about to be painted.
+using SheetSetUp = std::function<void(QPrinter&, const print::Page&)>;
+
+// Paints `pages` from the printer's very corner (the pages keep their own
+// margins), each after `setUp` readied the printer for it.
+void PaintPages(QPrinter& printer, const std::vector<print::Page>& pages, const SheetSetUp& setUp);
+
 // Paints the pages on the printer, each turned as it asks, on the printer's
 // paper from its very corner (the pages keep their own margins).
 void PrintPages(QPrinter& printer, const PageMaker& makePages);
