@@ -34,6 +34,18 @@ TEST(StockFileTest, TheSampleFileReadsWithoutANote) {
   EXPECT_THAT(reading.notes, IsEmpty());
   EXPECT_THAT(reading.file->stock, SizeIs(::testing::Ge(6u)));
   EXPECT_GT(reading.file->saw.kerf, 0);
+  // It shows the shop both forms a length may take: with a count on hand
+  // and with a price.
+  bool counted = false;
+  bool priced = false;
+  for (const auto& line : reading.file->stock) {
+    for (const StockItem& item : line.lengths) {
+      counted = counted || item.onHand.has_value();
+      priced = priced || item.price.has_value();
+    }
+  }
+  EXPECT_TRUE(counted);
+  EXPECT_TRUE(priced);
 }
 
 TEST(StockFileTest, StockBesideTheConfiguration) {
