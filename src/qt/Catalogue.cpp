@@ -26,6 +26,24 @@ QRegularExpression PatternOf(const QString& phrase) {
   return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
 }
 
+// A value the core counted ("3 remnants") in the user's language; any other
+// value (a name, a path, a number) as it is. A count is digits alone, so a
+// name that happens to end in a counted word is left alone.
+QString TranslatedValue(const QString& value) {
+  static const QRegularExpression count(QStringLiteral("^([0-9]+) (.+)$"));
+  const QRegularExpressionMatch parts = count.match(value);
+  if (!parts.hasMatch()) {
+    return value;
+  }
+  const QString counted = QStringLiteral("%1 ") + parts.captured(2);
+  for (const char* phrase : CoreCountPhrases()) {
+    if (counted == QLatin1String(phrase)) {
+      return Catalogue::tr(phrase).replace(QStringLiteral("%1"), parts.captured(1));
+    }
+  }
+  return value;
+}
+
 // The translated phrase with each %N replaced by the line's Nth value, in one
 // pass, so that a value holding "%2" stays as it is.
 QString Filled(const QString& phrase, const QRegularExpressionMatch& values) {
@@ -34,7 +52,7 @@ QString Filled(const QString& phrase, const QRegularExpressionMatch& values) {
   qsizetype start = 0;
   for (const QRegularExpressionMatch& match : hole.globalMatch(phrase)) {
     filled += phrase.mid(start, match.capturedStart() - start);
-    filled += values.captured(match.captured(1).toInt());
+    filled += TranslatedValue(values.captured(match.captured(1).toInt()));
     start = match.capturedEnd();
   }
   return filled + phrase.mid(start);

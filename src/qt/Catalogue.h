@@ -24,5 +24,8 @@ QString CoreText(std::string_view english);
 // The core's whole texts and phrases that the catalogue translates.
 std::span<const char* const> CoreTexts();
 std::span<const char* const> CorePhrases();
+// What a phrase's value may be when the core counted something: "%1 remnants"
+// in "Its %1 and %2 are taken out of the inventory".
+std::span<const char* const> CoreCountPhrases();
 
 }  // namespace grill

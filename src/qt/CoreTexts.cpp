@@ -111,6 +111,13 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Catalogue", "A4, 3 \u00d7 8 labels (63.5 \u00d7 33.9 mm)"),
     QT_TRANSLATE_NOOP("Catalogue", "Letter, 3 \u00d7 10 labels (2 5/8 \u00d7 1 in, Avery 5160)"),
     QT_TRANSLATE_NOOP("Catalogue", "Roll, 62 mm wide, one label per page"),
+    // Take from Stock and its undo.
+    QT_TRANSLATE_NOOP("Catalogue", "This plan was already taken from stock."),
+    QT_TRANSLATE_NOOP("Catalogue",
+                      "This plan was not made from Stock.txt, so there is no stock to take it "
+                      "from."),
+    QT_TRANSLATE_NOOP("Catalogue", "Nothing to undo: this plan was not taken from stock."),
+    QT_TRANSLATE_NOOP("Catalogue", "Undo Take: the inventory is as it was before the take."),
 };
 
 // Phrases whose %1, %2, ... stand for the names, numbers or paths the core
@@ -140,6 +147,33 @@ const char* const kPhrases[] = {
     QT_TRANSLATE_NOOP("Catalogue", "Invalid Job Folder Name: \"%1\" holds a path separator"),
     QT_TRANSLATE_NOOP("Catalogue",
                       "Invalid Job Folder Name: \"%1\" would lead out of the export folder"),
+    // Take from Stock: %1, %2 and %3 are counted ("3 remnants"), %4 a path.
+    QT_TRANSLATE_NOOP("Catalogue",
+                      "Take this plan from stock? Its %1 and %2 are taken out of the inventory, "
+                      "and its %3 added as remnants."),
+    QT_TRANSLATE_NOOP("Catalogue", "Taken from stock: %1 and %2 used, %3 kept as remnants in %4."),
+    QT_TRANSLATE_NOOP("Catalogue", "Cannot take this plan from stock: %1 was not found."),
+    QT_TRANSLATE_NOOP("Catalogue", "Cannot take this plan from stock: %1. Plan again."),
+    QT_TRANSLATE_NOOP("Catalogue", "Cannot take this plan from stock: %1: %2"),
+    QT_TRANSLATE_NOOP("Catalogue",
+                      "Cannot write %1: %2. Nothing was taken from stock; the inventory is as it "
+                      "was."),
+    QT_TRANSLATE_NOOP("Catalogue", "Cannot write %1: %2. The take stands."),
+    QT_TRANSLATE_NOOP("Catalogue", "Cannot undo the take: %1 changed since. It is left as it is."),
+    QT_TRANSLATE_NOOP("Catalogue", "Cannot remove %1, which the take made. The take stands."),
+};
+
+// The counted values of the phrases above, singular and plural as the core
+// writes them.
+const char* const kCountPhrases[] = {
+    QT_TRANSLATE_NOOP("Catalogue", "%1 remnant"),
+    QT_TRANSLATE_NOOP("Catalogue", "%1 remnants"),
+    QT_TRANSLATE_NOOP("Catalogue", "%1 bar on hand"),
+    QT_TRANSLATE_NOOP("Catalogue", "%1 bars on hand"),
+    QT_TRANSLATE_NOOP("Catalogue", "%1 offcut is"),
+    QT_TRANSLATE_NOOP("Catalogue", "%1 offcuts are"),
+    QT_TRANSLATE_NOOP("Catalogue", "%1 offcut"),
+    QT_TRANSLATE_NOOP("Catalogue", "%1 offcuts"),
 };
 
 }  // namespace
@@ -150,6 +184,10 @@ std::span<const char* const> CoreTexts() {
 
 std::span<const char* const> CorePhrases() {
   return kPhrases;
+}
+
+std::span<const char* const> CoreCountPhrases() {
+  return kCountPhrases;
 }
 
 }  // namespace grill

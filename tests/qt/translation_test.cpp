@@ -91,6 +91,25 @@ void TranslationTest::coreTextsAreGerman_data() {
   QTest::newRow("lines")
       << QStringLiteral("Cannot Find Config File\n\nLooked for:\nMenuConfig.txt")
       << QStringLiteral("Konfigurationsdatei nicht gefunden\n\nGesucht in:\nMenuConfig.txt");
+  // Counted values read in the user's language too, singular and plural.
+  QTest::newRow("counts")
+      << QStringLiteral(
+             "Take this plan from stock? Its 1 remnant and 12 bars on hand are taken "
+             "out of the inventory, and its 3 offcuts are added as remnants.")
+      << QStringLiteral(
+             "Diesen Plan vom Lager nehmen? Er nimmt 1 Rest und 12 Stangen am Lager "
+             "aus dem Bestand und fügt 3 Abschnitte als Reste hinzu.");
+  QTest::newRow("a count and a path")
+      << QStringLiteral(
+             "Taken from stock: 2 remnants and 1 bar on hand used, 1 offcut kept as "
+             "remnants in /shop/Inventory.txt.")
+      << QStringLiteral(
+             "Vom Lager genommen: 2 Reste und 1 Stange am Lager verbraucht, "
+             "1 Abschnitt als Reste in /shop/Inventory.txt aufbewahrt.");
+  // A value is translated only when it is a count; a name stays.
+  QTest::newRow("a name that is not a count")
+      << QStringLiteral("Save changes to \"Kitchen remnants\"?")
+      << QStringLiteral("Änderungen an „Kitchen remnants“ speichern?");
   // What the catalogue does not know stays as the core wrote it.
   QTest::newRow("unknown") << QStringLiteral("Kitchen") << QStringLiteral("Kitchen");
   QTest::newRow("a phrase without its value")
@@ -123,6 +142,7 @@ void TranslationTest::everyCoreTextIsTranslated() {
       translator.load(QStringLiteral("grill-designer_") + language, QStringLiteral(GRILL_QM_DIR)));
   std::vector<std::string> texts(CoreTexts().begin(), CoreTexts().end());
   texts.insert(texts.end(), CorePhrases().begin(), CorePhrases().end());
+  texts.insert(texts.end(), CoreCountPhrases().begin(), CoreCountPhrases().end());
   for (const DialogTemplate* dialog : {&MainDialogTemplate(), &WindowEditorTemplate(),
                                        &JobDetailsTemplate(), &ExportSettingsTemplate()}) {
     for (const ControlSpec& control : dialog->controls) {
