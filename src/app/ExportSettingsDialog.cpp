@@ -6,7 +6,7 @@
 namespace grill {
 namespace {
 
-DialogTemplate Build() {
+DialogTemplate BuildExportSettings() {
   using K = ControlKind;
   DialogTemplate t;
   t.templateId = 106;
@@ -27,7 +27,7 @@ DialogTemplate Build() {
 }  // namespace
 
 const DialogTemplate& ExportSettingsTemplate() {
-  static const DialogTemplate instance = Build();
+  static const DialogTemplate instance = BuildExportSettings();
   return instance;
 }
 

@@ -5,7 +5,7 @@ namespace {
 
 using K = ControlKind;
 
-DialogTemplate Build() {
+DialogTemplate BuildJobDetails() {
   DialogTemplate t;
   t.templateId = 104;
   t.title = "Job Properties";
@@ -29,7 +29,7 @@ DialogTemplate Build() {
 }  // namespace
 
 const DialogTemplate& JobDetailsTemplate() {
-  static const DialogTemplate instance = Build();
+  static const DialogTemplate instance = BuildJobDetails();
   return instance;
 }
 

@@ -6,7 +6,7 @@ namespace grill {
 namespace {
 
 template <typename Record>
-std::optional<std::string> NameOf(const Record* record) {
+std::optional<std::string> ReferencedName(const Record* record) {
   if (record == nullptr) {
     return std::nullopt;
   }
@@ -30,8 +30,8 @@ void Resolve(const Record*& slot, const std::optional<std::string>& name, Find f
 }  // namespace
 
 DesignReferences ReferencesOf(const GrillWindow& window) {
-  return {NameOf(window.barType), NameOf(window.edgeType), NameOf(window.insideColor),
-          NameOf(window.outsideColor)};
+  return {ReferencedName(window.barType), ReferencedName(window.edgeType),
+          ReferencedName(window.insideColor), ReferencedName(window.outsideColor)};
 }
 
 ResolvedDesigns ResolveDesigns(const Configuration& config, std::vector<JobDesign> designs) {

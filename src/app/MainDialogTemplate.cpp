@@ -26,7 +26,7 @@ void AddBarGroup(std::vector<ControlSpec>& controls, int x, const char* title, i
   controls.push_back({sliderAlign, K::PushButton, "Slider Align", left + 47, 163, 45, 13});
 }
 
-DialogTemplate Build() {
+DialogTemplate BuildMainDialog() {
   DialogTemplate t;
   t.templateId = 102;
   t.title = kApplicationTitle;
@@ -111,7 +111,7 @@ DialogTemplate Build() {
 }  // namespace
 
 const DialogTemplate& MainDialogTemplate() {
-  static const DialogTemplate instance = Build();
+  static const DialogTemplate instance = BuildMainDialog();
   return instance;
 }
 

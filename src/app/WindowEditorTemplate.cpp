@@ -5,7 +5,7 @@ namespace {
 
 using K = ControlKind;
 
-DialogTemplate Build() {
+DialogTemplate BuildWindowEditor() {
   DialogTemplate t;
   t.templateId = 103;
   t.title = "Window Editor";
@@ -35,7 +35,7 @@ DialogTemplate Build() {
 }  // namespace
 
 const DialogTemplate& WindowEditorTemplate() {
-  static const DialogTemplate instance = Build();
+  static const DialogTemplate instance = BuildWindowEditor();
   return instance;
 }
 

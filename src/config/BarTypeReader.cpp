@@ -98,7 +98,7 @@ bool IsSpace(char c) {
 }
 
 // The field as written, without its comma and the blanks around it.
-std::string_view Trimmed(std::string_view text) {
+std::string_view FieldAsWritten(std::string_view text) {
   while (!text.empty() && (text.front() == ',' || IsSpace(text.front()))) {
     text.remove_prefix(1);
   }
@@ -129,7 +129,7 @@ bool RefuseSize(ConfigReader& reader, size_t index, const BarType& record) {
   }
   CommaFields fields(reader.sectionLines[index]);
   fields.Next();
-  const std::string_view size = Trimmed(fields.Next());
+  const std::string_view size = FieldAsWritten(fields.Next());
   const std::optional<LengthFault> fault = SizeFault(size, record);
   if (fault) {
     reader.messages.push_back(

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "config/FieldText.h"
 #include "model/Measurements.h"
 
 namespace grill {
@@ -10,10 +11,6 @@ namespace {
 
 bool IsLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool IsLineBreak(char c) {
-  return c == '\n' || c == '\r';
 }
 
 // A value quoted in a message: on one line, and short enough to read.

@@ -9,6 +9,10 @@ inline bool IsBlankOrComma(char c) {
   return c == ' ' || c == ',';
 }
 
+inline bool IsLineBreak(char c) {
+  return c == '\n' || c == '\r';
+}
+
 // Walks the fields of a configuration line in order, as views into the line:
 // the first field is the text before the first comma, every later one starts
 // with its comma. A line without commas is one field, an empty line one

@@ -4,15 +4,12 @@
 #include "config/ColorReader.h"
 #include "config/ConfigReader.h"
 #include "config/EdgeTypeReader.h"
+#include "config/FieldText.h"
 #include "config/ToolMapLinking.h"
 #include "config/ToolMapReader.h"
 
 namespace grill {
 namespace {
-
-bool IsLineBreak(char c) {
-  return c == '\n' || c == '\r';
-}
 
 // A note as one line of the start-up log: line breaks at its start and end
 // are dropped (the measurement note starts with one), and every run of them

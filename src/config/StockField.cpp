@@ -6,19 +6,12 @@
 #include <vector>
 
 #include "config/FieldText.h"
+#include "model/Digits.h"
 
 namespace grill {
 namespace {
 
 constexpr std::size_t kLongestNumber = 12;
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-bool AllDigits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
-}
 
 std::vector<std::string_view> WordsOf(std::string_view text) {
   std::vector<std::string_view> words;
@@ -77,7 +70,8 @@ StockFieldReading Refused(std::string_view description, std::string value) {
   return {std::nullopt, StockFieldFault{std::string(description), std::move(value)}};
 }
 
-std::string_view Trimmed(std::string_view text) {
+// The field without the spaces around it.
+std::string_view WithoutSpaces(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) {
     return {};
@@ -110,13 +104,13 @@ StockFieldReading ReadStockField(std::string_view field) {
     const std::string countText = Joined(words, times - words.begin() + 1, words.size());
     item.onHand = ReadCount(countText);
     if (!item.onHand) {
-      return Refused("invalid bar count", std::string(Trimmed(field)));
+      return Refused("invalid bar count", std::string(WithoutSpaces(field)));
     }
   }
   if (at != std::string_view::npos) {
     item.price = ReadPrice(StripBlanksAndCommas(field.substr(at + 1)));
     if (!item.price) {
-      return Refused("invalid bar price", std::string(Trimmed(field)));
+      return Refused("invalid bar price", std::string(WithoutSpaces(field)));
     }
   }
   return {item, std::nullopt};

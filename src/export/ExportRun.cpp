@@ -60,10 +60,6 @@ ExportOutcome ExportDesigns(const RunPlan& plan, const RunTarget& where, StagedR
   return outcome;
 }
 
-ExportOutcome FileError(std::string message) {
-  return ExportOutcome{ExportOutcome::End::kFileError, std::move(message)};
-}
-
 ExportOutcome Refused(std::string message) {
   return ExportOutcome{ExportOutcome::End::kRefused, std::move(message)};
 }
@@ -83,7 +79,7 @@ JobFolderCheck CheckJobFolder(const RunTarget& target) {
   const std::string folder = RunFolder(target);
   if (target.files.Exists(folder) && !target.files.IsFolder(folder)) {
     // Followed, a link would take the files out of the export folder.
-    return {FileError(FileErrorMessage(folder, "Not a directory")), {}};
+    return {ExportOutcome::FileError(FileErrorMessage(folder, "Not a directory")), {}};
   }
   std::optional<EarlierRun> earlier = FindEarlierRun(target.files, folder);
   if (!earlier) {
@@ -154,7 +150,7 @@ ExportOutcome RunExport(RunPlan plan, const RunTarget& target) {
   NameRunFiles(plan);
 
   if (std::optional<std::string> error = MakeFolder(target)) {
-    return FileError(std::move(*error));
+    return ExportOutcome::FileError(std::move(*error));
   }
   // Every file of the run is written aside; the earlier run's files stay as they are until
   // the whole run has been written, and for good when it has not.
@@ -170,19 +166,19 @@ ExportOutcome RunExport(RunPlan plan, const RunTarget& target) {
     if (edgeMaster) {
       edgeMaster->Close();
     }
-    return FileError(error);
+    return ExportOutcome::FileError(error);
   }
 
   ExportOutcome outcome = ExportDesigns(plan, target, stage, *edgeMaster, *barMaster);
   for (OutputFile* master : {edgeMaster.get(), barMaster.get()}) {
     if (!master->Close() && outcome.end != ExportOutcome::End::kFileError) {
-      outcome = FileError(master->FileError());
+      outcome = ExportOutcome::FileError(master->FileError());
     }
   }
   if (outcome.Completed() && target.jobFolder) {
     if (std::optional<std::string> recordError =
             RecordJobRun(*target.jobFolder, stage, jobFolder.earlierFiles)) {
-      outcome = FileError(std::move(*recordError));
+      outcome = ExportOutcome::FileError(std::move(*recordError));
     }
   }
   if (!outcome.Completed()) {
@@ -190,7 +186,7 @@ ExportOutcome RunExport(RunPlan plan, const RunTarget& target) {
     return outcome;
   }
   if (std::optional<std::string> publishError = stage.Publish()) {
-    return FileError(std::move(*publishError));
+    return ExportOutcome::FileError(std::move(*publishError));
   }
   return outcome;
 }

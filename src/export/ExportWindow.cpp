@@ -63,10 +63,6 @@ class DesignFiles {
   std::unique_ptr<OutputFile> h_;
 };
 
-ExportOutcome FileError(std::string message) {
-  return ExportOutcome{ExportOutcome::End::kFileError, std::move(message)};
-}
-
 // The first failure among the master files.
 std::string MasterError(const ExportTarget& target) {
   if (target.edgeMaster.Failed()) {
@@ -106,24 +102,25 @@ ExportOutcome ExportWindow(const ExportJob& job, ExportTarget& target) {
   const bool separateBarFiles = window.insideColor->name != window.outsideColor->name;
   DesignFiles files(target, job.fileNames, separateBarFiles);
   if (!files.openError.empty()) {
-    return FileError(files.openError);
+    return ExportOutcome::FileError(files.openError);
   }
 
   UnitText text;
   for (std::int64_t unit = 1; unit <= window.quantity; ++unit) {
     if (target.beforeUnit && !target.beforeUnit()) {
       const std::string error = files.Close();
-      return error.empty() ? ExportOutcome{ExportOutcome::End::kCancelled, {}} : FileError(error);
+      return error.empty() ? ExportOutcome{ExportOutcome::End::kCancelled, {}}
+                           : ExportOutcome::FileError(error);
     }
     if (!WriteUnit(*design, unit, text, target, files)) {
       // The first failure among the master files, else among the design's own.
       const std::string masterError = MasterError(target);
       const std::string ownError = files.Close();
-      return FileError(masterError.empty() ? ownError : masterError);
+      return ExportOutcome::FileError(masterError.empty() ? ownError : masterError);
     }
   }
   const std::string error = files.Close();
-  return error.empty() ? ExportOutcome{} : FileError(error);
+  return error.empty() ? ExportOutcome{} : ExportOutcome::FileError(error);
 }
 
 std::int64_t ExportedBytes(const ExportJob& job, const SawFormat& format, CutUnit unit) {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "export/OutputFile.h"
 #include "export/RunPlan.h"
@@ -19,6 +20,10 @@ struct ExportOutcome {
   std::string message;  // the refusal or the file error
 
   bool Completed() const { return end == End::kCompleted; }
+
+  static ExportOutcome FileError(std::string message) {
+    return ExportOutcome{End::kFileError, std::move(message)};
+  }
 };
 
 // Where a run writes, shared by every design it exports.

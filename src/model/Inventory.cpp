@@ -4,15 +4,13 @@
 #include <charconv>
 #include <cstdint>
 
+#include "model/Digits.h"
+
 namespace grill {
 namespace {
 
 constexpr std::size_t kLongestNumber = 32;  // a length written in full stays below
 constexpr std::size_t kLongestQuote = 80;
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 bool IsSeparator(char c) {
   return c == ' ' || c == '\t';
@@ -34,10 +32,6 @@ std::vector<std::string_view> WordsOf(std::string_view line) {
     }
   }
   return words;
-}
-
-bool AllDigits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
 }
 
 // DIGITS or DIGITS.DIGITS: no sign, exponent or "nan", and from_chars never

@@ -4,12 +4,11 @@
 #include <cmath>
 #include <limits>
 
+#include "model/Digits.h"
+
 namespace grill {
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 bool IsLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }

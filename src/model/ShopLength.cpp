@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "model/Digits.h"
 #include "model/Measurements.h"
 
 namespace grill {
@@ -15,18 +16,6 @@ std::string_view TrimBlanks(std::string_view text) {
     text.remove_suffix(1);
   }
   return text;
-}
-
-bool AllDigits(std::string_view text) {
-  if (text.empty()) {
-    return false;
-  }
-  for (char c : text) {
-    if (c < '0' || c > '9') {
-      return false;
-    }
-  }
-  return true;
 }
 
 std::optional<double> Decimal(std::string_view text) {

@@ -15,10 +15,10 @@ namespace {
 
 constexpr double kNoteSize = 2.4;
 constexpr double kNoteLine = kNoteSize * 1.25;
-constexpr double kGap = 3.0;
+constexpr double kDesignGap = 3.0;
 // The share of the room below the notes a cut list may take on the first page.
 constexpr double kCutListShare = 0.4;
-constexpr double kHeadingSize = 3.2;
+constexpr double kDesignHeadingSize = 3.2;
 
 const std::vector<TableColumn>& CutColumns() {
   static const std::vector<TableColumn> columns{
@@ -93,10 +93,10 @@ DesignLayout LayOutDesign(const GrillWindow& window, const CutTable& cuts,
   layout.page = Turned(settings.paper, orientation);
   const double width = layout.page.width - 2 * kPageMargin;
   layout.titleBlock = {kPageMargin, kPageMargin, width, TitleBlockHeight(settings)};
-  const double drawingTop = layout.titleBlock.Bottom() + 2 * kNoteLine + kGap;
+  const double drawingTop = layout.titleBlock.Bottom() + 2 * kNoteLine + kDesignGap;
   const double bottom = ContentBottom(layout.page);
   const double cutListHeight =
-      TableHeight(width, CutColumns(), CutListRows(window, cuts, settings.unit)) + kGap;
+      TableHeight(width, CutColumns(), CutListRows(window, cuts, settings.unit)) + kDesignGap;
   layout.cutListOnFirstPage = cutListHeight <= kCutListShare * (bottom - drawingTop);
   const double drawingBottom = layout.cutListOnFirstPage ? bottom - cutListHeight : bottom;
   layout.drawingArea = {kPageMargin, drawingTop, width, drawingBottom - drawingTop};
@@ -126,24 +126,24 @@ std::vector<Page> BuildDesignPages(const GrillWindow& window, const CutTable& cu
   AddDimensions(window, plan, settings.unit, pages.back());
 
   const std::string heading = JobTitle(settings) + " - " + window.name;
-  PageFlow flow{
-      pages,
-      kPageMargin,
-      layout.page.width - kPageMargin,
-      ContentBottom(layout.page),
-      layout.drawingArea.Bottom() + kGap,
-      [&] {
-        pages.push_back(BlankPage(layout.page));
-        pages.back().items.push_back(Text{
-            {kPageMargin, kPageMargin, layout.page.width - 2 * kPageMargin, kHeadingSize * 1.25},
-            heading,
-            kHeadingSize,
-            Align::Left,
-            false,
-            true,
-            Role::Label});
-        return kPageMargin + kHeadingSize * 1.25 + kGap;
-      }};
+  PageFlow flow{pages,
+                kPageMargin,
+                layout.page.width - kPageMargin,
+                ContentBottom(layout.page),
+                layout.drawingArea.Bottom() + kDesignGap,
+                [&] {
+                  pages.push_back(BlankPage(layout.page));
+                  pages.back().items.push_back(
+                      Text{{kPageMargin, kPageMargin, layout.page.width - 2 * kPageMargin,
+                            kDesignHeadingSize * 1.25},
+                           heading,
+                           kDesignHeadingSize,
+                           Align::Left,
+                           false,
+                           true,
+                           Role::Label});
+                  return kPageMargin + kDesignHeadingSize * 1.25 + kDesignGap;
+                }};
   if (!layout.cutListOnFirstPage) {
     flow.y = flow.continuePage();
     flow.pageTop = flow.y;

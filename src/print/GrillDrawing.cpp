@@ -12,14 +12,15 @@
 namespace grill::print {
 namespace {
 
-constexpr double kLineSpacing = 1.2;  // label pitch over text size
+constexpr double kDimensionLineSpacing = 1.2;  // label pitch over text size
 // Leaders: a straight run from the outline, then a slanted run to the label.
 constexpr double kLeaderStraight = 1.5;
 constexpr double kLeaderSlant = 4.0;
 constexpr double kLeaderToText = 0.5;
 // The band holding an inner size's dimension line and its value.
 constexpr double kSizeLineOffset = 3.0;
-constexpr double kSizeBand = kSizeLineOffset + 0.5 + kDimensionTextSize * kLineSpacing + 1.0;
+constexpr double kSizeBand =
+    kSizeLineOffset + 0.5 + kDimensionTextSize * kDimensionLineSpacing + 1.0;
 constexpr double kTickHalf = 1.0;
 
 struct BarMark {
@@ -117,8 +118,9 @@ void AddMarks(const std::vector<BarMark>& marks, double low, double high,
   for (const BarMark& mark : marks) {
     wanted.push_back(across(plan, mark.position));
   }
-  const LabelSpread spread = SpreadLabels(wanted, kDimensionTextSize * kLineSpacing, low, high);
-  const double size = std::min(kDimensionTextSize, spread.pitch / kLineSpacing);
+  const LabelSpread spread =
+      SpreadLabels(wanted, kDimensionTextSize * kDimensionLineSpacing, low, high);
+  const double size = std::min(kDimensionTextSize, spread.pitch / kDimensionLineSpacing);
   for (std::size_t i = 0; i < marks.size(); ++i) {
     place(marks[i], wanted[i], spread.centres[i], size);
   }
@@ -142,7 +144,7 @@ void AddVertBarMarks(const GrillWindow& window, const DrawingPlan& plan, Unit un
       [&](const BarMark& mark, double x, double labelX, double size) {
         AddLine(page, {x, plan.inner.top}, {x, bend}, Stroke::Thin, Role::DimensionLine);
         AddLine(page, {x, bend}, {labelX, bend - kLeaderSlant}, Stroke::Thin, Role::DimensionLine);
-        const double across = size * kLineSpacing;
+        const double across = size * kDimensionLineSpacing;
         page.items.push_back(Text{{labelX - across / 2, textBottom - length, across, length},
                                   mark.text,
                                   size,
@@ -163,7 +165,7 @@ void AddHorzBarMarks(const GrillWindow& window, const DrawingPlan& plan, Unit un
       [&](const BarMark& mark, double y, double labelY, double size) {
         AddLine(page, {plan.inner.left, y}, {bend, y}, Stroke::Thin, Role::DimensionLine);
         AddLine(page, {bend, y}, {bend - kLeaderSlant, labelY}, Stroke::Thin, Role::DimensionLine);
-        const double across = size * kLineSpacing;
+        const double across = size * kDimensionLineSpacing;
         page.items.push_back(Text{{textRight - length, labelY - across / 2, length, across},
                                   mark.text,
                                   size,
@@ -196,7 +198,7 @@ void AddInnerWidth(const GrillWindow& window, const DrawingPlan& plan, Unit unit
   // the horizontal bars' values.
   const double left = Clamp(plan.inner.left + (plan.inner.width - width) / 2, plan.outer.left,
                             plan.area.Right() - width);
-  page.items.push_back(Text{{left, lineY + 0.5, width, kDimensionTextSize * kLineSpacing},
+  page.items.push_back(Text{{left, lineY + 0.5, width, kDimensionTextSize * kDimensionLineSpacing},
                             text,
                             kDimensionTextSize,
                             Align::Centre,
@@ -218,7 +220,7 @@ void AddInnerHeight(const GrillWindow& window, const DrawingPlan& plan, Unit uni
   // are the vertical bars' values.
   const double top = Clamp(plan.inner.top + (plan.inner.height - length) / 2, plan.outer.top,
                            plan.area.Bottom() - length);
-  page.items.push_back(Text{{lineX + 0.5, top, kDimensionTextSize * kLineSpacing, length},
+  page.items.push_back(Text{{lineX + 0.5, top, kDimensionTextSize * kDimensionLineSpacing, length},
                             text,
                             kDimensionTextSize,
                             Align::Centre,

@@ -8,15 +8,15 @@ namespace grill::print {
 namespace {
 
 constexpr double kTextSize = 3.0;
-constexpr double kLineHeight = kTextSize * 1.25;
+constexpr double kDetailsLineHeight = kTextSize * 1.25;
 constexpr double kLabelWidth = 40.0;
 constexpr double kLabelGap = 2.0;
-constexpr double kGap = 4.0;
+constexpr double kDetailsGap = 4.0;
 
 void AddLine(PageFlow& flow, double left, double width, const std::string& text, bool bold,
              Role role) {
-  flow.Add(
-      Text{{left, flow.y, width, kLineHeight}, text, kTextSize, Align::Left, false, bold, role});
+  flow.Add(Text{
+      {left, flow.y, width, kDetailsLineHeight}, text, kTextSize, Align::Left, false, bold, role});
 }
 
 // The name at the left, the first line of the value beside it and the rest
@@ -28,13 +28,13 @@ void AddDetail(PageFlow& flow, JobDetail detail, const std::string& value) {
   if (lines.empty()) {
     lines.push_back("-");
   }
-  flow.MakeRoom(kLineHeight);
+  flow.MakeRoom(kDetailsLineHeight);
   AddLine(flow, flow.left, kLabelWidth - kLabelGap, std::string(DetailLabel(detail)), true,
           Role::Label);
   for (const std::string& line : lines) {
-    flow.MakeRoom(kLineHeight);
+    flow.MakeRoom(kDetailsLineHeight);
     AddLine(flow, valueLeft, valueWidth, line, false, Role::Value);
-    flow.y += kLineHeight;
+    flow.y += kDetailsLineHeight;
   }
 }
 
@@ -47,7 +47,7 @@ void AddJobDetails(PageFlow& flow, const JobDetails& details) {
   for (const JobDetail detail : kJobDetails) {
     AddDetail(flow, detail, details[detail]);
   }
-  flow.y += kGap;
+  flow.y += kDetailsGap;
 }
 
 }  // namespace grill::print

@@ -16,8 +16,8 @@
 namespace grill::print {
 namespace {
 
-constexpr double kHeadingSize = 4.5;
-constexpr double kGap = 4.0;
+constexpr double kJobHeadingSize = 4.5;
+constexpr double kJobGap = 4.0;
 
 // Pieces of one kind, type and colours over the whole job.
 struct PieceTotal {
@@ -128,14 +128,14 @@ std::vector<Page> BuildSummaryPages(const std::vector<DesignSheet>& sheets,
   std::vector<Page> pages{Page{size.width, size.height, {}}};
   const double width = size.width - 2 * kPageMargin;
   const auto addHeading = [&](const std::string& text) {
-    pages.back().items.push_back(Text{{kPageMargin, kPageMargin, width, kHeadingSize * 1.25},
+    pages.back().items.push_back(Text{{kPageMargin, kPageMargin, width, kJobHeadingSize * 1.25},
                                       text,
-                                      kHeadingSize,
+                                      kJobHeadingSize,
                                       Align::Left,
                                       false,
                                       true,
                                       Role::Label});
-    return kPageMargin + kHeadingSize * 1.25 + kGap;
+    return kPageMargin + kJobHeadingSize * 1.25 + kJobGap;
   };
   const std::string heading =
       "Job summary: " + JobTitle(settings) + (settings.date.empty() ? "" : ", " + settings.date);
@@ -156,9 +156,9 @@ std::vector<Page> BuildSummaryPages(const std::vector<DesignSheet>& sheets,
             {"Edge type", 2.0, Align::Left},
             {"Colours (inside / outside)", 3.0, Align::Left}},
            designs);
-  flow.y += kGap;
+  flow.y += kJobGap;
   AddTable(flow, "Bar pieces", TotalColumns("Bar type"), TotalRows(bars, settings.unit));
-  flow.y += kGap;
+  flow.y += kJobGap;
   AddTable(flow, "Edge pieces", TotalColumns("Edge type"), TotalRows(edges, settings.unit));
   return pages;
 }

@@ -5,18 +5,18 @@
 #include <string>
 
 #include "print/Code128.h"
+#include "print/PageText.h"
 
 namespace grill::print {
 namespace {
 
 // Kept clear all round: die-cut labels sit a little off where the sheet says.
-constexpr double kPadding = 2.0;
+constexpr double kLabelPadding = 2.0;
 constexpr int kLines = 5;
 // A line at full size; text shrinks with a short label, never below the
 // smallest line a shop reads.
 constexpr double kFullLine = 4.0;
-constexpr double kLineSpacing = 1.25;
-constexpr double kGap = 1.0;
+constexpr double kBarcodeGap = 1.0;
 constexpr double kMinBarcodeHeight = 6.0;
 constexpr double kMaxBarcodeHeight = 12.0;
 // The widest module a label needs, and the share of the label's width the
@@ -37,9 +37,9 @@ struct LabelRows {
 // its full height; on a short label the text gives way to the barcode's least.
 LabelRows RowsFor(const Box& inner) {
   LabelRows rows;
-  const double rest = inner.height - kGap - kLines * kFullLine;
+  const double rest = inner.height - kBarcodeGap - kLines * kFullLine;
   rows.barcodeHeight = std::clamp(rest, kMinBarcodeHeight, kMaxBarcodeHeight);
-  rows.lineHeight = std::min(kFullLine, (inner.height - kGap - rows.barcodeHeight) / kLines);
+  rows.lineHeight = std::min(kFullLine, (inner.height - kBarcodeGap - rows.barcodeHeight) / kLines);
   return rows;
 }
 
@@ -71,7 +71,7 @@ double AddBarcode(const std::string& id, const Box& zone, Page& page) {
 }  // namespace
 
 void AddPieceLabel(const PieceLabel& piece, const Box& label, Page& page) {
-  const Box inner = Inside(label, kPadding);
+  const Box inner = Inside(label, kLabelPadding);
   const LabelRows rows = RowsFor(inner);
   const std::string lines[kLines] = {piece.piece, "Length " + piece.length, piece.stock, piece.cut,
                                      "Job " + piece.job};
@@ -85,18 +85,18 @@ void AddPieceLabel(const PieceLabel& piece, const Box& label, Page& page) {
   const double taken = AddBarcode(piece.id, zone, page);
   // The id in figures beside its barcode, for a label that will not scan.
   const double idHeight = std::min(rows.barcodeHeight, 2.0 * rows.lineHeight);
-  page.items.push_back(Text{
-      {zone.left + taken + kGap, zone.Bottom() - idHeight, inner.width - taken - kGap, idHeight},
-      piece.id,
-      idHeight / kLineSpacing,
-      Align::Centre,
-      false,
-      true,
-      Role::Value});
+  page.items.push_back(Text{{zone.left + taken + kBarcodeGap, zone.Bottom() - idHeight,
+                             inner.width - taken - kBarcodeGap, idHeight},
+                            piece.id,
+                            idHeight / kLineSpacing,
+                            Align::Centre,
+                            false,
+                            true,
+                            Role::Value});
 }
 
 double RollLabelHeight() {
-  return 2 * kPadding + kLines * kFullLine + kGap + kMaxBarcodeHeight;
+  return 2 * kLabelPadding + kLines * kFullLine + kBarcodeGap + kMaxBarcodeHeight;
 }
 
 }  // namespace grill::print

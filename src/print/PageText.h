@@ -7,6 +7,9 @@
 
 namespace grill::print {
 
+// A line's height over its text size, for lines of text set one under another.
+inline constexpr double kLineSpacing = 1.25;
+
 // A length in millimetres as a drawing writes it: inches as mixed fractions
 // to the nearest 1/16, millimetres with one decimal.
 std::string FormatPageLength(double millimetres, Unit unit);

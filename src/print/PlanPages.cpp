@@ -19,11 +19,10 @@ namespace grill::print {
 namespace {
 
 constexpr double kTitleHeight = 14.0;
-constexpr double kHeadingSize = 5.0;
+constexpr double kPlanHeadingSize = 5.0;
 constexpr double kLineSize = 2.8;
-constexpr double kLineSpacing = 1.25;
-constexpr double kPadding = 1.0;
-constexpr double kGap = 4.0;
+constexpr double kPlanPadding = 1.0;
+constexpr double kPlanGap = 4.0;
 
 // "inches", or "inches (saw: millimetres)" where the saw counts in another unit.
 std::string LengthsIn(PlanUnits units) {
@@ -42,14 +41,15 @@ void AddPlanTitle(PlanUnits units, const DrawingSettings& settings, Page& page) 
   const double headingWidth = box.width / 2;
   page.items.push_back(
       Rect{{box.left, box.top, headingWidth, box.height}, false, Stroke::Thin, Role::Frame});
-  page.items.push_back(Text{{box.left + kPadding, box.top + (box.height - kHeadingSize * 1.25) / 2,
-                             headingWidth - 2 * kPadding, kHeadingSize * 1.25},
-                            "Cutting Plan",
-                            kHeadingSize,
-                            Align::Left,
-                            false,
-                            true,
-                            Role::Label});
+  page.items.push_back(
+      Text{{box.left + kPlanPadding, box.top + (box.height - kPlanHeadingSize * 1.25) / 2,
+            headingWidth - 2 * kPlanPadding, kPlanHeadingSize * 1.25},
+           "Cutting Plan",
+           kPlanHeadingSize,
+           Align::Left,
+           false,
+           true,
+           Role::Label});
   const TitleField fields[] = {{"Job", JobTitle(settings)},
                                {"Date", settings.date.empty() ? "-" : settings.date},
                                {"Lengths in", LengthsIn(units)}};
@@ -137,7 +137,7 @@ void AddLeftOut(PageFlow& flow, const std::vector<LeftOutDesign>& leftOut) {
   for (const LeftOutDesign& design : leftOut) {
     AddParagraph(flow, design.name + ": " + design.reason, false, Role::Value);
   }
-  flow.y += kGap;
+  flow.y += kPlanGap;
 }
 
 void AddGroup(PageFlow& flow, const PlannedGroup& group, PlanUnits units) {
@@ -146,7 +146,7 @@ void AddGroup(PageFlow& flow, const PlannedGroup& group, PlanUnits units) {
     AddParagraph(flow, "No plan: " + group.problem, false, Role::Value);
   } else {
     AddTable(flow, PlanGroupTitle(group), BarColumns(units), BarRows(*group.plan, units));
-    flow.y += kGap;
+    flow.y += kPlanGap;
     AddPlanPicture(flow, *group.plan, group.saw, units, PlanGroupTitle(group));
     // Totals pushed past the table's last page still say whose they are.
     if (flow.MakeRoom(kLineSize * kLineSpacing)) {
@@ -160,7 +160,7 @@ void AddGroup(PageFlow& flow, const PlannedGroup& group, PlanUnits units) {
       AddParagraph(flow, *cost, false, Role::Value);
     }
   }
-  flow.y += kGap;
+  flow.y += kPlanGap;
 }
 
 }  // namespace
@@ -182,7 +182,7 @@ std::vector<Page> BuildCuttingPlanPages(const JobCuttingPlan& plan, PlanUnits un
   const auto newPage = [&] {
     pages.push_back(Page{size.width, size.height, {}});
     AddPlanTitle(units, settings, pages.back());
-    return PlanTitleBlock(size, settings).Bottom() + kGap;
+    return PlanTitleBlock(size, settings).Bottom() + kPlanGap;
   };
   PageFlow flow{
       pages,     kPageMargin, size.width - kPageMargin, size.height - kPageMargin - kFooterHeight,

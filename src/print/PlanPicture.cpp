@@ -14,7 +14,6 @@ namespace {
 
 constexpr double kTextPadding = 0.4;  // between a segment's edge and its text
 constexpr double kHatchSpacing = 1.5;
-constexpr double kLineSpacing = 1.25;
 
 bool SamePieces(const std::vector<cutplan::CutPiece>& a, const std::vector<cutplan::CutPiece>& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),

@@ -10,18 +10,18 @@ namespace {
 
 constexpr double kMargin = 2.0;
 constexpr double kTitleSize = 2.8;
-constexpr double kLineHeight = kTitleSize * 1.25;
+constexpr double kSheetLineHeight = kTitleSize * 1.25;
 constexpr double kGroupGap = 3.0;
 
 void AddLine(Page& page, double& y, std::string text, bool bold) {
-  page.items.push_back(Text{{kMargin, y, page.width - 2 * kMargin, kLineHeight},
+  page.items.push_back(Text{{kMargin, y, page.width - 2 * kMargin, kSheetLineHeight},
                             std::move(text),
                             kTitleSize,
                             Align::Left,
                             false,
                             bold,
                             bold ? Role::Label : Role::Value});
-  y += kLineHeight;
+  y += kSheetLineHeight;
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 namespace grill::print {
 namespace {
 
-constexpr double kLineSpacing = 1.25;  // line height over text size
 constexpr double kTitleGap = 1.0;
 
 std::vector<double> ColumnWidths(double width, const std::vector<TableColumn>& columns) {

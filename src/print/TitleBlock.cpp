@@ -15,7 +15,7 @@ constexpr int kColumns = 4;
 constexpr int kRows = 3;
 constexpr double kLabelSize = 2.2;
 constexpr double kValueSize = 3.2;
-constexpr double kPadding = 1.0;
+constexpr double kTitlePadding = 1.0;
 
 std::string ValueOr(const std::string& value) {
   return value.empty() ? "-" : value;
@@ -38,22 +38,23 @@ std::string ScaleText(double scale) {
 void AddFieldCell(const TitleField& field, const Box& cell, Page& page) {
   page.items.push_back(Rect{cell, false, Stroke::Thin, Role::Frame});
   const double labelHeight = kLabelSize * 1.25;
-  page.items.push_back(Text{
-      {cell.left + kPadding, cell.top + kPadding * 0.5, cell.width - 2 * kPadding, labelHeight},
-      field.label,
-      kLabelSize,
-      Align::Left,
-      false,
-      false,
-      Role::Label});
-  page.items.push_back(Text{{cell.left + kPadding, cell.top + kPadding * 0.5 + labelHeight,
-                             cell.width - 2 * kPadding, kValueSize * 1.25},
-                            field.value,
-                            kValueSize,
+  page.items.push_back(Text{{cell.left + kTitlePadding, cell.top + kTitlePadding * 0.5,
+                             cell.width - 2 * kTitlePadding, labelHeight},
+                            field.label,
+                            kLabelSize,
                             Align::Left,
                             false,
-                            true,
-                            Role::Value});
+                            false,
+                            Role::Label});
+  page.items.push_back(
+      Text{{cell.left + kTitlePadding, cell.top + kTitlePadding * 0.5 + labelHeight,
+            cell.width - 2 * kTitlePadding, kValueSize * 1.25},
+           field.value,
+           kValueSize,
+           Align::Left,
+           false,
+           true,
+           Role::Value});
 }
 
 bool ShowsJobDetails(const DrawingSettings& settings) {
