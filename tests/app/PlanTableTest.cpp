@@ -12,7 +12,7 @@ using test::FromTheRacks;
 using test::TwoGroups;
 using ::testing::ElementsAre;
 
-constexpr PlanUnits kMillimetres{Unit::Millimetres, CutUnit::kMillimetres};
+using test::kMillimetres;
 
 TEST(PlanTableTest, EachPieceOnARowAndTheBarOnItsFirst) {
   const std::vector<PlanWindowRow> rows = PlanWindowRows(TwoGroups(), kMillimetres);

@@ -220,17 +220,17 @@ TEST_F(DesignerTest, ApplyWithoutACurrentDesignOnlySaysSo) {
 }
 
 // One refused Apply: the change to the Kitchen's fields and the one message.
-struct RefusedCase {
+struct RefusedApply {
   const char* label;
   std::function<void(MemoryControls&)> change;
   const char* message;
 };
 
-void PrintTo(const RefusedCase& c, std::ostream* os) {
+void PrintTo(const RefusedApply& c, std::ostream* os) {
   *os << c.label;
 }
 
-class ApplyRefusedTest : public ApplyTest, public ::testing::WithParamInterface<RefusedCase> {};
+class ApplyRefusedTest : public ApplyTest, public ::testing::WithParamInterface<RefusedApply> {};
 
 TEST_P(ApplyRefusedTest, ChangesNothing) {
   TypeFields(GetParam().change);
@@ -258,7 +258,7 @@ void Set(MemoryControls& c, int id, const char* text) {
 
 // New's checks in New's order; each case also spoils a later field, so the
 // first fault is the one shown.
-const RefusedCase kRefusedCases[] = {
+const RefusedApply kRefusedApplies[] = {
     {"EmptyName",
      [](auto& c) {
        Set(c, kNameEdit, "");
@@ -344,7 +344,7 @@ const RefusedCase kRefusedCases[] = {
      "Input Cottage Height"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Messages, ApplyRefusedTest, ::testing::ValuesIn(kRefusedCases),
+INSTANTIATE_TEST_SUITE_P(Messages, ApplyRefusedTest, ::testing::ValuesIn(kRefusedApplies),
                          [](const auto& testCase) { return std::string(testCase.param.label); });
 
 }  // namespace

@@ -16,13 +16,13 @@ using ::testing::IsEmpty;
 
 // One refused New: the change to the valid Window Info fields, and the one
 // message the user sees.
-struct RefusedCase {
+struct RefusedNew {
   const char* label;
   std::function<void(MemoryControls&, DesignDocument&)> change;
   const char* message;
 };
 
-void PrintTo(const RefusedCase& c, std::ostream* os) {
+void PrintTo(const RefusedNew& c, std::ostream* os) {
   *os << c.label;
 }
 
@@ -30,7 +30,7 @@ void SetField(MemoryControls& c, int id, const std::string& text) {
   c.SetText(id, text);
 }
 
-class NewRefusedTest : public DesignerTest, public ::testing::WithParamInterface<RefusedCase> {};
+class NewRefusedTest : public DesignerTest, public ::testing::WithParamInterface<RefusedNew> {};
 
 TEST_P(NewRefusedTest, ChangesNothing) {
   const GrillWindow* before = NewDesign("Existing");
@@ -54,7 +54,7 @@ TEST_P(NewRefusedTest, ChangesNothing) {
   EXPECT_EQ(controls.Invalidations(), invalidations + 1);
 }
 
-const RefusedCase kRefusedCases[] = {
+const RefusedNew kRefusedNews[] = {
     {"EmptyName", [](auto& c, auto&) { SetField(c, kNameEdit, ""); }, "Input Name"},
     {"NameInUse", [](auto& c, auto&) { SetField(c, kNameEdit, "Existing"); },
      "Name Already Exists"},
@@ -153,7 +153,7 @@ const RefusedCase kRefusedCases[] = {
      "Input Sidewidth"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Messages, NewRefusedTest, ::testing::ValuesIn(kRefusedCases),
+INSTANTIATE_TEST_SUITE_P(Messages, NewRefusedTest, ::testing::ValuesIn(kRefusedNews),
                          [](const auto& testCase) { return std::string(testCase.param.label); });
 
 TEST_F(DesignerTest, NewMakesTheDesignCurrentAndShowsIt) {

@@ -10,7 +10,7 @@ namespace {
 using cutplan::RestKind;
 using test::PlanBar;
 
-constexpr PlanUnits kMillimetres{Unit::Millimetres, CutUnit::kMillimetres};
+using test::kMillimetres;
 
 // Bars 1 and 3 of the first group look alike; the second group has no plan;
 // the third one bar.

@@ -69,7 +69,7 @@ TEST(StockTakeTest, TheInventorysCountStandsOnceTaken) {
   EXPECT_THAT(result.inventory->onHand, ElementsAre(OnHandEntry{"GEO58", 6000, 3}));
 }
 
-struct RefusedCase {
+struct RefusedTake {
   const char* what;
   Inventory before;
   StockFile stock;
@@ -81,7 +81,7 @@ struct RefusedCase {
 TEST(StockTakeTest, APlanTheInventoryNoLongerCoversIsRefused) {
   StockFile uncounted;
   uncounted.stock = {{"GEO58", {{6000}}}};
-  const RefusedCase cases[] = {
+  const RefusedTake cases[] = {
       {"the remnant is gone", {}, SampleStock(), "the remnant 1250.5 mm of GEO58 01"},
       {"the remnant is another colour's",
        {{}, {{"GEO58", "01_07", 1250.5, 1}}},
@@ -96,7 +96,7 @@ TEST(StockTakeTest, APlanTheInventoryNoLongerCoversIsRefused) {
        uncounted,
        "Stock.txt no longer counts the bars of 6000.0 mm"},
   };
-  for (const RefusedCase& c : cases) {
+  for (const RefusedTake& c : cases) {
     SCOPED_TRACE(c.what);
     const TakeResult result = TakeFromStock(SamplePlan(), c.stock, c.before);
     EXPECT_FALSE(result.inventory.has_value());

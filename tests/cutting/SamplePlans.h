@@ -4,8 +4,12 @@
 #include <vector>
 
 #include "cutting/JobCuttingPlan.h"
+#include "cutting/PlanFigures.h"
 
 namespace grill::test {
+
+// A plan shown in millimetres, its cut files written in millimetres.
+inline constexpr PlanUnits kMillimetres{Unit::Millimetres, CutUnit::kMillimetres};
 
 inline cutplan::StockBar PlanBar(double stock, std::vector<double> pieces, double rest,
                                  cutplan::RestKind kind, const char* design = "Hall",

@@ -9,16 +9,12 @@
 
 #include "editing/DesignChange.h"
 #include "editing/UndoHistory.h"
+#include "named_design.h"
 
 namespace grill {
 namespace {
 
-GrillWindow Named(const std::string& name, int horzCount = 0) {
-  GrillWindow window;
-  window.name = name;
-  window.horzCount = horzCount;
-  return window;
-}
+using test::Named;
 
 DesignEdit Replace(std::size_t index) {
   return {index, Named("old"), Named("new")};

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "named_design.h"
 #include "testing/DocumentSetUp.h"
 
 #include <algorithm>
@@ -13,12 +14,7 @@
 namespace grill {
 namespace {
 
-GrillWindow Named(const std::string& name, int horzCount = 0) {
-  GrillWindow window;
-  window.name = name;
-  window.horzCount = horzCount;
-  return window;
-}
+using test::Named;
 
 std::vector<std::string> Names(const DesignDocument& document) {
   std::vector<std::string> names;

@@ -4,15 +4,12 @@
 #include <vector>
 
 #include "editing/DesignDocument.h"
+#include "named_design.h"
 
 namespace grill {
 namespace {
 
-GrillWindow Named(const std::string& name) {
-  GrillWindow window;
-  window.name = name;
-  return window;
-}
+using test::Named;
 
 TEST(JobDetailsChangeTest, IsLabelledByWhatItChanges) {
   const JobDetails set{"Smith", "PO-1", "Friday", "Back door"};
@@ -43,11 +40,11 @@ TEST(JobDetailsChangeTest, IsLabelledByWhatItChanges) {
 
 // What the document tells of details changed: the details alone, never the
 // designs, and the modified mark as the step makes and unmakes it.
-struct Heard {
+struct HeardDetails {
   std::vector<std::string> events;
   std::vector<JobDetails> before;
 
-  explicit Heard(DesignDocument& document) {
+  explicit HeardDetails(DesignDocument& document) {
     DocumentEvents& e = document.Events();
     e.Subscribe([this](const DesignsChanged&) { events.push_back("designs"); });
     e.Subscribe([this](const FocusChanged&) { events.push_back("focus"); });
@@ -69,7 +66,7 @@ TEST(JobDetailsChangeTest, IsOneStepThatUndoAndRedoTakeBackAndMakeAgain) {
   DesignDocument document;
   document.Commit(AddDesign(document, Named("A")));
   document.MarkClean();
-  Heard heard(document);
+  HeardDetails heard(document);
 
   document.Commit(*DetailsChange(document, {"Smith", "", "", ""}));
   EXPECT_EQ(heard.Take(), (Events{"details", "modified", "complete"}));
@@ -109,7 +106,7 @@ TEST(JobDetailsChangeTest, InterleavesWithDesignSteps) {
 // Another job brings its own details, with an empty history.
 TEST(JobDetailsChangeTest, ReplaceTellsOtherDetails) {
   DesignDocument document;
-  Heard heard(document);
+  HeardDetails heard(document);
   document.Replace({}, {}, {}, {"Jones", "", "", ""}, DesignDocument::Saved::Yes);
   EXPECT_EQ(heard.Take(), (Events{"designs", "focus", "details", "complete"}));
   EXPECT_EQ(document.Details().customer, "Jones");

@@ -49,7 +49,7 @@ void RunProcessAll(ExportSetup& setup) {
 }
 
 // The files an earlier run left: the same names, other lines.
-Contents EarlierRun(AddDesigns add, RunCommand run) {
+Contents FilesOfAnEarlierRun(AddDesigns add, RunCommand run) {
   ExportSetup earlier;
   add(earlier);
   for (const GrillWindow& window : earlier.state.document.Designs()) {
@@ -71,7 +71,7 @@ TEST(RunFaultsTest, EveryFaultAtEveryStepLeavesTheEarlierRunWhole) {
   };
   for (const Scenario& scenario : {Scenario{"Process Data", OneDesignTwice, RunProcessData},
                                    Scenario{"Process All", ThreeDesignsTwoGroups, RunProcessAll}}) {
-    const Contents earlier = EarlierRun(scenario.add, scenario.run);
+    const Contents earlier = FilesOfAnEarlierRun(scenario.add, scenario.run);
     ASSERT_FALSE(earlier.empty());
     for (const Fault& fault : kFaults) {
       int faultsMet = 0;

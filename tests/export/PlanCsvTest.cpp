@@ -11,7 +11,7 @@ namespace {
 using test::FromTheRacks;
 using test::TwoGroups;
 
-constexpr PlanUnits kMillimetres{Unit::Millimetres, CutUnit::kMillimetres};
+using test::kMillimetres;
 constexpr const char* kHeader =
     "Kind,Key,Colors,Bar,Stock,Unit,Pieces,Cuts,Rest,Rest Kind,"
     "Job Unit,Job Stock,Job Cuts,Job Rest,Source,Price,Piece Ids\r\n";

@@ -12,8 +12,6 @@ namespace {
 
 using ::testing::HasSubstr;
 
-const std::string kPath = "orders/smith.grilljob";
-
 Job DetailedJob() {
   Job job = SmallJob();
   job.details = {"Smith & Sons", "PO-4471", "next Friday",
@@ -22,16 +20,11 @@ Job DetailedJob() {
 }
 
 // The text of the detailed job with the first `from` replaced by `to`.
-std::string Edited(const std::string& from, const std::string& to) {
+std::string DetailedJobEdited(const std::string& from, const std::string& to) {
   std::string text = FormatJob(DetailedJob());
   const std::size_t at = text.find(from);
   EXPECT_NE(at, std::string::npos) << from;
   return at == std::string::npos ? text : text.replace(at, from.size(), to);
-}
-
-std::string WithoutDetails(std::string text) {
-  const std::size_t at = text.find("  \"details\"");
-  return text.erase(at, text.find("\"current\"") - at);
 }
 
 TEST(JobDetailsFileTest, SaveOpenSaveKeepsEveryByte) {
@@ -40,7 +33,7 @@ TEST(JobDetailsFileTest, SaveOpenSaveKeepsEveryByte) {
   job.details.notes = std::string(kMaxNotesLength - 1, 'x') + "\xC3\xA9";
   const std::string text = FormatJob(job);
   EXPECT_THAT(text, HasSubstr("\"notes\": \"" + std::string(20, 'x')));
-  const JobFileResult read = ReadJobText(text, kPath);
+  const JobFileResult read = ReadJobText(text, kJobPath);
   ASSERT_TRUE(read.job) << read.error;
   EXPECT_EQ(read.job->details, job.details);
   EXPECT_EQ(FormatJob(*read.job), text);
@@ -63,14 +56,14 @@ TEST(JobDetailsFileTest, VersionTwoFilesOpenWithoutDetails) {
   std::string old = FormatJob(SmallJob());
   old.replace(old.find("\"version\": 3"), 12, "\"version\": 2");
   old = WithoutDetails(old);
-  const JobFileResult read = ReadJobText(old, kPath);
+  const JobFileResult read = ReadJobText(old, kJobPath);
   ASSERT_TRUE(read.job) << read.error;
   EXPECT_TRUE(read.job->details.Empty());
   EXPECT_EQ(FormatJob(*read.job), FormatJob(SmallJob()));
 
   std::string mixed = FormatJob(DetailedJob());
   mixed.replace(mixed.find("\"version\": 3"), 12, "\"version\": 2");
-  EXPECT_THAT(ReadJobText(mixed, kPath).error, HasSubstr("unknown field \"details\""));
+  EXPECT_THAT(ReadJobText(mixed, kJobPath).error, HasSubstr("unknown field \"details\""));
 }
 
 TEST(JobDetailsFileTest, HostileDetailsAreRefusedWithWhereAndWhy) {
@@ -82,27 +75,27 @@ TEST(JobDetailsFileTest, HostileDetailsAreRefusedWithWhereAndWhy) {
     std::string reason;
   } files[] = {
       {"details missing", WithoutDetails(FormatJob(DetailedJob())), "details is missing"},
-      {"a detail missing", Edited("\"dueDate\": \"next Friday\",", ""),
+      {"a detail missing", DetailedJobEdited("\"dueDate\": \"next Friday\",", ""),
        "details: dueDate is missing"},
-      {"an unknown detail", Edited("\"dueDate\"", "\"colour\": \"red\", \"dueDate\""),
+      {"an unknown detail", DetailedJobEdited("\"dueDate\"", "\"colour\": \"red\", \"dueDate\""),
        "details: unknown field \"colour\""},
-      {"a detail as a number", Edited("\"PO-4471\"", "4471"),
+      {"a detail as a number", DetailedJobEdited("\"PO-4471\"", "4471"),
        "details: orderNumber must be a text"},
-      {"a tab in the customer", Edited("Smith & Sons", "Smith\\t& Sons"),
+      {"a tab in the customer", DetailedJobEdited("Smith & Sons", "Smith\\t& Sons"),
        "details: Customer holds a control character"},
-      {"a line break in the order", Edited("PO-4471", "PO-\\n4471"),
+      {"a line break in the order", DetailedJobEdited("PO-4471", "PO-\\n4471"),
        "details: Order / PO Number holds a control character"},
-      {"a NUL in the notes", Edited("Call first.", "Call\\u0000first."),
+      {"a NUL in the notes", DetailedJobEdited("Call first.", "Call\\u0000first."),
        "details: Notes hold a control character other than a line break"},
-      {"a carriage return in the notes", Edited("Call first.", "Call\\r\\nfirst."),
+      {"a carriage return in the notes", DetailedJobEdited("Call first.", "Call\\r\\nfirst."),
        "details: Notes hold a control character other than a line break"},
-      {"a very long customer", Edited("Smith & Sons", longCustomer),
+      {"a very long customer", DetailedJobEdited("Smith & Sons", longCustomer),
        "details: Customer is longer than 200 characters"},
-      {"very long notes", Edited("Call first.", longNotes),
+      {"very long notes", DetailedJobEdited("Call first.", longNotes),
        "details: Notes are longer than 4000 characters"},
   };
   for (const auto& file : files) {
-    const JobFileResult result = ReadJobText(file.text, kPath);
+    const JobFileResult result = ReadJobText(file.text, kJobPath);
     EXPECT_FALSE(result.job) << file.what;
     EXPECT_THAT(result.error, HasSubstr(file.reason)) << file.what;
   }
@@ -112,7 +105,7 @@ TEST(JobDetailsFileTest, DetailsMustBeAnObject) {
   std::string text = FormatJob(SmallJob());
   const std::size_t at = text.find("{", text.find("\"details\""));
   text.replace(at, text.find('}', at) + 1 - at, "[]");
-  EXPECT_THAT(ReadJobText(text, kPath).error, HasSubstr("details must be an object"));
+  EXPECT_THAT(ReadJobText(text, kJobPath).error, HasSubstr("details must be an object"));
 }
 
 // The limits count characters, so a customer's name in any script gets the

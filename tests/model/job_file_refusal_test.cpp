@@ -14,22 +14,12 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-const std::string kPath = "orders/smith.grilljob";
-
 // The small job's text with the first `from` replaced by `to`.
 std::string Edited(const std::string& from, const std::string& to) {
   std::string text = FormatJob(SmallJob());
   const std::size_t at = text.find(from);
   EXPECT_NE(at, std::string::npos) << from;
   return at == std::string::npos ? text : text.replace(at, from.size(), to);
-}
-
-// `text` as a version 2 file wrote it: no details.
-std::string WithoutDetails(std::string text) {
-  const std::size_t at = text.find("  \"details\": {");
-  EXPECT_NE(at, std::string::npos);
-  text.erase(at, text.find("},\n", at) + 3 - at);
-  return text;
 }
 
 std::string HorzPosOf(int entries) {
@@ -123,9 +113,9 @@ TEST(JobFileRefusalTest, HostileFilesAreRefusedWithWhereAndWhy) {
       {"invalid UTF-8 outside strings", Edited("{", "\xC3{"), "not valid JSON at byte 1"},
   };
   for (const HostileFile& file : files) {
-    const JobFileResult result = ReadJobText(file.text, kPath);
+    const JobFileResult result = ReadJobText(file.text, kJobPath);
     EXPECT_FALSE(result.job) << file.what;
-    EXPECT_THAT(result.error, StartsWith("Cannot open " + kPath + ": ")) << file.what;
+    EXPECT_THAT(result.error, StartsWith("Cannot open " + kJobPath + ": ")) << file.what;
     EXPECT_THAT(result.error, HasSubstr(file.reason)) << file.what;
   }
 }
@@ -140,7 +130,7 @@ TEST(JobFileRefusalTest, AcceptsWhatNewAccepts) {
       Edited("\"White\"", R"({"bytes": "Wei\u00df"})"),
   };
   for (const std::string& text : texts) {
-    const JobFileResult result = ReadJobText(text, kPath);
+    const JobFileResult result = ReadJobText(text, kJobPath);
     EXPECT_TRUE(result.job) << result.error;
   }
 }
@@ -159,7 +149,7 @@ TEST(JobFileRefusalTest, VersionOneFilesReadWithThePredesignUnknown) {
   for (std::size_t at; (at = old.find("      \"preDesign\":")) != std::string::npos;) {
     old.erase(at, old.find('\n', at) - at + 1);
   }
-  const JobFileResult migrated = ReadJobText(old, kPath);
+  const JobFileResult migrated = ReadJobText(old, kJobPath);
   ASSERT_TRUE(migrated.job) << migrated.error;
   EXPECT_FALSE(migrated.job->designs[0].window.preDesign);
   EXPECT_THAT(FormatJob(*migrated.job), HasSubstr("\"version\": 3"));
@@ -167,11 +157,11 @@ TEST(JobFileRefusalTest, VersionOneFilesReadWithThePredesignUnknown) {
 
   std::string mixed = WithoutDetails(current);
   mixed.replace(mixed.find("\"version\": 3"), 12, "\"version\": 1");
-  EXPECT_THAT(ReadJobText(mixed, kPath).error, HasSubstr("unknown field \"preDesign\""));
+  EXPECT_THAT(ReadJobText(mixed, kJobPath).error, HasSubstr("unknown field \"preDesign\""));
 
   std::string unknown = current;
   unknown.replace(unknown.find("\"Prarie\""), 8, "\"Gothic\"");
-  EXPECT_THAT(ReadJobText(unknown, kPath).error, HasSubstr("preDesign must be one of"));
+  EXPECT_THAT(ReadJobText(unknown, kJobPath).error, HasSubstr("preDesign must be one of"));
 }
 
 // A shop is told first what the file is, and only then the detail.
@@ -192,18 +182,18 @@ TEST(JobFileRefusalTest, SaysWhatKindOfFileWasRefused) {
        "design \"A\": quantity must be"},
   };
   for (const auto& file : cases) {
-    const JobFileResult result = ReadJobText(file.text, kPath);
+    const JobFileResult result = ReadJobText(file.text, kJobPath);
     EXPECT_FALSE(result.job) << file.what;
-    EXPECT_THAT(result.error, StartsWith("Cannot open " + kPath + ": " + file.heading))
+    EXPECT_THAT(result.error, StartsWith("Cannot open " + kJobPath + ": " + file.heading))
         << file.what;
   }
 }
 
 TEST(JobFileRefusalTest, NewerVersionIsNamedAsSuch) {
   const JobFileResult result = ReadJobText(
-      R"({"format": "varnel-grill-job", "version": 4, "shape": "unknown to us"})", kPath);
+      R"({"format": "varnel-grill-job", "version": 4, "shape": "unknown to us"})", kJobPath);
   EXPECT_FALSE(result.job);
-  EXPECT_EQ(result.error, kPath + " was written by a newer version of the designer");
+  EXPECT_EQ(result.error, kJobPath + " was written by a newer version of the designer");
 }
 
 TEST(JobFileRefusalTest, FilesOverTheLimitAreRefusedUnread) {
@@ -212,23 +202,23 @@ TEST(JobFileRefusalTest, FilesOverTheLimitAreRefusedUnread) {
   // byte more is refused before parsing.
   std::string text = "x";
   text.resize(static_cast<std::size_t>(kJobFileLimit), ' ');
-  files.contents[kPath] = text;
-  EXPECT_EQ(OpenJob(files, kPath).error,
-            "Cannot open " + kPath +
+  files.contents[kJobPath] = text;
+  EXPECT_EQ(OpenJob(files, kJobPath).error,
+            "Cannot open " + kJobPath +
                 ": it is not a grill job file.\nDetail: not valid JSON at byte 1: syntax error "
                 "while parsing value - invalid literal");
 
-  files.contents[kPath] += ' ';
-  const JobFileResult overLimit = OpenJob(files, kPath);
+  files.contents[kJobPath] += ' ';
+  const JobFileResult overLimit = OpenJob(files, kJobPath);
   EXPECT_FALSE(overLimit.job);
-  EXPECT_EQ(overLimit.error, "Cannot open " + kPath + ": the file is larger than 64 MiB");
+  EXPECT_EQ(overLimit.error, "Cannot open " + kJobPath + ": the file is larger than 64 MiB");
 }
 
 TEST(JobFileRefusalTest, MissingFileIsRefused) {
   MemoryFiles files;
-  const JobFileResult result = OpenJob(files, kPath);
+  const JobFileResult result = OpenJob(files, kJobPath);
   EXPECT_FALSE(result.job);
-  EXPECT_EQ(result.error, "Cannot open " + kPath + ": the file cannot be opened for reading");
+  EXPECT_EQ(result.error, "Cannot open " + kJobPath + ": the file cannot be opened for reading");
 }
 
 }  // namespace

@@ -43,6 +43,17 @@ inline Job SmallJob() {
   return job;
 }
 
+// Where the tests' jobs are read from and saved to.
+inline const std::string kJobPath = "orders/smith.grilljob";
+
+// `text` as a version 2 file wrote it: no details.
+inline std::string WithoutDetails(std::string text) {
+  const std::size_t at = text.find("  \"details\": {");
+  EXPECT_NE(at, std::string::npos);
+  text.erase(at, text.find("},\n", at) + 3 - at);
+  return text;
+}
+
 // Random jobs with every double a design may hold (subnormals, the largest
 // and smallest, negative zero in positions) and arbitrary bytes in every
 // text a design name does not restrict.

@@ -17,7 +17,6 @@ namespace {
 using Kind = MemoryFiles::Event::Kind;
 using ::testing::ElementsAre;
 
-const std::string kPath = "orders/smith.grilljob";
 // The first temporary MemoryFiles makes in the job's folder.
 const std::string kTemporary = "orders/.tmp-1";
 const std::string kOldContent = "the job as it was";
@@ -33,14 +32,14 @@ std::vector<Kind> KindsOf(const MemoryFiles& files) {
 MemoryFiles FolderWithOldJob() {
   MemoryFiles files;
   files.folders.insert("orders");
-  files.contents[kPath] = kOldContent;
+  files.contents[kJobPath] = kOldContent;
   return files;
 }
 
 TEST(JobFileSaveTest, WritesFlushesAndClosesAsideThenRenamesOver) {
   MemoryFiles files = FolderWithOldJob();
-  EXPECT_EQ(SaveJob(files, kPath, SmallJob()), std::nullopt);
-  EXPECT_EQ(files.Content(kPath), FormatJob(SmallJob()));
+  EXPECT_EQ(SaveJob(files, kJobPath, SmallJob()), std::nullopt);
+  EXPECT_EQ(files.Content(kJobPath), FormatJob(SmallJob()));
   EXPECT_FALSE(files.Exists(kTemporary));
   EXPECT_THAT(KindsOf(files),
               ElementsAre(Kind::kCreate, Kind::kWrite, Kind::kFlush, Kind::kClose, Kind::kRename));
@@ -60,10 +59,10 @@ TEST(JobFileSaveTest, EveryFailingStepLeavesTheOldFileAndNoTemporary) {
   for (const Fault& fault : faults) {
     MemoryFiles files = FolderWithOldJob();
     files.*fault.failAt = 1;
-    EXPECT_EQ(SaveJob(files, kPath, SmallJob()),
-              "File Error: " + kPath + ": No space left on device")
+    EXPECT_EQ(SaveJob(files, kJobPath, SmallJob()),
+              "File Error: " + kJobPath + ": No space left on device")
         << fault.step;
-    EXPECT_EQ(files.Content(kPath), kOldContent) << fault.step;
+    EXPECT_EQ(files.Content(kJobPath), kOldContent) << fault.step;
     EXPECT_FALSE(files.Exists(kTemporary)) << fault.step;
     EXPECT_EQ(files.OpenCount(), 0) << fault.step;
   }
@@ -71,8 +70,8 @@ TEST(JobFileSaveTest, EveryFailingStepLeavesTheOldFileAndNoTemporary) {
 
 TEST(JobFileSaveTest, MissingFolderIsReported) {
   MemoryFiles files;
-  EXPECT_EQ(SaveJob(files, kPath, SmallJob()),
-            "File Error: " + kPath + ": No such file or directory");
+  EXPECT_EQ(SaveJob(files, kJobPath, SmallJob()),
+            "File Error: " + kJobPath + ": No such file or directory");
 }
 
 // The same steps on the disk: a save replaces the old file whole and the

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "PageChecks.h"
 #include "PrintDesigns.h"
 #include "model/InchFraction.h"
 #include "print/DesignPages.h"
@@ -14,6 +15,8 @@
 namespace grill::print {
 namespace {
 
+using test::ExpectLegible;
+using test::Has;
 using test::ItemsOf;
 using test::MakeCutTable;
 using test::MakePrintDesign;
@@ -57,10 +60,6 @@ std::vector<std::string> AllTexts(const std::vector<Page>& pages) {
   return texts;
 }
 
-bool Has(const std::vector<std::string>& texts, const std::string& wanted) {
-  return std::find(texts.begin(), texts.end(), wanted) != texts.end();
-}
-
 std::vector<Rect> BarRects(const Page& page) {
   std::vector<Rect> bars;
   for (const Rect& rect : ItemsOf<Rect>(page)) {
@@ -73,24 +72,6 @@ std::vector<Rect> BarRects(const Page& page) {
 
 bool Covers(const Box& box, Point point) {
   return box.left < point.x && point.x < box.Right() && box.top < point.y && point.y < box.Bottom();
-}
-
-// Every text of every page inside its page and clear of every other text.
-void ExpectLegible(const std::vector<Page>& pages, const std::string& what) {
-  for (std::size_t p = 0; p < pages.size(); ++p) {
-    const std::vector<Text> texts = ItemsOf<Text>(pages[p]);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      const Box& a = texts[i].box;
-      EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.Right() <= pages[p].width &&
-                  a.Bottom() <= pages[p].height)
-          << what << " page " << p << ": \"" << texts[i].text << "\" leaves the page";
-      EXPECT_GE(texts[i].size, 1.8) << what << ": \"" << texts[i].text << "\" too small to read";
-      for (std::size_t j = i + 1; j < texts.size(); ++j) {
-        EXPECT_FALSE(a.Overlaps(texts[j].box)) << what << " page " << p << ": \"" << texts[i].text
-                                               << "\" overlaps \"" << texts[j].text << '"';
-      }
-    }
-  }
 }
 
 TEST_F(DesignPagesTest, GrillIsDrawnToScaleAsLargeAsTheAreaAllows) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "PageChecks.h"
 #include "PrintDesigns.h"
 #include "print/DesignPages.h"
 #include "print/JobPrint.h"
@@ -15,6 +16,9 @@
 namespace grill::print {
 namespace {
 
+using test::ExpectLegible;
+using test::Has;
+using test::Inside;
 using test::ItemsOf;
 using test::MakeCutTable;
 using test::MakePrintDesign;
@@ -31,10 +35,6 @@ std::vector<std::string> Texts(const Page& page, Role role) {
   return texts;
 }
 
-bool Has(const std::vector<std::string>& texts, const std::string& wanted) {
-  return std::find(texts.begin(), texts.end(), wanted) != texts.end();
-}
-
 // The frame a title block is drawn in: the first thick rectangle.
 Box TitleBlockOf(const Page& page) {
   for (const Rect& rect : ItemsOf<Rect>(page)) {
@@ -43,28 +43,6 @@ Box TitleBlockOf(const Page& page) {
     }
   }
   return {};
-}
-
-bool Inside(const Box& inner, const Box& outer) {
-  constexpr double kSlack = 1e-9;
-  return inner.left >= outer.left - kSlack && inner.top >= outer.top - kSlack &&
-         inner.Right() <= outer.Right() + kSlack && inner.Bottom() <= outer.Bottom() + kSlack;
-}
-
-// Every text of every page inside its page and clear of every other text.
-void ExpectLegible(const std::vector<Page>& pages, const std::string& what) {
-  for (std::size_t p = 0; p < pages.size(); ++p) {
-    const std::vector<Text> texts = ItemsOf<Text>(pages[p]);
-    const Box paper{0.0, 0.0, pages[p].width, pages[p].height};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      EXPECT_TRUE(Inside(texts[i].box, paper)) << what << ": \"" << texts[i].text << "\"";
-      for (std::size_t j = i + 1; j < texts.size(); ++j) {
-        EXPECT_FALSE(texts[i].box.Overlaps(texts[j].box))
-            << what << " page " << p + 1 << ": \"" << texts[i].text << "\" overlaps \""
-            << texts[j].text << '"';
-      }
-    }
-  }
 }
 
 class JobDetailsPrintTest : public ::testing::Test {

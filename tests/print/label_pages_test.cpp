@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "PageChecks.h"
 #include "print/Code128.h"
 #include "print/LabelLayout.h"
 #include "print/LabelPages.h"
@@ -15,12 +16,6 @@ namespace grill::print {
 namespace {
 
 constexpr double kTolerance = 1e-9;
-
-bool Inside(const Box& inner, const Box& outer) {
-  return inner.left >= outer.left - kTolerance && inner.top >= outer.top - kTolerance &&
-         inner.Right() <= outer.Right() + kTolerance &&
-         inner.Bottom() <= outer.Bottom() + kTolerance;
-}
 
 Box Shrunk(const Box& box) {
   return {box.left + kTolerance, box.top + kTolerance, box.width - 2 * kTolerance,
@@ -75,7 +70,7 @@ const SheetCase kSheetCases[] = {
 // Which of the page's cells holds `box`; -1 for none.
 int CellOf(const Box& box, const std::vector<Box>& cells) {
   for (std::size_t c = 0; c < cells.size(); ++c) {
-    if (Inside(box, cells[c])) {
+    if (test::Inside(box, cells[c], kTolerance)) {
       return static_cast<int>(c);
     }
   }
@@ -90,7 +85,7 @@ TEST(LabelSheetsTest, GridsStayOnTheirPaperWithoutOverlapping) {
     const std::vector<Box> cells = LabelCells(grid);
     ASSERT_EQ(static_cast<int>(cells.size()), c.perPage);
     for (std::size_t i = 0; i < cells.size(); ++i) {
-      EXPECT_TRUE(Inside(cells[i], {0, 0, c.paper.width, c.paper.height})) << i;
+      EXPECT_TRUE(test::Inside(cells[i], {0, 0, c.paper.width, c.paper.height}, kTolerance)) << i;
       for (std::size_t j = i + 1; j < cells.size(); ++j) {
         // Rows that touch may meet a rounding's width apart.
         EXPECT_FALSE(Shrunk(cells[i]).Overlaps(cells[j])) << i << " " << j;
@@ -193,7 +188,7 @@ TEST(LabelPagesTest, EachLabelHasItsTextAndAClearBarcode) {
                    bars.front().height};
     EXPECT_NEAR(bars.back().Right() - bars.front().left, symbol->width * module, 1e-9);
     EXPECT_GE(zone.height, 6.0);
-    EXPECT_TRUE(Inside(zone, cell));
+    EXPECT_TRUE(test::Inside(zone, cell, kTolerance));
     for (const Box& other : others) {
       EXPECT_FALSE(other.Overlaps(zone));
     }

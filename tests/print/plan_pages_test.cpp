@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../cutting/SamplePlans.h"
+#include "PageChecks.h"
 #include "PrintDesigns.h"
 #include "model/Measurements.h"
 #include "print/PlanPages.h"
@@ -14,6 +15,7 @@
 namespace grill::print {
 namespace {
 
+using test::Inside;
 using test::ItemsOf;
 
 cutplan::StockBar Bar(double stock, std::vector<cutplan::CutPiece> pieces, double rest,
@@ -109,13 +111,7 @@ std::vector<Box> BoxesOf(const Page& page) {
   return boxes;
 }
 
-bool Inside(const Box& inner, const Box& outer) {
-  constexpr double kSlack = 1e-6;
-  return inner.left >= outer.left - kSlack && inner.top >= outer.top - kSlack &&
-         inner.Right() <= outer.Right() + kSlack && inner.Bottom() <= outer.Bottom() + kSlack;
-}
-
-constexpr PlanUnits kMillimetres{Unit::Millimetres, CutUnit::kMillimetres};
+using test::kMillimetres;
 
 class PlanPagesTest : public ::testing::Test {
  protected:

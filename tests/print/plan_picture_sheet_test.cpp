@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "../cutting/SamplePlans.h"
 #include "print/PlanPictureSheet.h"
 
 namespace grill::print {
 namespace {
 
-constexpr PlanUnits kMillimetres{Unit::Millimetres, CutUnit::kMillimetres};
+using test::kMillimetres;
 
 cutplan::StockBar Bar(double piece, const char* design, double rest) {
   return {

@@ -6,15 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "../cutting/SamplePlans.h"
+#include "PageChecks.h"
 #include "print/PageText.h"
 #include "print/PlanPicture.h"
 
 namespace grill::print {
 namespace {
 
+using test::Inside;
+
 constexpr double kWidth = 190.0;
 constexpr double kPaperTolerance = 0.1;  // mm of paper
-constexpr PlanUnits kMillimetres{Unit::Millimetres, CutUnit::kMillimetres};
+using test::kMillimetres;
 const SawValues kSaw{3.0, 10.0, 5.0, 500.0};
 
 using cutplan::CutPiece;
@@ -54,12 +58,6 @@ std::vector<T> Having(const std::vector<Item>& items, Role role) {
     }
   }
   return found;
-}
-
-bool Inside(const Box& inner, const Box& outer) {
-  constexpr double kSlack = 1e-6;
-  return inner.left >= outer.left - kSlack && inner.top >= outer.top - kSlack &&
-         inner.Right() <= outer.Right() + kSlack && inner.Bottom() <= outer.Bottom() + kSlack;
 }
 
 bool Inside(Point point, const Box& box) {
