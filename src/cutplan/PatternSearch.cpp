@@ -6,6 +6,8 @@
 
 #include "BarCompletions.h"
 #include "GreedyPacking.h"
+#include "KindBranching.h"
+#include "ReachableCost.h"
 #include "SimpleBounds.h"
 
 namespace grill::cutplan {
@@ -46,7 +48,7 @@ class Diver {
     master_.SetPricingAccuracy(PatternPricer::Accuracy::Improving);
     if (!Decided()) {
       MasterProblem::Relaxation root = SolveResidual(bestCost_);
-      bound_ = std::max(bound_, root.bound);
+      bound_ = RaiseToReachable(instance_, std::max(bound_, root.bound));
       if (root.outcome == MasterProblem::Outcome::Solved) {
         firstDive_ = FullestBarsPay();
         TryRounding(root);
@@ -68,15 +70,26 @@ class Diver {
 
   // Unless tight, the plain dive and those with few deviations; then, with
   // one stock kind, branch and price for a proof; then dives with more
-  // deviations while time is left.
+  // deviations while time is left. With several kinds of a weighed cost,
+  // the branching on their bars takes half the time left after the first
+  // dives but the plain one (their plans close its nodes; the plain dive
+  // alone rarely finds those), and then all of it.
   void Search(const MasterProblem::Relaxation& root) {
     int deviations = 0;
     bool moreDives = true;
+    std::optional<KindBranching> kinds;
+    if (instance_.StockCount() > 1 && instance_.firstUnit > 1) {
+      kinds.emplace(instance_, master_, bound_);
+    }
     if (!Tight()) {
       firstDive_ = FullestBarsPay();
       for (; deviations <= kDeviationsFirst && moreDives && !Finished(); ++deviations) {
         moreDives = DiveWith(root, deviations);
         firstDive_ = false;
+        if (kinds && deviations > 0) {
+          const Clock::time_point now = Clock::now();
+          BranchOnKinds(*kinds, {now + (std::max(limit_.deadline, now) - now) / 2, limit_.stop});
+        }
       }
     }
     firstDive_ = false;
@@ -84,6 +97,9 @@ class Diver {
       if (BranchAndPrice()) {
         return;
       }
+    }
+    if (kinds) {
+      BranchOnKinds(*kinds, limit_);
     }
     for (deviations = std::max(deviations, 1); moreDives && !Finished(); ++deviations) {
       moreDives = DiveWith(root, deviations);
@@ -124,6 +140,18 @@ class Diver {
       }
     }
     return false;
+  }
+
+  // Each node's relaxation is rounded into a plan as the dives' are.
+  void BranchOnKinds(KindBranching& kinds, const SearchLimit& limit) {
+    if (Finished() || kinds.Exhausted()) {
+      return;
+    }
+    const auto round = [this](const MasterProblem::Relaxation& relaxation) {
+      TryRounding(relaxation);
+      return bestCost_;
+    };
+    bound_ = std::max(bound_, kinds.Resume(limit, round, bestCost_));
   }
 
   static int NextBudget(int budget) {
