@@ -50,15 +50,16 @@ class PairSearch {
 
   void AddBars(const Solution& hint) {
     std::vector<int> next = firstOfType_;
+    std::vector<std::vector<int>> bars;
     for (const Pattern& bar : hint) {
-      std::vector<int> items;
+      std::vector<int>& items = bars.emplace_back();
       for (const PatternEntry& entry : bar.entries) {
         for (int copy = 0; copy < entry.count; ++copy) {
           items.push_back(next[entry.type]++);
         }
       }
-      AddColumn(std::move(items));
     }
+    AddColumns(std::move(bars));
   }
 
   std::optional<bool> Run(const SearchLimit& limit) {
@@ -71,16 +72,28 @@ class PairSearch {
  private:
   int Items() const { return static_cast<int>(sizes_.size()); }
 
-  void AddColumn(std::vector<int> items) {
-    std::sort(items.begin(), items.end());
-    if (known_.count(items)) {
-      return;
+  // All at once: CLP copies its matrix for every call.
+  void AddColumns(std::vector<std::vector<int>> bars) {
+    std::vector<int> starts{0};
+    std::vector<int> rows;
+    for (std::vector<int>& items : bars) {
+      std::sort(items.begin(), items.end());
+      if (!known_.emplace(items, static_cast<int>(columns_.size())).second) {
+        continue;
+      }
+      rows.insert(rows.end(), items.begin(), items.end());
+      starts.push_back(static_cast<int>(rows.size()));
+      columns_.push_back(std::move(items));
     }
-    known_.emplace(items, static_cast<int>(columns_.size()));
-    std::vector<double> ones(items.size(), 1.0);
-    lp_.addColumn(static_cast<int>(items.size()), items.data(), ones.data(), 0.0, COIN_DBL_MAX,
-                  1.0);
-    columns_.push_back(std::move(items));
+    const int added = static_cast<int>(starts.size()) - 1;
+    if (added > 0) {
+      const std::vector<double> ones(rows.size(), 1.0);
+      const std::vector<double> lower(added, 0.0);
+      const std::vector<double> upper(added, COIN_DBL_MAX);
+      const std::vector<double> costs(added, 1.0);
+      lp_.addColumns(added, lower.data(), upper.data(), costs.data(), starts.data(), rows.data(),
+                     ones.data());
+    }
   }
 
   // Depth first, items together before apart; true/false/nullopt as
@@ -176,17 +189,12 @@ class PairSearch {
 
   // Every column that keeps the decisions, and each group alone.
   void ApplyDecisions() {
-    for (int group = 0; group < Items(); ++group) {
-      if (group_[group] == group) {
-        std::vector<int> items;
-        for (int item = 0; item < Items(); ++item) {
-          if (group_[item] == group) {
-            items.push_back(item);
-          }
-        }
-        AddColumn(std::move(items));
-      }
+    std::vector<std::vector<int>> alone(Items());
+    for (int item = 0; item < Items(); ++item) {
+      alone[group_[item]].push_back(item);
     }
+    std::erase_if(alone, [](const std::vector<int>& items) { return items.empty(); });
+    AddColumns(std::move(alone));
     for (int column = 0; column < static_cast<int>(columns_.size()); ++column) {
       lp_.setColumnUpper(column, Keeps(columns_[column]) ? COIN_DBL_MAX : 0.0);
     }
@@ -227,9 +235,7 @@ class PairSearch {
       }
       const std::size_t before = columns_.size();
       if (bestValue_ > 1 + kImprovement) {
-        for (std::vector<int>& items : *found) {
-          AddColumn(std::move(items));
-        }
+        AddColumns(std::move(*found));
       }
       // Within the simplex's tolerance a bar met again improves nothing.
       if (columns_.size() == before) {
