@@ -21,6 +21,10 @@ namespace {
 // The relative tolerance of the relaxation's value.
 constexpr double kValueTolerance = 1e-6;
 
+// A lower bound's dual takes at most this share of its kind's cost, so
+// that Farley's scaling, which divides by what is left, stays finite.
+constexpr double kMostDualShare = 1 - 1e-6;
+
 // Ends a simplex run once the search's limit is reached: on weighted costs
 // one run may take many times the search's time. The run then counts as
 // not solved.
@@ -55,12 +59,14 @@ MasterProblem::MasterProblem(const BinInstance& instance)
       lp_(std::make_unique<ClpSimplex>()),
       pricing_(instance),
       pricer_(pricing_),
-      limitRow_(instance.StockCount(), -1),
+      kindRow_(instance.StockCount(), -1),
+      rowLower_(instance.StockCount(), -COIN_DBL_MAX),
+      rowUpper_(instance.StockCount(), COIN_DBL_MAX),
       left_(FullSupply(instance)) {
   int rows = instance.TypeCount();
   for (int stock = 0; stock < instance.StockCount(); ++stock) {
     if (instance.Limited(stock)) {
-      limitRow_[stock] = rows++;
+      kindRow_[stock] = rows++;
     }
   }
   lp_->setLogLevel(0);
@@ -96,10 +102,65 @@ void MasterProblem::AddPatterns(const std::vector<Pattern>& patterns) {
 
 void MasterProblem::SetSupply(const Supply& left) {
   left_ = left;
-  for (int stock = 0; stock < instance_.StockCount(); ++stock) {
-    if (limitRow_[stock] >= 0) {
-      lp_->setRowBounds(limitRow_[stock], -COIN_DBL_MAX, left[stock]);
+  BoundKindRows();
+}
+
+void MasterProblem::SetKindRanges(const std::vector<KindRange>& ranges) {
+  if (!ranges.empty()) {
+    AddKindRows();
+    if (standIn_.empty()) {
+      AddStandIns();
     }
+  }
+  ranges_ = ranges;
+  BoundKindRows();
+}
+
+void MasterProblem::AddKindRows() {
+  std::vector<int> starts{0};
+  std::vector<int> columns;
+  std::vector<double> ones;
+  int next = lp_->numberRows();
+  for (int stock = 0; stock < instance_.StockCount(); ++stock) {
+    if (kindRow_[stock] >= 0) {
+      continue;
+    }
+    kindRow_[stock] = next++;
+    for (int column = 0; column < static_cast<int>(patterns_.size()); ++column) {
+      if (!IsStandIn(column) && patterns_[column].stock == stock) {
+        columns.push_back(column);
+        ones.push_back(1);
+      }
+    }
+    starts.push_back(static_cast<int>(columns.size()));
+  }
+  const int added = static_cast<int>(starts.size()) - 1;
+  if (added > 0) {
+    const std::vector<double> lower(added, -COIN_DBL_MAX);
+    const std::vector<double> upper(added, COIN_DBL_MAX);
+    lp_->addRows(added, lower.data(), upper.data(), starts.data(), columns.data(), ones.data());
+  }
+}
+
+void MasterProblem::BoundKindRows() {
+  for (int stock = 0; stock < instance_.StockCount(); ++stock) {
+    if (kindRow_[stock] < 0) {
+      continue;
+    }
+    double lower = -COIN_DBL_MAX;
+    double upper = left_[stock] == kAsNeeded ? COIN_DBL_MAX : left_[stock];
+    if (!ranges_.empty()) {
+      const KindRange& range = ranges_[stock];
+      if (range.least > 0) {
+        lower = range.least;
+      }
+      if (range.most != kAsNeeded) {
+        upper = std::min(upper, static_cast<double>(range.most));
+      }
+    }
+    rowLower_[stock] = lower;
+    rowUpper_[stock] = upper;
+    lp_->setRowBounds(kindRow_[stock], lower, upper);
   }
   demandsChanged_ = true;  // new bounds keep the basis dual feasible
 }
@@ -119,7 +180,7 @@ void MasterProblem::AddColumns(const std::vector<Pattern>& patterns,
       rows.push_back(entry.type);
       counts.push_back(entry.count);
     }
-    if (const int row = limitRow_[patterns[index].stock]; row >= 0 && !standIns) {
+    if (const int row = kindRow_[patterns[index].stock]; row >= 0 && !standIns) {
       rows.push_back(row);
       counts.push_back(1);
     }
@@ -197,15 +258,32 @@ std::vector<double> MasterProblem::FullerFirst(std::vector<double> values) const
   return values;
 }
 
-std::vector<double> MasterProblem::LimitDuals() const {
+std::vector<double> MasterProblem::KindDuals() const {
   const double* duals = lp_->dualRowSolution();
-  std::vector<double> limitDuals(instance_.StockCount(), 0.0);
+  std::vector<double> kindDuals(instance_.StockCount(), 0.0);
   for (int stock = 0; stock < instance_.StockCount(); ++stock) {
-    if (limitRow_[stock] >= 0) {
-      limitDuals[stock] = std::min(duals[limitRow_[stock]], 0.0);
+    if (kindRow_[stock] >= 0) {
+      double dual = duals[kindRow_[stock]];
+      if (rowLower_[stock] == -COIN_DBL_MAX) {
+        dual = std::min(dual, 0.0);
+      }
+      if (rowUpper_[stock] == COIN_DBL_MAX) {
+        dual = std::max(dual, 0.0);
+      }
+      dual = std::min(dual, kMostDualShare * static_cast<double>(instance_.costs[stock]));
+      kindDuals[stock] = dual;
     }
   }
-  return limitDuals;
+  return kindDuals;
+}
+
+double MasterProblem::CoveredValue(const std::vector<double>& values,
+                                   const std::vector<int>& demands) const {
+  double total = 0;
+  for (int type = 0; type < instance_.TypeCount(); ++type) {
+    total += values[type] * demands[type];
+  }
+  return total;
 }
 
 double MasterProblem::PriceLimits(const std::vector<double>& limitDuals) {
@@ -215,8 +293,10 @@ double MasterProblem::PriceLimits(const std::vector<double>& limitDuals) {
     // that improves the relaxation.
     pricing_.costs[stock] = static_cast<std::int64_t>(
         std::floor(static_cast<double>(instance_.costs[stock]) - limitDuals[stock]));
-    if (limitRow_[stock] >= 0) {
-      total += limitDuals[stock] * left_[stock];
+    if (limitDuals[stock] < 0) {
+      total += limitDuals[stock] * rowUpper_[stock];
+    } else if (limitDuals[stock] > 0) {
+      total += limitDuals[stock] * rowLower_[stock];
     }
   }
   return total;
@@ -238,11 +318,17 @@ std::optional<double> MasterProblem::PriceAndAdd(const std::vector<double>& pric
     const int stock = candidate.pattern.stock;
     const double cost = static_cast<double>(instance_.costs[stock]) - limitDuals[stock];
     ratio = std::max(ratio, candidate.bound / cost);
+    if (candidate.pattern.entries.empty()) {
+      continue;
+    }
     double value = 0;
     for (const PatternEntry& entry : candidate.pattern.entries) {
       value += values[entry.type] * entry.count;
     }
-    if (value - cost > kImproving * cost) {
+    // A lower bound's dual lowers the cost, not what an improvement is
+    // measured against.
+    const double full = std::max(cost, static_cast<double>(instance_.costs[stock]));
+    if (value - cost > kImproving * full) {
       improving.push_back(candidate.pattern);
     }
   }
@@ -272,14 +358,19 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
     for (double& value : values) {
       value = std::max(value, 0.0);
     }
-    // The limit rows, relaxed with their duals y <= 0, leave a covering
-    // problem with the costs c - y and y times the bars left added; there
-    // Farley's bound holds: scaling the demand rows' duals by the best value
-    // per cost among the priced patterns makes them feasible, so (objective
-    // - y left) / ratio + y left bounds the relaxation from below. Only
-    // exact pricing may end the search.
-    const std::vector<double> limitDuals = LimitDuals();
+    // The kind rows, relaxed with their duals y (at most 0 on a row's upper
+    // bound, at least 0 on its lower one), leave a covering problem with the
+    // costs c - y and y times the bounds added; there Farley's bound holds:
+    // scaling the demand rows' duals by the best value per cost among the
+    // priced patterns makes them feasible, so (objective - y bounds) / ratio
+    // + y bounds bounds the relaxation from below. Only exact pricing may
+    // end the search.
+    const std::vector<double> limitDuals = KindDuals();
     const double limitValue = PriceLimits(limitDuals);
+    // Without lower bounds the duals are the relaxation's own, and the
+    // demands' share of its value is the rest; a capped dual would make
+    // that more than the duals prove.
+    const double covered = ranges_.empty() ? objective - limitValue : CoveredValue(values, demands);
     bool added = false;
     std::optional<double> ratio =
         PriceAndAdd(FullerFirst(values), values, limitDuals, demands, limit, added);
@@ -291,11 +382,10 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
       result.bound = provenBound;
       return result;
     }
-    provenBound =
-        std::max(provenBound, RoundUpCost((objective - limitValue) / *ratio + limitValue));
+    provenBound = std::max(provenBound, RoundUpCost(covered / *ratio + limitValue));
     // Without an improving pattern the relaxation is solved; Farley's bound
     // then is its value, or as near as the pricing's tolerance allows.
-    if (!added || provenBound == RoundUpCost(objective)) {
+    if (!added || provenBound / boundUnit_ == RoundUpCost(objective) / boundUnit_) {
       result.bound = provenBound;
       break;
     }

@@ -14,11 +14,20 @@ class ClpSimplex;
 
 namespace grill::cutplan {
 
+// How many bars of one stock kind a solution may use.
+struct KindRange {
+  int least = 0;
+  int most = kAsNeeded;
+  bool operator==(const KindRange&) const = default;
+};
+
 // The linear relaxation of the cutting problem over a growing set of
 // patterns (Gilmore and Gomory): minimise the cost of the bars used, each
 // item type covered at least as often as demanded, each limited stock kind
-// used at most as often as it has bars left. The limit rows' duals add to
-// their kind's cost in the pricing.
+// used at most as often as it has bars left, and within the ranges set on
+// the kinds' bars. The rows of the limits and ranges count a kind's bars:
+// their duals add to that kind's cost in the pricing, which so stays a
+// knapsack per kind, and no pattern ever has to leave the relaxation.
 class MasterProblem {
  public:
   explicit MasterProblem(const BinInstance& instance);
@@ -52,6 +61,18 @@ class MasterProblem {
   // first, all of them.
   void SetSupply(const Supply& left);
 
+  // The ranges of bars per stock kind for the solves that follow, one per
+  // kind; empty: none beyond the supply. With ranges, stand-ins dearer than
+  // any plan keep the relaxation feasible, so its bound holds for the
+  // solutions within the ranges.
+  void SetKindRanges(const std::vector<KindRange>& ranges);
+
+  // A solve ends once its bound and the relaxation's value agree in this
+  // unit (by default 1, a whole cost): where only the first objective
+  // counts, the columns that settle the ones below it are not worth their
+  // time.
+  void SetBoundUnit(std::int64_t unit) { boundUnit_ = unit; }
+
   // Exact by default; with Improving, each solve ends once no pattern
   // clearly improves it, its bound a little lower for that.
   void SetPricingAccuracy(PatternPricer::Accuracy accuracy) { accuracy_ = accuracy; }
@@ -61,10 +82,18 @@ class MasterProblem {
   void SetMinimumLoad(std::int64_t minLoad);
   void AddColumns(const std::vector<Pattern>& patterns, const std::vector<double>& costs,
                   const std::vector<bool>& usable, bool standIns);
-  // The limit rows' duals, at most 0, per stock kind; 0 for the others.
-  std::vector<double> LimitDuals() const;
-  // Sets the pricing's costs to the kinds' costs less their limit duals;
-  // returns the duals times the bars left, summed.
+  // Rows that count the bars of the kinds without one yet.
+  void AddKindRows();
+  // The kind rows' bounds from the supply and the ranges.
+  void BoundKindRows();
+  // The kind rows' duals per stock kind, each of the sign its row's bound
+  // allows (at most 0 for an upper bound, at least 0 for a lower one, and
+  // then less than the kind's cost); 0 for a kind without a row.
+  std::vector<double> KindDuals() const;
+  // The demands times their values.
+  double CoveredValue(const std::vector<double>& values, const std::vector<int>& demands) const;
+  // Sets the pricing's costs to the kinds' costs less their duals; returns
+  // the duals times the bounds they belong to, summed.
   double PriceLimits(const std::vector<double>& limitDuals);
   bool Reoptimise();
   // The values with a small bonus per unit of length, so that pricing
@@ -86,9 +115,14 @@ class MasterProblem {
   // The instance with the costs the pricing sees.
   BinInstance pricing_;
   PatternPricer pricer_;
-  // Row of each limited stock kind, -1 for the others.
-  std::vector<int> limitRow_;
+  // Row that counts the bars of each stock kind, -1 for a kind without
+  // one: at first only the limited kinds have one.
+  std::vector<int> kindRow_;
+  // Per kind row, its bounds.
+  std::vector<double> rowLower_;
+  std::vector<double> rowUpper_;
   Supply left_;
+  std::vector<KindRange> ranges_;
   // The limit of the solve under way, which ends a simplex run early.
   const SearchLimit* limit_ = nullptr;
   void AddStandIns();
@@ -104,6 +138,7 @@ class MasterProblem {
   std::int64_t minLoad_ = 0;
   PatternPricer::Accuracy accuracy_ = PatternPricer::Accuracy::Exact;
   bool demandsChanged_ = true;
+  std::int64_t boundUnit_ = 1;
 };
 
 // The relaxation's value rounded up to a whole cost, allowing for the

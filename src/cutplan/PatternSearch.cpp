@@ -6,6 +6,9 @@
 
 #include "BarCompletions.h"
 #include "GreedyPacking.h"
+#include "KindBranching.h"
+#include "PairBranching.h"
+#include "ReachableCost.h"
 #include "SimpleBounds.h"
 
 namespace grill::cutplan {
@@ -19,6 +22,14 @@ constexpr std::size_t kMostCompletions = 5000;
 // Deviations of the dives before branch and price: these find most plans
 // that meet the bound quickly where bars need not be full.
 constexpr int kDeviationsFirst = 2;
+
+// The first turn of the search on the bars that complete the largest
+// item's, before the branching on pairs of items has one: the former
+// finds the plans that fill every bar, the latter only proves a plan.
+constexpr Clock::duration kFirstTurn = std::chrono::seconds(2);
+// The branching on pairs takes this share of the other's turn, so that
+// the search that proved plans before keeps most of the time.
+constexpr int kPairShare = 2;
 
 // Types times capacity times bars up to which a knapsack per bar is cheap.
 constexpr std::int64_t kAffordableFill = 128 * 1024 * 1024;
@@ -46,7 +57,7 @@ class Diver {
     master_.SetPricingAccuracy(PatternPricer::Accuracy::Improving);
     if (!Decided()) {
       MasterProblem::Relaxation root = SolveResidual(bestCost_);
-      bound_ = std::max(bound_, root.bound);
+      bound_ = RaiseToReachable(instance_, std::max(bound_, root.bound));
       if (root.outcome == MasterProblem::Outcome::Solved) {
         firstDive_ = FullestBarsPay();
         TryRounding(root);
@@ -67,23 +78,38 @@ class Diver {
   }
 
   // Unless tight, the plain dive and those with few deviations; then, with
-  // one stock kind, branch and price for a proof; then dives with more
-  // deviations while time is left.
+  // one stock kind, branch and price for a proof, in turns with the
+  // branching on pairs of items; then dives with more
+  // deviations while time is left. With several kinds of a weighed cost,
+  // the branching on their bars takes half the time left after the first
+  // dives but the plain one (their plans close its nodes; the plain dive
+  // alone rarely finds those), and then all of it.
   void Search(const MasterProblem::Relaxation& root) {
     int deviations = 0;
     bool moreDives = true;
+    std::optional<KindBranching> kinds;
+    if (instance_.StockCount() > 1 && instance_.firstUnit > 1) {
+      kinds.emplace(instance_, master_, bound_);
+    }
     if (!Tight()) {
       firstDive_ = FullestBarsPay();
       for (; deviations <= kDeviationsFirst && moreDives && !Finished(); ++deviations) {
         moreDives = DiveWith(root, deviations);
         firstDive_ = false;
+        if (kinds && deviations > 0) {
+          const Clock::time_point now = Clock::now();
+          BranchOnKinds(*kinds, {now + (std::max(limit_.deadline, now) - now) / 2, limit_.stop});
+        }
       }
     }
     firstDive_ = false;
     if (!Finished() && instance_.StockCount() == 1 && !instance_.AnyLimited()) {
-      if (BranchAndPrice()) {
+      if (ProveOnOneKind()) {
         return;
       }
+    }
+    if (kinds) {
+      BranchOnKinds(*kinds, limit_);
     }
     for (deviations = std::max(deviations, 1); moreDives && !Finished(); ++deviations) {
       moreDives = DiveWith(root, deviations);
@@ -124,6 +150,53 @@ class Diver {
       }
     }
     return false;
+  }
+
+  // Branch and price on the bars that complete the largest item's, and
+  // while that leaves the best plan one bar above the bound, branching on
+  // pairs of items, in turns of doubling time; the first turn alone fills
+  // the usual second. True when a proof settled the plan.
+  bool ProveOnOneKind() {
+    const Clock::time_point deadline = limit_.deadline;
+    std::optional<PairBranching> pairs;
+    for (Clock::duration turn = kFirstTurn; !Finished(); turn *= 2) {
+      limit_.deadline = std::min(deadline, Clock::now() + turn);
+      const bool proven = BranchAndPrice();
+      limit_.deadline = deadline;
+      const std::int64_t perBar = instance_.costs.back();
+      if (proven || Finished()) {
+        return proven;
+      }
+      if (bestCost_ != bound_ + perBar || bound_ % perBar != 0) {
+        return false;
+      }
+      const int fewer = static_cast<int>(bound_ / perBar);
+      if (!pairs || pairs->Bars() != fewer) {
+        pairs.emplace(instance_, fewer, best_);
+      }
+      const std::optional<bool> fits =
+          pairs->Run({std::min(deadline, Clock::now() + turn / kPairShare), limit_.stop});
+      if (fits == false) {
+        bound_ = bestCost_;
+        return true;
+      }
+      if (fits) {
+        return false;
+      }
+    }
+    return false;
+  }
+
+  // Each node's relaxation is rounded into a plan as the dives' are.
+  void BranchOnKinds(KindBranching& kinds, const SearchLimit& limit) {
+    if (Finished() || kinds.Exhausted()) {
+      return;
+    }
+    const auto round = [this](const MasterProblem::Relaxation& relaxation) {
+      TryRounding(relaxation);
+      return bestCost_;
+    };
+    bound_ = std::max(bound_, kinds.Resume(limit, round, bestCost_));
   }
 
   static int NextBudget(int budget) {
@@ -374,7 +447,10 @@ class Diver {
   const BinInstance& instance_;
   MasterProblem master_;
   PatternPricer fillPricer_;
-  const SearchLimit& limit_;
+  // Its deadline moves nearer while the branch and price on bars has its
+  // turn.
+  SearchLimit limit_;
+  const Clock::time_point started_ = Clock::now();
   Solution best_;
   std::int64_t bestCost_;
   std::int64_t bound_ = 0;

@@ -1,0 +1,139 @@
+#include "KindBranching.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "ReachableCost.h"
+
+namespace grill::cutplan {
+
+namespace {
+
+// Bars a relaxation uses of a kind count as whole within this.
+constexpr double kWhole = 1e-6;
+
+// A node's relaxation may take this share of the time left, at least
+// kNodeTime and at most kLongestNode: near a boundary of the first
+// objective a relaxation of weighed costs may stall in degenerate steps.
+constexpr int kNodeShare = 10;
+constexpr Clock::duration kNodeTime = std::chrono::milliseconds(20);
+constexpr Clock::duration kLongestNode = std::chrono::seconds(1);
+
+std::vector<KindRange> RootRanges(const BinInstance& instance) {
+  std::vector<KindRange> ranges(instance.StockCount());
+  for (int stock = 0; stock < instance.StockCount(); ++stock) {
+    if (instance.Limited(stock)) {
+      ranges[stock].most = *instance.limits[stock];
+    }
+  }
+  return ranges;
+}
+
+}  // namespace
+
+std::optional<FractionalKind> MostFractionalKind(const BinInstance& instance,
+                                                 const MasterProblem& master,
+                                                 const MasterProblem::Relaxation& relaxation) {
+  std::vector<double> bars(instance.StockCount(), 0.0);
+  for (const auto& [index, value] : relaxation.used) {
+    bars[master.PatternAt(index).stock] += value;
+  }
+  std::optional<FractionalKind> chosen;
+  double chosenScore = 0;
+  for (int stock = 0; stock < instance.StockCount(); ++stock) {
+    const double fraction = bars[stock] - std::floor(bars[stock]);
+    const double distance = std::min(fraction, 1 - fraction);
+    if (distance <= kWhole) {
+      continue;
+    }
+    const bool priced = instance.costs[stock] / instance.firstUnit > 0;
+    const double score = distance + (priced ? 1 : 0);
+    if (score > chosenScore) {
+      chosen = FractionalKind{stock, bars[stock]};
+      chosenScore = score;
+    }
+  }
+  return chosen;
+}
+
+KindBranching::KindBranching(const BinInstance& instance, MasterProblem& master, std::int64_t bound)
+    : instance_(instance),
+      master_(master),
+      rootBound_(bound),
+      open_{Node{RootRanges(instance), bound, 0}},
+      closed_(std::numeric_limits<std::int64_t>::max()) {}
+
+void KindBranching::Close(const Node& node) {
+  closed_ = std::min(closed_, node.bound);
+}
+
+std::int64_t KindBranching::Resume(const SearchLimit& limit, const Rounding& round,
+                                   std::int64_t bestCost) {
+  const std::int64_t unit = instance_.firstUnit;
+  const auto push = [this](Node node) {
+    open_.push_back(std::move(node));
+    std::push_heap(open_.begin(), open_.end(), Later{});
+  };
+  const Supply full = FullSupply(instance_);
+  master_.SetBoundUnit(unit);
+  while (!open_.empty() && !limit.Reached()) {
+    std::pop_heap(open_.begin(), open_.end(), Later{});
+    Node node = std::move(open_.back());
+    open_.pop_back();
+    // Only a plan cheaper on the first objective is worth the node.
+    const std::int64_t beat = bestCost / unit * unit;
+    if (node.bound >= beat) {
+      Close(node);
+      continue;
+    }
+    // Rounding may have solved relaxations of its own in between.
+    master_.SetSupply(full);
+    master_.SetKindRanges(node.ranges);
+    const Clock::time_point now = Clock::now();
+    const Clock::duration nodeTime = std::clamp<Clock::duration>(
+        (std::max(limit.deadline, now) - now) / kNodeShare, kNodeTime, kLongestNode);
+    const SearchLimit nodeLimit{std::min(limit.deadline, now + nodeTime), limit.stop};
+    const MasterProblem::Relaxation relaxation = master_.Solve(instance_.demands, beat, nodeLimit);
+    if (relaxation.outcome == MasterProblem::Outcome::OutOfTime) {
+      node.bound = std::max(node.bound, relaxation.bound);
+      if (limit.Reached()) {
+        push(std::move(node));
+        break;
+      }
+      // A relaxation that stalls is left as it is: what it proves bounds
+      // the plans within its ranges.
+      Close(node);
+      continue;
+    }
+    node.bound = RaiseToReachable(instance_, std::max(node.bound, relaxation.bound), node.ranges);
+    if (relaxation.outcome == MasterProblem::Outcome::CannotBeat) {
+      Close(node);
+      continue;
+    }
+    bestCost = std::min(bestCost, round(relaxation));
+    const std::optional<FractionalKind> fractional =
+        MostFractionalKind(instance_, master_, relaxation);
+    if (node.bound >= bestCost / unit * unit || !fractional) {
+      Close(node);
+      continue;
+    }
+    Node fewer = node;
+    fewer.ranges[fractional->stock].most = static_cast<int>(std::floor(fractional->bars));
+    ++fewer.depth;
+    Node more = std::move(node);
+    more.ranges[fractional->stock].least = static_cast<int>(std::ceil(fractional->bars));
+    ++more.depth;
+    push(std::move(fewer));
+    push(std::move(more));
+  }
+  master_.SetKindRanges({});
+  master_.SetBoundUnit(1);
+  std::int64_t proven = std::min(closed_, bestCost);
+  if (!open_.empty()) {
+    proven = std::min(proven, open_.front().bound);
+  }
+  return std::max(rootBound_, proven);
+}
+
+}  // namespace grill::cutplan
