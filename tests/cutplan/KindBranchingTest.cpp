@@ -9,6 +9,7 @@
 #include <functional>
 #include <random>
 
+#include "NoLimit.h"
 #include "PlanChecker.h"
 #include "cutplan/BinInstance.h"
 #include "cutplan/CuttingPlanner.h"
@@ -20,8 +21,6 @@
 
 namespace grill::cutplan {
 namespace {
-
-const SearchLimit kNoLimit{Clock::time_point::max(), {}};
 
 constexpr std::int64_t kUnit = 1000;
 

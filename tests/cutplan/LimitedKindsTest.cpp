@@ -2,6 +2,7 @@
 // each bar gets, the relaxation's limit rows and the search within them.
 #include <gtest/gtest.h>
 
+#include "NoLimit.h"
 #include "cutplan/BinInstance.h"
 #include "cutplan/GreedyPacking.h"
 #include "cutplan/MasterProblem.h"
@@ -9,8 +10,6 @@
 
 namespace grill::cutplan {
 namespace {
-
-const SearchLimit kNoLimit{Clock::time_point::max(), {}};
 
 // Items 6 and 4, two of each; a bar of 10 holds one of each. One cheap bar
 // of 10 (a remnant, say), one of 5, and bars of 10 bought at 5.

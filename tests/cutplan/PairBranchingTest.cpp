@@ -6,14 +6,13 @@
 #include <functional>
 #include <random>
 
+#include "NoLimit.h"
 #include "cutplan/BinInstance.h"
 #include "cutplan/GreedyPacking.h"
 #include "cutplan/PairBranching.h"
 
 namespace grill::cutplan {
 namespace {
-
-const SearchLimit kNoLimit{Clock::time_point::max(), {}};
 
 // The fewest bars that hold the items, by trying each item in each bar.
 int FewestBars(const BinInstance& instance) {

@@ -62,7 +62,7 @@ TEST(PlanStopped, GivesThePlanFoundSoFar) {
 
 // Jobs as a shop has them, with several stock lengths: lengths in quarter
 // millimetres, kerf, trims, offcuts, labels and tags.
-PieceGroup RandomJob(std::mt19937& random, SawSettings& saw) {
+PieceGroup RandomShopJob(std::mt19937& random, SawSettings& saw) {
   std::uniform_int_distribution<int> quarters(200, 12000);
   std::uniform_int_distribution<int> counts(1, 6);
   std::uniform_int_distribution<int> kinds(1, 25);
@@ -85,7 +85,7 @@ TEST(PlanRandomJobs, PlansAreValidAndMeetTheirBounds) {
   for (int job = 0; job < 40; ++job) {
     SCOPED_TRACE(job);
     SawSettings saw;
-    PieceGroup group = RandomJob(random, saw);
+    PieceGroup group = RandomShopJob(random, saw);
     GroupPlan plan = PlanGroup(group, {saw, std::chrono::milliseconds(50)});
     EXPECT_EQ(CheckPlan(group, saw, plan), std::vector<std::string>{});
     EXPECT_LE(plan.lengthBound, TotalStockLength(plan));

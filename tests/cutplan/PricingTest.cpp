@@ -7,13 +7,12 @@
 #include <limits>
 #include <random>
 
+#include "NoLimit.h"
 #include "cutplan/KnapsackSearch.h"
 #include "cutplan/PatternPricing.h"
 
 namespace grill::cutplan {
 namespace {
-
-const SearchLimit kNoLimit{Clock::time_point::max(), {}};
 
 // The best value over every selection with load in [minLoad, capacity];
 // minus infinity when none reaches minLoad.

@@ -251,7 +251,7 @@ Objectives ObjectivesOf(const PieceGroup& group, const GroupPlan& plan) {
 
 // Shop jobs with a rack of remnants, a few bars on hand and two or three
 // lengths to buy, with or without prices; lengths in quarter millimetres.
-PieceGroup RandomJob(std::mt19937& random, SawSettings& saw) {
+PieceGroup RandomStockedJob(std::mt19937& random, SawSettings& saw) {
   std::uniform_int_distribution<int> quarters(800, 16000);
   std::uniform_int_distribution<int> small(0, 3);
   PieceGroup group;
@@ -281,7 +281,7 @@ TEST(StockAndRemnants, RandomInventoriesNeverWorseThanFirstFitRemnantsFirst) {
   for (int job = 0; job < 60; ++job) {
     SCOPED_TRACE(job);
     SawSettings saw;
-    const PieceGroup group = RandomJob(random, saw);
+    const PieceGroup group = RandomStockedJob(random, saw);
     const GroupPlan plan = PlanGroup(group, {saw, std::chrono::milliseconds(50)});
     EXPECT_EQ(CheckPlan(group, saw, plan), std::vector<std::string>{});
     const Objectives planned = ObjectivesOf(group, plan);
