@@ -19,7 +19,7 @@ constexpr const char* kWorking = "MenuConfig.txt";
 constexpr const char* kUserFolder = "/home/ann/.config/varnel-grill-designer";
 constexpr const char* kUserFile = "/home/ann/.config/varnel-grill-designer/MenuConfig.txt";
 constexpr const char* kSample = "/usr/share/varnel-grill-designer/MenuConfig.txt";
-constexpr const char* kColors = "<color>White, WH;<\\color>";
+constexpr const char* kColorsOnly = "<color>White, WH;<\\color>";
 
 class ConfigStartupTest : public ::testing::Test {
  protected:
@@ -36,14 +36,14 @@ class ConfigStartupTest : public ::testing::Test {
 };
 
 TEST_F(ConfigStartupTest, AWorkingFolderFileIsReadAsItAlwaysWas) {
-  files_.contents[kWorking] = kColors;
+  files_.contents[kWorking] = kColorsOnly;
   files_.contents[kUserFile] = "<color>Black, BK;<\\color>";
   EXPECT_THAT(Load().colorNames, ElementsAre("White"));
   EXPECT_THAT(shown_, IsEmpty());
 }
 
 TEST_F(ConfigStartupTest, WithoutOneTheUserFileIsRead) {
-  files_.contents[kUserFile] = kColors;
+  files_.contents[kUserFile] = kColorsOnly;
   const LoadedConfiguration loaded = Load();
   EXPECT_THAT(loaded.colorNames, ElementsAre("White"));
   EXPECT_FALSE(loaded.endDialog);
@@ -66,7 +66,7 @@ TEST_F(ConfigStartupTest, NothingAnywhereNamesThePlacesAndEndsWithoutASample) {
 }
 
 TEST_F(ConfigStartupTest, AnUnreadableCommandLinePathIsNamed) {
-  files_.contents[kSample] = kColors;
+  files_.contents[kSample] = kColorsOnly;
   search_.commandLinePath = "/tmp/missing.txt";
   const LoadedConfiguration loaded = Load();
   EXPECT_THAT(shown_, ElementsAre(std::string("Cannot Find Config File\n\nLooked for:\n") +
@@ -76,7 +76,7 @@ TEST_F(ConfigStartupTest, AnUnreadableCommandLinePathIsNamed) {
 }
 
 TEST_F(ConfigStartupTest, TheSampleIsOfferedAndDeclinedEndsTheDialog) {
-  files_.contents[kSample] = kColors;
+  files_.contents[kSample] = kColorsOnly;
   const LoadedConfiguration loaded = Load();
   ASSERT_EQ(shown_.size(), 1u);
   EXPECT_THAT(shown_[0], ::testing::HasSubstr(kSample));
@@ -86,17 +86,17 @@ TEST_F(ConfigStartupTest, TheSampleIsOfferedAndDeclinedEndsTheDialog) {
 }
 
 TEST_F(ConfigStartupTest, TheCopiedSampleIsReadAtOnce) {
-  files_.contents[kSample] = kColors;
+  files_.contents[kSample] = kColorsOnly;
   host_.chooseAction = true;
   const LoadedConfiguration loaded = Load();
-  EXPECT_EQ(files_.Content(kUserFile), kColors);
+  EXPECT_EQ(files_.Content(kUserFile), kColorsOnly);
   EXPECT_TRUE(files_.folders.count(kUserFolder));
   EXPECT_THAT(loaded.colorNames, ElementsAre("White"));
   EXPECT_FALSE(loaded.endDialog);
 }
 
 TEST_F(ConfigStartupTest, AFailedCopySaysWhyAndEndsTheDialog) {
-  files_.contents[kSample] = kColors;
+  files_.contents[kSample] = kColorsOnly;
   files_.failCreateFolders = true;
   host_.chooseAction = true;
   const LoadedConfiguration loaded = Load();

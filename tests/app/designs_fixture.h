@@ -17,6 +17,9 @@
 
 namespace grill {
 
+inline constexpr SpacingMode kEqual = SpacingMode::EqualSpace;
+inline constexpr SpacingMode kDivided = SpacingMode::Divided;
+
 // The document, the controls and the view the handlers work with, wired as
 // the dialog wires them.
 class HandlerTest : public ::testing::Test {

@@ -286,9 +286,6 @@ TEST_P(PreDesignLayoutTest, Places) {
   }
 }
 
-constexpr SpacingMode kEqual = SpacingMode::EqualSpace;
-constexpr SpacingMode kDivided = SpacingMode::Divided;
-
 const LayoutCase kLayoutCases[] = {
     {"StandardEqualSpace", 2, kEqual, "1000", "800", "3", "0", "", {245, 500, 755}, {}, false},
     {"StandardDivided", 2, kDivided, "1000", "800", "3", "0", "", {250, 500, 750}, {}, false},

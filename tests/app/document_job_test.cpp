@@ -33,11 +33,6 @@ void DragBar(JobRun& run, const std::vector<int>& moves, bool release = true) {
   }
 }
 
-void SelectBar(JobRun& run, int list, int entry) {
-  run.controls.SetSelection(list, entry);
-  run.dialog.Dispatch(list, Notification::SelectionChanged);
-}
-
 std::string UndoText(JobRun& run) {
   return run.Job().UndoText().value_or("none");
 }

@@ -126,4 +126,10 @@ class JobRun {
   std::vector<std::string> questions;
 };
 
+// The entry of a list picked as a click on it picks it.
+inline void SelectBar(JobRun& run, int list, int entry) {
+  run.controls.SetSelection(list, entry);
+  run.dialog.Dispatch(list, Notification::SelectionChanged);
+}
+
 }  // namespace grill::testing

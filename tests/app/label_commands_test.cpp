@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "../export/ExportFixture.h"
+#include "../print/PageChecks.h"
 #include "app/JobReferences.h"
 #include "app/LabelCommands.h"
 #include "model/JobFileWriter.h"
@@ -11,23 +12,9 @@
 namespace grill {
 namespace {
 
+using test::Has;
+using test::TextsOf;
 using testing_export::ExportSetup;
-
-std::vector<std::string> TextsOf(const std::vector<print::Page>& pages) {
-  std::vector<std::string> texts;
-  for (const print::Page& page : pages) {
-    for (const print::Item& item : page.items) {
-      if (const auto* text = std::get_if<print::Text>(&item)) {
-        texts.push_back(text->text);
-      }
-    }
-  }
-  return texts;
-}
-
-bool Has(const std::vector<std::string>& texts, const std::string& text) {
-  return std::find(texts.begin(), texts.end(), text) != texts.end();
-}
 
 constexpr const char* kStockPath = "/config/Stock.txt";
 constexpr const char* kJobPath = "/jobs/Shop.grilljob";

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "../export/ExportFixture.h"
+#include "../print/PageChecks.h"
 #include "app/JobReferences.h"
 #include "app/PrintCommands.h"
 #include "model/JobFileWriter.h"
@@ -14,20 +15,8 @@
 namespace grill {
 namespace {
 
+using test::TextsOf;
 using testing_export::ExportSetup;
-
-// Every text of the pages, in item order.
-std::vector<std::string> TextsOf(const std::vector<print::Page>& pages) {
-  std::vector<std::string> texts;
-  for (const print::Page& page : pages) {
-    for (const print::Item& item : page.items) {
-      if (const auto* text = std::get_if<print::Text>(&item)) {
-        texts.push_back(text->text);
-      }
-    }
-  }
-  return texts;
-}
 
 bool Shows(const std::vector<print::Page>& pages, const std::string& text) {
   const std::vector<std::string> texts = TextsOf(pages);

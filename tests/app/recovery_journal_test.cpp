@@ -30,11 +30,6 @@ struct Step {
   std::function<void(JobRun&)> run;
 };
 
-void SelectBar(JobRun& run, int list, int bar) {
-  run.controls.SetSelection(list, bar);
-  run.dialog.Dispatch(list, Notification::SelectionChanged);
-}
-
 TEST(RecoveryJournal, AKillAfterAnyChangeLosesNothing) {
   Machine machine;
   const Step steps[] = {

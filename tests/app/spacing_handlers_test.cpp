@@ -105,9 +105,6 @@ TEST_P(RespaceTest, MovesOneSideOfTheSelectedBar) {
   }
 }
 
-constexpr SpacingMode kEqual = SpacingMode::EqualSpace;
-constexpr SpacingMode kDivided = SpacingMode::Divided;
-
 INSTANTIATE_TEST_SUITE_P(
     Examples, RespaceTest,
     ::testing::Values(

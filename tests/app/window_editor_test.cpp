@@ -249,37 +249,37 @@ TEST_P(WindowEditorRefusalTest, ShowsTheFirstFailingCheck) {
   EXPECT_EQ(before.vertPos, after.vertPos);
 }
 
-constexpr int kMm = kEditorMillimetresRadio;
-constexpr int kInch = kEditorInchesRadio;
+constexpr int kMmRadio = kEditorMillimetresRadio;
+constexpr int kInchRadio = kEditorInchesRadio;
 const std::string kHuge = "1" + std::string(308, '0');  // 1e308: infinite once in millimetres
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, WindowEditorRefusalTest,
     ::testing::Values(
-        EditorRefusal{{"", "1000", "600", "3", "2"}, kMm, "Input Name"},
-        EditorRefusal{{"Bath", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
-        EditorRefusal{{"Den,1", "1000", "600", "3", "2"}, kMm, "Name Already Exists"},
-        EditorRefusal{{"Den,2", "1000", "600", "3", "2"}, kMm, "Invalid Name"},
-        EditorRefusal{{"Den/2", "x", "x", "x", "x"}, kMm, "Invalid Name"},
-        EditorRefusal{{"Porch", "0.09", "600", "3", "2"}, kMm, "Invalid Width"},
-        EditorRefusal{{"Porch", "wide", "600", "3", "2"}, kMm, "Invalid Width"},
-        EditorRefusal{{"Porch", "0.09", "600", "3", "2"}, kInch, "Invalid Width"},
-        EditorRefusal{{"Porch", kHuge, "600", "3", "2"}, kInch, "Invalid Width"},
-        EditorRefusal{{"Porch", "1000", "tall", "3", "2"}, kMm, "Invalid Height"},
-        EditorRefusal{{"Porch", "1000", kHuge, "3", "2"}, kInch, "Invalid Height"},
-        EditorRefusal{{"Porch", "1000", "600", "0", "2"}, kMm, "Invalid Vertical Sections"},
-        EditorRefusal{{"Porch", "1000", "600", "3a", "2"}, kMm, "Invalid Vertical Sections"},
-        EditorRefusal{{"Porch", "1000", "600", "31", "2"}, kMm, "Invalid Vertical Sections"},
-        EditorRefusal{{"Porch", "1000", "600", "3", "-1"}, kMm, "Invalid Horizontal Sections"},
-        EditorRefusal{{"Porch", "1000", "600", "3", "31"}, kMm, "Invalid Horizontal Sections"},
-        EditorRefusal{{".Porch", "1000", "600", "3", "2"}, kMm, "Invalid Name"},
-        EditorRefusal{{" ", "1000", "600", "3", "2"}, kMm, "Invalid Name"},
+        EditorRefusal{{"", "1000", "600", "3", "2"}, kMmRadio, "Input Name"},
+        EditorRefusal{{"Bath", "1000", "600", "3", "2"}, kMmRadio, "Name Already Exists"},
+        EditorRefusal{{"Den,1", "1000", "600", "3", "2"}, kMmRadio, "Name Already Exists"},
+        EditorRefusal{{"Den,2", "1000", "600", "3", "2"}, kMmRadio, "Invalid Name"},
+        EditorRefusal{{"Den/2", "x", "x", "x", "x"}, kMmRadio, "Invalid Name"},
+        EditorRefusal{{"Porch", "0.09", "600", "3", "2"}, kMmRadio, "Invalid Width"},
+        EditorRefusal{{"Porch", "wide", "600", "3", "2"}, kMmRadio, "Invalid Width"},
+        EditorRefusal{{"Porch", "0.09", "600", "3", "2"}, kInchRadio, "Invalid Width"},
+        EditorRefusal{{"Porch", kHuge, "600", "3", "2"}, kInchRadio, "Invalid Width"},
+        EditorRefusal{{"Porch", "1000", "tall", "3", "2"}, kMmRadio, "Invalid Height"},
+        EditorRefusal{{"Porch", "1000", kHuge, "3", "2"}, kInchRadio, "Invalid Height"},
+        EditorRefusal{{"Porch", "1000", "600", "0", "2"}, kMmRadio, "Invalid Vertical Sections"},
+        EditorRefusal{{"Porch", "1000", "600", "3a", "2"}, kMmRadio, "Invalid Vertical Sections"},
+        EditorRefusal{{"Porch", "1000", "600", "31", "2"}, kMmRadio, "Invalid Vertical Sections"},
+        EditorRefusal{{"Porch", "1000", "600", "3", "-1"}, kMmRadio, "Invalid Horizontal Sections"},
+        EditorRefusal{{"Porch", "1000", "600", "3", "31"}, kMmRadio, "Invalid Horizontal Sections"},
+        EditorRefusal{{".Porch", "1000", "600", "3", "2"}, kMmRadio, "Invalid Name"},
+        EditorRefusal{{" ", "1000", "600", "3", "2"}, kMmRadio, "Invalid Name"},
         // The outer size stays, but an inner one beyond the limit is a slip all the same.
         EditorRefusal{{"Porch", "12000", "600", "3", "2"},
-                      kMm,
+                      kMmRadio,
                       "Window Too Large: width 12000.0 mm, at most 10000.0 mm"},
         EditorRefusal{{"Porch", "40", "36000", "3", "2"},
-                      kInch,
+                      kInchRadio,
                       "Window Too Large: height 36000\", at most 393 11/16\""}));
 
 TEST_F(WindowEditorTest, KeepsTheDesignsOwnName) {

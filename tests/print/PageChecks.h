@@ -19,6 +19,17 @@ inline bool Inside(const print::Box& inner, const print::Box& outer, double slac
          inner.Right() <= outer.Right() + slack && inner.Bottom() <= outer.Bottom() + slack;
 }
 
+// Every text of the pages, in item order.
+inline std::vector<std::string> TextsOf(const std::vector<print::Page>& pages) {
+  std::vector<std::string> texts;
+  for (const print::Page& page : pages) {
+    for (const print::Text& text : ItemsOf<print::Text>(page)) {
+      texts.push_back(text.text);
+    }
+  }
+  return texts;
+}
+
 inline bool Has(const std::vector<std::string>& texts, const std::string& wanted) {
   return std::find(texts.begin(), texts.end(), wanted) != texts.end();
 }
