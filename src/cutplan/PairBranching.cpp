@@ -22,17 +22,18 @@ constexpr double kProofMargin = 1e-7;
 // Nodes of one pricing's search beyond which it gives up.
 constexpr std::int64_t kPricingNodes = 2'000'000;
 
-struct Decision {
-  int a = 0;
-  int b = 0;
-  bool together = true;
-};
-
-enum class NodeOutcome { Pruned, Fits, Branch, Unknown };
-
 }  // namespace
 
 class PairSearch {
+  // Two items kept in one bar, or never in one.
+  struct Decision {
+    int a = 0;
+    int b = 0;
+    bool together = true;
+  };
+
+  enum class NodeOutcome { Pruned, Fits, Branch, Unknown };
+
  public:
   PairSearch(const BinInstance& instance, int bars)
       : capacity_(instance.capacities.back()), bars_(bars) {

@@ -450,7 +450,6 @@ class Diver {
   // Its deadline moves nearer while the branch and price on bars has its
   // turn.
   SearchLimit limit_;
-  const Clock::time_point started_ = Clock::now();
   Solution best_;
   std::int64_t bestCost_;
   std::int64_t bound_ = 0;
