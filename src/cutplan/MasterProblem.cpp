@@ -186,11 +186,29 @@ void MasterProblem::AddColumns(const std::vector<Pattern>& patterns,
     }
     starts.push_back(static_cast<int>(rows.size()));
     upper.push_back(usable[index] ? COIN_DBL_MAX : 0.0);
+    if (!standIns) {
+      columnsByHash_.emplace(HashOf(patterns[index]), static_cast<int>(patterns_.size()));
+    }
     patterns_.push_back(patterns[index]);
     loads_.push_back(Load(instance_, patterns[index]));
   }
   lp_->addColumns(static_cast<int>(patterns.size()), lower.data(), upper.data(), costs.data(),
                   starts.data(), rows.data(), counts.data());
+}
+
+std::size_t MasterProblem::HashOf(const Pattern& pattern) {
+  std::size_t hash = static_cast<std::size_t>(pattern.stock);
+  for (const PatternEntry& entry : pattern.entries) {
+    hash = hash * 1'000'003 + static_cast<std::size_t>(entry.type);
+    hash = hash * 1'000'003 + static_cast<std::size_t>(entry.count);
+  }
+  return hash;
+}
+
+bool MasterProblem::Known(const Pattern& pattern) const {
+  const auto [first, last] = columnsByHash_.equal_range(HashOf(pattern));
+  return std::any_of(first, last,
+                     [&](const auto& entry) { return patterns_[entry.second] == pattern; });
 }
 
 void MasterProblem::AddStandIns() {
@@ -232,6 +250,15 @@ void MasterProblem::SetDemands(const std::vector<int>& demands) {
     lp_->setRowBounds(type, demands[type], COIN_DBL_MAX);
   }
   demandsChanged_ = true;
+}
+
+std::vector<double> MasterProblem::ItemValues() const {
+  const double* duals = lp_->dualRowSolution();
+  std::vector<double> values(duals, duals + instance_.TypeCount());
+  for (double& value : values) {
+    value = std::max(value, 0.0);
+  }
+  return values;
 }
 
 bool MasterProblem::Reoptimise() {
@@ -328,7 +355,10 @@ std::optional<double> MasterProblem::PriceAndAdd(const std::vector<double>& pric
     // A lower bound's dual lowers the cost, not what an improvement is
     // measured against.
     const double full = std::max(cost, static_cast<double>(instance_.costs[stock]));
-    if (value - cost > kImproving * full) {
+    // A column the simplex already priced out improves nothing: within
+    // its tolerance the pricing may still see it improve, and adding it
+    // again would go round for ever.
+    if (value - cost > kImproving * full && !Known(candidate.pattern)) {
       improving.push_back(candidate.pattern);
     }
   }
@@ -385,7 +415,8 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
     provenBound = std::max(provenBound, RoundUpCost(covered / *ratio + limitValue));
     // Without an improving pattern the relaxation is solved; Farley's bound
     // then is its value, or as near as the pricing's tolerance allows.
-    if (!added || provenBound / boundUnit_ == RoundUpCost(objective) / boundUnit_) {
+    if (!added ||
+        (!untilNoneImproves_ && provenBound / boundUnit_ == RoundUpCost(objective) / boundUnit_)) {
       result.bound = provenBound;
       break;
     }

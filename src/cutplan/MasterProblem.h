@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "BinInstance.h"
@@ -72,6 +73,12 @@ class MasterProblem {
   // counts, the columns that settle the ones below it are not worth their
   // time.
   void SetBoundUnit(std::int64_t unit) { boundUnit_ = unit; }
+  // Each solve runs on until no pattern improves it, for duals that are
+  // the relaxation's own rather than near enough for its bound.
+  void SetUntilNoneImproves(bool untilNoneImproves) { untilNoneImproves_ = untilNoneImproves; }
+
+  // Per type, the last solve's dual of its demand, at least 0.
+  std::vector<double> ItemValues() const;
 
   // Exact by default; with Improving, each solve ends once no pattern
   // clearly improves it, its bound a little lower for that.
@@ -134,11 +141,16 @@ class MasterProblem {
   // stand-ins that keep the relaxation feasible under any minimum load.
   std::vector<Pattern> patterns_;
   std::vector<std::int64_t> loads_;
+  // The columns but the stand-ins by their patterns' hash.
+  std::unordered_multimap<std::size_t, int> columnsByHash_;
+  static std::size_t HashOf(const Pattern& pattern);
+  bool Known(const Pattern& pattern) const;
   std::vector<bool> standIn_;
   std::int64_t minLoad_ = 0;
   PatternPricer::Accuracy accuracy_ = PatternPricer::Accuracy::Exact;
   bool demandsChanged_ = true;
   std::int64_t boundUnit_ = 1;
+  bool untilNoneImproves_ = false;
 };
 
 // The relaxation's value rounded up to a whole cost, allowing for the

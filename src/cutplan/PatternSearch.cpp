@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "BarCompletions.h"
+#include "BarFilling.h"
 #include "GreedyPacking.h"
 #include "KindBranching.h"
 #include "PairBranching.h"
@@ -33,6 +34,15 @@ constexpr int kPairShare = 2;
 
 // Types times capacity times bars up to which a knapsack per bar is cheap.
 constexpr std::int64_t kAffordableFill = 128 * 1024 * 1024;
+
+// Types times capacity up to which the bar filling's table per step is
+// affordable (8 bytes each), and the bars it may try.
+constexpr std::int64_t kAffordableTable = 4 * 1024 * 1024;
+constexpr std::int64_t kFillNodes = 10'000'000;
+// The bar filling takes this many times the other's turn: where the best
+// plan is one bar above the relaxation, it proves most such plans and
+// fills most bars exactly that the other finds.
+constexpr int kFillShare = 2;
 
 class Diver {
  public:
@@ -79,7 +89,7 @@ class Diver {
 
   // Unless tight, the plain dive and those with few deviations; then, with
   // one stock kind, branch and price for a proof, in turns with the
-  // branching on pairs of items; then dives with more
+  // filling of one bar fewer; then dives with more
   // deviations while time is left. With several kinds of a weighed cost,
   // the branching on their bars takes half the time left after the first
   // dives but the plain one (their plans close its nodes; the plain dive
@@ -153,9 +163,11 @@ class Diver {
   }
 
   // Branch and price on the bars that complete the largest item's, and
-  // while that leaves the best plan one bar above the bound, branching on
-  // pairs of items, in turns of doubling time; the first turn alone fills
-  // the usual second. True when a proof settled the plan.
+  // while that leaves the best plan one bar above the bound, filling one
+  // bar fewer exactly as the duals allow (branching on pairs of items
+  // where the filling's tables cost too much), in turns of doubling time;
+  // the first turn alone fills the usual second. True when a proof
+  // settled the plan.
   bool ProveOnOneKind() {
     const Clock::time_point deadline = limit_.deadline;
     std::optional<PairBranching> pairs;
@@ -171,6 +183,18 @@ class Diver {
         return false;
       }
       const int fewer = static_cast<int>(bound_ / perBar);
+      if (FillingPays()) {
+        const std::optional<bool> fits = FitFewerBars(
+            fewer, {std::min(deadline, Clock::now() + turn * kFillShare), limit_.stop});
+        if (fits == false) {
+          bound_ = bestCost_;
+          return true;
+        }
+        if (fits) {
+          return Decided();
+        }
+        continue;
+      }
       if (!pairs || pairs->Bars() != fewer) {
         pairs.emplace(instance_, fewer, best_);
       }
@@ -185,6 +209,70 @@ class Diver {
       }
     }
     return false;
+  }
+
+  // The bar filling's table per step is affordable.
+  bool FillingPays() const {
+    return static_cast<std::int64_t>(instance_.TypeCount() + 1) *
+               (instance_.capacities.back() + 1) <=
+           kAffordableTable;
+  }
+
+  // Whether the items fit `bars` bars, by filling them one by one with the
+  // bars the relaxation's duals allow (see BarFilling), each rest branched
+  // on priced by its own relaxation; nullopt when the limit ends the search
+  // first. A later call goes on from there. A solution found is recorded.
+  std::optional<bool> FitFewerBars(int bars, const SearchLimit& limit) {
+    fillLimit_ = limit;
+    // The duals must be the relaxation's own, not near enough for a bound.
+    master_.SetUntilNoneImproves(true);
+    master_.SetPricingAccuracy(PatternPricer::Accuracy::Exact);
+    FillResult filled{FillResult::Outcome::Unknown, {}};
+    if (!filling_ || fillingBars_ != bars) {
+      fillingBars_ = bars;
+      filling_.reset();
+      std::optional<std::vector<double>> values = RestValues(instance_.demands, bars);
+      if (values) {
+        filling_.emplace(instance_, instance_.demands, bars, *values,
+                         [this](const std::vector<int>& rest, int restBars) {
+                           return RestValues(rest, restBars);
+                         });
+      } else if (!fillLimit_.Reached()) {
+        filled.outcome = FillResult::Outcome::None;
+      }
+    }
+    if (filling_) {
+      filled = filling_->Run(fillLimit_, kFillNodes);
+    }
+    master_.SetUntilNoneImproves(false);
+    master_.SetPricingAccuracy(PatternPricer::Accuracy::Improving);
+    switch (filled.outcome) {
+      case FillResult::Outcome::Found:
+        Record(std::move(filled.solution));
+        return true;
+      case FillResult::Outcome::None:
+        return false;
+      case FillResult::Outcome::Unknown:
+        break;
+    }
+    return std::nullopt;
+  }
+
+  // The duals of the relaxation of `rest` over the bars that waste no more
+  // than `bars` bars of it may; nullopt when it needs more bars.
+  std::optional<std::vector<double>> RestValues(const std::vector<int>& rest, int bars) {
+    const std::int64_t capacity = instance_.capacities.back();
+    std::int64_t load = 0;
+    for (int type = 0; type < instance_.TypeCount(); ++type) {
+      load += instance_.sizes[type] * rest[type];
+    }
+    const std::int64_t minLoad = std::max<std::int64_t>(0, capacity - (bars * capacity - load));
+    const MasterProblem::Relaxation relaxation =
+        master_.Solve(rest, (bars + 1) * instance_.costs.back(), fillLimit_, minLoad);
+    if (relaxation.outcome == MasterProblem::Outcome::CannotBeat) {
+      return std::nullopt;
+    }
+    return master_.ItemValues();
   }
 
   // Each node's relaxation is rounded into a plan as the dives' are.
@@ -464,6 +552,10 @@ class Diver {
   bool complete_ = true;   // the branching so far missed no solution
   int discrepancies_ = 0;  // left to the current branch
   bool cutShort_ = false;  // the budget left out a branch
+  // The bar filling, for how many bars, and the limit of its turn.
+  std::optional<BarFilling> filling_;
+  int fillingBars_ = 0;
+  SearchLimit fillLimit_;
 };
 
 }  // namespace

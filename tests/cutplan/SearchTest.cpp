@@ -93,6 +93,22 @@ TEST(PlanProof, ProvesAnOptimumAboveTheRelaxation) {
   FAIL() << "TEST0065 not found";
 }
 
+// Every bar of 65 would have to be filled exactly, and no such packing
+// exists: the relaxation allows 65, only the bar filling proves 66.
+TEST(PlanProof, ProvesNoPerfectPackingExists) {
+  for (const testing::KnownInstance& instance : testing::LoadInstances("ani_ai")) {
+    if (instance.name != "201_2500_NR_2") {
+      continue;
+    }
+    GroupPlan plan = PlanGroup(instance.group, {instance.saw, std::chrono::seconds(60)});
+    EXPECT_EQ(static_cast<int>(plan.bars.size()), instance.optimum);
+    EXPECT_EQ(plan.barBound, instance.optimum);
+    EXPECT_TRUE(plan.optimal);
+    return;
+  }
+  FAIL() << "201_2500_NR_2 not found";
+}
+
 // A perfect packing (every bar filled exactly) that first-fit decreasing
 // misses by a bar.
 TEST(PlanProof, FindsPerfectPackings) {

@@ -1,0 +1,463 @@
+#include "BarFilling.h"
+
+#include <algorithm>
+#include <deque>
+#include <limits>
+#include <memory>
+#include <random>
+#include <unordered_set>
+
+namespace grill::cutplan {
+
+namespace {
+
+// Allowance for the rounding of the bars' worth in floating point; far
+// above it, and far below any worth that matters.
+constexpr double kWorthTolerance = 1e-7;
+constexpr double kNoWorth = -std::numeric_limits<double>::infinity();
+// Completions of one bar beyond which the list is cut short; the search
+// then proves nothing.
+constexpr std::size_t kMostFillCompletions = 20000;
+// The bars the first restart may try.
+constexpr std::int64_t kFirstAttempt = 500;
+
+}  // namespace
+
+class BarFiller {
+ public:
+  BarFiller(const BinInstance& instance, const std::vector<int>& demands, int bars,
+            const std::vector<double>& values, Repricing reprice)
+      : instance_(instance),
+        capacity_(instance.capacities.back()),
+        rest_(demands),
+        barsLeft_(bars),
+        reprice_(std::move(reprice)) {
+    std::int64_t total = 0;
+    for (int type = 0; type < Types(); ++type) {
+      total += instance.sizes[type] * demands[type];
+      restItems_ += demands[type];
+    }
+    waste_ = static_cast<std::int64_t>(bars) * capacity_ - total;
+    worth_.assign(Types(), 0.0);
+    if (waste_ >= 0) {
+      Price(values);
+    }
+    std::mt19937_64 random(0x5eed);
+    for (int type = 0; type <= Types(); ++type) {
+      keyA_.push_back(random());
+      keyB_.push_back(random());
+    }
+    for (int type = 0; type < Types(); ++type) {
+      restKey_.a += keyA_[type] * static_cast<std::uint64_t>(demands[type]);
+      restKey_.b += keyB_[type] * static_cast<std::uint64_t>(demands[type]);
+    }
+  }
+
+  FillResult Run(const SearchLimit& limit, std::int64_t nodes) {
+    if (settled_) {
+      return *settled_;
+    }
+    if (waste_ < 0 || Slack() < -kWorthTolerance) {
+      return *(settled_ = FillResult{FillResult::Outcome::None, {}});
+    }
+    limit_ = &limit;
+    const std::int64_t budgetEnd = nodes_ + nodes;
+    // Restarts alternate between the values given and each branching
+    // rest's own (which prune harder but cost a relaxation each), the
+    // budget doubling every second one; from the third on, a coin decides
+    // between items with as many bars. So a search does not sink its time
+    // into one unlucky choice, and the rests known to fail stay known.
+    for (;; ++attempt_) {
+      attemptEnd_ = std::min(budgetEnd, nodes_ + (kFirstAttempt << std::min(attempt_ / 2, 40)));
+      cuts_ = 0;
+      stopped_ = false;
+      outOfAttempt_ = false;
+      filled_.clear();
+      if (Fill()) {
+        return *(settled_ = FillResult{FillResult::Outcome::Found, filled_});
+      }
+      if (cuts_ == 0) {
+        return *(settled_ = FillResult{FillResult::Outcome::None, {}});
+      }
+      if (!outOfAttempt_ || nodes_ >= budgetEnd || limit.Reached()) {
+        return {FillResult::Outcome::Unknown, {}};
+      }
+    }
+  }
+
+ private:
+  using Bar = std::vector<PatternEntry>;
+
+  // A rest of items and the bars left for it, by two independent sums of
+  // random keys: two rests that differ collide once in 2^128.
+  struct RestKey {
+    std::uint64_t a = 0;
+    std::uint64_t b = 0;
+    bool operator==(const RestKey&) const = default;
+  };
+
+  struct RestKeyHash {
+    std::size_t operator()(const RestKey& key) const { return static_cast<std::size_t>(key.a); }
+  };
+
+  int Types() const { return instance_.TypeCount(); }
+
+  // The items' worth: the values scaled down by the worth of the best bar
+  // any solution could hold, so that no such bar is worth more than 1.
+  void Price(const std::vector<double>& values) {
+    std::vector<double> clamped(Types());
+    for (int type = 0; type < Types(); ++type) {
+      clamped[type] = std::max(0.0, values[type]);
+    }
+    const double best = BestBarWorth(clamped);
+    worth_.assign(Types(), 0.0);
+    if (best > 0) {
+      // A little more than the best, for the rounding of its sum.
+      const double scale = 1 / (best * (1 + 1e-9));
+      for (int type = 0; type < Types(); ++type) {
+        worth_[type] = clamped[type] * scale;
+      }
+    }
+  }
+
+  // Knapsack over exact loads, each type in chunks of 1, 2, 4, ... copies:
+  // the best worth of a bar wasting no more than the solutions may.
+  double BestBarWorth(const std::vector<double>& values) const {
+    std::vector<double> best(static_cast<std::size_t>(capacity_) + 1, kNoWorth);
+    best[0] = 0;
+    for (int type = 0; type < Types(); ++type) {
+      int left = rest_[type];
+      for (int chunk = 1; left > 0; chunk *= 2) {
+        const int copies = std::min(chunk, left);
+        left -= copies;
+        const std::int64_t size = instance_.sizes[type] * copies;
+        const double value = values[type] * copies;
+        for (std::int64_t load = capacity_; load >= size; --load) {
+          if (best[load - size] != kNoWorth) {
+            best[load] = std::max(best[load], best[load - size] + value);
+          }
+        }
+      }
+    }
+    double most = 0;
+    for (std::int64_t load = std::max<std::int64_t>(0, capacity_ - WasteLeft()); load <= capacity_;
+         ++load) {
+      most = std::max(most, best[load]);
+    }
+    return most;
+  }
+
+  // How far the bars of a solution may fall short of worth 1 in all: the
+  // bars left less the rest's worth.
+  double Slack() const {
+    double worth = 0;
+    for (int type = 0; type < Types(); ++type) {
+      worth += worth_[type] * rest_[type];
+    }
+    return barsLeft_ - worth;
+  }
+
+  std::int64_t WasteLeft() const {
+    std::int64_t load = 0;
+    for (int type = 0; type < Types(); ++type) {
+      load += instance_.sizes[type] * rest_[type];
+    }
+    return static_cast<std::int64_t>(barsLeft_) * capacity_ - load;
+  }
+
+  RestKey Key() const {
+    return {restKey_.a + keyA_.back() * static_cast<std::uint64_t>(barsLeft_),
+            restKey_.b + keyB_.back() * static_cast<std::uint64_t>(barsLeft_)};
+  }
+
+  void Change(const Bar& bar, int sign) {
+    for (const PatternEntry& entry : bar) {
+      rest_[entry.type] += sign * entry.count;
+      restItems_ += sign * entry.count;
+      const auto count = static_cast<std::uint64_t>(entry.count);
+      if (sign > 0) {
+        restKey_.a += keyA_[entry.type] * count;
+        restKey_.b += keyB_[entry.type] * count;
+      } else {
+        restKey_.a -= keyA_[entry.type] * count;
+        restKey_.b -= keyB_[entry.type] * count;
+      }
+    }
+    barsLeft_ += sign;
+  }
+
+  // Depth first over the bars of one item: of the longest few left, the
+  // one with the fewest bars to choose from. True when every item has its
+  // bar.
+  bool Fill() {
+    if (restItems_ == 0) {
+      return true;
+    }
+    if (barsLeft_ == 0 || failed_.contains(Key())) {
+      return false;
+    }
+    if (++nodes_ > attemptEnd_ || ((nodes_ & 63) == 1 && limit_->Reached())) {
+      outOfAttempt_ = nodes_ > attemptEnd_;
+      stopped_ = true;
+      ++cuts_;
+      return false;
+    }
+    const std::int64_t cutsBefore = cuts_;
+    // Over the whole rest, the suffixes still bound each item's bars.
+    PrepareSuffixes();
+    std::vector<Bar> bars;
+    int first = -1;
+    bool whole = false;
+    for (int type = 0; type < Types() && !stopped_; ++type) {
+      if (rest_[type] == 0) {
+        continue;
+      }
+      // Only a list as short as the best so far is of use.
+      std::vector<Bar> choices = Completions(type, whole ? bars.size() + 1 : kMostFillCompletions);
+      const bool shorter = !cutShort_ && (!whole || choices.size() < bars.size() ||
+                                          (choices.size() == bars.size() && TakeTie()));
+      if (shorter) {
+        bars = std::move(choices);
+        first = type;
+        whole = true;
+      } else if (first < 0) {
+        bars = std::move(choices);
+        first = type;
+      }
+      if (whole && bars.empty()) {
+        break;
+      }
+    }
+    if (stopped_) {
+      ++cuts_;
+      return false;
+    }
+    if (!whole) {
+      ++cuts_;
+    }
+    // Where the search branches, values of the rest's own prune its
+    // subtree harder, or show it holds no solution.
+    std::optional<std::vector<double>> outer;
+    if (reprice_ && bars.size() > 1 && attempt_ % 2 == 1) {
+      std::optional<std::vector<double>> values = reprice_(rest_, barsLeft_);
+      if (!values) {
+        failed_.insert(Key());
+        return false;
+      }
+      outer.emplace(worth_);
+      Price(*values);
+      PrepareSuffixes();
+      bars = Completions(first, kMostFillCompletions);
+      if (cutShort_) {
+        ++cuts_;
+      }
+    }
+    const bool found = TryEach(bars);
+    if (outer) {
+      worth_ = std::move(*outer);
+    }
+    if (found) {
+      return true;
+    }
+    if (!stopped_ && cuts_ == cutsBefore) {
+      failed_.insert(Key());
+    }
+    return false;
+  }
+
+  // Of two items with as many bars, the first restarts take the shorter;
+  // the later ones toss a coin.
+  bool TakeTie() { return attempt_ < 2 || random_() % 2 == 0; }
+
+  bool TryEach(const std::vector<Bar>& bars) {
+    for (const Bar& bar : bars) {
+      Change(bar, -1);
+      filled_.push_back({instance_.StockCount() - 1, bar});
+      if (Fill()) {
+        return true;
+      }
+      filled_.pop_back();
+      Change(bar, 1);
+      if (stopped_) {
+        return false;
+      }
+    }
+    return false;
+  }
+
+  // The bars holding an item of `type` that waste and fall short of worth
+  // 1 no more than the rest allows, the worthiest first.
+  // Cut short at `most`.
+  std::vector<Bar> Completions(int type, std::size_t most) {
+    most_ = most;
+    --rest_[type];
+    wasteLeft_ = WasteLeft() - instance_.sizes[type];
+    shortfallLeft_ = Slack() - worth_[type] + kWorthTolerance;
+    found_.clear();
+    cutShort_ = false;
+    chosen_.clear();
+    Extend(0, capacity_ - instance_.sizes[type], worth_[type]);
+    ++rest_[type];
+    std::stable_sort(found_.begin(), found_.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<Bar> bars;
+    bars.reserve(found_.size());
+    for (auto& [worth, bar] : found_) {
+      bar.push_back({type, 1});
+      bars.push_back(Merged(std::move(bar)));
+    }
+    return bars;
+  }
+
+  // Entries in type order, one per type.
+  static Bar Merged(Bar bar) {
+    std::sort(bar.begin(), bar.end(),
+              [](const PatternEntry& a, const PatternEntry& b) { return a.type < b.type; });
+    Bar merged;
+    for (const PatternEntry& entry : bar) {
+      if (!merged.empty() && merged.back().type == entry.type) {
+        merged.back().count += entry.count;
+      } else {
+        merged.push_back(entry);
+      }
+    }
+    return merged;
+  }
+
+  // Per type, over the rest of it and the shorter types: the most worth of
+  // the items making up a load within the waste left below each load.
+  void PrepareSuffixes() {
+    const std::int64_t waste = WasteLeft();
+    const std::size_t width = static_cast<std::size_t>(capacity_) + 1;
+    exact_.assign(width, kNoWorth);
+    exact_[0] = 0;
+    best_.resize((Types() + 1) * width);
+    WindowMost(&best_[Types() * width], waste);
+    for (int type = Types(); type-- > 0;) {
+      int left = rest_[type];
+      for (int chunk = 1; left > 0; chunk *= 2) {
+        const int copies = std::min(chunk, left);
+        left -= copies;
+        const std::int64_t size = instance_.sizes[type] * copies;
+        const double worth = worth_[type] * copies;
+        for (std::int64_t load = capacity_; load >= size; --load) {
+          exact_[load] = std::max(exact_[load], exact_[load - size] + worth);
+        }
+      }
+      WindowMost(&best_[type * width], waste);
+    }
+  }
+
+  // most[load]: the most of exact_ over [load - waste, load].
+  void WindowMost(double* most, std::int64_t waste) {
+    const std::size_t width = static_cast<std::size_t>(capacity_) + 1;
+    if (waste == 0) {
+      std::copy_n(exact_.begin(), width, most);
+      return;
+    }
+    window_.clear();
+    for (std::size_t load = 0; load < width; ++load) {
+      while (!window_.empty() && exact_[window_.back()] <= exact_[load]) {
+        window_.pop_back();
+      }
+      window_.push_back(load);
+      if (static_cast<std::int64_t>(load - window_.front()) > waste) {
+        window_.pop_front();
+      }
+      most[load] = exact_[window_.front()];
+    }
+  }
+
+  // Types before `type` are decided; `room` is what the bar has left.
+  void Extend(int type, std::int64_t room, double worth) {
+    if ((++steps_ & 4095) == 0 && limit_->Reached()) {
+      stopped_ = true;
+      cutShort_ = true;
+    }
+    const std::size_t width = static_cast<std::size_t>(capacity_) + 1;
+    if (cutShort_ || worth + best_[type * width + room] < 1 - shortfallLeft_) {
+      return;
+    }
+    int next = type;
+    while (next < Types() && (rest_[next] == 0 || instance_.sizes[next] > room)) {
+      ++next;
+    }
+    if (next == Types()) {
+      if (room <= wasteLeft_ && worth >= 1 - shortfallLeft_) {
+        if (found_.size() >= most_) {
+          cutShort_ = true;
+          return;
+        }
+        found_.emplace_back(worth, chosen_);
+      }
+      return;
+    }
+    const std::int64_t size = instance_.sizes[next];
+    const int most = static_cast<int>(std::min<std::int64_t>(rest_[next], room / size));
+    for (int count = most; count >= 0 && !cutShort_; --count) {
+      if (count > 0) {
+        chosen_.push_back({next, count});
+      }
+      Extend(next + 1, room - count * size, worth + worth_[next] * count);
+      if (count > 0) {
+        chosen_.pop_back();
+      }
+    }
+  }
+
+  const BinInstance& instance_;
+  const std::int64_t capacity_;
+  std::vector<int> rest_;
+  int restItems_ = 0;
+  int barsLeft_;
+  std::int64_t waste_ = 0;
+  std::vector<double> worth_;
+  const SearchLimit* limit_ = nullptr;
+  const Repricing reprice_;
+  std::optional<FillResult> settled_;
+  std::int64_t nodes_ = 0;
+  bool stopped_ = false;
+  // The current restart: the node it ends at, whether it did, and the
+  // choices among equals it makes.
+  std::int64_t attemptEnd_ = 0;
+  bool outOfAttempt_ = false;
+  int attempt_ = 0;
+  std::mt19937_64 random_{0x5eed};
+  // Searches cut short so far: by the limit or by too many completions.
+  std::int64_t cuts_ = 0;
+  Solution filled_;
+  std::vector<std::uint64_t> keyA_;
+  std::vector<std::uint64_t> keyB_;
+  RestKey restKey_;
+  std::unordered_set<RestKey, RestKeyHash> failed_;
+  // The completions' search.
+  std::int64_t wasteLeft_ = 0;
+  double shortfallLeft_ = 0;
+  // Per type and load, as PrepareSuffixes has them.
+  std::vector<double> best_;
+  std::vector<double> exact_;
+  std::deque<std::size_t> window_;
+  Bar chosen_;
+  std::vector<std::pair<double, Bar>> found_;
+  bool cutShort_ = false;
+  std::size_t most_ = 0;
+  std::int64_t steps_ = 0;
+};
+
+BarFilling::BarFilling(const BinInstance& instance, const std::vector<int>& demands, int bars,
+                       const std::vector<double>& values, Repricing reprice)
+    : filler_(std::make_unique<BarFiller>(instance, demands, bars, values, std::move(reprice))) {}
+
+BarFilling::~BarFilling() = default;
+
+FillResult BarFilling::Run(const SearchLimit& limit, std::int64_t nodes) {
+  return filler_->Run(limit, nodes);
+}
+
+FillResult FillBars(const BinInstance& instance, const std::vector<int>& demands, int bars,
+                    const std::vector<double>& values, const SearchLimit& limit, std::int64_t nodes,
+                    const Repricing& reprice) {
+  return BarFilling(instance, demands, bars, values, reprice).Run(limit, nodes);
+}
+
+}  // namespace grill::cutplan
