@@ -144,6 +144,9 @@ class MasterProblem {
   // The columns but the stand-ins by their patterns' hash.
   std::unordered_multimap<std::size_t, int> columnsByHash_;
   static std::size_t HashOf(const Pattern& pattern);
+  // Without kind rows the duals of the demands alone price the bars, and
+  // a mix of two such duals is one too.
+  bool Smoothable() const;
   bool Known(const Pattern& pattern) const;
   std::vector<bool> standIn_;
   std::int64_t minLoad_ = 0;
