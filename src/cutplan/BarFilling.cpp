@@ -186,9 +186,8 @@ class BarFiller {
     barsLeft_ += sign;
   }
 
-  // Depth first over the bars of one item: of the longest few left, the
-  // one with the fewest bars to choose from. True when every item has its
-  // bar.
+  // Depth first over the bars of one item: of the items left, the one
+  // with the fewest bars to choose from. True when every item has its bar.
   bool Fill() {
     if (restItems_ == 0) {
       return true;
@@ -286,8 +285,8 @@ class BarFiller {
   }
 
   // The bars holding an item of `type` that waste and fall short of worth
-  // 1 no more than the rest allows, the worthiest first.
-  // Cut short at `most`.
+  // 1 no more than the rest allows, the worthiest first; cut short at
+  // `most`.
   std::vector<Bar> Completions(int type, std::size_t most) {
     most_ = most;
     --rest_[type];

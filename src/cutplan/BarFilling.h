@@ -18,19 +18,24 @@ struct FillResult {
   Solution solution;
 };
 
-// Whether the items of `demands` fit into `bars` bars of the instance's
-// largest stock kind, searched bar by bar: each bar holds the longest item
-// left and a completion of it, the completions worth most first. `values`
-// (per type, the relaxation's duals, say) price the bars: scaled so that no
-// bar is worth more than 1, the bars of a solution can fall short of 1 by
-// no more than `bars` less the items' worth in all, which rules out most
-// completions where the relaxation is tight. The rest left after a failed
-// bar is remembered, so no rest is searched twice. None: no solution
-// exists; Unknown: the limit or `nodes` bars tried ended the search first.
 // Values for a rest of items and the bars left for it (the duals of its
 // relaxation, say), nullopt when the rest cannot fit those bars.
 using Repricing =
     std::function<std::optional<std::vector<double>>(const std::vector<int>& rest, int bars)>;
+
+// Whether the items of `demands` fit into `bars` bars of the instance's
+// largest stock kind, searched bar by bar: each step branches on the bars
+// of the item that has the fewest, the worthiest first. `values` (per type,
+// the relaxation's duals, say) price the bars: scaled so that no bar is
+// worth more than 1, the bars of a solution can fall short of 1 by no more
+// than `bars` less the items' worth in all, which rules out most bars where
+// the relaxation is tight. Every other restart prices each rest it branches
+// on with `reprice`. A rest that failed is remembered, so no rest is
+// searched twice. None: no solution exists; Unknown: the limit or `nodes`
+// bars tried ended the search first.
+FillResult FillBars(const BinInstance& instance, const std::vector<int>& demands, int bars,
+                    const std::vector<double>& values, const SearchLimit& limit, std::int64_t nodes,
+                    const Repricing& reprice = {});
 
 class BarFiller;
 
@@ -50,9 +55,5 @@ class BarFilling {
  private:
   std::unique_ptr<BarFiller> filler_;
 };
-
-FillResult FillBars(const BinInstance& instance, const std::vector<int>& demands, int bars,
-                    const std::vector<double>& values, const SearchLimit& limit, std::int64_t nodes,
-                    const Repricing& reprice = {});
 
 }  // namespace grill::cutplan
