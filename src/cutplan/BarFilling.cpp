@@ -120,24 +120,12 @@ class BarFiller {
     }
   }
 
-  // Knapsack over exact loads, each type in chunks of 1, 2, 4, ... copies:
-  // the best worth of a bar wasting no more than the solutions may.
+  // The best worth of a bar wasting no more than the solutions may.
   double BestBarWorth(const std::vector<double>& values) const {
     std::vector<double> best(static_cast<std::size_t>(capacity_) + 1, kNoWorth);
     best[0] = 0;
     for (int type = 0; type < Types(); ++type) {
-      int left = rest_[type];
-      for (int chunk = 1; left > 0; chunk *= 2) {
-        const int copies = std::min(chunk, left);
-        left -= copies;
-        const std::int64_t size = instance_.sizes[type] * copies;
-        const double value = values[type] * copies;
-        for (std::int64_t load = capacity_; load >= size; --load) {
-          if (best[load - size] != kNoWorth) {
-            best[load] = std::max(best[load], best[load - size] + value);
-          }
-        }
-      }
+      AddToLoads(best, type, values[type]);
     }
     double most = 0;
     for (std::int64_t load = std::max<std::int64_t>(0, capacity_ - WasteLeft()); load <= capacity_;
@@ -145,6 +133,22 @@ class BarFiller {
       most = std::max(most, best[load]);
     }
     return most;
+  }
+
+  // Takes the rest of a type, each copy worth `value`, into a knapsack
+  // over exact loads (kNoWorth where none is made up), in chunks of 1, 2,
+  // 4, ... copies.
+  void AddToLoads(std::vector<double>& best, int type, double value) const {
+    int left = rest_[type];
+    for (int chunk = 1; left > 0; chunk *= 2) {
+      const int copies = std::min(chunk, left);
+      left -= copies;
+      const std::int64_t size = instance_.sizes[type] * copies;
+      const double worth = value * copies;
+      for (std::int64_t load = capacity_; load >= size; --load) {
+        best[load] = std::max(best[load], best[load - size] + worth);
+      }
+    }
   }
 
   // How far the bars of a solution may fall short of worth 1 in all: the
@@ -333,16 +337,7 @@ class BarFiller {
     best_.resize((Types() + 1) * width);
     WindowMost(&best_[Types() * width], waste);
     for (int type = Types(); type-- > 0;) {
-      int left = rest_[type];
-      for (int chunk = 1; left > 0; chunk *= 2) {
-        const int copies = std::min(chunk, left);
-        left -= copies;
-        const std::int64_t size = instance_.sizes[type] * copies;
-        const double worth = worth_[type] * copies;
-        for (std::int64_t load = capacity_; load >= size; --load) {
-          exact_[load] = std::max(exact_[load], exact_[load - size] + worth);
-        }
-      }
+      AddToLoads(exact_, type, worth_[type]);
       WindowMost(&best_[type * width], waste);
     }
   }

@@ -237,7 +237,7 @@ class Diver {
                          [this](const std::vector<int>& rest, int restBars) {
                            return RestValues(rest, restBars);
                          });
-      } else if (!fillLimit_.Reached()) {
+      } else {
         filled.outcome = FillResult::Outcome::None;
       }
     }

@@ -93,15 +93,7 @@ TEST(BarFilling, AgreesWithEveryPackingTriedOnRandomItems) {
     for (int item = 0; item < 11; ++item) {
       sizes.push_back(capacity / 5 + static_cast<std::int64_t>(random() % (capacity * 3 / 10)));
     }
-    std::sort(sizes.rbegin(), sizes.rend());
-    BinInstance instance = Instance({}, {}, capacity);
-    for (std::int64_t size : sizes) {
-      if (instance.sizes.empty() || instance.sizes.back() != size) {
-        instance.sizes.push_back(size);
-        instance.demands.push_back(0);
-      }
-      ++instance.demands.back();
-    }
+    const BinInstance instance = ItemsInBars(sizes, capacity);
     std::int64_t total = 0;
     for (int type = 0; type < instance.TypeCount(); ++type) {
       total += instance.sizes[type] * instance.demands[type];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -36,6 +37,20 @@ inline int FewestBars(const BinInstance& instance) {
   };
   place(0);
   return best;
+}
+
+// The instance of items of these sizes in bars of `capacity` costing 1.
+inline BinInstance ItemsInBars(std::vector<std::int64_t> sizes, std::int64_t capacity) {
+  std::sort(sizes.rbegin(), sizes.rend());
+  BinInstance instance{{}, {}, {capacity}, {1}};
+  for (std::int64_t size : sizes) {
+    if (instance.sizes.empty() || instance.sizes.back() != size) {
+      instance.sizes.push_back(size);
+      instance.demands.push_back(0);
+    }
+    ++instance.demands.back();
+  }
+  return instance;
 }
 
 }  // namespace grill::cutplan

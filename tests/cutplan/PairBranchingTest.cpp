@@ -48,17 +48,7 @@ TEST(PairBranching, AgreesWithEveryPackingTriedOnRandomItems) {
     for (int item = 0; item < 12; ++item) {
       sizes.push_back(capacity / 4 + static_cast<std::int64_t>(random() % (capacity * 7 / 20)));
     }
-    std::sort(sizes.rbegin(), sizes.rend());
-    BinInstance instance;
-    for (std::int64_t size : sizes) {
-      if (instance.sizes.empty() || instance.sizes.back() != size) {
-        instance.sizes.push_back(size);
-        instance.demands.push_back(0);
-      }
-      ++instance.demands.back();
-    }
-    instance.capacities = {capacity};
-    instance.costs = {1};
+    const BinInstance instance = ItemsInBars(sizes, capacity);
     const int fewest = FewestBars(instance);
     const Solution start = BestGreedy(instance, instance.demands);
     EXPECT_EQ(PairBranching(instance, fewest - 1, start).Run(kNoLimit), false);
