@@ -249,6 +249,11 @@ class BarFiller {
       }
       outer.emplace(worth_);
       Price(*values);
+      // Both worths fit the rest's bars, and so does their mean, which
+      // rules out every bar either does.
+      for (int type = 0; type < Types(); ++type) {
+        worth_[type] = (worth_[type] + (*outer)[type]) / 2;
+      }
       PrepareSuffixes();
       bars = Completions(first, kMostFillCompletions);
       if (cutShort_) {
