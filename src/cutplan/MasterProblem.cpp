@@ -392,11 +392,7 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
       return result;
     }
     const double objective = lp_->objectiveValue();
-    const double* duals = lp_->dualRowSolution();
-    std::vector<double> values(duals, duals + instance_.TypeCount());
-    for (double& value : values) {
-      value = std::max(value, 0.0);
-    }
+    std::vector<double> values = ItemValues();
     // The kind rows, relaxed with their duals y (at most 0 on a row's upper
     // bound, at least 0 on its lower one), leave a covering problem with the
     // costs c - y and y times the bounds added; there Farley's bound holds:
