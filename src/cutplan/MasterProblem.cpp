@@ -88,6 +88,48 @@ MasterProblem::MasterProblem(const BinInstance& instance)
     bar.stock = SmallestStockFor(instance, Load(instance, bar));
   }
   AddPatterns(alone);
+  if (instance.StockCount() == 1 && !instance.AnyLimited()) {
+    AddExchanges();
+  }
+}
+
+void MasterProblem::EnableExchanges(bool enabled) {
+  for (int column = firstExchange_; column < firstExchange_ + exchanges_; ++column) {
+    lp_->setColumnUpper(column, enabled ? COIN_DBL_MAX : 0.0);
+  }
+  demandsChanged_ = true;  // the basis stays dual feasible
+}
+
+void MasterProblem::AddExchanges() {
+  // An item may stand in for a shorter one: any bar holds the shorter in
+  // its place. So some optimal duals grow with the length, and the
+  // relaxation, kept to such duals, needs far fewer rounds on jobs of many
+  // lengths. Its solution then covers some items by longer ones, which no
+  // plan rounds from, so each solve ends without them (see Solve); a bar
+  // filled to a minimum load may not shrink, so they also go while one is
+  // set.
+  const int types = instance_.TypeCount();
+  std::vector<int> starts{0};
+  std::vector<int> rows;
+  std::vector<double> counts;
+  for (int type = 0; type + 1 < types; ++type) {
+    rows.insert(rows.end(), {type, type + 1});
+    counts.insert(counts.end(), {-1.0, 1.0});
+    starts.push_back(static_cast<int>(rows.size()));
+  }
+  const int added = types - 1;
+  if (added <= 0) {
+    return;
+  }
+  firstExchange_ = static_cast<int>(patterns_.size());
+  exchanges_ = added;
+  const std::vector<double> lower(added, 0.0);
+  const std::vector<double> upper(added, COIN_DBL_MAX);
+  const std::vector<double> costs(added, 0.0);
+  lp_->addColumns(added, lower.data(), upper.data(), costs.data(), starts.data(), rows.data(),
+                  counts.data());
+  patterns_.resize(patterns_.size() + added, Pattern{instance_.StockCount() - 1, {}});
+  loads_.resize(loads_.size() + added, 0);
 }
 
 MasterProblem::~MasterProblem() = default;
@@ -129,7 +171,7 @@ void MasterProblem::AddKindRows() {
     }
     kindRow_[stock] = next++;
     for (int column = 0; column < static_cast<int>(patterns_.size()); ++column) {
-      if (!IsStandIn(column) && patterns_[column].stock == stock) {
+      if (!IsStandIn(column) && !IsExchange(column) && patterns_[column].stock == stock) {
         columns.push_back(column);
         ones.push_back(1);
       }
@@ -383,6 +425,8 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
   std::int64_t provenBound = 0;
   std::vector<double> center;
   double bestFarley = 0;
+  bool exchanging = exchanges_ > 0 && minLoad == 0;
+  EnableExchanges(exchanging);
   while (true) {
     if (!Reoptimise()) {
       // The single-type patterns make the relaxation always feasible; a
@@ -444,6 +488,11 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
     // then is its value, or as near as the pricing's tolerance allows.
     if (!added ||
         (!untilNoneImproves_ && provenBound / boundUnit_ == RoundUpCost(objective) / boundUnit_)) {
+      if (exchanging) {
+        exchanging = false;
+        EnableExchanges(false);
+        continue;
+      }
       result.bound = provenBound;
       break;
     }
@@ -464,7 +513,7 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
   }
   const double* x = lp_->primalColumnSolution();
   for (int index = 0; index < static_cast<int>(patterns_.size()); ++index) {
-    if (x[index] > 1e-9 && !IsStandIn(index)) {
+    if (x[index] > 1e-9 && !IsStandIn(index) && !IsExchange(index)) {
       result.used.emplace_back(index, x[index]);
     }
   }

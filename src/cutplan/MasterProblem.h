@@ -133,6 +133,13 @@ class MasterProblem {
   // The limit of the solve under way, which ends a simplex run early.
   const SearchLimit* limit_ = nullptr;
   void AddStandIns();
+  void AddExchanges();
+  void EnableExchanges(bool enabled);
+  bool IsExchange(int column) const {
+    return column >= firstExchange_ && column < firstExchange_ + exchanges_;
+  }
+  int firstExchange_ = 0;
+  int exchanges_ = 0;
   bool IsStandIn(int column) const {
     return column < static_cast<int>(standIn_.size()) && standIn_[column];
   }
