@@ -18,6 +18,10 @@ constexpr std::int64_t kCoarseCapacity = 4096;
 // coarser one.
 constexpr std::int64_t kBoundCells = 8 * 1024 * 1024;
 constexpr std::int64_t kCoarsestCapacity = 64;
+// Up to this capacity and cells, the bound's table is exact: a table over
+// the whole capacity, built in a few milliseconds.
+constexpr std::int64_t kExactCapacity = 16 * 1024;
+constexpr std::int64_t kExactBoundCells = 4 * 1024 * 1024;
 
 // The limit is read from the clock: only every so many nodes.
 constexpr std::int64_t kNodesPerClockRead = 4096;
@@ -47,6 +51,11 @@ std::optional<KnapsackSearch::Best> KnapsackSearch::Solve(
   return best_;
 }
 
+bool KnapsackSearch::ExactBoundFits(std::size_t items, std::int64_t capacity) {
+  return capacity <= kExactCapacity &&
+         static_cast<std::int64_t>(items + 1) * (capacity + 1) <= kExactBoundCells;
+}
+
 double KnapsackSearch::upperBound() const {
   const double found =
       std::max(best_ ? best_->value : -std::numeric_limits<double>::infinity(), floor_);
@@ -73,7 +82,9 @@ void KnapsackSearch::BuildBound() {
   const std::int64_t coarseCapacity =
       std::clamp(kBoundCells / static_cast<std::int64_t>(items.size() + 1), kCoarsestCapacity,
                  kCoarseCapacity);
-  step_ = std::max<std::int64_t>(1, (capacity_ + coarseCapacity - 1) / coarseCapacity);
+  step_ = ExactBoundFits(items.size(), capacity_)
+              ? 1
+              : std::max<std::int64_t>(1, (capacity_ + coarseCapacity - 1) / coarseCapacity);
   coarseWidth_ = capacity_ / step_ + 1;
   const auto width = static_cast<std::size_t>(coarseWidth_);
   // Every row is written before it is read but the last, which is empty.

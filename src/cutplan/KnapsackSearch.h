@@ -11,7 +11,8 @@ namespace grill::cutplan {
 // A bounded knapsack solved by depth-first branch and bound. The bound at
 // each node is a table over a coarse capacity: sizes divided by a step and
 // rounded down, so every selection that fits still fits the table, which
-// therefore never underestimates. The work depends on how many items fit
+// therefore never underestimates; on small capacities the step is 1 and
+// the bound exact. The work depends on how many items fit
 // together, not on the capacity, which suits long bars holding a few long
 // pieces (capacities of 100,000 units, where a table over the whole
 // capacity is too slow).
@@ -39,6 +40,9 @@ class KnapsackSearch {
                             std::int64_t minLoad, std::optional<double> worthBeating,
                             std::int64_t nodeBudget, const SearchLimit& limit);
   bool complete() const { return complete_; }
+  // Whether the bound for that many items and that capacity is exact, so
+  // that the search goes straight to the best and the near-ties on its way.
+  static bool ExactBoundFits(std::size_t items, std::int64_t capacity);
   // No selection is worth more, whether or not the search was complete.
   double upperBound() const;
   // The selections that were the best so far in turn, the best last.

@@ -66,6 +66,14 @@ std::optional<std::vector<PatternPricer::Priced>> PatternPricer::BestPatterns(
   const std::int64_t cells =
       static_cast<std::int64_t>(chunks_.size()) * (instance_.capacities.back() + 1);
   if (cells <= kQuickTable && instance_.capacities.back() <= kQuickTableCapacity) {
+    if (accuracy == Accuracy::Improving && minLoad == 0 &&
+        KnapsackSearch::ExactBoundFits(chunks_.size(), instance_.capacities.back())) {
+      // With an exact bound the search costs about what the table does,
+      // and the good patterns it meets on the way make several columns
+      // per pricing: a relaxation over all bars then takes a fifth of
+      // the rounds. Under a minimum load the table stays quicker.
+      return FromSearch(values, demands, minLoad, accuracy, kSearchNodes, limit);
+    }
     return FromTable(minLoad);
   }
   const bool tableFits = cells <= kTableBudget;

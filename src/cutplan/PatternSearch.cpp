@@ -144,10 +144,12 @@ class Diver {
   // Limited discrepancy search: the tree where the relaxation's k-th choice
   // costs k of a budget that doubles from round to round, so the search
   // does not sink its time into the bottom of the first dive's subtree,
-  // until a round misses nothing. True when it proved the best plan
-  // optimal.
+  // until a round misses nothing. A later turn starts with the budget the
+  // last one ended in: the rounds below it only repeat part of it. True
+  // when it proved the best plan optimal.
   bool BranchAndPrice() {
-    for (discrepancies_ = 0; !Finished(); discrepancies_ = NextBudget(discrepancies_)) {
+    for (discrepancies_ = lastBudget_; !Finished(); discrepancies_ = NextBudget(discrepancies_)) {
+      lastBudget_ = discrepancies_;
       complete_ = true;
       cutShort_ = false;
       Branch();
@@ -551,6 +553,7 @@ class Diver {
   std::int64_t fixedWaste_ = 0;
   bool complete_ = true;   // the branching so far missed no solution
   int discrepancies_ = 0;  // left to the current branch
+  int lastBudget_ = 0;     // of the last round of branch and price
   bool cutShort_ = false;  // the budget left out a branch
   // The bar filling, for how many bars, and the limit of its turn.
   std::optional<BarFilling> filling_;

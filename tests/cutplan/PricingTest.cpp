@@ -95,20 +95,32 @@ TEST(Pricing, TableAndSearchFindTheBestPattern) {
 
 TEST(Pricing, TolerantSearchKeepsItsBound) {
   std::mt19937 random(11);
-  const std::int64_t capacity = 5'000'000;
-  for (int round = 0; round < 60; ++round) {
-    RandomCase test = MakeCase(random, capacity);
-    SCOPED_TRACE(round);
-    PatternPricer pricer(test.instance);
-    std::optional<std::vector<PatternPricer::Priced>> priced = pricer.BestPatterns(
-        test.values, test.instance.demands, 0, PatternPricer::Accuracy::Improving, kNoLimit);
-    ASSERT_TRUE(priced);
-    const double expected = Enumerated(test.instance, test.values, capacity, 0);
-    const PatternPricer::Priced& best = priced->front();
-    EXPECT_GE(best.bound + 1e-9, expected);
-    EXPECT_LE(best.value, expected + 1e-9);
-    if (expected > 1.01) {
-      EXPECT_NEAR(best.value, expected, 1e-9);  // clearly improving: found exactly
+  // Small capacities search with an exact bound (over the whole capacity,
+  // beyond the coarse bound's width at 10,000), a long bar with a coarse
+  // one.
+  for (std::int64_t capacity :
+       {std::int64_t{1000}, std::int64_t{10'000}, std::int64_t{5'000'000}}) {
+    for (int round = 0; round < 60; ++round) {
+      RandomCase test = MakeCase(random, capacity);
+      SCOPED_TRACE(::testing::Message() << "capacity " << capacity << " round " << round);
+      PatternPricer pricer(test.instance);
+      std::optional<std::vector<PatternPricer::Priced>> priced = pricer.BestPatterns(
+          test.values, test.instance.demands, 0, PatternPricer::Accuracy::Improving, kNoLimit);
+      ASSERT_TRUE(priced);
+      const double expected = Enumerated(test.instance, test.values, capacity, 0);
+      const PatternPricer::Priced& best = priced->front();
+      EXPECT_GE(best.bound + 1e-9, expected);
+      EXPECT_LE(best.value, expected + 1e-9);
+      if (expected > 1.01) {
+        EXPECT_NEAR(best.value, expected, 1e-9);  // clearly improving: found exactly
+      }
+      // The patterns met on the way become columns too: each must be a bar.
+      for (const PatternPricer::Priced& pattern : *priced) {
+        EXPECT_LE(Load(test.instance, pattern.pattern), capacity);
+        for (const PatternEntry& entry : pattern.pattern.entries) {
+          EXPECT_LE(entry.count, test.instance.demands[entry.type]);
+        }
+      }
     }
   }
 }
