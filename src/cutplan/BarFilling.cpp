@@ -22,9 +22,10 @@ constexpr std::size_t kMostFillCompletions = 20000;
 constexpr std::int64_t kShortestAttempt = 2000;
 
 // The restarts' lengths in units of the shortest, 1 1 2 1 1 2 4 1 1 2 ...
-// (Luby, Sinclair and Zuckerman): within a factor of the best fixed length
-// whatever the search's luck. Doubling lengths left a failed search in one
-// long unlucky run where the next short one would have settled it.
+// (Luby, Sinclair and Zuckerman): however the search's luck is spread, no
+// restart schedule is faster by more than a logarithmic factor. Doubling
+// lengths left the search in one long unlucky run where a short one after
+// it would have settled the job.
 std::int64_t RestartLength(std::int64_t restart) {
   std::int64_t index = restart + 1;
   for (;;) {

@@ -12,10 +12,10 @@ namespace grill::cutplan {
 // each node is a table over a coarse capacity: sizes divided by a step and
 // rounded down, so every selection that fits still fits the table, which
 // therefore never underestimates; on small capacities the step is 1 and
-// the bound exact. The work depends on how many items fit
-// together, not on the capacity, which suits long bars holding a few long
-// pieces (capacities of 100,000 units, where a table over the whole
-// capacity is too slow).
+// the bound exact. The work depends on how many items fit together, not on
+// the capacity, which suits long bars holding a few long pieces
+// (capacities of 100,000 units, where a table over the whole capacity is
+// too slow).
 class KnapsackSearch {
  public:
   struct Item {
