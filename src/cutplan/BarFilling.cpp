@@ -18,27 +18,8 @@ constexpr double kNoWorth = -std::numeric_limits<double>::infinity();
 // Completions of one bar beyond which the list is cut short; the search
 // then proves nothing.
 constexpr std::size_t kMostFillCompletions = 20000;
-// The bars the shortest restart may try.
-constexpr std::int64_t kShortestAttempt = 2000;
-
-// The restarts' lengths in units of the shortest, 1 1 2 1 1 2 4 1 1 2 ...
-// (Luby, Sinclair and Zuckerman): however the search's luck is spread, no
-// restart schedule is faster by more than a logarithmic factor. Doubling
-// lengths left the search in one long unlucky run where a short one after
-// it would have settled the job.
-std::int64_t RestartLength(std::int64_t restart) {
-  std::int64_t index = restart + 1;
-  for (;;) {
-    int k = 1;
-    while ((std::int64_t{1} << k) - 1 < index) {
-      ++k;
-    }
-    if ((std::int64_t{1} << k) - 1 == index) {
-      return std::int64_t{1} << (k - 1);
-    }
-    index -= (std::int64_t{1} << (k - 1)) - 1;
-  }
-}
+// The bars the first restart may try.
+constexpr std::int64_t kFirstAttempt = 500;
 
 }  // namespace
 
@@ -82,12 +63,12 @@ class BarFiller {
     limit_ = &limit;
     const std::int64_t budgetEnd = nodes_ + nodes;
     // Restarts alternate between the values given and each branching
-    // rest's own (which prune harder but cost a relaxation each), each
-    // length twice; from the third on, a coin decides between items with
-    // as many bars. So a search does not sink its time into one unlucky
-    // choice, and the rests known to fail stay known.
+    // rest's own (which prune harder but cost a relaxation each), the
+    // budget doubling every second one; from the third on, a coin decides
+    // between items with as many bars. So a search does not sink its time
+    // into one unlucky choice, and the rests known to fail stay known.
     for (;; ++attempt_) {
-      attemptEnd_ = std::min(budgetEnd, nodes_ + kShortestAttempt * RestartLength(attempt_ / 2));
+      attemptEnd_ = std::min(budgetEnd, nodes_ + (kFirstAttempt << std::min(attempt_ / 2, 40)));
       cuts_ = 0;
       stopped_ = false;
       outOfAttempt_ = false;
