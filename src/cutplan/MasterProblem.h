@@ -117,6 +117,22 @@ class MasterProblem {
                                     const std::vector<int>& demands, const SearchLimit& limit,
                                     bool& added);
 
+  void AddStandIns();
+  void AddExchanges();
+  void EnableExchanges(bool enabled);
+  bool IsExchange(int column) const {
+    return column >= firstExchange_ && column < firstExchange_ + exchanges_;
+  }
+  bool IsStandIn(int column) const {
+    return column < static_cast<int>(standIn_.size()) && standIn_[column];
+  }
+  static std::size_t HashOf(const Pattern& pattern);
+  // Whether the relaxation has a column of that pattern, stand-ins aside.
+  bool Known(const Pattern& pattern) const;
+  // Without kind rows the duals of the demands alone price the bars, and
+  // a mix of two such duals is one too.
+  bool Smoothable() const;
+
   const BinInstance& instance_;
   std::unique_ptr<ClpSimplex> lp_;
   // The instance with the costs the pricing sees.
@@ -132,30 +148,17 @@ class MasterProblem {
   std::vector<KindRange> ranges_;
   // The limit of the solve under way, which ends a simplex run early.
   const SearchLimit* limit_ = nullptr;
-  void AddStandIns();
-  void AddExchanges();
-  void EnableExchanges(bool enabled);
-  bool IsExchange(int column) const {
-    return column >= firstExchange_ && column < firstExchange_ + exchanges_;
-  }
+  // The exchange columns, an item standing in for the next shorter one:
+  // from the first, how many.
   int firstExchange_ = 0;
   int exchanges_ = 0;
-  bool IsStandIn(int column) const {
-    return column < static_cast<int>(standIn_.size()) && standIn_[column];
-  }
-
   // Per column: its pattern and load, and whether it is one of the
   // stand-ins that keep the relaxation feasible under any minimum load.
   std::vector<Pattern> patterns_;
   std::vector<std::int64_t> loads_;
+  std::vector<bool> standIn_;
   // The columns but the stand-ins by their patterns' hash.
   std::unordered_multimap<std::size_t, int> columnsByHash_;
-  static std::size_t HashOf(const Pattern& pattern);
-  // Without kind rows the duals of the demands alone price the bars, and
-  // a mix of two such duals is one too.
-  bool Smoothable() const;
-  bool Known(const Pattern& pattern) const;
-  std::vector<bool> standIn_;
   std::int64_t minLoad_ = 0;
   PatternPricer::Accuracy accuracy_ = PatternPricer::Accuracy::Exact;
   bool demandsChanged_ = true;
