@@ -53,6 +53,12 @@ class BarFiller {
     }
   }
 
+  void UseValues(const std::vector<double>& values) {
+    if (waste_ >= 0) {
+      Price(values);
+    }
+  }
+
   FillResult Run(const SearchLimit& limit, std::int64_t nodes) {
     if (settled_) {
       return *settled_;
@@ -448,6 +454,10 @@ BarFilling::BarFilling(const BinInstance& instance, const std::vector<int>& dema
     : filler_(std::make_unique<BarFiller>(instance, demands, bars, values, std::move(reprice))) {}
 
 BarFilling::~BarFilling() = default;
+
+void BarFilling::UseValues(const std::vector<double>& values) {
+  filler_->UseValues(values);
+}
 
 FillResult BarFilling::Run(const SearchLimit& limit, std::int64_t nodes) {
   return filler_->Run(limit, nodes);

@@ -52,6 +52,10 @@ class BarFilling {
   // Tries up to `nodes` bars more; once settled, the same result again.
   FillResult Run(const SearchLimit& limit, std::int64_t nodes);
 
+  // Later runs price the bars by these values instead; the rests known to
+  // fail stay known, as they fail whatever the values.
+  void UseValues(const std::vector<double>& values);
+
  private:
   std::unique_ptr<BarFiller> filler_;
 };

@@ -43,6 +43,12 @@ constexpr std::int64_t kFillNodes = 10'000'000;
 // plan is one bar above the relaxation, it proves most such plans and
 // fills most bars exactly that the other finds.
 constexpr int kFillShare = 2;
+// The filling's first turn, before branch and price, takes this many times
+// what the search took before it; twice as many where that was more than
+// kSlowStart: there each node of branch and price costs tens of
+// milliseconds, and its first turn rarely settles a plan.
+constexpr int kFirstFillShare = 2;
+constexpr Clock::duration kSlowStart = std::chrono::milliseconds(500);
 
 class Diver {
  public:
@@ -62,6 +68,7 @@ class Diver {
   }
 
   SearchResult Run() {
+    start_ = Clock::now();
     bound_ = SimpleCostBound(instance_);
     // The relaxations bound and guide; near enough does for both.
     master_.SetPricingAccuracy(PatternPricer::Accuracy::Improving);
@@ -168,35 +175,37 @@ class Diver {
   // while that leaves the best plan one bar above the bound, filling one
   // bar fewer exactly as the duals allow (branching on pairs of items
   // where the filling's tables cost too much), in turns of doubling time;
-  // the first turn alone fills the usual second. True when a proof
-  // settled the plan.
+  // the first turn alone fills the usual second. Where the filling pays,
+  // it has a short turn first: it settles most plans one bar above the
+  // bound in a few times what the search took so far, branch and price in
+  // seconds. True when a proof settled the plan.
   bool ProveOnOneKind() {
     const Clock::time_point deadline = limit_.deadline;
+    if (OneBarAbove() && FillingPays()) {
+      const Clock::duration sofar = Clock::now() - start_;
+      const int share = sofar > kSlowStart ? 2 * kFirstFillShare : kFirstFillShare;
+      if (const std::optional<bool> settled = FillTurn(share * sofar)) {
+        return *settled;
+      }
+    }
     std::optional<PairBranching> pairs;
     for (Clock::duration turn = kFirstTurn; !Finished(); turn *= 2) {
       limit_.deadline = std::min(deadline, Clock::now() + turn);
       const bool proven = BranchAndPrice();
       limit_.deadline = deadline;
-      const std::int64_t perBar = instance_.costs.back();
       if (proven || Finished()) {
         return proven;
       }
-      if (bestCost_ != bound_ + perBar || bound_ % perBar != 0) {
+      if (!OneBarAbove()) {
         return false;
       }
-      const int fewer = static_cast<int>(bound_ / perBar);
       if (FillingPays()) {
-        const std::optional<bool> fits = FitFewerBars(
-            fewer, {std::min(deadline, Clock::now() + turn * kFillShare), limit_.stop});
-        if (fits == false) {
-          bound_ = bestCost_;
-          return true;
-        }
-        if (fits) {
-          return Decided();
+        if (const std::optional<bool> settled = FillTurn(turn * kFillShare)) {
+          return *settled;
         }
         continue;
       }
+      const int fewer = static_cast<int>(bound_ / instance_.costs.back());
       if (!pairs || pairs->Bars() != fewer) {
         pairs.emplace(instance_, fewer, best_);
       }
@@ -213,6 +222,28 @@ class Diver {
     return false;
   }
 
+  // The best plan is one whole bar above the bound.
+  bool OneBarAbove() const {
+    const std::int64_t perBar = instance_.costs.back();
+    return bestCost_ == bound_ + perBar && bound_ % perBar == 0;
+  }
+
+  // A turn of the filling of one bar fewer than the best plan's: true when
+  // it proved the plan, whether the plan is settled when it found a better
+  // one, nullopt when its turn ended first.
+  std::optional<bool> FillTurn(Clock::duration turn) {
+    const std::optional<bool> fits =
+        FitFewerBars(static_cast<int>(bound_ / instance_.costs.back()), turn);
+    if (fits == false) {
+      bound_ = bestCost_;
+      return true;
+    }
+    if (fits) {
+      return Decided();
+    }
+    return std::nullopt;
+  }
+
   // The bar filling's table per step is affordable.
   bool FillingPays() const {
     return static_cast<std::int64_t>(instance_.TypeCount() + 1) *
@@ -222,28 +253,28 @@ class Diver {
 
   // Whether the items fit `bars` bars, by filling them one by one with the
   // bars the relaxation's duals allow (see BarFilling), each rest branched
-  // on priced by its own relaxation; nullopt when the limit ends the search
-  // first. A later call goes on from there. A solution found is recorded.
-  std::optional<bool> FitFewerBars(int bars, const SearchLimit& limit) {
-    fillLimit_ = limit;
+  // on priced by its own relaxation; nullopt when the turn ends the search
+  // first. A later call goes on from there, priced by the duals as they
+  // are then: the columns branch and price added in between lead to other
+  // duals, which may prune where the last did not. The turn starts once
+  // the duals are solved. A solution found is recorded.
+  std::optional<bool> FitFewerBars(int bars, Clock::duration turn) {
+    fillLimit_ = limit_;
     // The duals must be the relaxation's own, not near enough for a bound.
     master_.SetUntilNoneImproves(true);
     master_.SetPricingAccuracy(PatternPricer::Accuracy::Exact);
-    FillResult filled{FillResult::Outcome::Unknown, {}};
-    if (!filling_ || fillingBars_ != bars) {
-      fillingBars_ = bars;
-      filling_.reset();
-      std::optional<std::vector<double>> values = RestValues(instance_.demands, bars);
-      if (values) {
+    FillResult filled{FillResult::Outcome::None, {}};
+    if (std::optional<std::vector<double>> values = RestValues(instance_.demands, bars)) {
+      if (filling_ && fillingBars_ == bars) {
+        filling_->UseValues(*values);
+      } else {
+        fillingBars_ = bars;
         filling_.emplace(instance_, instance_.demands, bars, *values,
                          [this](const std::vector<int>& rest, int restBars) {
                            return RestValues(rest, restBars);
                          });
-      } else {
-        filled.outcome = FillResult::Outcome::None;
       }
-    }
-    if (filling_) {
+      fillLimit_.deadline = std::min(limit_.deadline, Clock::now() + turn);
       filled = filling_->Run(fillLimit_, kFillNodes);
     }
     master_.SetUntilNoneImproves(false);
@@ -558,6 +589,7 @@ class Diver {
   // The bar filling, for how many bars, and the limit of its turn.
   std::optional<BarFilling> filling_;
   int fillingBars_ = 0;
+  Clock::time_point start_;  // of the search
   SearchLimit fillLimit_;
 };
 

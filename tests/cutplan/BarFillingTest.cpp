@@ -83,7 +83,9 @@ TEST(BarFilling, FindsOrRulesOutHandPackings) {
 
 // Random items of a fifth to a half of a bar, tried one bar below the
 // fewest, at it and one above: with no values, with the relaxation's duals
-// priced again at each branching, and with values that are no duals at all.
+// priced again at each branching, with values that are no duals at all, and
+// with those switched to the duals after a few bars, as a search resumed
+// with new duals is.
 TEST(BarFilling, AgreesWithEveryPackingTriedOnRandomItems) {
   std::mt19937 random(23);
   for (int round = 0; round < 60; ++round) {
@@ -122,10 +124,14 @@ TEST(BarFilling, AgreesWithEveryPackingTriedOnRandomItems) {
         continue;
       }
       const std::vector<double> none(instance.TypeCount(), 0.0);
+      BarFilling switched(instance, instance.demands, bars, noise, reprice);
+      switched.Run(kNoLimit, 3);
+      switched.UseValues(*duals);
       for (const FillResult& result :
            {FillBars(instance, instance.demands, bars, none, kNoLimit, kManyNodes),
             FillBars(instance, instance.demands, bars, *duals, kNoLimit, kManyNodes, reprice),
-            FillBars(instance, instance.demands, bars, noise, kNoLimit, kManyNodes)}) {
+            FillBars(instance, instance.demands, bars, noise, kNoLimit, kManyNodes),
+            switched.Run(kNoLimit, kManyNodes)}) {
         EXPECT_EQ(result.outcome,
                   bars >= fewest ? FillResult::Outcome::Found : FillResult::Outcome::None);
         if (result.outcome == FillResult::Outcome::Found) {
