@@ -263,6 +263,7 @@ class Diver {
     // The duals must be the relaxation's own, not near enough for a bound.
     master_.SetUntilNoneImproves(true);
     master_.SetPricingAccuracy(PatternPricer::Accuracy::Exact);
+    // Without duals, the relaxation alone ruled the bars out.
     FillResult filled{FillResult::Outcome::None, {}};
     if (std::optional<std::vector<double>> values = RestValues(instance_.demands, bars)) {
       if (filling_ && fillingBars_ == bars) {
