@@ -39,9 +39,7 @@ class BarFiller {
     }
     waste_ = static_cast<std::int64_t>(bars) * capacity_ - total;
     worth_.assign(Types(), 0.0);
-    if (waste_ >= 0) {
-      Price(values);
-    }
+    UseValues(values);
     std::mt19937_64 random(0x5eed);
     for (int type = 0; type <= Types(); ++type) {
       keyA_.push_back(random());
@@ -53,6 +51,7 @@ class BarFiller {
     }
   }
 
+  // Items beyond the bars' room need no worth: Run rules them out first.
   void UseValues(const std::vector<double>& values) {
     if (waste_ >= 0) {
       Price(values);
