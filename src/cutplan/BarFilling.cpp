@@ -73,7 +73,8 @@ class BarFiller {
     // between items with as many bars. So a search does not sink its time
     // into one unlucky choice, and the rests known to fail stay known.
     for (;; ++attempt_) {
-      attemptEnd_ = std::min(budgetEnd, nodes_ + (kFirstAttempt << std::min(attempt_ / 2, 40)));
+      const std::int64_t ownEnd = nodes_ + (kFirstAttempt << std::min(attempt_ / 2, 40));
+      attemptEnd_ = std::min(budgetEnd, ownEnd);
       cuts_ = 0;
       stopped_ = false;
       outOfAttempt_ = false;
@@ -85,9 +86,21 @@ class BarFiller {
         return *(settled_ = FillResult{FillResult::Outcome::None, {}});
       }
       if (!outOfAttempt_ || nodes_ >= budgetEnd || limit.Reached()) {
+        // A restart that used up its own budget is over: the next run goes
+        // on with the one after it instead of repeating it.
+        if (outOfAttempt_ && attemptEnd_ == ownEnd) {
+          ++attempt_;
+        }
         return {FillResult::Outcome::Unknown, {}};
       }
     }
+  }
+
+  FillResult RunFirstRestart(const SearchLimit& limit) {
+    if (attempt_ > 0 && !settled_) {
+      return {FillResult::Outcome::Unknown, {}};
+    }
+    return Run(limit, kFirstAttempt);
   }
 
  private:
@@ -460,6 +473,10 @@ void BarFilling::UseValues(const std::vector<double>& values) {
 
 FillResult BarFilling::Run(const SearchLimit& limit, std::int64_t nodes) {
   return filler_->Run(limit, nodes);
+}
+
+FillResult BarFilling::RunFirstRestart(const SearchLimit& limit) {
+  return filler_->RunFirstRestart(limit);
 }
 
 FillResult FillBars(const BinInstance& instance, const std::vector<int>& demands, int bars,

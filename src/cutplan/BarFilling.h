@@ -51,6 +51,10 @@ class BarFilling {
 
   // Tries up to `nodes` bars more; once settled, the same result again.
   FillResult Run(const SearchLimit& limit, std::int64_t nodes);
+  // The first restart, to its end unless the limit comes first; a later
+  // run goes on with the next. Nothing in it depends on the clock, so what
+  // it settles is settled alike in every run. Unknown once it is over.
+  FillResult RunFirstRestart(const SearchLimit& limit);
 
   // Later runs price the bars by these values instead; the rests known to
   // fail stay known, as they fail whatever the values.

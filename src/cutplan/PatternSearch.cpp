@@ -257,7 +257,8 @@ class Diver {
   // first. A later call goes on from there, priced by the duals as they
   // are then: the columns branch and price added in between lead to other
   // duals, which may prune where the last did not. The turn starts once
-  // the duals are solved. A solution found is recorded.
+  // the duals are solved, and the first restart runs to its end whatever
+  // the turn. A solution found is recorded.
   std::optional<bool> FitFewerBars(int bars, Clock::duration turn) {
     fillLimit_ = limit_;
     // The duals must be the relaxation's own, not near enough for a bound.
@@ -275,8 +276,14 @@ class Diver {
                            return RestValues(rest, restBars);
                          });
       }
-      fillLimit_.deadline = std::min(limit_.deadline, Clock::now() + turn);
-      filled = filling_->Run(fillLimit_, kFillNodes);
+      const Clock::time_point turnEnd = Clock::now() + turn;
+      // Most plans the filling settles in its first restart, of a few
+      // hundred bars: not cut short by the turn, they settle alike in every run.
+      filled = filling_->RunFirstRestart(fillLimit_);
+      if (filled.outcome == FillResult::Outcome::Unknown) {
+        fillLimit_.deadline = std::min(limit_.deadline, turnEnd);
+        filled = filling_->Run(fillLimit_, kFillNodes);
+      }
     }
     master_.SetUntilNoneImproves(false);
     master_.SetPricingAccuracy(PatternPricer::Accuracy::Improving);

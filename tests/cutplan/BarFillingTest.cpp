@@ -85,7 +85,7 @@ TEST(BarFilling, FindsOrRulesOutHandPackings) {
 // fewest, at it and one above: with no values, with the relaxation's duals
 // priced again at each branching, with values that are no duals at all, and
 // with those switched to the duals after a few bars, as a search resumed
-// with new duals is.
+// with new duals is, and resumed after its first restart alone.
 TEST(BarFilling, AgreesWithEveryPackingTriedOnRandomItems) {
   std::mt19937 random(23);
   for (int round = 0; round < 60; ++round) {
@@ -127,16 +127,22 @@ TEST(BarFilling, AgreesWithEveryPackingTriedOnRandomItems) {
       BarFilling switched(instance, instance.demands, bars, noise, reprice);
       switched.Run(kNoLimit, 3);
       switched.UseValues(*duals);
+      BarFilling resumed(instance, instance.demands, bars, *duals, reprice);
+      const FillResult first = resumed.RunFirstRestart(kNoLimit);
       for (const FillResult& result :
            {FillBars(instance, instance.demands, bars, none, kNoLimit, kManyNodes),
             FillBars(instance, instance.demands, bars, *duals, kNoLimit, kManyNodes, reprice),
             FillBars(instance, instance.demands, bars, noise, kNoLimit, kManyNodes),
-            switched.Run(kNoLimit, kManyNodes)}) {
+            switched.Run(kNoLimit, kManyNodes), resumed.Run(kNoLimit, kManyNodes)}) {
         EXPECT_EQ(result.outcome,
                   bars >= fewest ? FillResult::Outcome::Found : FillResult::Outcome::None);
         if (result.outcome == FillResult::Outcome::Found) {
           EXPECT_EQ(PackingFault(instance, result.solution, bars), "");
         }
+      }
+      if (first.outcome != FillResult::Outcome::Unknown) {
+        EXPECT_EQ(first.outcome,
+                  bars >= fewest ? FillResult::Outcome::Found : FillResult::Outcome::None);
       }
     }
   }
@@ -159,6 +165,45 @@ TEST(BarFilling, StopsAtItsLimits) {
             FillResult::Outcome::Found);
   EXPECT_EQ(FillBars(mixed, mixed.demands, 8, zeros, kNoLimit, 3).outcome,
             FillResult::Outcome::Unknown);
+}
+
+// The first restart runs alone; once over, it is not run again, and the
+// runs that follow go on from it to the same answer as a search in one go.
+TEST(BarFilling, GoesOnAfterItsFirstRestart) {
+  struct Case {
+    const char* what;
+    BinInstance instance;
+    int bars;
+    FillResult::Outcome outcome;
+  };
+  using enum FillResult::Outcome;
+  const Case cases[] = {
+      // Items of a fifth to a half of a bar, with no values to prune by:
+      // more than the first restart settles.
+      {"32 items in the 11 bars of their length",
+       ItemsInBars({42, 22, 23, 48, 42, 35, 29, 32, 41, 20, 25, 47, 49, 22, 41, 41,
+                    33, 22, 43, 25, 33, 38, 39, 49, 25, 23, 20, 41, 32, 35, 44, 26},
+                   100),
+       11, Found},
+      {"34 items, not in the 12 bars of their length",
+       ItemsInBars({43, 24, 46, 38, 48, 44, 49, 37, 29, 27, 29, 45, 43, 27, 28, 37, 45,
+                    34, 29, 49, 27, 33, 34, 22, 24, 48, 26, 25, 40, 30, 24, 40, 26, 43},
+                   100),
+       12, None},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.what);
+    const BinInstance& instance = test.instance;
+    const std::vector<double> none(instance.TypeCount(), 0.0);
+    BarFilling filling(instance, instance.demands, test.bars, none);
+    EXPECT_EQ(filling.RunFirstRestart(kNoLimit).outcome, Unknown);
+    EXPECT_EQ(filling.RunFirstRestart(kNoLimit).outcome, Unknown);
+    const FillResult result = filling.Run(kNoLimit, kManyNodes);
+    EXPECT_EQ(result.outcome, test.outcome);
+    if (result.outcome == Found) {
+      EXPECT_EQ(PackingFault(instance, result.solution, test.bars), "");
+    }
+  }
 }
 
 }  // namespace
