@@ -49,6 +49,8 @@ constexpr int kFillShare = 2;
 // milliseconds, and its first turn rarely settles a plan.
 constexpr int kFirstFillShare = 2;
 constexpr Clock::duration kSlowStart = std::chrono::milliseconds(500);
+// The filling's first restart may take this many of its turns.
+constexpr int kFirstRestartTurns = 2;
 
 class Diver {
  public:
@@ -257,8 +259,8 @@ class Diver {
   // first. A later call goes on from there, priced by the duals as they
   // are then: the columns branch and price added in between lead to other
   // duals, which may prune where the last did not. The turn starts once
-  // the duals are solved, and the first restart runs to its end whatever
-  // the turn. A solution found is recorded.
+  // the duals are solved; the first restart may take longer. A solution
+  // found is recorded.
   std::optional<bool> FitFewerBars(int bars, Clock::duration turn) {
     fillLimit_ = limit_;
     // The duals must be the relaxation's own, not near enough for a bound.
@@ -276,11 +278,13 @@ class Diver {
                            return RestValues(rest, restBars);
                          });
       }
-      const Clock::time_point turnEnd = Clock::now() + turn;
-      // Most plans the filling settles in its first restart, of a few
-      // hundred bars: not cut short by the turn, they settle alike in every run.
+      const Clock::time_point now = Clock::now();
+      const Clock::time_point turnEnd = now + turn;
+      // Most plans the filling settles, it settles in its first restart:
+      // with time to spare to finish it, they settle alike in every run.
+      fillLimit_.deadline = std::min(limit_.deadline, now + kFirstRestartTurns * turn);
       filled = filling_->RunFirstRestart(fillLimit_);
-      if (filled.outcome == FillResult::Outcome::Unknown) {
+      if (filled.outcome == FillResult::Outcome::Unknown && Clock::now() < turnEnd) {
         fillLimit_.deadline = std::min(limit_.deadline, turnEnd);
         filled = filling_->Run(fillLimit_, kFillNodes);
       }
