@@ -4,6 +4,7 @@
 #include <ClpSimplex.hpp>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace grill::cutplan {
 
@@ -15,6 +16,8 @@ namespace {
 constexpr double kFullerBias = 1e-4;
 // The share of the best bound's duals in the duals a round prices at.
 constexpr double kSmoothing = 0.8;
+// Candidates taken into the relaxation per round.
+constexpr std::size_t kCandidateBatch = 50;
 
 }  // namespace
 
@@ -142,6 +145,14 @@ void MasterProblem::AddPatterns(const std::vector<Pattern>& patterns) {
     usable.push_back(Load(instance_, pattern) >= minLoad_);
   }
   AddColumns(patterns, costs, usable, false);
+}
+
+void MasterProblem::SetCandidates(std::vector<Pattern> candidates) {
+  candidates_ = std::move(candidates);
+  candidateLoads_.clear();
+  for (const Pattern& candidate : candidates_) {
+    candidateLoads_.push_back(Load(instance_, candidate));
+  }
 }
 
 void MasterProblem::SetSupply(const Supply& left) {
@@ -378,11 +389,57 @@ double MasterProblem::PriceLimits(const std::vector<double>& limitDuals) {
   return total;
 }
 
+bool MasterProblem::AddImprovingCandidates(const std::vector<double>& priceValues,
+                                           const std::vector<double>& values,
+                                           const std::vector<double>& limitDuals,
+                                           const std::vector<int>& demands) {
+  std::vector<std::pair<double, int>> improving;
+  for (int index = 0; index < static_cast<int>(candidates_.size()); ++index) {
+    const Pattern& candidate = candidates_[index];
+    if (candidateLoads_[index] < minLoad_ ||
+        std::any_of(candidate.entries.begin(), candidate.entries.end(),
+                    [&](const PatternEntry& entry) { return entry.count > demands[entry.type]; })) {
+      continue;
+    }
+    double priced = 0;
+    double value = 0;
+    for (const PatternEntry& entry : candidate.entries) {
+      priced += priceValues[entry.type] * entry.count;
+      value += values[entry.type] * entry.count;
+    }
+    const int stock = candidate.stock;
+    const double cost = static_cast<double>(instance_.costs[stock]) - limitDuals[stock];
+    const double full = std::max(cost, static_cast<double>(instance_.costs[stock]));
+    if (value - cost > kImproving * full && !Known(candidate)) {
+      improving.emplace_back(priced - cost, index);
+    }
+  }
+  if (improving.empty()) {
+    return false;
+  }
+  const std::size_t batch = std::min(improving.size(), kCandidateBatch);
+  std::partial_sort(improving.begin(), improving.begin() + static_cast<std::ptrdiff_t>(batch),
+                    improving.end(),
+                    [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::vector<Pattern> taken;
+  for (std::size_t rank = 0; rank < batch; ++rank) {
+    taken.push_back(candidates_[improving[rank].second]);
+  }
+  AddPatterns(taken);
+  return true;
+}
+
 std::optional<double> MasterProblem::PriceAndAdd(const std::vector<double>& priceValues,
                                                  const std::vector<double>& values,
                                                  const std::vector<double>& limitDuals,
                                                  const std::vector<int>& demands,
                                                  const SearchLimit& limit, bool& added) {
+  // The candidates are not every bar, so a round priced by them alone
+  // bounds nothing: an infinite ratio keeps Farley's bound where it was.
+  if (minLoad_ > 0 && AddImprovingCandidates(priceValues, values, limitDuals, demands)) {
+    added = true;
+    return std::numeric_limits<double>::infinity();
+  }
   std::optional<std::vector<PatternPricer::Priced>> priced =
       pricer_.BestPatterns(priceValues, demands, minLoad_, accuracy_, limit);
   if (!priced) {

@@ -37,6 +37,11 @@ class MasterProblem {
   MasterProblem& operator=(const MasterProblem&) = delete;
 
   void AddPatterns(const std::vector<Pattern>& patterns);
+  // Bars priced before the knapsack in the solves with a minimum load,
+  // taken in batches while any improves the relaxation: where every bar
+  // must be all but full, most of those it needs can be among them, and a
+  // look at each costs far less than a knapsack over the capacity.
+  void SetCandidates(std::vector<Pattern> candidates);
 
   enum class Outcome { Solved, CannotBeat, OutOfTime };
   struct Relaxation {
@@ -106,10 +111,18 @@ class MasterProblem {
   // The values with a small bonus per unit of length, so that pricing
   // prefers the fuller of two nearly equal patterns.
   std::vector<double> FullerFirst(std::vector<double> values) const;
+  // Adds the candidates within the demands and the minimum load that
+  // improve the relaxation at `values`, the best at `priceValues` first;
+  // false when none does.
+  bool AddImprovingCandidates(const std::vector<double>& priceValues,
+                              const std::vector<double>& values,
+                              const std::vector<double>& limitDuals,
+                              const std::vector<int>& demands);
   // Prices with `priceValues` (each at least its entry in `values`) and adds
   // the patterns that improve the relaxation at `values`, setting `added`.
   // Returns the best priced value per cost, at least 1: an upper bound on
-  // the true one, so Farley's bound stays proven.
+  // the true one, so Farley's bound stays proven; infinite when improving
+  // candidates took the knapsack's place.
   // Nullopt when the limit ends the pricing first.
   std::optional<double> PriceAndAdd(const std::vector<double>& priceValues,
                                     const std::vector<double>& values,
@@ -156,6 +169,9 @@ class MasterProblem {
   // stand-ins that keep the relaxation feasible under any minimum load.
   std::vector<Pattern> patterns_;
   std::vector<std::int64_t> loads_;
+  // The candidates (see SetCandidates) and their loads.
+  std::vector<Pattern> candidates_;
+  std::vector<std::int64_t> candidateLoads_;
   std::vector<bool> standIn_;
   // The columns but the stand-ins by their patterns' hash.
   std::unordered_multimap<std::size_t, int> columnsByHash_;

@@ -6,6 +6,7 @@
 
 #include "BarCompletions.h"
 #include "BarFilling.h"
+#include "FullBars.h"
 #include "GreedyPacking.h"
 #include "KindBranching.h"
 #include "PairBranching.h"
@@ -27,10 +28,16 @@ constexpr int kDeviationsFirst = 2;
 // The first turn of the search on the bars that complete the largest
 // item's, before the branching on pairs of items has one: the former
 // finds the plans that fill every bar, the latter only proves a plan.
-constexpr Clock::duration kFirstTurn = std::chrono::seconds(2);
+// Turns double; the first is short, as most plans that fill every bar
+// come early, and the filling's turn after it proves most plans one bar
+// above the bound.
+constexpr Clock::duration kFirstTurn = std::chrono::milliseconds(500);
 // The branching on pairs takes this share of the other's turn, so that
 // the search that proved plans before keeps most of the time.
 constexpr int kPairShare = 2;
+
+// Bars of up to three items per type that the relaxation may start with.
+constexpr std::int64_t kFullBarsPerType = 4;
 
 // Types times capacity times bars up to which a knapsack per bar is cheap.
 constexpr std::int64_t kAffordableFill = 128 * 1024 * 1024;
@@ -72,6 +79,9 @@ class Diver {
   SearchResult Run() {
     start_ = Clock::now();
     bound_ = SimpleCostBound(instance_);
+    if (Tight()) {
+      StartWithFullBars();
+    }
     // The relaxations bound and guide; near enough does for both.
     master_.SetPricingAccuracy(PatternPricer::Accuracy::Improving);
     if (!Decided()) {
@@ -91,9 +101,30 @@ class Diver {
   // piece, its bars are all but full: the relaxation over such bars, in
   // branch and price, leads to them, a plain dive rarely does.
   bool Tight() const {
-    return instance_.StockCount() == 1 &&
-           bound_ / instance_.costs.back() * instance_.capacities.back() - totalSize_ <
-               instance_.sizes.back();
+    return instance_.StockCount() == 1 && WasteAtBound() < instance_.sizes.back();
+  }
+
+  // The waste of a plan that meets the bound, with one stock kind.
+  std::int64_t WasteAtBound() const {
+    return bound_ / instance_.costs.back() * instance_.capacities.back() - totalSize_;
+  }
+
+  // Where bars must be all but full, the relaxation starts with those of
+  // up to three items, a handful of pieces per bar being the most of what
+  // it needs, unless there are so many that every solve slows down; then,
+  // and for those of four, which are more still, they are candidates for
+  // the relaxations over such bars alone.
+  void StartWithFullBars() {
+    const std::int64_t waste = std::max<std::int64_t>(0, WasteAtBound());
+    FullBars bars = EnumerateFullBars(instance_, instance_.capacities.back() - waste);
+    if (static_cast<std::int64_t>(bars.fewItems.size()) <=
+        kFullBarsPerType * instance_.TypeCount()) {
+      master_.AddPatterns(bars.fewItems);
+    } else {
+      bars.fourItems.insert(bars.fourItems.end(), std::make_move_iterator(bars.fewItems.begin()),
+                            std::make_move_iterator(bars.fewItems.end()));
+    }
+    master_.SetCandidates(std::move(bars.fourItems));
   }
 
   // Unless tight, the plain dive and those with few deviations; then, with
