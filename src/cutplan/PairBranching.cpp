@@ -21,6 +21,9 @@ constexpr double kProofMargin = 1e-7;
 
 // Nodes of one pricing's search beyond which it gives up.
 constexpr std::int64_t kPricingNodes = 2'000'000;
+// Cells of the pricing's table of best values (8 bytes each): exact over
+// the capacity up to this, coarser beyond.
+constexpr std::int64_t kMostSuffixCells = 1024 * 1024;
 
 }  // namespace
 
@@ -297,20 +300,7 @@ class PairSearch {
       return value_[a] * static_cast<double>(groupSize_[b]) >
              value_[b] * static_cast<double>(groupSize_[a]);
     });
-    const std::size_t width = static_cast<std::size_t>(capacity_) + 1;
-    suffix_.assign((order_.size() + 1) * width, 0.0);
-    for (std::size_t index = order_.size(); index-- > 0;) {
-      const double* after = &suffix_[(index + 1) * width];
-      double* here = &suffix_[index * width];
-      const std::int64_t size = groupSize_[order_[index]];
-      const double value = value_[order_[index]];
-      for (std::int64_t room = 0; room <= capacity_; ++room) {
-        here[room] = after[room];
-        if (room >= size) {
-          here[room] = std::max(here[room], after[room - size] + value);
-        }
-      }
-    }
+    FillSuffixTable();
     bestValue_ = 0;
     improving_.clear();
     chosen_.clear();
@@ -332,6 +322,32 @@ class PairSearch {
     return bars;
   }
 
+  // Per group in the order and room, the best value of the groups after
+  // it: over whole steps of length, each group's size rounded down to
+  // them, so that every bar that fits still fits and the table never
+  // underestimates. A step is one length unless the exact table would
+  // pass kMostSuffixCells (long bars of many pieces).
+  void FillSuffixTable() {
+    const std::int64_t groups = static_cast<std::int64_t>(order_.size()) + 1;
+    const std::int64_t widest = std::max<std::int64_t>(1, kMostSuffixCells / groups);
+    step_ = std::max<std::int64_t>(1, (capacity_ + widest) / widest);
+    width_ = static_cast<std::size_t>(capacity_ / step_) + 1;
+    suffix_.assign(static_cast<std::size_t>(groups) * width_, 0.0);
+    const std::int64_t rooms = static_cast<std::int64_t>(width_);
+    for (std::size_t index = order_.size(); index-- > 0;) {
+      const double* after = &suffix_[(index + 1) * width_];
+      double* here = &suffix_[index * width_];
+      const std::int64_t size = groupSize_[order_[index]] / step_;
+      const double value = value_[order_[index]];
+      for (std::int64_t room = 0; room < rooms; ++room) {
+        here[room] = after[room];
+        if (room >= size) {
+          here[room] = std::max(here[room], after[room - size] + value);
+        }
+      }
+    }
+  }
+
   bool Search(std::size_t index, std::int64_t room, double value) {
     if (++nodes_ > kPricingNodes) {
       return false;
@@ -345,9 +361,9 @@ class PairSearch {
         }
       }
     }
-    const std::size_t width = static_cast<std::size_t>(capacity_) + 1;
     if (index == order_.size() ||
-        value + suffix_[index * width + room] <= bestValue_ + kTolerance) {
+        value + suffix_[index * width_ + static_cast<std::size_t>(room / step_)] <=
+            bestValue_ + kTolerance) {
       return true;
     }
     const int group = order_[index];
@@ -385,6 +401,8 @@ class PairSearch {
   std::vector<int> order_;
   std::vector<double> value_;
   std::vector<double> suffix_;
+  std::int64_t step_ = 1;
+  std::size_t width_ = 1;
   std::vector<char> taken_;
   std::vector<int> chosen_;
   std::vector<std::vector<int>> improving_;

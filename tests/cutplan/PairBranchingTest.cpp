@@ -48,11 +48,20 @@ TEST(PairBranching, AgreesWithEveryPackingTriedOnRandomItems) {
     for (int item = 0; item < 12; ++item) {
       sizes.push_back(capacity / 4 + static_cast<std::int64_t>(random() % (capacity * 7 / 20)));
     }
-    const BinInstance instance = ItemsInBars(sizes, capacity);
-    const int fewest = FewestBars(instance);
-    const Solution start = BestGreedy(instance, instance.demands);
-    EXPECT_EQ(PairBranching(instance, fewest - 1, start).Run(kNoLimit), false);
-    EXPECT_NE(PairBranching(instance, fewest, start).Run(kNoLimit), false);
+    const int fewest = FewestBars(ItemsInBars(sizes, capacity));
+    // Scaled up, the same packings on bars far too long for an exact
+    // table per length: the pricing's coarser one must lose none of them.
+    for (const std::int64_t scale : {1, 1'000'003}) {
+      SCOPED_TRACE(scale);
+      std::vector<std::int64_t> scaled = sizes;
+      for (std::int64_t& size : scaled) {
+        size *= scale;
+      }
+      const BinInstance instance = ItemsInBars(scaled, capacity * scale);
+      const Solution start = BestGreedy(instance, instance.demands);
+      EXPECT_EQ(PairBranching(instance, fewest - 1, start).Run(kNoLimit), false);
+      EXPECT_NE(PairBranching(instance, fewest, start).Run(kNoLimit), false);
+    }
   }
 }
 
