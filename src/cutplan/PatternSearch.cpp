@@ -48,8 +48,10 @@ constexpr std::int64_t kAffordableTable = 4 * 1024 * 1024;
 constexpr std::int64_t kFillNodes = 10'000'000;
 // The bar filling takes this many times the other's turn: where the best
 // plan is one bar above the relaxation, it proves most such plans and
-// fills most bars exactly that the other finds.
-constexpr int kFillShare = 2;
+// fills most bars exactly that the other finds. Its proofs after the first
+// turn take much of twice the other's turn, and one cut short waits for
+// the next: three times leaves them room.
+constexpr int kFillShare = 3;
 // The filling's first turn, before branch and price, takes this many times
 // what the search took before it; twice as many where that was more than
 // kSlowStart: there each node of branch and price costs tens of
