@@ -8,9 +8,9 @@ namespace grill::cutplan {
 
 namespace {
 
-// Steps of the enumeration (about a nanosecond each) and bars kept: a
-// bar of four takes some 80 bytes.
-constexpr std::int64_t kMostSteps = 40'000'000;
+// Steps of the enumeration (some 5 ns each, so at most about 50 ms) and
+// bars kept: a bar of four takes some 80 bytes.
+constexpr std::int64_t kMostSteps = 10'000'000;
 constexpr std::size_t kMostBars = 200'000;
 
 class FullBarEnumeration {
@@ -23,34 +23,41 @@ class FullBarEnumeration {
 
   // Each bar once, its types in increasing order (sizes falling): for
   // each choice of all items but the last, the last one's sizes that fit.
+  // The bars of up to three items first, so that a cut-off spares them.
   FullBars Run() {
     AddLast({}, 0, 0);
-    const std::vector<std::int64_t>& sizes = instance_.sizes;
-    for (int first = 0; first < instance_.TypeCount() && Going(); ++first) {
-      if (sizes[first] * 4 < minLoad_) {
-        break;  // four items of at most this size fall short
-      }
-      AddLast({first}, first, sizes[first]);
-      for (int second = first; second < instance_.TypeCount() && Going(); ++second) {
-        const std::int64_t two = sizes[first] + sizes[second];
-        ++steps_;
-        if (two > capacity_ || !Available({first}, second)) {
-          continue;
+    for (const bool four : {false, true}) {
+      for (int first = 0; first < instance_.TypeCount() && Going(); ++first) {
+        if (Size(first) * 4 < minLoad_) {
+          break;  // four items of at most this size fall short
         }
-        if (two + sizes[second] * 2 < minLoad_) {
-          break;  // so do two more items of at most this size
+        if (!four) {
+          AddLast({first}, first, Size(first));
         }
-        AddLast({first, second}, second, two);
-        for (int third = second; third < instance_.TypeCount() && Going(); ++third) {
-          const std::int64_t three = two + sizes[third];
+        for (int second = first; second < instance_.TypeCount() && Going(); ++second) {
+          const std::int64_t two = Size(first) + Size(second);
           ++steps_;
-          if (three > capacity_ || !Available({first, second}, third)) {
+          if (two > capacity_ || !Available({first}, second)) {
             continue;
           }
-          if (three + sizes[third] < minLoad_) {
-            break;  // and one more
+          if (two + Size(second) * 2 < minLoad_) {
+            break;  // so do two more items of at most this size
           }
-          AddLast({first, second, third}, third, three);
+          if (!four) {
+            AddLast({first, second}, second, two);
+            continue;
+          }
+          for (int third = second; third < instance_.TypeCount() && Going(); ++third) {
+            const std::int64_t three = two + Size(third);
+            ++steps_;
+            if (three > capacity_ || !Available({first, second}, third)) {
+              continue;
+            }
+            if (three + Size(third) < minLoad_) {
+              break;  // and one more
+            }
+            AddLast({first, second, third}, third, three);
+          }
         }
       }
     }
@@ -58,6 +65,7 @@ class FullBarEnumeration {
   }
 
  private:
+  std::int64_t Size(int type) const { return instance_.sizes[type]; }
   bool Going() const { return steps_ < kMostSteps && Found() < kMostBars; }
   std::size_t Found() const { return bars_.fewItems.size() + bars_.fourItems.size(); }
 
