@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "InstanceFiles.h"
@@ -91,6 +92,48 @@ TEST(PlanRandomJobs, PlansAreValidAndMeetTheirBounds) {
     EXPECT_LE(plan.lengthBound, TotalStockLength(plan));
     EXPECT_LE(plan.barBound, static_cast<int>(plan.bars.size()));
     EXPECT_EQ(plan.optimal, TotalStockLength(plan) == plan.lengthBound);
+  }
+}
+
+// Jobs whose bars a plan must fill all but exactly: bars of 2 to 5 pieces
+// cut from whole millimetres, now and then a few millimetres short, so
+// that a plan of that many bars exists and wastes less than the shortest
+// piece. Such jobs start from the full bars of a few pieces.
+PieceGroup RandomTightJob(std::mt19937& random, int& bars) {
+  const double stock = 1000 + static_cast<double>(random() % 5000);
+  std::uniform_int_distribution<int> barCount(4, 40);
+  std::uniform_int_distribution<int> cuts(1, 4);
+  PieceGroup group;
+  group.stock = {stock};
+  bars = barCount(random);
+  for (int bar = 0; bar < bars; ++bar) {
+    std::vector<double> points{0, stock - (random() % 4 == 0 ? random() % 4 : 0)};
+    for (int cut = cuts(random); cut > 0; --cut) {
+      points.push_back(1 + static_cast<double>(random() % static_cast<unsigned>(stock - 1)));
+    }
+    std::sort(points.begin(), points.end());
+    for (std::size_t piece = 1; piece < points.size(); ++piece) {
+      if (points[piece] > points[piece - 1]) {
+        group.pieces.push_back(
+            {points[piece] - points[piece - 1], 1, "bar " + std::to_string(bar), ""});
+      }
+    }
+  }
+  return group;
+}
+
+TEST(PlanTightJobs, PlansAreValidAndTheBoundsHold) {
+  std::mt19937 random(77);
+  const SawSettings saw;
+  for (int job = 0; job < 30; ++job) {
+    SCOPED_TRACE(job);
+    int bars = 0;
+    PieceGroup group = RandomTightJob(random, bars);
+    GroupPlan plan = PlanGroup(group, {saw, std::chrono::milliseconds(100)});
+    EXPECT_EQ(CheckPlan(group, saw, plan), std::vector<std::string>{});
+    EXPECT_LE(plan.barBound, bars);
+    EXPECT_LE(plan.barBound, static_cast<int>(plan.bars.size()));
+    EXPECT_EQ(plan.optimal, static_cast<int>(plan.bars.size()) == plan.barBound);
   }
 }
 
