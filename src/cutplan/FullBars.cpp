@@ -94,18 +94,15 @@ class FullBarEnumeration {
 
   void Add(std::initializer_list<int> chosen, int last) {
     Pattern bar{stock_, {}};
-    for (int type : chosen) {
+    const auto addItem = [&bar](int type) {
       if (!bar.entries.empty() && bar.entries.back().type == type) {
         ++bar.entries.back().count;
       } else {
         bar.entries.push_back({type, 1});
       }
-    }
-    if (!bar.entries.empty() && bar.entries.back().type == last) {
-      ++bar.entries.back().count;
-    } else {
-      bar.entries.push_back({last, 1});
-    }
+    };
+    std::for_each(chosen.begin(), chosen.end(), addItem);
+    addItem(last);
     (chosen.size() == 3 ? bars_.fourItems : bars_.fewItems).push_back(std::move(bar));
   }
 

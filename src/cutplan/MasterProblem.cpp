@@ -389,6 +389,27 @@ double MasterProblem::PriceLimits(const std::vector<double>& limitDuals) {
   return total;
 }
 
+double MasterProblem::ValueOf(const Pattern& pattern, const std::vector<double>& values) {
+  double value = 0;
+  for (const PatternEntry& entry : pattern.entries) {
+    value += values[entry.type] * entry.count;
+  }
+  return value;
+}
+
+bool MasterProblem::Improves(const Pattern& pattern, const std::vector<double>& values,
+                             const std::vector<double>& limitDuals) const {
+  const int stock = pattern.stock;
+  const double cost = static_cast<double>(instance_.costs[stock]) - limitDuals[stock];
+  // A lower bound's dual lowers the cost, not what an improvement is
+  // measured against.
+  const double full = std::max(cost, static_cast<double>(instance_.costs[stock]));
+  // A column the simplex already priced out improves nothing: within its
+  // tolerance the pricing may still see it improve, and adding it again
+  // would go round for ever.
+  return ValueOf(pattern, values) - cost > kImproving * full && !Known(pattern);
+}
+
 bool MasterProblem::AddImprovingCandidates(const std::vector<double>& priceValues,
                                            const std::vector<double>& values,
                                            const std::vector<double>& limitDuals,
@@ -401,17 +422,10 @@ bool MasterProblem::AddImprovingCandidates(const std::vector<double>& priceValue
                     [&](const PatternEntry& entry) { return entry.count > demands[entry.type]; })) {
       continue;
     }
-    double priced = 0;
-    double value = 0;
-    for (const PatternEntry& entry : candidate.entries) {
-      priced += priceValues[entry.type] * entry.count;
-      value += values[entry.type] * entry.count;
-    }
-    const int stock = candidate.stock;
-    const double cost = static_cast<double>(instance_.costs[stock]) - limitDuals[stock];
-    const double full = std::max(cost, static_cast<double>(instance_.costs[stock]));
-    if (value - cost > kImproving * full && !Known(candidate)) {
-      improving.emplace_back(priced - cost, index);
+    if (Improves(candidate, values, limitDuals)) {
+      const int stock = candidate.stock;
+      const double cost = static_cast<double>(instance_.costs[stock]) - limitDuals[stock];
+      improving.emplace_back(ValueOf(candidate, priceValues) - cost, index);
     }
   }
   if (improving.empty()) {
@@ -454,17 +468,7 @@ std::optional<double> MasterProblem::PriceAndAdd(const std::vector<double>& pric
     if (candidate.pattern.entries.empty()) {
       continue;
     }
-    double value = 0;
-    for (const PatternEntry& entry : candidate.pattern.entries) {
-      value += values[entry.type] * entry.count;
-    }
-    // A lower bound's dual lowers the cost, not what an improvement is
-    // measured against.
-    const double full = std::max(cost, static_cast<double>(instance_.costs[stock]));
-    // A column the simplex already priced out improves nothing: within
-    // its tolerance the pricing may still see it improve, and adding it
-    // again would go round for ever.
-    if (value - cost > kImproving * full && !Known(candidate.pattern)) {
+    if (Improves(candidate.pattern, values, limitDuals)) {
       improving.push_back(candidate.pattern);
     }
   }

@@ -111,6 +111,10 @@ class MasterProblem {
   // The values with a small bonus per unit of length, so that pricing
   // prefers the fuller of two nearly equal patterns.
   std::vector<double> FullerFirst(std::vector<double> values) const;
+  static double ValueOf(const Pattern& pattern, const std::vector<double>& values);
+  // Whether the pattern, new to the relaxation, improves it at `values`.
+  bool Improves(const Pattern& pattern, const std::vector<double>& values,
+                const std::vector<double>& limitDuals) const;
   // Adds the candidates within the demands and the minimum load that
   // improve the relaxation at `values`, the best at `priceValues` first;
   // false when none does.
