@@ -226,28 +226,32 @@ class BarFiller {
     const std::int64_t cutsBefore = cuts_;
     // Over the whole rest, the suffixes still bound each item's bars.
     PrepareSuffixes();
-    std::vector<Bar> bars;
+    // The bars are counted for every item, and listed for the one chosen.
+    std::size_t fewest = kMostFillCompletions;
     int first = -1;
     bool whole = false;
     for (int type = 0; type < Types() && !stopped_; ++type) {
       if (rest_[type] == 0) {
         continue;
       }
-      // Only a list as short as the best so far is of use.
-      std::vector<Bar> choices = Completions(type, whole ? bars.size() + 1 : kMostFillCompletions);
-      const bool shorter = !cutShort_ && (!whole || choices.size() < bars.size() ||
-                                          (choices.size() == bars.size() && TakeTie()));
+      // Only a count as low as the best so far is of use.
+      const std::size_t count = CountCompletions(type, whole ? fewest + 1 : kMostFillCompletions);
+      const bool shorter =
+          !cutShort_ && (!whole || count < fewest || (count == fewest && TakeTie()));
       if (shorter) {
-        bars = std::move(choices);
+        fewest = count;
         first = type;
         whole = true;
       } else if (first < 0) {
-        bars = std::move(choices);
         first = type;
       }
-      if (whole && bars.empty()) {
+      if (whole && fewest == 0) {
         break;
       }
+    }
+    std::vector<Bar> bars;
+    if (!stopped_ && first >= 0) {
+      bars = Completions(first, kMostFillCompletions);
     }
     if (stopped_) {
       ++cuts_;
@@ -315,15 +319,7 @@ class BarFiller {
   // 1 no more than the rest allows, the worthiest first; cut short at
   // `most`.
   std::vector<Bar> Completions(int type, std::size_t most) {
-    most_ = most;
-    --rest_[type];
-    wasteLeft_ = WasteLeft() - instance_.sizes[type];
-    shortfallLeft_ = Slack() - worth_[type] + kWorthTolerance;
-    found_.clear();
-    cutShort_ = false;
-    chosen_.clear();
-    Extend(0, capacity_ - instance_.sizes[type], worth_[type]);
-    ++rest_[type];
+    FindCompletions(type, most, true);
     std::stable_sort(found_.begin(), found_.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     std::vector<Bar> bars;
@@ -333,6 +329,26 @@ class BarFiller {
       bars.push_back(Merged(std::move(bar)));
     }
     return bars;
+  }
+
+  // How many bars Completions would list, up to `most`.
+  std::size_t CountCompletions(int type, std::size_t most) {
+    FindCompletions(type, most, false);
+    return foundCount_;
+  }
+
+  void FindCompletions(int type, std::size_t most, bool keep) {
+    most_ = most;
+    keep_ = keep;
+    --rest_[type];
+    wasteLeft_ = WasteLeft() - instance_.sizes[type];
+    shortfallLeft_ = Slack() - worth_[type] + kWorthTolerance;
+    found_.clear();
+    foundCount_ = 0;
+    cutShort_ = false;
+    chosen_.clear();
+    Extend(0, capacity_ - instance_.sizes[type], worth_[type]);
+    ++rest_[type];
   }
 
   // Entries in type order, one per type.
@@ -401,11 +417,14 @@ class BarFiller {
     }
     if (next == Types()) {
       if (room <= wasteLeft_ && worth >= 1 - shortfallLeft_) {
-        if (found_.size() >= most_) {
+        if (foundCount_ >= most_) {
           cutShort_ = true;
           return;
         }
-        found_.emplace_back(worth, chosen_);
+        ++foundCount_;
+        if (keep_) {
+          found_.emplace_back(worth, chosen_);
+        }
       }
       return;
     }
@@ -456,6 +475,8 @@ class BarFiller {
   std::deque<std::size_t> window_;
   Bar chosen_;
   std::vector<std::pair<double, Bar>> found_;
+  std::size_t foundCount_ = 0;
+  bool keep_ = false;
   bool cutShort_ = false;
   std::size_t most_ = 0;
   std::int64_t steps_ = 0;
