@@ -186,15 +186,18 @@ class Diver {
   // Limited discrepancy search: the tree where the relaxation's k-th choice
   // costs k of a budget that doubles from round to round, so the search
   // does not sink its time into the bottom of the first dive's subtree,
-  // until a round misses nothing. A later turn starts with the budget the
-  // last one ended in: the rounds below it only repeat part of it. True
-  // when it proved the best plan optimal.
+  // until a round misses nothing. A later turn goes on with the round the
+  // last one ended in, from the node it ended at. True when it proved the
+  // best plan optimal.
   bool BranchAndPrice() {
     for (discrepancies_ = lastBudget_; !Finished(); discrepancies_ = NextBudget(discrepancies_)) {
       lastBudget_ = discrepancies_;
-      complete_ = true;
-      cutShort_ = false;
+      resuming_ = !openPath_.empty();
+      complete_ = !resuming_ || completeAtCut_;
+      cutShort_ = resuming_ && cutShortAtCut_;
       Branch();
+      // Unwound from the node the turn ended in up to the root.
+      std::reverse(openPath_.begin(), openPath_.end());
       if (!cutShort_) {
         if (complete_ && !limit_.Reached()) {
           bound_ = std::max(bound_, bestCost_);
@@ -383,8 +386,18 @@ class Diver {
   // may waste, bounds the node; the branches are the bars that may hold the
   // longest item left. Exhausted, the tree proves no better solution exists.
   void Branch() {
+    if (resuming_) {
+      OpenNode node = std::move(openPath_[resumed_++]);
+      if (resumed_ == openPath_.size()) {
+        resuming_ = false;
+        resumed_ = 0;
+        openPath_.clear();
+      }
+      BranchOn(std::move(node.bars), node.choice);
+      return;
+    }
     if (Finished()) {
-      complete_ = false;
+      EndTurnHere();
       return;
     }
     if (std::all_of(residual_.begin(), residual_.end(), [](int d) { return d == 0; })) {
@@ -398,7 +411,7 @@ class Diver {
     MasterProblem::Relaxation relaxation =
         SolveResidual(bestCost_ - fixedCost_, capacity - WasteLeft());
     if (relaxation.outcome == MasterProblem::Outcome::OutOfTime) {
-      complete_ = false;
+      EndTurnHere();
       return;
     }
     if (relaxation.outcome == MasterProblem::Outcome::CannotBeat) {
@@ -414,8 +427,23 @@ class Diver {
     Completions completions =
         CompleteBar(instance_, residual_, longest, capacity - WasteLeft(), kMostCompletions);
     complete_ = complete_ && completions.all;
-    const std::vector<Pattern> bars = RelaxationFirst(relaxation, std::move(completions.patterns));
-    for (int choice = 0; choice < static_cast<int>(bars.size()); ++choice) {
+    BranchOn(RelaxationFirst(relaxation, std::move(completions.patterns)), 0);
+  }
+
+  // Where the search ends by the limit, what the round missed before
+  // stays for the turn that goes on with it; this round proves nothing.
+  void EndTurnHere() {
+    if (!Decided()) {
+      completeAtCut_ = complete_;
+      cutShortAtCut_ = cutShort_;
+    }
+    complete_ = false;
+  }
+
+  // The branches from `first` on: the node's bars, each fixed in turn.
+  void BranchOn(std::vector<Pattern> bars, int first) {
+    const std::int64_t capacity = instance_.capacities.back();
+    for (int choice = first; choice < static_cast<int>(bars.size()); ++choice) {
       if (choice > discrepancies_) {
         cutShort_ = true;
         return;
@@ -432,6 +460,9 @@ class Diver {
       fixedWaste_ -= waste;
       Unfix(1);
       if (Finished()) {
+        if (!Decided()) {
+          openPath_.push_back({std::move(bars), choice});
+        }
         complete_ = complete_ && bestCost_ <= bound_;
         return;
       }
@@ -631,6 +662,19 @@ class Diver {
   int discrepancies_ = 0;  // left to the current branch
   int lastBudget_ = 0;     // of the last round of branch and price
   bool cutShort_ = false;  // the budget left out a branch
+  // Where a turn ended inside a round: from the root down, the bars each
+  // node on the way branches on and the one it was at. The next turn takes
+  // them up instead of solving those nodes again, and with them what the
+  // round had missed so far.
+  struct OpenNode {
+    std::vector<Pattern> bars;
+    int choice = 0;
+  };
+  std::vector<OpenNode> openPath_;
+  std::size_t resumed_ = 0;  // of its nodes, taken up so far
+  bool resuming_ = false;
+  bool completeAtCut_ = true;
+  bool cutShortAtCut_ = false;
   // The bar filling, for how many bars, and the limit of its turn.
   std::optional<BarFilling> filling_;
   int fillingBars_ = 0;
