@@ -2,9 +2,14 @@
 
 #include <algorithm>
 
+#include "WorkCount.h"
+
 namespace grill::cutplan {
 
 namespace {
+
+// The work of each step of the search.
+constexpr std::int64_t kCompletionStepWork = 20;
 
 class Completer {
  public:
@@ -35,6 +40,7 @@ class Completer {
  private:
   // Types before `from` are decided; `room` is what the bar has left.
   void Extend(int from, std::int64_t room) {
+    AddWork(kCompletionStepWork);
     if (!result_.all) {
       return;
     }

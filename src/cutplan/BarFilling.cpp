@@ -7,6 +7,8 @@
 #include <random>
 #include <unordered_set>
 
+#include "WorkCount.h"
+
 namespace grill::cutplan {
 
 namespace {
@@ -18,6 +20,13 @@ constexpr double kNoWorth = -std::numeric_limits<double>::infinity();
 // Completions of one bar beyond which the list is cut short; the search
 // then proves nothing.
 constexpr std::size_t kMostFillCompletions = 20000;
+// Steps of the completions' search between looks at the limit, and the
+// work of each; loads of a knapsack over exact loads per unit of work,
+// and the work of each load of the most over a window of them.
+constexpr std::int64_t kStepsPerLook = 4096;
+constexpr std::int64_t kFillStepWork = 12;
+constexpr std::int64_t kLoadsPerWork = 4;
+constexpr std::int64_t kWindowWork = 3;
 // The bars the first restart may try.
 constexpr std::int64_t kFirstAttempt = 500;
 
@@ -163,6 +172,7 @@ class BarFiller {
       left -= copies;
       const std::int64_t size = instance_.sizes[type] * copies;
       const double worth = value * copies;
+      AddWork(std::max<std::int64_t>(0, capacity_ - size + 1) / kLoadsPerWork);
       for (std::int64_t load = capacity_; load >= size; --load) {
         best[load] = std::max(best[load], best[load - size] + worth);
       }
@@ -388,6 +398,7 @@ class BarFiller {
       std::copy_n(exact_.begin(), width, most);
       return;
     }
+    AddWork(static_cast<std::int64_t>(width) * kWindowWork);
     window_.clear();
     for (std::size_t load = 0; load < width; ++load) {
       while (!window_.empty() && exact_[window_.back()] <= exact_[load]) {
@@ -403,9 +414,12 @@ class BarFiller {
 
   // Types before `type` are decided; `room` is what the bar has left.
   void Extend(int type, std::int64_t room, double worth) {
-    if ((++steps_ & 4095) == 0 && limit_->Reached()) {
-      stopped_ = true;
-      cutShort_ = true;
+    if ((++steps_ & (kStepsPerLook - 1)) == 0) {
+      AddWork(kStepsPerLook * kFillStepWork);
+      if (limit_->Reached()) {
+        stopped_ = true;
+        cutShort_ = true;
+      }
     }
     const std::size_t width = static_cast<std::size_t>(capacity_) + 1;
     if (cutShort_ || worth + best_[type * width + room] < 1 - shortfallLeft_) {

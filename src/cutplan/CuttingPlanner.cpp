@@ -301,8 +301,10 @@ double TotalStockLength(const GroupPlan& plan) {
 }
 
 GroupPlan PlanGroup(const PieceGroup& group, const PlanOptions& options) {
+  const auto time = std::chrono::duration_cast<Clock::duration>(options.timeLimit);
   const SearchLimit limit{
-      Clock::now() + std::chrono::duration_cast<Clock::duration>(options.timeLimit), options.stop};
+      Clock::now() + time, options.stop, SearchLimit::kNoEnd,
+      WorkDone() + std::min<std::int64_t>(time.count(), SearchLimit::kNoEnd / 4)};
   GroupPlan plan;
   plan.key = group.key;
   Translation translation = Translate(group, options.saw);

@@ -4,6 +4,8 @@
 #include <functional>
 #include <initializer_list>
 
+#include "WorkCount.h"
+
 namespace grill::cutplan {
 
 namespace {
@@ -12,6 +14,8 @@ namespace {
 // bars kept: a bar of four takes some 80 bytes.
 constexpr std::int64_t kMostSteps = 10'000'000;
 constexpr std::size_t kMostBars = 200'000;
+// The work of each step.
+constexpr std::int64_t kListingStepWork = 2;
 
 class FullBarEnumeration {
  public:
@@ -20,6 +24,9 @@ class FullBarEnumeration {
         stock_(instance.StockCount() - 1),
         capacity_(instance.capacities.back()),
         minLoad_(minLoad) {}
+
+  // The steps the listing took, for the work they count as.
+  std::int64_t Steps() const { return steps_; }
 
   // Each bar once, its types in increasing order (sizes falling): for
   // each choice of all items but the last, the last one's sizes that fit.
@@ -117,7 +124,10 @@ class FullBarEnumeration {
 }  // namespace
 
 FullBars EnumerateFullBars(const BinInstance& instance, std::int64_t minLoad) {
-  return FullBarEnumeration(instance, minLoad).Run();
+  FullBarEnumeration enumeration(instance, minLoad);
+  FullBars bars = enumeration.Run();
+  AddWork(kListingStepWork * enumeration.Steps());
+  return bars;
 }
 
 }  // namespace grill::cutplan

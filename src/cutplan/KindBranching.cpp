@@ -13,12 +13,13 @@ namespace {
 // Bars a relaxation uses of a kind count as whole within this.
 constexpr double kWhole = 1e-6;
 
-// A node's relaxation may take this share of the time left, at least
-// kNodeTime and at most kLongestNode: near a boundary of the first
-// objective a relaxation of weighed costs may stall in degenerate steps.
+// A node's relaxation may take this share of the work left, at least
+// kShortestNode and at most kLongestNode (about 20 ms and 1 s): near a
+// boundary of the first objective a relaxation of weighed costs may stall
+// in degenerate steps.
 constexpr int kNodeShare = 10;
-constexpr Clock::duration kNodeTime = std::chrono::milliseconds(20);
-constexpr Clock::duration kLongestNode = std::chrono::seconds(1);
+constexpr std::int64_t kShortestNode = 20'000'000;
+constexpr std::int64_t kLongestNode = 1'000'000'000;
 
 std::vector<KindRange> RootRanges(const BinInstance& instance) {
   std::vector<KindRange> ranges(instance.StockCount());
@@ -90,10 +91,8 @@ std::int64_t KindBranching::Resume(const SearchLimit& limit, const Rounding& rou
     // Rounding may have solved relaxations of its own in between.
     master_.SetSupply(full);
     master_.SetKindRanges(node.ranges);
-    const Clock::time_point now = Clock::now();
-    const Clock::duration nodeTime = std::clamp<Clock::duration>(
-        (std::max(limit.deadline, now) - now) / kNodeShare, kNodeTime, kLongestNode);
-    const SearchLimit nodeLimit{std::min(limit.deadline, now + nodeTime), limit.stop};
+    const SearchLimit nodeLimit =
+        limit.WithWork(std::clamp(limit.WorkLeft() / kNodeShare, kShortestNode, kLongestNode));
     const MasterProblem::Relaxation relaxation = master_.Solve(instance_.demands, beat, nodeLimit);
     if (relaxation.outcome == MasterProblem::Outcome::OutOfTime) {
       node.bound = std::max(node.bound, relaxation.bound);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "WorkCount.h"
+
 namespace grill::cutplan {
 
 namespace {
@@ -25,6 +27,9 @@ constexpr std::int64_t kExactBoundCells = 4 * 1024 * 1024;
 
 // The limit is read from the clock: only every so many nodes.
 constexpr std::int64_t kNodesPerClockRead = 4096;
+// The work of each node, and the bound's cells per unit of work.
+constexpr std::int64_t kNodeWork = 6;
+constexpr std::int64_t kBoundCellsPerWork = 3;
 
 }  // namespace
 
@@ -89,6 +94,7 @@ void KnapsackSearch::BuildBound() {
   const auto width = static_cast<std::size_t>(coarseWidth_);
   // Every row is written before it is read but the last, which is empty.
   bound_.resize((items.size() + 1) * width);
+  AddWork(static_cast<std::int64_t>((items.size() + 1) * width) / kBoundCellsPerWork);
   std::fill_n(bound_.begin() + static_cast<std::ptrdiff_t>(items.size() * width), width, 0.0);
   for (std::size_t position = items.size(); position-- > 0;) {
     const Item& item = items[position];
@@ -125,6 +131,7 @@ bool KnapsackSearch::OutOfNodes() {
     return true;
   }
   --nodesLeft_;
+  AddWork(kNodeWork);
   if (nodesLeft_ < 0 || (nodesLeft_ % kNodesPerClockRead == 0 && limit_->Reached())) {
     complete_ = false;
   }

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "WorkCount.h"
+
 namespace grill::cutplan {
 
 namespace {
@@ -23,6 +25,10 @@ constexpr std::size_t kCandidateBatch = 50;
 
 namespace {
 
+// Work per simplex iteration and row or column, and per solve besides.
+constexpr std::int64_t kSimplexWork = 13;
+constexpr std::int64_t kSolveWork = 20'000;
+
 // The relative tolerance of the relaxation's value.
 constexpr double kValueTolerance = 1e-6;
 
@@ -38,8 +44,11 @@ class StopAtLimit : public ClpEventHandler {
   explicit StopAtLimit(const SearchLimit* const* limit) : limit_(limit) {}
   ClpEventHandler* clone() const override { return new StopAtLimit(*this); }
   int event(Event whichEvent) override {
-    const bool reached = whichEvent == endOfIteration && *limit_ != nullptr && (*limit_)->Reached();
-    return reached ? 0 : -1;
+    if (whichEvent != endOfIteration) {
+      return -1;
+    }
+    AddWork(kSimplexWork * (model_->numberRows() + model_->numberColumns()));
+    return *limit_ != nullptr && (*limit_)->Reached() ? 0 : -1;
   }
 
  private:
@@ -322,6 +331,7 @@ std::vector<double> MasterProblem::ItemValues() const {
 }
 
 bool MasterProblem::Reoptimise() {
+  AddWork(kSolveWork);
   // New demands keep the basis dual feasible, new columns keep it primal
   // feasible: each warm start suits one simplex.
   // Re-solves follow each other by the thousand: CLP keeps its work areas

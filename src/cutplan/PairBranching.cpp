@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "MasterProblem.h"
+#include "WorkCount.h"
 
 namespace grill::cutplan {
 
@@ -21,6 +22,11 @@ constexpr double kProofMargin = 1e-7;
 
 // Nodes of one pricing's search beyond which it gives up.
 constexpr std::int64_t kPricingNodes = 2'000'000;
+// The work of each simplex iteration per row and column, of each node of
+// the pricing, and the pricing table's cells per unit of work.
+constexpr std::int64_t kSimplexStepWork = 13;
+constexpr std::int64_t kPricingNodeWork = 6;
+constexpr std::int64_t kSuffixCellsPerWork = 3;
 // Cells of the pricing's table of best values (8 bytes each): exact over
 // the capacity up to this, coarser beyond.
 constexpr std::int64_t kMostSuffixCells = 1024 * 1024;
@@ -215,6 +221,7 @@ class PairSearch {
         return NodeOutcome::Unknown;
       }
       fresh ? lp_.dual() : lp_.primal(1);
+      AddWork(kSimplexStepWork * lp_.numberIterations() * (lp_.getNumRows() + lp_.getNumCols()));
       fresh = false;
       if (!lp_.isProvenOptimal()) {
         return NodeOutcome::Unknown;
@@ -333,6 +340,7 @@ class PairSearch {
     step_ = std::max<std::int64_t>(1, (capacity_ + widest) / widest);
     width_ = static_cast<std::size_t>(capacity_ / step_) + 1;
     suffix_.assign(static_cast<std::size_t>(groups) * width_, 0.0);
+    AddWork(groups * static_cast<std::int64_t>(width_) / kSuffixCellsPerWork);
     const std::int64_t rooms = static_cast<std::int64_t>(width_);
     for (std::size_t index = order_.size(); index-- > 0;) {
       const double* after = &suffix_[(index + 1) * width_];
@@ -349,6 +357,7 @@ class PairSearch {
   }
 
   bool Search(std::size_t index, std::int64_t room, double value) {
+    AddWork(kPricingNodeWork);
     if (++nodes_ > kPricingNodes) {
       return false;
     }

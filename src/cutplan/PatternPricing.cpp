@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "WorkCount.h"
+
 namespace grill::cutplan {
 
 namespace {
@@ -19,6 +21,8 @@ constexpr std::int64_t kQuickTableCapacity = 16 * 1024;
 constexpr std::int64_t kTableBudget = 64 * 1024 * 1024;
 // Branch-and-bound nodes before the table takes over, where it fits.
 constexpr std::int64_t kSearchNodes = 200'000;
+// Table cells per unit of work.
+constexpr std::int64_t kCellsPerWork = 2;
 
 // Good patterns the search met before its best, added with it, per stock
 // kind; more where there is one kind: its relaxations then take a third
@@ -146,6 +150,7 @@ std::vector<PatternPricer::Priced> PatternPricer::FromTable(std::int64_t minLoad
   const std::size_t width = static_cast<std::size_t>(capacity) + 1;
   // Without a minimum load best_[c] is the best within c; with one, the
   // best of load exactly c, so that the loads reached are known.
+  AddWork(static_cast<std::int64_t>(chunks_.size() * width) / kCellsPerWork);
   best_.assign(width, minLoad > 0 ? kNone : 0.0);
   best_[0] = 0;
   taken_.assign(chunks_.size() * width, 0);

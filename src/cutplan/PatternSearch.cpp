@@ -28,10 +28,13 @@ constexpr int kDeviationsFirst = 2;
 // The first turn of the search on the bars that complete the largest
 // item's, before the branching on pairs of items has one: the former
 // finds the plans that fill every bar, the latter only proves a plan.
-// Turns double; the first is short, as most plans that fill every bar
-// come early, and the filling's turn after it proves most plans one bar
-// above the bound.
-constexpr Clock::duration kFirstTurn = std::chrono::milliseconds(500);
+// Turns are measured in work (WorkCount.h), so that they end alike in
+// every run, and double; the first is short (about half a second), as
+// most plans that fill every bar come early, and the filling's turn after
+// it proves most plans one bar above the bound.
+constexpr std::int64_t kFirstTurn = 500'000'000;
+// Doubling stops here, days of work, long before it could overflow.
+constexpr std::int64_t kLongestTurn = std::int64_t{1} << 50;
 // The branching on pairs takes this share of the other's turn, so that
 // the search that proved plans before keeps most of the time.
 constexpr int kPairShare = 2;
@@ -53,11 +56,11 @@ constexpr std::int64_t kFillNodes = 10'000'000;
 // the next: three times leaves them room.
 constexpr int kFillShare = 3;
 // The filling's first turn, before branch and price, takes this many times
-// what the search took before it; twice as many where that was more than
-// kSlowStart: there each node of branch and price costs tens of
-// milliseconds, and its first turn rarely settles a plan.
+// the work the search did before it; twice as many where that was more than
+// kSlowStart (about half a second): there each node of branch and price
+// costs tens of milliseconds, and its first turn rarely settles a plan.
 constexpr int kFirstFillShare = 2;
-constexpr Clock::duration kSlowStart = std::chrono::milliseconds(500);
+constexpr std::int64_t kSlowStart = 500'000'000;
 // The filling's first restart may take this many of its turns.
 constexpr int kFirstRestartTurns = 2;
 
@@ -79,7 +82,7 @@ class Diver {
   }
 
   SearchResult Run() {
-    start_ = Clock::now();
+    workAtStart_ = WorkDone();
     bound_ = SimpleCostBound(instance_);
     if (Tight()) {
       StartWithFullBars();
@@ -133,7 +136,7 @@ class Diver {
   // one stock kind, branch and price for a proof, in turns with the
   // filling of one bar fewer; then dives with more
   // deviations while time is left. With several kinds of a weighed cost,
-  // the branching on their bars takes half the time left after the first
+  // the branching on their bars takes half the work left after the first
   // dives but the plain one (their plans close its nodes; the plain dive
   // alone rarely finds those), and then all of it.
   void Search(const MasterProblem::Relaxation& root) {
@@ -149,8 +152,7 @@ class Diver {
         moreDives = DiveWith(root, deviations);
         firstDive_ = false;
         if (kinds && deviations > 0) {
-          const Clock::time_point now = Clock::now();
-          BranchOnKinds(*kinds, {now + (std::max(limit_.deadline, now) - now) / 2, limit_.stop});
+          BranchOnKinds(*kinds, limit_.WithWork(limit_.WorkLeft() / 2));
         }
       }
     }
@@ -212,25 +214,25 @@ class Diver {
   // Branch and price on the bars that complete the largest item's, and
   // while that leaves the best plan one bar above the bound, filling one
   // bar fewer exactly as the duals allow (branching on pairs of items
-  // where the filling's tables cost too much), in turns of doubling time;
+  // where the filling's tables cost too much), in turns of doubling work;
   // the first turn alone fills the usual second. Where the filling pays,
   // it has a short turn first: it settles most plans one bar above the
-  // bound in a few times what the search took so far, branch and price in
-  // seconds. True when a proof settled the plan.
+  // bound in a few times the work the search did so far, branch and price
+  // in seconds. True when a proof settled the plan.
   bool ProveOnOneKind() {
-    const Clock::time_point deadline = limit_.deadline;
+    const SearchLimit whole = limit_;
     if (OneBarAbove() && FillingPays()) {
-      const Clock::duration sofar = Clock::now() - start_;
+      const std::int64_t sofar = WorkDone() - workAtStart_;
       const int share = sofar > kSlowStart ? 2 * kFirstFillShare : kFirstFillShare;
       if (const std::optional<bool> settled = FillTurn(share * sofar)) {
         return *settled;
       }
     }
     std::optional<PairBranching> pairs;
-    for (Clock::duration turn = kFirstTurn; !Finished(); turn *= 2) {
-      limit_.deadline = std::min(deadline, Clock::now() + turn);
+    for (std::int64_t turn = kFirstTurn; !Finished(); turn = std::min(2 * turn, kLongestTurn)) {
+      limit_ = whole.WithWork(turn);
       const bool proven = BranchAndPrice();
-      limit_.deadline = deadline;
+      limit_ = whole;
       if (proven || Finished()) {
         return proven;
       }
@@ -247,8 +249,7 @@ class Diver {
       if (!pairs || pairs->Bars() != fewer) {
         pairs.emplace(instance_, fewer, best_);
       }
-      const std::optional<bool> fits =
-          pairs->Run({std::min(deadline, Clock::now() + turn / kPairShare), limit_.stop});
+      const std::optional<bool> fits = pairs->Run(limit_.WithWork(turn / kPairShare));
       if (fits == false) {
         bound_ = bestCost_;
         return true;
@@ -269,7 +270,7 @@ class Diver {
   // A turn of the filling of one bar fewer than the best plan's: true when
   // it proved the plan, whether the plan is settled when it found a better
   // one, nullopt when its turn ended first.
-  std::optional<bool> FillTurn(Clock::duration turn) {
+  std::optional<bool> FillTurn(std::int64_t turn) {
     const std::optional<bool> fits =
         FitFewerBars(static_cast<int>(bound_ / instance_.costs.back()), turn);
     if (fits == false) {
@@ -297,7 +298,7 @@ class Diver {
   // duals, which may prune where the last did not. The turn starts once
   // the duals are solved; the first restart may take longer. A solution
   // found is recorded.
-  std::optional<bool> FitFewerBars(int bars, Clock::duration turn) {
+  std::optional<bool> FitFewerBars(int bars, std::int64_t turn) {
     fillLimit_ = limit_;
     // The duals must be the relaxation's own, not near enough for a bound.
     master_.SetUntilNoneImproves(true);
@@ -314,14 +315,13 @@ class Diver {
                            return RestValues(rest, restBars);
                          });
       }
-      const Clock::time_point now = Clock::now();
-      const Clock::time_point turnEnd = now + turn;
+      const std::int64_t turnEnd = WorkDone() + turn;
       // Most plans the filling settles, it settles in its first restart:
-      // with time to spare to finish it, they settle alike in every run.
-      fillLimit_.deadline = std::min(limit_.deadline, now + kFirstRestartTurns * turn);
+      // with work to spare, it finishes it more often.
+      fillLimit_ = limit_.WithWork(kFirstRestartTurns * turn);
       filled = filling_->RunFirstRestart(fillLimit_);
-      if (filled.outcome == FillResult::Outcome::Unknown && Clock::now() < turnEnd) {
-        fillLimit_.deadline = std::min(limit_.deadline, turnEnd);
+      if (filled.outcome == FillResult::Outcome::Unknown && WorkDone() < turnEnd) {
+        fillLimit_ = limit_.WithWork(turnEnd - WorkDone());
         filled = filling_->Run(fillLimit_, kFillNodes);
       }
     }
@@ -644,8 +644,7 @@ class Diver {
   const BinInstance& instance_;
   MasterProblem master_;
   PatternPricer fillPricer_;
-  // Its deadline moves nearer while the branch and price on bars has its
-  // turn.
+  // Its work ends sooner while the branch and price on bars has its turn.
   SearchLimit limit_;
   Solution best_;
   std::int64_t bestCost_;
@@ -678,7 +677,7 @@ class Diver {
   // The bar filling, for how many bars, and the limit of its turn.
   std::optional<BarFilling> filling_;
   int fillingBars_ = 0;
-  Clock::time_point start_;  // of the search
+  std::int64_t workAtStart_ = 0;  // of the search
   SearchLimit fillLimit_;
 };
 

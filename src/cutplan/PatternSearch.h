@@ -19,7 +19,8 @@ struct SearchResult {
 // re-solving the relaxation for what is left, with the remainder after
 // rounding packed greedily at every step; dives that may deviate from the
 // relaxation's first choice 1, 2, ... times follow while time is left.
-// Same instance, same result, when the search ends before its limit.
+// Same instance, same result, when the search ends before its limit: its
+// parts take turns measured in work (WorkCount.h), not time.
 SearchResult ImproveSolution(const BinInstance& instance, Solution start, const SearchLimit& limit);
 
 }  // namespace grill::cutplan

@@ -107,7 +107,8 @@ PieceGroup RandomTightJob(std::mt19937& random, int& bars) {
   group.stock = {stock};
   bars = barCount(random);
   for (int bar = 0; bar < bars; ++bar) {
-    std::vector<double> points{0, stock - (random() % 4 == 0 ? random() % 4 : 0)};
+    std::vector<double> points{0,
+                               stock - static_cast<double>(random() % 4 == 0 ? random() % 4 : 0)};
     for (int cut = cuts(random); cut > 0; --cut) {
       points.push_back(1 + static_cast<double>(random() % static_cast<unsigned>(stock - 1)));
     }

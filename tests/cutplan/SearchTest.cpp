@@ -3,13 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <set>
+#include <thread>
+#include <tuple>
 
 #include "InstanceFiles.h"
 #include "PlanChecker.h"
 #include "cutplan/BarCompletions.h"
 #include "cutplan/CuttingPlanner.h"
+#include "cutplan/GreedyPacking.h"
+#include "cutplan/PatternSearch.h"
 
 namespace grill::cutplan {
 namespace {
@@ -117,6 +122,44 @@ TEST(PlanProof, FindsPerfectPackings) {
   EXPECT_EQ(testing::CheckPlan(perfect->group, perfect->saw, plan), std::vector<std::string>{});
   EXPECT_EQ(static_cast<int>(plan.bars.size()), perfect->optimum);
   EXPECT_TRUE(plan.optimal);
+}
+
+// The pieces of a known instance without kerf or trims, as items.
+BinInstance ItemsOf(const testing::KnownInstance& known) {
+  std::map<std::int64_t, int, std::greater<>> counts;
+  for (const Piece& piece : known.group.pieces) {
+    counts[static_cast<std::int64_t>(piece.length)] += piece.count;
+  }
+  BinInstance instance{{}, {}, {static_cast<std::int64_t>(known.group.stock.front().length)}, {1}};
+  for (const auto& [size, count] : counts) {
+    instance.sizes.push_back(size);
+    instance.demands.push_back(count);
+  }
+  return instance;
+}
+
+// The search's turns are measured in work, not time: ended by a limit of
+// work in the filling's second turn, after a turn of branch and price, a
+// search takes the same steps in every run, on any thread, and ends with
+// the same plan and bound.
+TEST(PlanProof, TakesTheSameStepsInEveryRun) {
+  std::vector<testing::KnownInstance> instances = testing::LoadInstances("ani_ai");
+  const auto job = std::find_if(instances.begin(), instances.end(),
+                                [](const auto& known) { return known.name == "201_2500_NR_4"; });
+  ASSERT_NE(job, instances.end());
+  const BinInstance instance = ItemsOf(*job);
+  const auto search = [&instance] {
+    const SearchLimit limit =
+        SearchLimit{Clock::now() + std::chrono::minutes(10), {}}.WithWork(1'000'000'000);
+    const std::int64_t before = WorkDone();
+    SearchResult found = ImproveSolution(instance, BestGreedy(instance, instance.demands), limit);
+    return std::tuple(std::move(found.solution), found.bound, WorkDone() - before);
+  };
+  const auto first = search();
+  std::tuple<Solution, std::int64_t, std::int64_t> second;
+  std::thread([&] { second = search(); }).join();
+  EXPECT_EQ(std::get<1>(first), 65);  // not proven yet
+  EXPECT_EQ(first, second);
 }
 
 TEST(PlanEachGroup, GivesWhatPlanningOneByOneGives) {
