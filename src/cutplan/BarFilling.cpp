@@ -62,8 +62,15 @@ class BarFiller {
 
   // Items beyond the bars' room need no worth: Run rules them out first.
   void UseValues(const std::vector<double>& values) {
+    valueSum_.resize(Types(), 0.0);
+    ++valueCount_;
+    std::vector<double> mean(Types());
+    for (int type = 0; type < Types(); ++type) {
+      valueSum_[type] += values[type];
+      mean[type] = valueSum_[type] / valueCount_;
+    }
     if (waste_ >= 0) {
-      Price(values);
+      Price(mean);
     }
   }
 
@@ -462,6 +469,9 @@ class BarFiller {
   int barsLeft_;
   std::int64_t waste_ = 0;
   std::vector<double> worth_;
+  // The values given so far, summed, and how many sets.
+  std::vector<double> valueSum_;
+  int valueCount_ = 0;
   const SearchLimit* limit_ = nullptr;
   const Repricing reprice_;
   std::optional<FillResult> settled_;

@@ -56,8 +56,11 @@ class BarFilling {
   // it settles is settled alike in every run. Unknown once it is over.
   FillResult RunFirstRestart(const SearchLimit& limit);
 
-  // Later runs price the bars by these values instead; the rests known to
-  // fail stay known, as they fail whatever the values.
+  // Later runs price the bars by the mean of these values and those given
+  // before: where each are optimal duals of the same relaxation, so is
+  // their mean, and it leaves a bar worth 1 only where all of them do, so
+  // the pruning grows with each set rather than changing with it. The
+  // rests known to fail stay known, as they fail whatever the values.
   void UseValues(const std::vector<double>& values);
 
  private:

@@ -84,8 +84,9 @@ TEST(BarFilling, FindsOrRulesOutHandPackings) {
 // Random items of a fifth to a half of a bar, tried one bar below the
 // fewest, at it and one above: with no values, with the relaxation's duals
 // priced again at each branching, with values that are no duals at all, and
-// with those switched to the duals after a few bars, as a search resumed
-// with new duals is, and resumed after its first restart alone.
+// with the mean of those, the duals and values by length after a few bars,
+// as a search resumed with new duals has, and resumed after its first
+// restart alone.
 TEST(BarFilling, AgreesWithEveryPackingTriedOnRandomItems) {
   std::mt19937 random(23);
   for (int round = 0; round < 60; ++round) {
@@ -127,6 +128,11 @@ TEST(BarFilling, AgreesWithEveryPackingTriedOnRandomItems) {
       BarFilling switched(instance, instance.demands, bars, noise, reprice);
       switched.Run(kNoLimit, 3);
       switched.UseValues(*duals);
+      std::vector<double> byLength(instance.TypeCount());
+      for (int type = 0; type < instance.TypeCount(); ++type) {
+        byLength[type] = static_cast<double>(instance.sizes[type]) / static_cast<double>(capacity);
+      }
+      switched.UseValues(byLength);
       BarFilling resumed(instance, instance.demands, bars, *duals, reprice);
       const FillResult first = resumed.RunFirstRestart(kNoLimit);
       for (const FillResult& result :
