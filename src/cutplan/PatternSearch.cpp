@@ -56,11 +56,14 @@ constexpr std::int64_t kFillNodes = 10'000'000;
 // the next: three times leaves them room.
 constexpr int kFillShare = 3;
 // The filling's first turn, before branch and price, takes this many times
-// the work the search did before it; twice as many where that was more than
-// kSlowStart (about half a second): there each node of branch and price
-// costs tens of milliseconds, and its first turn rarely settles a plan.
+// the work the search did before it; kSlowShare times as many where that
+// was more than kSlowStart (about 0.12 s, as on 400 pieces of 350 lengths;
+// 200 pieces or Falkenauer's triplets take a quarter of it): there each
+// node of branch and price costs tens of milliseconds, its first turn
+// rarely finishes a descent, and the filling settles more plans sooner.
 constexpr int kFirstFillShare = 2;
-constexpr std::int64_t kSlowStart = 500'000'000;
+constexpr int kSlowShare = 4;
+constexpr std::int64_t kSlowStart = 120'000'000;
 // The filling's first restart may take this many of its turns.
 constexpr int kFirstRestartTurns = 2;
 
@@ -223,7 +226,7 @@ class Diver {
     const SearchLimit whole = limit_;
     if (OneBarAbove() && FillingPays()) {
       const std::int64_t sofar = WorkDone() - workAtStart_;
-      const int share = sofar > kSlowStart ? 2 * kFirstFillShare : kFirstFillShare;
+      const int share = sofar > kSlowStart ? kSlowShare * kFirstFillShare : kFirstFillShare;
       if (const std::optional<bool> settled = FillTurn(share * sofar)) {
         return *settled;
       }
