@@ -173,8 +173,26 @@ class BarFiller {
   // over exact loads (kNoWorth where none is made up), in chunks of 1, 2,
   // 4, ... copies.
   void AddToLoads(std::vector<double>& best, int type, double value) const {
-    int left = rest_[type];
-    for (int chunk = 1; left > 0; chunk *= 2) {
+    AddChunks(best.data(), type, 1, value);
+  }
+
+  // The same from the loads `from` into `to`, which it overwrites: the
+  // first chunk reads `from`, the others work in place.
+  void AddToLoads(const double* from, double* to, int type, double value) const {
+    const std::int64_t size = instance_.sizes[type];
+    const std::int64_t copied = std::min(size, capacity_ + 1);
+    AddWork(std::max<std::int64_t>(0, capacity_ - size + 1) / kLoadsPerWork);
+    std::copy_n(from, copied, to);
+    for (std::int64_t load = copied; load <= capacity_; ++load) {
+      to[load] = std::max(from[load], from[load - size] + value);
+    }
+    AddChunks(to, type, 2, value);
+  }
+
+  // The chunks of the rest of a type from the one of `first` copies on.
+  void AddChunks(double* best, int type, int first, double value) const {
+    int left = rest_[type] - (first - 1);
+    for (int chunk = first; left > 0; chunk *= 2) {
       const int copies = std::min(chunk, left);
       left -= copies;
       const std::int64_t size = instance_.sizes[type] * copies;
@@ -385,16 +403,31 @@ class BarFiller {
 
   // Per type, over the rest of it and the shorter types: the most worth of
   // the items making up a load within the waste left below each load.
+  // A type with none left shares the row of the next type with some:
+  // deep in the search most types are used up. Without waste the most
+  // over a window is the load's own, so each row is built from the one
+  // after it.
   void PrepareSuffixes() {
     const std::int64_t waste = WasteLeft();
     const std::size_t width = static_cast<std::size_t>(capacity_) + 1;
     exact_.assign(width, kNoWorth);
     exact_[0] = 0;
     best_.resize((Types() + 1) * width);
-    WindowMost(&best_[Types() * width], waste);
+    rowOf_.resize(Types() + 1);
+    int row = Types();
+    rowOf_[row] = row;
+    WindowMost(&best_[row * width], waste);
     for (int type = Types(); type-- > 0;) {
-      AddToLoads(exact_, type, worth_[type]);
-      WindowMost(&best_[type * width], waste);
+      if (rest_[type] > 0) {
+        if (waste == 0) {
+          AddToLoads(&best_[row * width], &best_[type * width], type, worth_[type]);
+        } else {
+          AddToLoads(exact_, type, worth_[type]);
+          WindowMost(&best_[type * width], waste);
+        }
+        row = type;
+      }
+      rowOf_[type] = row;
     }
   }
 
@@ -429,7 +462,7 @@ class BarFiller {
       }
     }
     const std::size_t width = static_cast<std::size_t>(capacity_) + 1;
-    if (cutShort_ || worth + best_[type * width + room] < 1 - shortfallLeft_) {
+    if (cutShort_ || worth + best_[rowOf_[type] * width + room] < 1 - shortfallLeft_) {
       return;
     }
     int next = type;
@@ -493,8 +526,9 @@ class BarFiller {
   // The completions' search.
   std::int64_t wasteLeft_ = 0;
   double shortfallLeft_ = 0;
-  // Per type and load, as PrepareSuffixes has them.
+  // Per row and load, as PrepareSuffixes has them, and each type's row.
   std::vector<double> best_;
+  std::vector<int> rowOf_;
   std::vector<double> exact_;
   std::deque<std::size_t> window_;
   Bar chosen_;
