@@ -128,7 +128,7 @@ void AddDesigns(DesignerState& state) {
 // One run of the export as a whole: its designs, controls and files.
 struct ExportRun {
   explicit ExportRun(Files& files, const std::string& folder)
-      : services{files, clock, host, folder} {
+      : services{files, clock, host, folder, ExportLayout::kExportFolder, {}} {
     FillConfiguration(state.config);
     AddDesigns(state);
     state.document.SetUnit(Unit::Millimetres);

@@ -165,7 +165,7 @@ void BM_WholeRecoveryWrite(benchmark::State& state) {
   const Job job = LargeJob(designs, static_cast<int>(state.range(1)));
   for (auto _ : state) {
     // The copy stands for the session's own copy of its designs.
-    if (const auto error = store.Write({job, "large.grilljob", true})) {
+    if (const auto error = store.Write({job, "large.grilljob", true, {}})) {
       state.SkipWithError(error->c_str());
     }
   }
@@ -181,11 +181,11 @@ BENCHMARK(BM_WholeRecoveryWrite)
 void BM_RestoreWithFullJournal(benchmark::State& state) {
   const int designs = static_cast<int>(state.range(0));
   Job job = LargeJob(designs, static_cast<int>(state.range(1)));
-  std::string text = FormatRecovery({job, "large.grilljob", true});
+  std::string text = FormatRecovery({job, "large.grilljob", true, {}});
   const std::size_t whole = text.size();
   for (std::size_t i = 0; text.size() < 2 * whole; ++i) {
     const std::size_t at = (i * 7919) % job.designs.size();
-    RecoveryChange change{{{}, "large.grilljob", true}, at, 1};
+    RecoveryChange change{{{}, "large.grilljob", true, {}}, at, 1};
     change.state.job.unit = job.unit;
     change.state.job.current = job.current;
     change.state.job.designs = {job.designs[at]};
