@@ -36,8 +36,10 @@ struct SearchLimit {
     const std::int64_t done = WorkDone();
     std::int64_t end = budgetEnd;
     if (end == kNoEnd) {
-      const Clock::duration time = std::max(deadline - Clock::now(), Clock::duration::zero());
-      end = done + std::min<std::int64_t>(time.count(), kNoEnd / 4);
+      // Compared first: a deadline long past would overflow the difference.
+      const Clock::time_point now = Clock::now();
+      const std::int64_t time = deadline > now ? (deadline - now).count() : 0;
+      end = done + std::min(time, kNoEnd / 4);
     }
     return std::max<std::int64_t>(0, std::min(end, workEnd) - done);
   }

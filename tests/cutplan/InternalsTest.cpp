@@ -6,6 +6,7 @@
 #include "InstanceFiles.h"
 #include "cutplan/BinInstance.h"
 #include "cutplan/Hundredths.h"
+#include "cutplan/SearchLimit.h"
 #include "cutplan/SimpleBounds.h"
 
 namespace grill::cutplan {
@@ -59,6 +60,28 @@ TEST(SimpleBounds, L2MatchesThePublishedValues) {
       EXPECT_EQ(BoundL2(instance, capacity), known.boundL2);
     }
   }
+}
+
+// The work a limit leaves to share out: from its budget where it has one,
+// else from the time left, and never more than a turn's end allows; a
+// deadline long past leaves none rather than overflowing.
+TEST(SearchLimit, LeavesTheWorkOfItsBudgetTurnOrDeadline) {
+  const Clock::time_point now = Clock::now();
+  const std::int64_t done = WorkDone();
+  const SearchLimit budget{now + std::chrono::hours(1), {}, SearchLimit::kNoEnd, done + 5000};
+  EXPECT_EQ(budget.WorkLeft(), 5000);
+  EXPECT_EQ(budget.WithWork(300).WorkLeft(), 300);
+  EXPECT_EQ(budget.WithWork(300).WithWork(9000).WorkLeft(), 300);
+  EXPECT_FALSE(budget.WithWork(300).Reached());
+  EXPECT_TRUE(budget.WithWork(0).Reached());
+
+  const SearchLimit timed{now + std::chrono::seconds(10), {}};
+  EXPECT_GT(timed.WorkLeft(), 9'000'000'000);
+  EXPECT_LE(timed.WorkLeft(), 10'000'000'000);
+  const SearchLimit past{Clock::time_point::min(), {}};
+  const SearchLimit never{Clock::time_point::max(), {}};
+  EXPECT_EQ(past.WorkLeft(), 0);
+  EXPECT_GT(never.WorkLeft(), std::int64_t{1} << 60);
 }
 
 }  // namespace
