@@ -197,9 +197,9 @@ class Diver {
   bool BranchAndPrice() {
     for (discrepancies_ = lastBudget_; !Finished(); discrepancies_ = NextBudget(discrepancies_)) {
       lastBudget_ = discrepancies_;
-      resuming_ = !openPath_.empty();
-      complete_ = !resuming_ || completeAtCut_;
-      cutShort_ = resuming_ && cutShortAtCut_;
+      const bool resuming = !openPath_.empty();
+      complete_ = !resuming || completeAtCut_;
+      cutShort_ = resuming && cutShortAtCut_;
       Branch();
       // Unwound from the node the turn ended in up to the root.
       std::reverse(openPath_.begin(), openPath_.end());
@@ -389,10 +389,11 @@ class Diver {
   // may waste, bounds the node; the branches are the bars that may hold the
   // longest item left. Exhausted, the tree proves no better solution exists.
   void Branch() {
-    if (resuming_) {
+    // A cut unwinds at once: until the next turn takes up the path, no
+    // node is branched on.
+    if (resumed_ < openPath_.size()) {
       OpenNode node = std::move(openPath_[resumed_++]);
       if (resumed_ == openPath_.size()) {
-        resuming_ = false;
         resumed_ = 0;
         openPath_.clear();
       }
@@ -674,7 +675,6 @@ class Diver {
   };
   std::vector<OpenNode> openPath_;
   std::size_t resumed_ = 0;  // of its nodes, taken up so far
-  bool resuming_ = false;
   bool completeAtCut_ = true;
   bool cutShortAtCut_ = false;
   // The bar filling, for how many bars, and the limit of its turn.
