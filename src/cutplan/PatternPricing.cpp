@@ -163,9 +163,7 @@ std::vector<PatternPricer::Priced> PatternPricer::FromTable(std::int64_t minLoad
         TakeIfBetter(c, chunk, taken);
       }
     } else {
-      for (std::int64_t c = capacity; c >= chunk.size; --c) {
-        TakeIfBetter(c, chunk, taken);
-      }
+      TakeOnceIfBetter(chunk, taken);
     }
   }
   std::vector<Priced> result;
@@ -193,6 +191,25 @@ void PatternPricer::TakeIfBetter(std::int64_t c, const Chunk& chunk, std::uint8_
     best_[c] = with;
     taken[c] = 1;
   }
+}
+
+// Each load reads the loads below it as they were before the chunk: from
+// one table into the other, so that no branch waits on the comparison.
+void PatternPricer::TakeOnceIfBetter(const Chunk& chunk, std::uint8_t* taken) {
+  const std::size_t width = best_.size();
+  const auto size = static_cast<std::size_t>(chunk.size);
+  const double value = chunk.value;
+  next_.resize(width);
+  const double* from = best_.data();
+  double* to = next_.data();
+  std::copy_n(from, std::min(size, width), to);
+  for (std::size_t c = size; c < width; ++c) {
+    const double with = from[c - size] + value;
+    const bool better = with > from[c];
+    to[c] = better ? with : from[c];
+    taken[c] = better;
+  }
+  best_.swap(next_);
 }
 
 Pattern PatternPricer::Reconstruct(int stock, std::int64_t load) const {

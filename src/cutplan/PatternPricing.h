@@ -63,11 +63,13 @@ class PatternPricer {
                                                 std::int64_t minLoad, Accuracy accuracy,
                                                 std::int64_t nodeBudget, const SearchLimit& limit);
   void TakeIfBetter(std::int64_t c, const Chunk& chunk, std::uint8_t* taken);
+  void TakeOnceIfBetter(const Chunk& chunk, std::uint8_t* taken);
   Pattern Reconstruct(int stock, std::int64_t load) const;
 
   const BinInstance& instance_;
   std::vector<Chunk> chunks_;
   std::vector<double> best_;         // best_[c]: the best value within (or at) capacity c
+  std::vector<double> next_;         // the table a chunk taken at most once writes
   std::vector<std::uint8_t> taken_;  // per chunk and capacity: chunk used there
   KnapsackSearch search_;
 };
