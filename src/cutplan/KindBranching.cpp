@@ -34,11 +34,10 @@ std::vector<KindRange> RootRanges(const BinInstance& instance) {
 }  // namespace
 
 std::optional<FractionalKind> MostFractionalKind(const BinInstance& instance,
-                                                 const MasterProblem& master,
                                                  const MasterProblem::Relaxation& relaxation) {
   std::vector<double> bars(instance.StockCount(), 0.0);
-  for (const auto& [index, value] : relaxation.used) {
-    bars[master.PatternAt(index).stock] += value;
+  for (const auto& [pattern, value] : relaxation.used) {
+    bars[pattern.stock] += value;
   }
   std::optional<FractionalKind> chosen;
   double chosenScore = 0;
@@ -111,8 +110,7 @@ std::int64_t KindBranching::Resume(const SearchLimit& limit, const Rounding& rou
       continue;
     }
     bestCost = std::min(bestCost, round(relaxation));
-    const std::optional<FractionalKind> fractional =
-        MostFractionalKind(instance_, master_, relaxation);
+    const std::optional<FractionalKind> fractional = MostFractionalKind(instance_, relaxation);
     if (node.bound >= bestCost / unit * unit || !fractional) {
       Close(node);
       continue;

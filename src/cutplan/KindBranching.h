@@ -68,7 +68,6 @@ struct FractionalKind {
   double bars = 0;
 };
 std::optional<FractionalKind> MostFractionalKind(const BinInstance& instance,
-                                                 const MasterProblem& master,
                                                  const MasterProblem::Relaxation& relaxation);
 
 }  // namespace grill::cutplan

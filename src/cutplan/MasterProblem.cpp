@@ -20,6 +20,15 @@ constexpr double kFullerBias = 1e-4;
 constexpr double kSmoothing = 0.8;
 // Candidates taken into the relaxation per round.
 constexpr std::size_t kCandidateBatch = 50;
+// Columns per row beyond which idle ones are dropped, and per row kept
+// then, but never fewer than these: on small jobs a simplex iteration is
+// cheap, and the columns spare the pricing. Only those priced out by more
+// than this share of their cost go.
+constexpr int kMostColumnsPerRow = 6;
+constexpr int kKeptColumnsPerRow = 3;
+constexpr int kMostColumnsAlways = 2000;
+constexpr int kKeptColumnsAlways = 1000;
+constexpr double kIdleReducedCost = 1e-3;
 
 }  // namespace
 
@@ -321,6 +330,84 @@ void MasterProblem::SetDemands(const std::vector<int>& demands) {
   demandsChanged_ = true;
 }
 
+void MasterProblem::DropIdleColumns(const std::vector<double>& values,
+                                    const std::vector<double>& limitDuals) {
+  const std::vector<int> idle = IdleColumns(values, limitDuals);
+  if (idle.empty()) {
+    return;
+  }
+  lp_->deleteColumns(static_cast<int>(idle.size()), idle.data());
+  std::vector<bool> gone(patterns_.size(), false);
+  for (int column : idle) {
+    gone[column] = true;
+  }
+  // The flags of the stand-ins reach as far as the last of them, which
+  // stays.
+  const std::size_t flagged = standIn_.size();
+  std::size_t left = 0;
+  std::size_t leftFlagged = 0;
+  for (std::size_t column = 0; column < patterns_.size(); ++column) {
+    if (gone[column]) {
+      continue;
+    }
+    patterns_[left] = std::move(patterns_[column]);
+    loads_[left] = loads_[column];
+    if (column < flagged) {
+      standIn_[left] = standIn_[column];
+      leftFlagged = left + 1;
+    }
+    ++left;
+  }
+  patterns_.resize(left);
+  loads_.resize(left);
+  standIn_.resize(leftFlagged);
+  columnsByHash_.clear();
+  for (int column = 0; column < static_cast<int>(left); ++column) {
+    if (!IsStandIn(column) && !IsExchange(column)) {
+      columnsByHash_.emplace(HashOf(patterns_[column]), column);
+    }
+  }
+}
+
+std::vector<int> MasterProblem::IdleColumns(const std::vector<double>& values,
+                                            const std::vector<double>& limitDuals) const {
+  const int rows = lp_->numberRows();
+  // The columns of one type each and the exchanges come first and stay.
+  const int first = firstExchange_ + exchanges_;
+  const int droppable = lp_->numberColumns() - first;
+  if (droppable <= std::max(kMostColumnsPerRow * rows, kMostColumnsAlways)) {
+    return {};
+  }
+  // By the duals, not the solver's reduced costs: those of the columns the
+  // last pricing added are not computed yet.
+  std::vector<std::pair<double, int>> idle;
+  for (int column = first; column < lp_->numberColumns(); ++column) {
+    if (IsStandIn(column) || lp_->getColumnStatus(column) == ClpSimplex::basic) {
+      continue;
+    }
+    const Pattern& pattern = patterns_[column];
+    const double cost = static_cast<double>(instance_.costs[pattern.stock]);
+    const double reduced = cost - limitDuals[pattern.stock] - ValueOf(pattern, values);
+    if (reduced > kIdleReducedCost * cost) {
+      idle.emplace_back(reduced, column);
+    }
+  }
+  // The most clearly priced out go first.
+  const auto excess =
+      static_cast<std::size_t>(droppable - std::max(kKeptColumnsPerRow * rows, kKeptColumnsAlways));
+  if (idle.size() > excess) {
+    std::nth_element(idle.begin(), idle.begin() + static_cast<std::ptrdiff_t>(excess), idle.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    idle.resize(excess);
+  }
+  std::vector<int> columns;
+  for (const auto& entry : idle) {
+    columns.push_back(entry.second);
+  }
+  std::sort(columns.begin(), columns.end());
+  return columns;
+}
+
 std::vector<double> MasterProblem::ItemValues() const {
   const double* duals = lp_->dualRowSolution();
   std::vector<double> values(duals, duals + instance_.TypeCount());
@@ -565,6 +652,7 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
         continue;
       }
       result.bound = provenBound;
+      DropIdleColumns(values, limitDuals);
       break;
     }
     if (provenBound >= beat) {
@@ -585,7 +673,7 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
   const double* x = lp_->primalColumnSolution();
   for (int index = 0; index < static_cast<int>(patterns_.size()); ++index) {
     if (x[index] > 1e-9 && !IsStandIn(index) && !IsExchange(index)) {
-      result.used.emplace_back(index, x[index]);
+      result.used.emplace_back(patterns_[index], x[index]);
     }
   }
   std::stable_sort(result.used.begin(), result.used.end(),

@@ -28,7 +28,8 @@ struct KindRange {
 // used at most as often as it has bars left, and within the ranges set on
 // the kinds' bars. The rows of the limits and ranges count a kind's bars:
 // their duals add to that kind's cost in the pricing, which so stays a
-// knapsack per kind, and no pattern ever has to leave the relaxation.
+// knapsack per kind, and no pattern ever has to leave the relaxation (idle
+// ones do, where they would slow every solve down).
 class MasterProblem {
  public:
   explicit MasterProblem(const BinInstance& instance);
@@ -50,9 +51,10 @@ class MasterProblem {
     // to a whole cost: the relaxation's optimum when solved, else the best
     // bound seen on the way.
     std::int64_t bound = 0;
-    // Pattern index and its value in the relaxation's solution, largest
-    // first; only when solved.
-    std::vector<std::pair<int, double>> used;
+    // The patterns of the relaxation's solution and their values, largest
+    // first; only when solved. Patterns, not columns: a later solve may
+    // drop columns.
+    std::vector<std::pair<Pattern, double>> used;
   };
   // Column generation for `demands`: prices new patterns until none improves
   // the relaxation. Stops early once the bound shows no solution costs less
@@ -60,8 +62,6 @@ class MasterProblem {
   // part: the bound then holds for the solutions made of such bars.
   Relaxation Solve(const std::vector<int>& demands, std::int64_t beat, const SearchLimit& limit,
                    std::int64_t minLoad = 0);
-
-  const Pattern& PatternAt(int index) const { return patterns_[index]; }
 
   // The bars left of each limited kind for the solves that follow; at
   // first, all of them.
@@ -82,6 +82,10 @@ class MasterProblem {
   // the relaxation's own rather than near enough for its bound.
   void SetUntilNoneImproves(bool untilNoneImproves) { untilNoneImproves_ = untilNoneImproves; }
 
+  // How many columns the relaxation holds, those that keep it feasible
+  // among them; solves drop idle ones where they far outnumber the rows.
+  int ColumnCount() const { return static_cast<int>(patterns_.size()); }
+
   // Per type, the last solve's dual of its demand, at least 0.
   std::vector<double> ItemValues() const;
 
@@ -91,6 +95,15 @@ class MasterProblem {
 
  private:
   void SetDemands(const std::vector<int>& demands);
+  // Where the columns far outnumber the rows, drops those the duals of a
+  // solve just ended price out most clearly: each simplex iteration looks
+  // at every column, and a search's many solves each add some. The basis
+  // stays, as only nonbasic columns go.
+  void DropIdleColumns(const std::vector<double>& values, const std::vector<double>& limitDuals);
+  // The columns to drop, in order: of those beyond the ones kept, the
+  // nonbasic ones priced out most clearly.
+  std::vector<int> IdleColumns(const std::vector<double>& values,
+                               const std::vector<double>& limitDuals) const;
   void SetMinimumLoad(std::int64_t minLoad);
   void AddColumns(const std::vector<Pattern>& patterns, const std::vector<double>& costs,
                   const std::vector<bool>& usable, bool standIns);

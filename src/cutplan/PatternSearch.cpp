@@ -477,8 +477,8 @@ class Diver {
   std::vector<Pattern> RelaxationFirst(const MasterProblem::Relaxation& relaxation,
                                        std::vector<Pattern> bars) const {
     std::vector<Pattern> ordered;
-    for (const auto& [index, value] : relaxation.used) {
-      auto found = std::find(bars.begin(), bars.end(), master_.PatternAt(index));
+    for (const auto& [pattern, value] : relaxation.used) {
+      auto found = std::find(bars.begin(), bars.end(), pattern);
       if (found != bars.end()) {
         ordered.push_back(std::move(*found));
         bars.erase(found);
@@ -570,10 +570,10 @@ class Diver {
   // Rounds the relaxation down and packs the rest greedily.
   void TryRounding(const MasterProblem::Relaxation& relaxation) {
     int fixedBars = 0;
-    for (const auto& [index, value] : relaxation.used) {
+    for (const auto& [pattern, value] : relaxation.used) {
       int copies = static_cast<int>(std::floor(value + 1e-9));
       if (copies > 0) {
-        fixedBars += Fix(master_.PatternAt(index), copies);
+        fixedBars += Fix(pattern, copies);
       }
     }
     Solution candidate = fixed_;
@@ -636,8 +636,8 @@ class Diver {
       if (choice == deviations) {
         deviationsUsed_ = deviationsUsed_ || choice + 1 < choices;
       }
-      const auto& [index, value] = relaxation.used[choice];
-      int fixedBars = Fix(master_.PatternAt(index), std::max(1, static_cast<int>(value + 1e-9)));
+      const auto& [pattern, value] = relaxation.used[choice];
+      int fixedBars = Fix(pattern, std::max(1, static_cast<int>(value + 1e-9)));
       if (std::optional<MasterProblem::Relaxation> next = Relax()) {
         Dive(*next, deviations - choice);
       }

@@ -129,7 +129,7 @@ TEST(FullBars, AsCandidatesLeaveTheRelaxationOverFullBarsAsItWas) {
       }
       const MasterProblem::Relaxation relaxation = master.Solve(rest, 1 << 20, kNoLimit, minLoad);
       double value = 0;
-      for (const auto& [index, used] : relaxation.used) {
+      for (const auto& [pattern, used] : relaxation.used) {
         value += used;
       }
       return std::pair(relaxation.bound, value);

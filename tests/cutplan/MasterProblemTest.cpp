@@ -1,0 +1,101 @@
+// A relaxation that lives through many solves, as in a search, drops the
+// columns it no longer needs: its bounds and solutions must stay those of a
+// relaxation that starts afresh.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "NoLimit.h"
+#include "cutplan/MasterProblem.h"
+
+namespace grill::cutplan {
+namespace {
+
+BinInstance ManyLengths(std::mt19937& random) {
+  std::uniform_int_distribution<std::int64_t> size(1500, 4000);
+  std::uniform_int_distribution<int> demand(1, 3);
+  std::vector<std::int64_t> sizes;
+  for (int type = 0; type < 120; ++type) {
+    sizes.push_back(size(random));
+  }
+  std::sort(sizes.rbegin(), sizes.rend());
+  sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
+  BinInstance instance;
+  instance.sizes = sizes;
+  for (std::size_t type = 0; type < sizes.size(); ++type) {
+    instance.demands.push_back(demand(random));
+  }
+  instance.capacities = {10'000};
+  instance.costs = {1};
+  return instance;
+}
+
+// Bars of two or three lengths that fit, far more than the rows.
+std::vector<Pattern> RandomBars(const BinInstance& instance, std::mt19937& random, int count) {
+  std::uniform_int_distribution<int> type(0, instance.TypeCount() - 1);
+  std::vector<Pattern> bars;
+  while (static_cast<int>(bars.size()) < count) {
+    std::vector<int> types{type(random), type(random), type(random)};
+    std::sort(types.begin(), types.end());
+    types.erase(std::unique(types.begin(), types.end()), types.end());
+    Pattern bar{0, {}};
+    for (int chosen : types) {
+      bar.entries.push_back({chosen, 1});
+    }
+    if (Load(instance, bar) <= instance.capacities[0]) {
+      bars.push_back(bar);
+    }
+  }
+  return bars;
+}
+
+// The solution's bars cover every demand.
+void ExpectCovered(const MasterProblem::Relaxation& relaxation, const std::vector<int>& demands) {
+  std::vector<double> covered(demands.size(), 0.0);
+  for (const auto& [bar, value] : relaxation.used) {
+    for (const PatternEntry& entry : bar.entries) {
+      covered[entry.type] += value * entry.count;
+    }
+  }
+  for (std::size_t type = 0; type < demands.size(); ++type) {
+    EXPECT_GE(covered[type], demands[type] - 1e-6) << "type " << type;
+  }
+}
+
+TEST(MasterProblem, KeepsItsBoundsAsItDropsColumns) {
+  std::mt19937 random(17);
+  const BinInstance instance = ManyLengths(random);
+  MasterProblem lasting(instance);
+  lasting.SetUntilNoneImproves(true);
+  std::vector<int> demands = instance.demands;
+  int drops = 0;
+  // Down one dive: each step takes out a bar of the last solution, after
+  // more bars than the relaxation keeps came in. Every
+  // other step wants full bars, which brings in the stand-ins that keep the
+  // relaxation feasible: they must stay what they are.
+  for (int step = 0; step < 4; ++step) {
+    const std::int64_t minLoad = step % 2 == 1 ? 9'000 : 0;
+    lasting.AddPatterns(RandomBars(instance, random, 3000));
+    const int columns = lasting.ColumnCount();
+    const MasterProblem::Relaxation relaxation = lasting.Solve(demands, 1 << 20, kNoLimit, minLoad);
+    drops += lasting.ColumnCount() < columns ? 1 : 0;
+    ASSERT_EQ(relaxation.outcome, MasterProblem::Outcome::Solved);
+    ExpectCovered(relaxation, demands);
+    MasterProblem fresh(instance);
+    fresh.SetUntilNoneImproves(true);
+    EXPECT_EQ(relaxation.bound, fresh.Solve(demands, 1 << 20, kNoLimit, minLoad).bound)
+        << "step " << step;
+    for (const auto& [bar, value] : relaxation.used) {
+      EXPECT_GE(Load(instance, bar), minLoad) << "step " << step;
+    }
+    ASSERT_FALSE(relaxation.used.empty());
+    for (const PatternEntry& entry : relaxation.used.front().first.entries) {
+      demands[entry.type] = std::max(0, demands[entry.type] - entry.count);
+    }
+  }
+  EXPECT_EQ(drops, 4);
+}
+
+}  // namespace
+}  // namespace grill::cutplan
