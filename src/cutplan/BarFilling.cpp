@@ -48,6 +48,7 @@ class BarFiller {
     }
     waste_ = static_cast<std::int64_t>(bars) * capacity_ - total;
     worth_.assign(Types(), 0.0);
+    lastCount_.assign(Types(), 0);
     UseValues(values);
     std::mt19937_64 random(0x5eed);
     for (int type = 0; type <= Types(); ++type) {
@@ -262,28 +263,8 @@ class BarFiller {
     // Over the whole rest, the suffixes still bound each item's bars.
     PrepareSuffixes();
     // The bars are counted for every item, and listed for the one chosen.
-    std::size_t fewest = kMostFillCompletions;
-    int first = -1;
     bool whole = false;
-    for (int type = 0; type < Types() && !stopped_; ++type) {
-      if (rest_[type] == 0) {
-        continue;
-      }
-      // Only a count as low as the best so far is of use.
-      const std::size_t count = CountCompletions(type, whole ? fewest + 1 : kMostFillCompletions);
-      const bool shorter =
-          !cutShort_ && (!whole || count < fewest || (count == fewest && TakeTie()));
-      if (shorter) {
-        fewest = count;
-        first = type;
-        whole = true;
-      } else if (first < 0) {
-        first = type;
-      }
-      if (whole && fewest == 0) {
-        break;
-      }
-    }
+    const int first = FewestBarsItem(whole);
     std::vector<Bar> bars;
     if (!stopped_ && first >= 0) {
       bars = Completions(first, kMostFillCompletions);
@@ -330,9 +311,48 @@ class BarFiller {
     return false;
   }
 
+  // Of the items left, the one with the fewest bars; `whole` when its count
+  // is complete, else the longest. Counted in the order of their last
+  // counts: a low count found early cuts the others' short, as only a count
+  // as low is of use. The counts shrink down the search, so the last ones
+  // order them well.
+  int FewestBarsItem(bool& whole) {
+    order_.clear();
+    for (int type = 0; type < Types(); ++type) {
+      if (rest_[type] > 0) {
+        order_.push_back(type);
+      }
+    }
+    std::stable_sort(order_.begin(), order_.end(),
+                     [this](int a, int b) { return lastCount_[a] < lastCount_[b]; });
+    std::size_t fewest = kMostFillCompletions;
+    int first = -1;
+    whole = false;
+    for (const int type : order_) {
+      if (stopped_) {
+        break;
+      }
+      const std::size_t count = CountCompletions(type, whole ? fewest + 1 : kMostFillCompletions);
+      lastCount_[type] = count;
+      const bool shorter =
+          !cutShort_ && (!whole || count < fewest || (count == fewest && TakeTie(type, first)));
+      if (shorter) {
+        fewest = count;
+        first = type;
+        whole = true;
+      } else if (!whole && (first < 0 || type < first)) {
+        first = type;
+      }
+      if (whole && fewest == 0) {
+        break;
+      }
+    }
+    return first;
+  }
+
   // Of two items with as many bars, the first restarts take the shorter;
   // the later ones toss a coin.
-  bool TakeTie() { return attempt_ < 2 || random_() % 2 == 0; }
+  bool TakeTie(int type, int chosen) { return attempt_ < 2 ? type > chosen : random_() % 2 == 0; }
 
   bool TryEach(const std::vector<Bar>& bars) {
     for (const Bar& bar : bars) {
@@ -529,6 +549,9 @@ class BarFiller {
   // Per row and load, as PrepareSuffixes has them, and each type's row.
   std::vector<double> best_;
   std::vector<int> rowOf_;
+  // Per type, its bars at the last count, and the order of the next.
+  std::vector<std::size_t> lastCount_;
+  std::vector<int> order_;
   std::vector<double> exact_;
   std::deque<std::size_t> window_;
   Bar chosen_;
