@@ -23,7 +23,9 @@ constexpr std::size_t kCandidateBatch = 50;
 // Columns per row beyond which idle ones are dropped, and per row kept
 // then, but never fewer than these: on small jobs a simplex iteration is
 // cheap, and the columns spare the pricing. Only those priced out by more
-// than this share of their cost go.
+// than this share of their cost go, and none where rows count the bars of
+// a kind: the branching on kinds moves between ranges that need the
+// columns the last duals priced out.
 constexpr int kMostColumnsPerRow = 6;
 constexpr int kKeptColumnsPerRow = 3;
 constexpr int kMostColumnsAlways = 2000;
@@ -112,6 +114,7 @@ MasterProblem::MasterProblem(const BinInstance& instance)
   if (instance.StockCount() == 1 && !instance.AnyLimited()) {
     AddExchanges();
   }
+  firstDroppable_ = static_cast<int>(patterns_.size());
 }
 
 void MasterProblem::EnableExchanges(bool enabled) {
@@ -350,10 +353,16 @@ void MasterProblem::DropIdleColumns(const std::vector<double>& values,
     if (gone[column]) {
       continue;
     }
-    patterns_[left] = std::move(patterns_[column]);
-    loads_[left] = loads_[column];
+    // Until the first column that goes, each stays where it is (a vector
+    // moved onto itself would be left empty).
+    if (left != column) {
+      patterns_[left] = std::move(patterns_[column]);
+      loads_[left] = loads_[column];
+      if (column < flagged) {
+        standIn_[left] = standIn_[column];
+      }
+    }
     if (column < flagged) {
-      standIn_[left] = standIn_[column];
       leftFlagged = left + 1;
     }
     ++left;
@@ -372,10 +381,9 @@ void MasterProblem::DropIdleColumns(const std::vector<double>& values,
 std::vector<int> MasterProblem::IdleColumns(const std::vector<double>& values,
                                             const std::vector<double>& limitDuals) const {
   const int rows = lp_->numberRows();
-  // The columns of one type each and the exchanges come first and stay.
-  const int first = firstExchange_ + exchanges_;
+  const int first = firstDroppable_;
   const int droppable = lp_->numberColumns() - first;
-  if (droppable <= std::max(kMostColumnsPerRow * rows, kMostColumnsAlways)) {
+  if (!Smoothable() || droppable <= std::max(kMostColumnsPerRow * rows, kMostColumnsAlways)) {
     return {};
   }
   // By the duals, not the solver's reduced costs: those of the columns the

@@ -182,6 +182,9 @@ class MasterProblem {
   // from the first, how many.
   int firstExchange_ = 0;
   int exchanges_ = 0;
+  // The columns before it, of one type each and the exchanges, stay: they
+  // keep the relaxation feasible for any demand.
+  int firstDroppable_ = 0;
   // Per column: its pattern and load, and whether it is one of the
   // stand-ins that keep the relaxation feasible under any minimum load.
   std::vector<Pattern> patterns_;

@@ -12,10 +12,12 @@
 namespace grill::cutplan {
 namespace {
 
-BinInstance ManyLengths(std::mt19937& random) {
+// Many lengths, and one so long that only its own bar holds it. With
+// `twoKinds`, shorter bars beside, at the same price.
+BinInstance ManyLengths(std::mt19937& random, bool twoKinds) {
   std::uniform_int_distribution<std::int64_t> size(1500, 4000);
   std::uniform_int_distribution<int> demand(1, 3);
-  std::vector<std::int64_t> sizes;
+  std::vector<std::int64_t> sizes{9'800};
   for (int type = 0; type < 120; ++type) {
     sizes.push_back(size(random));
   }
@@ -28,6 +30,10 @@ BinInstance ManyLengths(std::mt19937& random) {
   }
   instance.capacities = {10'000};
   instance.costs = {1};
+  if (twoKinds) {
+    instance.capacities.insert(instance.capacities.begin(), 8'000);
+    instance.costs.insert(instance.costs.begin(), 1);
+  }
   return instance;
 }
 
@@ -39,11 +45,11 @@ std::vector<Pattern> RandomBars(const BinInstance& instance, std::mt19937& rando
     std::vector<int> types{type(random), type(random), type(random)};
     std::sort(types.begin(), types.end());
     types.erase(std::unique(types.begin(), types.end()), types.end());
-    Pattern bar{0, {}};
+    Pattern bar{instance.StockCount() - 1, {}};
     for (int chosen : types) {
       bar.entries.push_back({chosen, 1});
     }
-    if (Load(instance, bar) <= instance.capacities[0]) {
+    if (Load(instance, bar) <= instance.capacities.back()) {
       bars.push_back(bar);
     }
   }
@@ -63,29 +69,38 @@ void ExpectCovered(const MasterProblem::Relaxation& relaxation, const std::vecto
   }
 }
 
-TEST(MasterProblem, KeepsItsBoundsAsItDropsColumns) {
+class DroppedColumns : public ::testing::TestWithParam<bool> {};
+
+std::int64_t FreshBound(const BinInstance& instance, const std::vector<int>& demands,
+                        std::int64_t minLoad) {
+  MasterProblem fresh(instance);
+  fresh.SetUntilNoneImproves(true);
+  return fresh.Solve(demands, 1 << 20, kNoLimit, minLoad).bound;
+}
+
+TEST_P(DroppedColumns, LeaveTheBoundsAsTheyWere) {
+  const bool twoKinds = GetParam();
   std::mt19937 random(17);
-  const BinInstance instance = ManyLengths(random);
+  const BinInstance instance = ManyLengths(random, twoKinds);
   MasterProblem lasting(instance);
   lasting.SetUntilNoneImproves(true);
   std::vector<int> demands = instance.demands;
   int drops = 0;
-  // Down one dive: each step takes out a bar of the last solution, after
-  // more bars than the relaxation keeps came in. Every
-  // other step wants full bars, which brings in the stand-ins that keep the
-  // relaxation feasible: they must stay what they are.
+  // Down one dive, the longest piece's bar first, then each step a bar of
+  // the last solution, after more bars than the relaxation keeps came in.
+  // With one kind every other step wants full bars, which brings in the
+  // stand-ins that keep the relaxation feasible: they must stay what they
+  // are. With two, nothing but the bars of one type each keeps it so.
+  demands[0] = 0;
   for (int step = 0; step < 4; ++step) {
-    const std::int64_t minLoad = step % 2 == 1 ? 9'000 : 0;
+    const std::int64_t minLoad = !twoKinds && step % 2 == 1 ? 9'000 : 0;
     lasting.AddPatterns(RandomBars(instance, random, 3000));
     const int columns = lasting.ColumnCount();
     const MasterProblem::Relaxation relaxation = lasting.Solve(demands, 1 << 20, kNoLimit, minLoad);
     drops += lasting.ColumnCount() < columns ? 1 : 0;
     ASSERT_EQ(relaxation.outcome, MasterProblem::Outcome::Solved);
     ExpectCovered(relaxation, demands);
-    MasterProblem fresh(instance);
-    fresh.SetUntilNoneImproves(true);
-    EXPECT_EQ(relaxation.bound, fresh.Solve(demands, 1 << 20, kNoLimit, minLoad).bound)
-        << "step " << step;
+    EXPECT_EQ(relaxation.bound, FreshBound(instance, demands, minLoad)) << "step " << step;
     for (const auto& [bar, value] : relaxation.used) {
       EXPECT_GE(Load(instance, bar), minLoad) << "step " << step;
     }
@@ -95,7 +110,18 @@ TEST(MasterProblem, KeepsItsBoundsAsItDropsColumns) {
     }
   }
   EXPECT_EQ(drops, 4);
+  // Back at the root, as a search that backtracks: the longest piece's bar
+  // went unused for a while, and must still be there.
+  const MasterProblem::Relaxation root = lasting.Solve(instance.demands, 1 << 20, kNoLimit);
+  ASSERT_EQ(root.outcome, MasterProblem::Outcome::Solved);
+  ExpectCovered(root, instance.demands);
+  EXPECT_EQ(root.bound, FreshBound(instance, instance.demands, 0));
 }
+
+INSTANTIATE_TEST_SUITE_P(MasterProblem, DroppedColumns, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& param) {
+                           return param.param ? "OfTwoKinds" : "OfOneKind";
+                         });
 
 }  // namespace
 }  // namespace grill::cutplan
