@@ -333,9 +333,8 @@ void MasterProblem::SetDemands(const std::vector<int>& demands) {
   demandsChanged_ = true;
 }
 
-void MasterProblem::DropIdleColumns(const std::vector<double>& values,
-                                    const std::vector<double>& limitDuals) {
-  const std::vector<int> idle = IdleColumns(values, limitDuals);
+void MasterProblem::DropIdleColumns(const std::vector<double>& values) {
+  const std::vector<int> idle = IdleColumns(values);
   if (idle.empty()) {
     return;
   }
@@ -378,8 +377,7 @@ void MasterProblem::DropIdleColumns(const std::vector<double>& values,
   }
 }
 
-std::vector<int> MasterProblem::IdleColumns(const std::vector<double>& values,
-                                            const std::vector<double>& limitDuals) const {
+std::vector<int> MasterProblem::IdleColumns(const std::vector<double>& values) const {
   const int rows = lp_->numberRows();
   const int first = firstDroppable_;
   const int droppable = lp_->numberColumns() - first;
@@ -395,7 +393,7 @@ std::vector<int> MasterProblem::IdleColumns(const std::vector<double>& values,
     }
     const Pattern& pattern = patterns_[column];
     const double cost = static_cast<double>(instance_.costs[pattern.stock]);
-    const double reduced = cost - limitDuals[pattern.stock] - ValueOf(pattern, values);
+    const double reduced = cost - ValueOf(pattern, values);
     if (reduced > kIdleReducedCost * cost) {
       idle.emplace_back(reduced, column);
     }
@@ -660,7 +658,7 @@ MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, 
         continue;
       }
       result.bound = provenBound;
-      DropIdleColumns(values, limitDuals);
+      DropIdleColumns(values);
       break;
     }
     if (provenBound >= beat) {

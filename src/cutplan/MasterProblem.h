@@ -99,11 +99,11 @@ class MasterProblem {
   // solve just ended price out most clearly: each simplex iteration looks
   // at every column, and a search's many solves each add some. The basis
   // stays, as only nonbasic columns go.
-  void DropIdleColumns(const std::vector<double>& values, const std::vector<double>& limitDuals);
+  void DropIdleColumns(const std::vector<double>& values);
   // The columns to drop, in order: of those beyond the ones kept, the
-  // nonbasic ones priced out most clearly.
-  std::vector<int> IdleColumns(const std::vector<double>& values,
-                               const std::vector<double>& limitDuals) const;
+  // nonbasic ones priced out most clearly; none where rows count a kind's
+  // bars, so the demands' duals alone price the bars.
+  std::vector<int> IdleColumns(const std::vector<double>& values) const;
   void SetMinimumLoad(std::int64_t minLoad);
   void AddColumns(const std::vector<Pattern>& patterns, const std::vector<double>& costs,
                   const std::vector<bool>& usable, bool standIns);
