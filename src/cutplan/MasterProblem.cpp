@@ -87,7 +87,8 @@ MasterProblem::MasterProblem(const BinInstance& instance)
       kindRow_(instance.StockCount(), -1),
       rowLower_(instance.StockCount(), -COIN_DBL_MAX),
       rowUpper_(instance.StockCount(), COIN_DBL_MAX),
-      left_(FullSupply(instance)) {
+      left_(FullSupply(instance)),
+      demands_(instance.demands) {
   int rows = instance.TypeCount();
   for (int stock = 0; stock < instance.StockCount(); ++stock) {
     if (instance.Limited(stock)) {
@@ -163,7 +164,7 @@ void MasterProblem::AddPatterns(const std::vector<Pattern>& patterns) {
   std::vector<bool> usable;
   for (const Pattern& pattern : patterns) {
     costs.push_back(static_cast<double>(instance_.costs[pattern.stock]));
-    usable.push_back(Load(instance_, pattern) >= minLoad_);
+    usable.push_back(Usable(pattern, Load(instance_, pattern), static_cast<int>(patterns_.size())));
   }
   AddColumns(patterns, costs, usable, false);
 }
@@ -318,19 +319,39 @@ void MasterProblem::SetMinimumLoad(std::int64_t minLoad) {
     AddStandIns();
   }
   minLoad_ = minLoad;
-  for (int column = 0; column < static_cast<int>(patterns_.size()); ++column) {
-    if (!IsStandIn(column)) {
-      lp_->setColumnUpper(column, loads_[column] >= minLoad ? COIN_DBL_MAX : 0.0);
-    }
-  }
-  demandsChanged_ = true;  // the basis stays dual feasible
+  BoundColumns();
 }
 
 void MasterProblem::SetDemands(const std::vector<int>& demands) {
   for (int type = 0; type < instance_.TypeCount(); ++type) {
     lp_->setRowBounds(type, demands[type], COIN_DBL_MAX);
   }
-  demandsChanged_ = true;
+  demands_ = demands;
+  BoundColumns();
+}
+
+bool MasterProblem::Usable(const Pattern& pattern, std::int64_t load, int column) const {
+  if (load < minLoad_) {
+    return false;
+  }
+  return column < firstDroppable_ || !Smoothable() ||
+         std::all_of(
+             pattern.entries.begin(), pattern.entries.end(),
+             [&](const PatternEntry& entry) { return entry.count <= demands_[entry.type]; });
+}
+
+void MasterProblem::BoundColumns() {
+  const double* upper = lp_->columnUpper();
+  for (int column = 0; column < static_cast<int>(patterns_.size()); ++column) {
+    if (IsStandIn(column) || IsExchange(column)) {
+      continue;
+    }
+    const double bound = Usable(patterns_[column], loads_[column], column) ? COIN_DBL_MAX : 0.0;
+    if (upper[column] != bound) {
+      lp_->setColumnUpper(column, bound);
+    }
+  }
+  demandsChanged_ = true;  // the basis stays dual feasible
 }
 
 void MasterProblem::DropIdleColumns(const std::vector<double>& values) {

@@ -147,6 +147,16 @@ class MasterProblem {
                                     const std::vector<int>& demands, const SearchLimit& limit,
                                     bool& added);
 
+  // A bar is usable where it is loaded at least to the minimum and holds
+  // no more of a type than is left of it: no plan of the rest has one that
+  // holds more, and with it the relaxation would cover what is not there.
+  // The bars of one type each stay, whatever the demand: they keep the
+  // relaxation feasible. Where kind rows count the bars, every bar loaded
+  // enough stays: there leaving them out made a shop job's plan dearer.
+  bool Usable(const Pattern& pattern, std::int64_t load, int column) const;
+  // Every column's upper bound as Usable has it, the stand-ins' and the
+  // exchanges' aside.
+  void BoundColumns();
   void AddStandIns();
   void AddExchanges();
   void EnableExchanges(bool enabled);
@@ -175,6 +185,8 @@ class MasterProblem {
   std::vector<double> rowLower_;
   std::vector<double> rowUpper_;
   Supply left_;
+  // The demands of the solve under way.
+  std::vector<int> demands_;
   std::vector<KindRange> ranges_;
   // The limit of the solve under way, which ends a simplex run early.
   const SearchLimit* limit_ = nullptr;

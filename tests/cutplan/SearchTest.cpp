@@ -150,7 +150,7 @@ TEST(PlanProof, TakesTheSameStepsInEveryRun) {
   const BinInstance instance = ItemsOf(*job);
   const auto search = [&instance] {
     const SearchLimit limit =
-        SearchLimit{Clock::now() + std::chrono::minutes(10), {}}.WithWork(1'000'000'000);
+        SearchLimit{Clock::now() + std::chrono::minutes(10), {}}.WithWork(640'000'000);
     const std::int64_t before = WorkDone();
     SearchResult found = ImproveSolution(instance, BestGreedy(instance, instance.demands), limit);
     return std::tuple(std::move(found.solution), found.bound, WorkDone() - before);
