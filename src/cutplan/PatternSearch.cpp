@@ -49,12 +49,12 @@ constexpr std::int64_t kAffordableFill = 128 * 1024 * 1024;
 // affordable (8 bytes each), and the bars it may try.
 constexpr std::int64_t kAffordableTable = 4 * 1024 * 1024;
 constexpr std::int64_t kFillNodes = 10'000'000;
-// The bar filling takes this many times the other's turn: where the best
-// plan is one bar above the relaxation, it proves most such plans and
-// fills most bars exactly that the other finds. Its proofs after the first
-// turn take much of twice the other's turn, and one cut short waits for
-// the next: three times leaves them room.
-constexpr int kFillShare = 3;
+// The bar filling takes this many times the other's turn. Where the best
+// plan is one bar above the relaxation, the filling settles most such
+// plans in its first two turns, with little work, and most plans that fill
+// every bar which its first turn misses, branch and price finds: an equal
+// share keeps either from waiting long for the other.
+constexpr int kFillShare = 1;
 // The filling's first turn, before branch and price, takes this many times
 // the work the search did before it; kSlowShare times as many where that
 // was more than kSlowStart (about 0.12 s, as on 400 pieces of 350 lengths;
