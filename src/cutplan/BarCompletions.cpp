@@ -8,8 +8,12 @@ namespace grill::cutplan {
 
 namespace {
 
-// The work of each step of the search.
-constexpr std::int64_t kCompletionStepWork = 20;
+// The work of each step of the search, and of a word of the sums' table
+// per copy.
+constexpr std::int64_t kCompletionStepWork = 60;
+constexpr std::int64_t kWordsPerWork = 2;
+
+constexpr int kWordBits = 64;
 
 class Completer {
  public:
@@ -20,16 +24,13 @@ class Completer {
         counts_(instance.TypeCount(), 0),
         minLoad_(minLoad),
         most_(most),
-        sizeFrom_(instance.TypeCount() + 1, 0) {
-    for (int type = instance.TypeCount(); type-- > 0;) {
-      sizeFrom_[type] = sizeFrom_[type + 1] + instance.sizes[type] * available[type];
-    }
-  }
+        words_(static_cast<std::size_t>(instance.capacities.back() / kWordBits + 1)) {}
 
   Completions Run(int type) {
     --left_[type];
     ++counts_[type];
-    Extend(type, instance_.capacities.back() - instance_.sizes[type]);
+    TabulateSums();
+    Extend(0, instance_.capacities.back() - instance_.sizes[type]);
     std::stable_sort(result_.patterns.begin(), result_.patterns.end(),
                      [&](const Pattern& a, const Pattern& b) {
                        return Load(instance_, a) > Load(instance_, b);
@@ -39,17 +40,20 @@ class Completer {
 
  private:
   // Types before `from` are decided; `room` is what the bar has left.
+  // The bars taking a next type come first, each with more copies first,
+  // and the bar taking none last; only where the types after it can still
+  // load the bar enough.
   void Extend(int from, std::int64_t room) {
     AddWork(kCompletionStepWork);
     if (!result_.all) {
       return;
     }
     const std::int64_t load = instance_.capacities.back() - room;
-    if (load + std::min(room, sizeFrom_[from]) < minLoad_) {
+    if (!AnySum(from, std::max<std::int64_t>(0, minLoad_ - load), room)) {
       return;
     }
-    int next = from;
-    while (next < instance_.TypeCount() && (left_[next] == 0 || instance_.sizes[next] > room)) {
+    int next = std::max(from, FirstFitting(room));
+    while (next < instance_.TypeCount() && left_[next] == 0) {
       ++next;
     }
     if (next == instance_.TypeCount()) {
@@ -65,6 +69,84 @@ class Completer {
       counts_[next] -= count;
       left_[next] += count;
     }
+  }
+
+  // The first type that fits `room`: the sizes only shrink.
+  int FirstFitting(std::int64_t room) const {
+    const auto fits = std::partition_point(instance_.sizes.begin(), instance_.sizes.end(),
+                                           [room](std::int64_t size) { return size > room; });
+    return static_cast<int>(fits - instance_.sizes.begin());
+  }
+
+  // Per type, the sums the available copies of it and of the shorter types
+  // make up, as bits up to the capacity: the search goes on only where one
+  // of them reaches the load asked for and fits. A type with none
+  // available shares the row after it.
+  void TabulateSums() {
+    const int types = instance_.TypeCount();
+    sums_.assign((static_cast<std::size_t>(types) + 1) * words_, 0);
+    rowOf_.assign(types + 1, types);
+    sums_[static_cast<std::size_t>(types) * words_] = 1;  // nothing adds up to 0
+    int row = types;
+    for (int type = types; type-- > 0;) {
+      if (left_[type] > 0) {
+        std::uint64_t* sums = &sums_[static_cast<std::size_t>(type) * words_];
+        std::copy_n(&sums_[static_cast<std::size_t>(row) * words_], words_, sums);
+        // In chunks of 1, 2, 4, ... copies, which make up every count.
+        int left = left_[type];
+        for (int chunk = 1; left > 0; chunk *= 2) {
+          const int copies = std::min(chunk, left);
+          left -= copies;
+          const std::int64_t shift = instance_.sizes[type] * copies;
+          if (shift > instance_.capacities.back()) {
+            break;
+          }
+          ShiftIn(sums, shift);
+        }
+        row = type;
+      }
+      rowOf_[type] = row;
+    }
+  }
+
+  // sums |= sums << shift, the words from the top down so that each reads
+  // the ones below as they were.
+  void ShiftIn(std::uint64_t* sums, std::int64_t shift) {
+    const auto wordShift = static_cast<std::size_t>(shift / kWordBits);
+    const auto bitShift = static_cast<int>(shift % kWordBits);
+    AddWork(static_cast<std::int64_t>(words_) / kWordsPerWork);
+    for (std::size_t word = words_; word-- > wordShift;) {
+      const std::size_t from = word - wordShift;
+      std::uint64_t moved = sums[from] << bitShift;
+      if (bitShift > 0 && from > 0) {
+        moved |= sums[from - 1] >> (kWordBits - bitShift);
+      }
+      sums[word] |= moved;
+    }
+  }
+
+  // Whether the available copies of the types from `from` on make up a sum
+  // from `low` to `high`.
+  bool AnySum(int from, std::int64_t low, std::int64_t high) const {
+    if (low > high) {
+      return false;
+    }
+    const std::uint64_t* sums = &sums_[static_cast<std::size_t>(rowOf_[from]) * words_];
+    const auto first = static_cast<std::size_t>(low / kWordBits);
+    const auto last = static_cast<std::size_t>(high / kWordBits);
+    for (std::size_t word = first; word <= last; ++word) {
+      std::uint64_t bits = sums[word];
+      if (word == first) {
+        bits &= ~std::uint64_t{0} << (low % kWordBits);
+      }
+      if (word == last && high % kWordBits != kWordBits - 1) {
+        bits &= (std::uint64_t{1} << (high % kWordBits + 1)) - 1;
+      }
+      if (bits != 0) {
+        return true;
+      }
+    }
+    return false;
   }
 
   void Record(std::int64_t room) {
@@ -97,7 +179,10 @@ class Completer {
   std::vector<int> counts_;
   std::int64_t minLoad_;
   std::size_t most_;
-  std::vector<std::int64_t> sizeFrom_;  // all available copies from a type on
+  // The sums' table: per row, words_ words; each type's row.
+  std::size_t words_;
+  std::vector<std::uint64_t> sums_;
+  std::vector<int> rowOf_;
   Completions result_;
 };
 

@@ -61,18 +61,19 @@ std::set<Counts> AllCompletions(const BinInstance& instance, const Counts& avail
   return found;
 }
 
-TEST(BarCompletions, AreTheMaximalBarsOfTheLongestPiece) {
+TEST(BarCompletions, AreTheMaximalBarsOfAPiece) {
   BinInstance instance{{60, 45, 30, 25, 10, 7}, {1, 2, 3, 1, 4, 2}, {120}, {1}};
-  for (std::int64_t minLoad : {0, 100, 115, 120}) {
-    SCOPED_TRACE(minLoad);
-    Completions completions = CompleteBar(instance, instance.demands, 0, minLoad, 1000);
+  for (const auto& [type, minLoad] : std::vector<std::pair<int, std::int64_t>>{
+           {0, 0}, {0, 100}, {0, 115}, {0, 120}, {2, 0}, {2, 113}, {5, 117}, {5, 120}}) {
+    SCOPED_TRACE(::testing::Message() << "type " << type << " load " << minLoad);
+    Completions completions = CompleteBar(instance, instance.demands, type, minLoad, 1000);
     EXPECT_TRUE(completions.all);
     std::set<Counts> got;
     for (const Pattern& bar : completions.patterns) {
       got.insert(CountsOf(instance, bar));
     }
     EXPECT_EQ(got.size(), completions.patterns.size());  // no bar twice
-    EXPECT_EQ(got, AllCompletions(instance, instance.demands, 0, minLoad));
+    EXPECT_EQ(got, AllCompletions(instance, instance.demands, type, minLoad));
     EXPECT_TRUE(std::is_sorted(
         completions.patterns.begin(), completions.patterns.end(),
         [&](const Pattern& a, const Pattern& b) { return Load(instance, a) > Load(instance, b); }));
