@@ -52,7 +52,7 @@ class Completer {
     if (!AnySum(from, std::max<std::int64_t>(0, minLoad_ - load), room)) {
       return;
     }
-    int next = std::max(from, FirstFitting(room));
+    int next = std::max(from, instance_.FirstFitting(room));
     while (next < instance_.TypeCount() && left_[next] == 0) {
       ++next;
     }
@@ -69,13 +69,6 @@ class Completer {
       counts_[next] -= count;
       left_[next] += count;
     }
-  }
-
-  // The first type that fits `room`: the sizes only shrink.
-  int FirstFitting(std::int64_t room) const {
-    const auto fits = std::partition_point(instance_.sizes.begin(), instance_.sizes.end(),
-                                           [room](std::int64_t size) { return size > room; });
-    return static_cast<int>(fits - instance_.sizes.begin());
   }
 
   // Per type, the sums the available copies of it and of the shorter types

@@ -406,14 +406,6 @@ class BarFiller {
     ++rest_[type];
   }
 
-  // The first type that fits `room`: the sizes only shrink. Deep in a bar
-  // most types are too long, and a scan over them took most of the count.
-  int FirstFitting(std::int64_t room) const {
-    const auto fits = std::partition_point(instance_.sizes.begin(), instance_.sizes.end(),
-                                           [room](std::int64_t size) { return size > room; });
-    return static_cast<int>(fits - instance_.sizes.begin());
-  }
-
   // Entries in type order, one per type.
   static Bar Merged(Bar bar) {
     std::sort(bar.begin(), bar.end(),
@@ -493,7 +485,9 @@ class BarFiller {
     if (cutShort_ || worth + best_[rowOf_[type] * width + room] < 1 - shortfallLeft_) {
       return;
     }
-    int next = std::max(type, FirstFitting(room));
+    // Deep in a bar most types are too long: a scan over them took much
+    // of each count.
+    int next = std::max(type, instance_.FirstFitting(room));
     while (next < Types() && rest_[next] == 0) {
       ++next;
     }

@@ -18,6 +18,12 @@ std::int64_t BinInstance::HighestCost() const {
   return *std::max_element(costs.begin(), costs.end());
 }
 
+int BinInstance::FirstFitting(std::int64_t room) const {
+  const auto fits = std::partition_point(sizes.begin(), sizes.end(),
+                                         [room](std::int64_t size) { return size > room; });
+  return static_cast<int>(fits - sizes.begin());
+}
+
 Supply FullSupply(const BinInstance& instance) {
   Supply left(instance.StockCount(), kAsNeeded);
   for (int stock = 0; stock < instance.StockCount(); ++stock) {

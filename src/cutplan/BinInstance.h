@@ -39,6 +39,8 @@ struct BinInstance {
   bool AnyLimited() const;
   std::int64_t LowestCost() const;
   std::int64_t HighestCost() const;
+  // The first type no longer than `room`, TypeCount() when none is.
+  int FirstFitting(std::int64_t room) const;
 };
 
 // Bars left per stock kind: a kind bought as needed never runs out.
