@@ -74,17 +74,19 @@ class Completer {
   // Per type, the sums the available copies of it and of the shorter types
   // make up, as bits up to the capacity: the search goes on only where one
   // of them reaches the load asked for and fits. A type with none
-  // available shares the row after it.
+  // available shares the row after it; the first row is the empty sum's.
   void TabulateSums() {
     const int types = instance_.TypeCount();
-    sums_.assign((static_cast<std::size_t>(types) + 1) * words_, 0);
-    rowOf_.assign(types + 1, types);
-    sums_[static_cast<std::size_t>(types) * words_] = 1;  // nothing adds up to 0
-    int row = types;
+    const auto rows = static_cast<std::size_t>(
+        1 + std::count_if(left_.begin(), left_.end(), [](int left) { return left > 0; }));
+    sums_.assign(rows * words_, 0);
+    sums_[0] = 1;  // nothing adds up to 0
+    rowOf_.assign(types + 1, 0);
+    std::size_t row = 0;
     for (int type = types; type-- > 0;) {
       if (left_[type] > 0) {
-        std::uint64_t* sums = &sums_[static_cast<std::size_t>(type) * words_];
-        std::copy_n(&sums_[static_cast<std::size_t>(row) * words_], words_, sums);
+        std::uint64_t* sums = &sums_[(row + 1) * words_];
+        std::copy_n(&sums_[row * words_], words_, sums);
         // In chunks of 1, 2, 4, ... copies, which make up every count.
         int left = left_[type];
         for (int chunk = 1; left > 0; chunk *= 2) {
@@ -96,7 +98,7 @@ class Completer {
           }
           ShiftIn(sums, shift);
         }
-        row = type;
+        ++row;
       }
       rowOf_[type] = row;
     }
@@ -124,7 +126,7 @@ class Completer {
     if (low > high) {
       return false;
     }
-    const std::uint64_t* sums = &sums_[static_cast<std::size_t>(rowOf_[from]) * words_];
+    const std::uint64_t* sums = &sums_[rowOf_[from] * words_];
     const auto first = static_cast<std::size_t>(low / kWordBits);
     const auto last = static_cast<std::size_t>(high / kWordBits);
     for (std::size_t word = first; word <= last; ++word) {
@@ -175,7 +177,7 @@ class Completer {
   // The sums' table: per row, words_ words; each type's row.
   std::size_t words_;
   std::vector<std::uint64_t> sums_;
-  std::vector<int> rowOf_;
+  std::vector<std::size_t> rowOf_;
   Completions result_;
 };
 

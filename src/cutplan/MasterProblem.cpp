@@ -163,8 +163,9 @@ void MasterProblem::AddPatterns(const std::vector<Pattern>& patterns) {
   std::vector<double> costs;
   std::vector<bool> usable;
   for (const Pattern& pattern : patterns) {
+    const auto column = static_cast<int>(patterns_.size() + costs.size());
     costs.push_back(static_cast<double>(instance_.costs[pattern.stock]));
-    usable.push_back(Usable(pattern, Load(instance_, pattern), static_cast<int>(patterns_.size())));
+    usable.push_back(Usable(pattern, Load(instance_, pattern), column));
   }
   AddColumns(patterns, costs, usable, false);
 }
