@@ -313,14 +313,10 @@ void MasterProblem::AddStandIns() {
 }
 
 void MasterProblem::SetMinimumLoad(std::int64_t minLoad) {
-  if (minLoad == minLoad_) {
-    return;
-  }
   if (minLoad > 0 && standIn_.empty()) {
     AddStandIns();
   }
   minLoad_ = minLoad;
-  BoundColumns();
 }
 
 void MasterProblem::SetDemands(const std::vector<int>& demands) {
@@ -604,8 +600,9 @@ std::optional<double> MasterProblem::PriceAndAdd(const std::vector<double>& pric
 
 MasterProblem::Relaxation MasterProblem::Solve(const std::vector<int>& demands, std::int64_t beat,
                                                const SearchLimit& limit, std::int64_t minLoad) {
-  SetDemands(demands);
+  // The columns' bounds follow both, once.
   SetMinimumLoad(minLoad);
+  SetDemands(demands);
   limit_ = &limit;
   Relaxation result;
   std::int64_t provenBound = 0;

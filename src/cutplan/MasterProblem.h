@@ -104,6 +104,7 @@ class MasterProblem {
   // nonbasic ones priced out most clearly; none where rows count a kind's
   // bars, so the demands' duals alone price the bars.
   std::vector<int> IdleColumns(const std::vector<double>& values) const;
+  // Only the load: SetDemands, which follows, bounds the columns by both.
   void SetMinimumLoad(std::int64_t minLoad);
   void AddColumns(const std::vector<Pattern>& patterns, const std::vector<double>& costs,
                   const std::vector<bool>& usable, bool standIns);
