@@ -154,6 +154,54 @@ TEST(BarFilling, AgreesWithEveryPackingTriedOnRandomItems) {
   }
 }
 
+// Bars cut into pieces of a few lengths, so that most lengths come several
+// times: where every bar must be full, the table of each length is built
+// from the next one's, in chunks of copies, and it must still lead to such
+// a packing, whatever the values.
+TEST(BarFilling, FindsExactPackingsOfRepeatedLengths) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    SCOPED_TRACE(round);
+    const std::int64_t step = 3 + static_cast<std::int64_t>(random() % 5);
+    const std::int64_t capacity = step * (8 + static_cast<std::int64_t>(random() % 8));
+    const int bars = 3 + static_cast<int>(random() % 4);
+    std::vector<std::int64_t> sizes;
+    for (int bar = 0; bar < bars; ++bar) {
+      std::int64_t left = capacity;
+      while (left > 0) {
+        const std::int64_t piece =
+            std::min(left, step * (1 + static_cast<std::int64_t>(random() % 6)));
+        sizes.push_back(piece);
+        left -= piece;
+      }
+    }
+    const BinInstance instance = ItemsInBars(sizes, capacity);
+    MasterProblem master(instance);
+    master.AddPatterns(BestGreedy(instance, instance.demands));
+    master.SetUntilNoneImproves(true);
+    const Repricing reprice = [&](const std::vector<int>& rest, int restBars) {
+      std::int64_t load = 0;
+      for (int type = 0; type < instance.TypeCount(); ++type) {
+        load += instance.sizes[type] * rest[type];
+      }
+      return Duals(master, rest, restBars, capacity - (restBars * capacity - load));
+    };
+    const std::optional<std::vector<double>> duals =
+        Duals(master, instance.demands, bars, capacity);
+    ASSERT_TRUE(duals);
+    std::vector<double> byLength(instance.TypeCount());
+    for (int type = 0; type < instance.TypeCount(); ++type) {
+      byLength[type] = static_cast<double>(instance.sizes[type]);
+    }
+    for (const FillResult& result :
+         {FillBars(instance, instance.demands, bars, byLength, kNoLimit, kManyNodes),
+          FillBars(instance, instance.demands, bars, *duals, kNoLimit, kManyNodes, reprice)}) {
+      ASSERT_EQ(result.outcome, FillResult::Outcome::Found);
+      EXPECT_EQ(PackingFault(instance, result.solution, bars), "");
+    }
+  }
+}
+
 TEST(BarFilling, StopsAtItsLimits) {
   // Forty items of 3 in bars of 10 hold three each: 13 bars have the
   // length but not the room, which only the search itself tells.
