@@ -45,6 +45,18 @@ std::optional<std::vector<double>> Duals(MasterProblem& master, const std::vecto
   return master.ItemValues();
 }
 
+// The duals of each rest over the bars that waste no more than its bars may.
+Repricing RestDuals(MasterProblem& master, const BinInstance& instance) {
+  return [&master, &instance](const std::vector<int>& rest, int bars) {
+    const std::int64_t capacity = instance.capacities.back();
+    std::int64_t load = 0;
+    for (int type = 0; type < instance.TypeCount(); ++type) {
+      load += instance.sizes[type] * rest[type];
+    }
+    return Duals(master, rest, bars, capacity - (bars * capacity - load));
+  };
+}
+
 BinInstance Instance(std::vector<std::int64_t> sizes, std::vector<int> demands,
                      std::int64_t capacity) {
   return {std::move(sizes), std::move(demands), {capacity}, {1}};
@@ -105,13 +117,7 @@ TEST(BarFilling, AgreesWithEveryPackingTriedOnRandomItems) {
     MasterProblem master(instance);
     master.AddPatterns(BestGreedy(instance, instance.demands));
     master.SetUntilNoneImproves(true);
-    const Repricing reprice = [&](const std::vector<int>& rest, int bars) {
-      std::int64_t load = 0;
-      for (int type = 0; type < instance.TypeCount(); ++type) {
-        load += instance.sizes[type] * rest[type];
-      }
-      return Duals(master, rest, bars, capacity - (bars * capacity - load));
-    };
+    const Repricing reprice = RestDuals(master, instance);
     std::vector<double> noise(instance.TypeCount());
     for (double& value : noise) {
       value = static_cast<double>(random() % 1000) / 100 - 2;
@@ -179,13 +185,7 @@ TEST(BarFilling, FindsExactPackingsOfRepeatedLengths) {
     MasterProblem master(instance);
     master.AddPatterns(BestGreedy(instance, instance.demands));
     master.SetUntilNoneImproves(true);
-    const Repricing reprice = [&](const std::vector<int>& rest, int restBars) {
-      std::int64_t load = 0;
-      for (int type = 0; type < instance.TypeCount(); ++type) {
-        load += instance.sizes[type] * rest[type];
-      }
-      return Duals(master, rest, restBars, capacity - (restBars * capacity - load));
-    };
+    const Repricing reprice = RestDuals(master, instance);
     const std::optional<std::vector<double>> duals =
         Duals(master, instance.demands, bars, capacity);
     ASSERT_TRUE(duals);
