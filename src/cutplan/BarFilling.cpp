@@ -47,6 +47,13 @@ class BarFiller {
       restItems_ += demands[type];
     }
     waste_ = static_cast<std::int64_t>(bars) * capacity_ - total;
+    firstFitting_.reserve(static_cast<std::size_t>(capacity_) + 1);
+    for (std::int64_t room = 0, fitting = Types(); room <= capacity_; ++room) {
+      while (fitting > 0 && instance.sizes[fitting - 1] <= room) {
+        --fitting;
+      }
+      firstFitting_.push_back(static_cast<int>(fitting));
+    }
     worth_.assign(Types(), 0.0);
     lastCount_.assign(Types(), 0);
     UseValues(values);
@@ -174,34 +181,27 @@ class BarFiller {
   // over exact loads (kNoWorth where none is made up), in chunks of 1, 2,
   // 4, ... copies.
   void AddToLoads(std::vector<double>& best, int type, double value) const {
-    AddChunks(best.data(), type, 1, value);
-  }
-
-  // The same from the loads `from` into `to`, which it overwrites: the
-  // first chunk reads `from`, the others work in place.
-  void AddToLoads(const double* from, double* to, int type, double value) const {
-    const std::int64_t size = instance_.sizes[type];
-    const std::int64_t copied = std::min(size, capacity_ + 1);
-    AddWork(std::max<std::int64_t>(0, capacity_ - size + 1) / kLoadsPerWork);
-    std::copy_n(from, copied, to);
-    for (std::int64_t load = copied; load <= capacity_; ++load) {
-      to[load] = std::max(from[load], from[load - size] + value);
-    }
-    AddChunks(to, type, 2, value);
-  }
-
-  // The chunks of the rest of a type from the one of `first` copies on.
-  void AddChunks(double* best, int type, int first, double value) const {
-    int left = rest_[type] - (first - 1);
-    for (int chunk = first; left > 0; chunk *= 2) {
+    int left = rest_[type];
+    for (int chunk = 1; left > 0; chunk *= 2) {
       const int copies = std::min(chunk, left);
       left -= copies;
       const std::int64_t size = instance_.sizes[type] * copies;
       const double worth = value * copies;
       AddWork(std::max<std::int64_t>(0, capacity_ - size + 1) / kLoadsPerWork);
-      for (std::int64_t load = capacity_; load >= size; --load) {
-        best[load] = std::max(best[load], best[load - size] + worth);
+      // From the top down, each block of `size` loads reads only the one
+      // below it, which it has not changed yet: the 0-1 knapsack's step in
+      // place, and each block a loop the compiler vectorises.
+      for (std::int64_t end = capacity_ + 1; end > size; end -= size) {
+        const std::int64_t begin = std::max(size, end - size);
+        TakeOnce(best.data() + begin - size, best.data() + begin, end - begin, worth);
       }
+    }
+  }
+
+  static void TakeOnce(const double* __restrict below, double* __restrict loads, std::int64_t count,
+                       double worth) {
+    for (std::int64_t load = 0; load < count; ++load) {
+      loads[load] = std::max(loads[load], below[load] + worth);
     }
   }
 
@@ -421,54 +421,67 @@ class BarFiller {
     return merged;
   }
 
-  // Per type, over the rest of it and the shorter types: the most worth of
-  // the items making up a load within the waste left below each load.
-  // A type with none left shares the row of the next type with some:
-  // deep in the search most types are used up. Without waste the most
-  // over a window is the load's own, so each row is built from the one
-  // after it.
+  // Per type with some left, over the rest of it and the shorter types:
+  // the most worth of the items making up a load within the waste left
+  // below each load. The types go into one knapsack over exact loads from
+  // the shortest on, and after each its row is stored from its size on
+  // only: below that, the row of the first type left that fits the load
+  // holds the same. On long bars the table outgrows the caches, and
+  // writing whole rows took much of each step.
   void PrepareSuffixes() {
     const std::int64_t waste = WasteLeft();
     const std::size_t width = static_cast<std::size_t>(capacity_) + 1;
     exact_.assign(width, kNoWorth);
     exact_[0] = 0;
     best_.resize((Types() + 1) * width);
-    rowOf_.resize(Types() + 1);
-    int row = Types();
-    rowOf_[row] = row;
-    WindowMost(&best_[row * width], waste);
+    rowStart_.resize(Types() + 1);
+    std::size_t used = 0;
+    StoreRow(Types(), waste, used);
     for (int type = Types(); type-- > 0;) {
       if (rest_[type] > 0) {
-        if (waste == 0) {
-          AddToLoads(&best_[row * width], &best_[type * width], type, worth_[type]);
-        } else {
-          AddToLoads(exact_, type, worth_[type]);
-          WindowMost(&best_[type * width], waste);
-        }
-        row = type;
+        AddToLoads(exact_, type, worth_[type]);
+        StoreRow(type, waste, used);
       }
-      rowOf_[type] = row;
     }
   }
 
-  // most[load]: the most of exact_ over [load - waste, load].
-  void WindowMost(double* most, std::int64_t waste) {
-    const std::size_t width = static_cast<std::size_t>(capacity_) + 1;
+  // The row of `type`, from its size on (all of it past the last type),
+  // after the `used` entries of the table.
+  void StoreRow(int type, std::int64_t waste, std::size_t& used) {
+    const std::int64_t from = type < Types() ? instance_.sizes[type] : 0;
+    rowStart_[type] = static_cast<std::int64_t>(used) - from;
+    double* row = &best_[used];
+    used += static_cast<std::size_t>(capacity_ - from + 1);
     if (waste == 0) {
-      std::copy_n(exact_.begin(), width, most);
-      return;
+      std::copy(exact_.begin() + from, exact_.end(), row);
+    } else {
+      WindowMost(row, from, waste);
     }
-    AddWork(static_cast<std::int64_t>(width) * kWindowWork);
+  }
+
+  // The most worth over the types from `type` on making up a load within
+  // the waste left below `room`; `type` is the first left that fits it.
+  double MostWorth(int type, std::int64_t room) const {
+    return best_[static_cast<std::size_t>(rowStart_[type] + room)];
+  }
+
+  // most[load - from]: the most of exact_ over [load - waste, load], for
+  // the loads from `from` on.
+  void WindowMost(double* most, std::int64_t from, std::int64_t waste) {
+    const std::int64_t width = capacity_ + 1;
+    AddWork(width * kWindowWork);
     window_.clear();
-    for (std::size_t load = 0; load < width; ++load) {
+    for (std::int64_t load = std::max<std::int64_t>(0, from - waste); load < width; ++load) {
       while (!window_.empty() && exact_[window_.back()] <= exact_[load]) {
         window_.pop_back();
       }
       window_.push_back(load);
-      if (static_cast<std::int64_t>(load - window_.front()) > waste) {
+      if (load - window_.front() > waste) {
         window_.pop_front();
       }
-      most[load] = exact_[window_.front()];
+      if (load >= from) {
+        most[load - from] = exact_[window_.front()];
+      }
     }
   }
 
@@ -481,15 +494,17 @@ class BarFiller {
         cutShort_ = true;
       }
     }
-    const std::size_t width = static_cast<std::size_t>(capacity_) + 1;
-    if (cutShort_ || worth + best_[rowOf_[type] * width + room] < 1 - shortfallLeft_) {
+    if (cutShort_) {
       return;
     }
     // Deep in a bar most types are too long: a scan over them took much
     // of each count.
-    int next = std::max(type, instance_.FirstFitting(room));
+    int next = std::max(type, firstFitting_[room]);
     while (next < Types() && rest_[next] == 0) {
       ++next;
+    }
+    if (worth + MostWorth(next, room) < 1 - shortfallLeft_) {
+      return;
     }
     if (next == Types()) {
       if (room <= wasteLeft_ && worth >= 1 - shortfallLeft_) {
@@ -548,14 +563,17 @@ class BarFiller {
   // The completions' search.
   std::int64_t wasteLeft_ = 0;
   double shortfallLeft_ = 0;
-  // Per row and load, as PrepareSuffixes has them, and each type's row.
+  // Per room, the first type that fits it: a binary search at each step
+  // of the completions took a good part of them.
+  std::vector<int> firstFitting_;
+  // The rows of PrepareSuffixes, and where each type's would start.
   std::vector<double> best_;
-  std::vector<int> rowOf_;
+  std::vector<std::int64_t> rowStart_;
   // Per type, its bars at the last count, and the order of the next.
   std::vector<std::size_t> lastCount_;
   std::vector<int> order_;
   std::vector<double> exact_;
-  std::deque<std::size_t> window_;
+  std::deque<std::int64_t> window_;
   Bar chosen_;
   std::vector<std::pair<double, Bar>> found_;
   std::size_t foundCount_ = 0;
