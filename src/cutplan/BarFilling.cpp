@@ -48,11 +48,8 @@ class BarFiller {
     }
     waste_ = static_cast<std::int64_t>(bars) * capacity_ - total;
     firstFitting_.reserve(static_cast<std::size_t>(capacity_) + 1);
-    for (std::int64_t room = 0, fitting = Types(); room <= capacity_; ++room) {
-      while (fitting > 0 && instance.sizes[fitting - 1] <= room) {
-        --fitting;
-      }
-      firstFitting_.push_back(static_cast<int>(fitting));
+    for (std::int64_t room = 0; room <= capacity_; ++room) {
+      firstFitting_.push_back(instance.FirstFitting(room));
     }
     worth_.assign(Types(), 0.0);
     lastCount_.assign(Types(), 0);
