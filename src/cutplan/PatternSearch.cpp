@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <random>
+#include <utility>
 
 #include "BarCompletions.h"
 #include "BarFilling.h"
@@ -70,6 +73,15 @@ constexpr std::int64_t kSlowStart = 120'000'000;
 constexpr int kEarlyFillShare = 8;
 // The filling's first restart may take this many of its turns.
 constexpr int kFirstRestartTurns = 2;
+// Where a plan meeting the bound fills every bar, dives that fix every bar
+// the relaxation all but takes (at least this much of it) come before the
+// filling's first turn and after it, for these many times the work of
+// their relaxation's first solve: a few such dives find most plans that
+// fill every bar, and the filling's first turn proves most plans one bar
+// above the bound before the dives after it take their time.
+constexpr double kAllButWhole = 0.8;
+constexpr int kDivesBeforeFilling = 2;
+constexpr int kDivesAfterFilling = 16;
 
 class Diver {
  public:
@@ -91,16 +103,21 @@ class Diver {
   SearchResult Run() {
     workAtStart_ = WorkDone();
     bound_ = SimpleCostBound(instance_);
+    std::optional<FullBars> fullBars;
     if (Tight()) {
-      StartWithFullBars();
+      fullBars = EnumerateFullBars(
+          instance_, instance_.capacities.back() - std::max<std::int64_t>(0, WasteAtBound()));
+      StartWithFullBars(master_, *fullBars);
     }
     // The relaxations bound and guide; near enough does for both.
     master_.SetPricingAccuracy(PatternPricer::Accuracy::Improving);
     if (FillsFirst()) {
       filledFirst_ = true;
-      if (FillTurn(0, kEarlyFillShare) == true) {
+      if (FixingDives(*fullBars, kDivesBeforeFilling) || FillTurn(0, kEarlyFillShare) == true ||
+          FixingDives(*fullBars, kDivesAfterFilling)) {
         return {std::move(best_), std::min(bound_, bestCost_)};
       }
+      diveMaster_.reset();
     }
     if (!Decided()) {
       MasterProblem::Relaxation root = SolveResidual(bestCost_);
@@ -132,6 +149,133 @@ class Diver {
            OneBarAbove() && FillingPays();
   }
 
+  // Dives for a plan of one bar fewer than the best where such a plan
+  // fills every bar: each step fixes every bar the relaxation of the rest
+  // all but takes, or else one of the bars it gives the longest item left,
+  // drawn by their values. A step so settles many bars, and most dives
+  // end in such a plan or soon fail; each failed one is followed by
+  // another, drawn anew, for `share` times the work of their relaxation's
+  // first solve. That relaxation is their own, started as the search's:
+  // where they find nothing, the search goes on as it would have without
+  // them. True when a plan meets the bound.
+  bool FixingDives(const FullBars& fullBars, int share) {
+    const std::int64_t capacity = instance_.capacities.back();
+    if (!diveMaster_) {
+      diveMaster_.emplace(instance_);
+      diveMaster_->AddPatterns(best_);
+      StartWithFullBars(*diveMaster_, fullBars);
+      diveMaster_->SetPricingAccuracy(PatternPricer::Accuracy::Improving);
+      const std::int64_t before = WorkDone();
+      SolveResidual(*diveMaster_, bestCost_, capacity - WasteLeft());
+      diveUnit_ = WorkDone() - before;
+    }
+    const SearchLimit whole = limit_;
+    limit_ = whole.WithWork(share * diveUnit_);
+    // The fullest bars' completion costs a knapsack per bar at each step.
+    const bool firstDive = std::exchange(firstDive_, false);
+    while (!Finished()) {
+      MasterProblem::Relaxation root =
+          SolveResidual(*diveMaster_, bestCost_, capacity - WasteLeft());
+      if (root.outcome != MasterProblem::Outcome::Solved ||
+          !FixingDive(*diveMaster_, std::move(root))) {
+        break;
+      }
+    }
+    firstDive_ = firstDive;
+    limit_ = whole;
+    return Decided();
+  }
+
+  // One dive from the root's relaxation; false when a relaxation ran out
+  // of time.
+  bool FixingDive(MasterProblem& master, MasterProblem::Relaxation relaxation) {
+    const std::int64_t capacity = instance_.capacities.back();
+    const std::int64_t wasteBefore = fixedWaste_;
+    int fixedBars = 0;
+    bool more = true;
+    while (relaxation.outcome == MasterProblem::Outcome::Solved && !Finished()) {
+      TryRounding(relaxation);
+      int fixedNow = FixAllButWhole(relaxation);
+      if (fixedNow == 0) {
+        fixedNow = FixDrawn(relaxation);
+      }
+      fixedBars += fixedNow;
+      if (fixedNow == 0 || WasteLeft() < 0) {
+        break;
+      }
+      if (std::all_of(residual_.begin(), residual_.end(), [](int d) { return d == 0; })) {
+        Record(fixed_);
+        break;
+      }
+      relaxation = SolveResidual(master, bestCost_ - fixedCost_, capacity - WasteLeft());
+      more = relaxation.outcome != MasterProblem::Outcome::OutOfTime;
+    }
+    Unfix(fixedBars);
+    fixedWaste_ = wasteBefore;
+    return more;
+  }
+
+  // Fixes each bar the relaxation takes at least kAllButWhole of; returns
+  // how many.
+  int FixAllButWhole(const MasterProblem::Relaxation& relaxation) {
+    int fixedBars = 0;
+    for (const auto& [pattern, value] : relaxation.used) {
+      if (value >= kAllButWhole && Fixable(pattern)) {
+        FixWithWaste(pattern);
+        ++fixedBars;
+      }
+    }
+    return fixedBars;
+  }
+
+  // Fixes one of the relaxation's bars that hold the longest item left,
+  // drawn with chances as their values; returns how many it fixed.
+  int FixDrawn(const MasterProblem::Relaxation& relaxation) {
+    const int longest = static_cast<int>(
+        std::find_if(residual_.begin(), residual_.end(), [](int d) { return d > 0; }) -
+        residual_.begin());
+    std::vector<std::pair<const Pattern*, double>> holding;
+    double total = 0;
+    for (const auto& [pattern, value] : relaxation.used) {
+      const bool holds =
+          std::any_of(pattern.entries.begin(), pattern.entries.end(),
+                      [&](const PatternEntry& entry) { return entry.type == longest; });
+      if (holds && Fixable(pattern)) {
+        holding.emplace_back(&pattern, value);
+        total += value;
+      }
+    }
+    if (holding.empty()) {
+      return 0;
+    }
+    // 53 random bits, uniform in [0, 1), alike on every standard library.
+    double drawn = static_cast<double>(drawing_() >> 11) * 0x1.0p-53 * total;
+    const Pattern* chosen = holding.back().first;
+    for (const auto& [pattern, value] : holding) {
+      if (drawn < value) {
+        chosen = pattern;
+        break;
+      }
+      drawn -= value;
+    }
+    FixWithWaste(*chosen);
+    return 1;
+  }
+
+  // The rest holds the whole bar, and its waste fits what is left.
+  bool Fixable(const Pattern& pattern) const {
+    const std::int64_t waste = instance_.capacities.back() - Load(instance_, pattern);
+    return waste <= WasteLeft() && std::all_of(pattern.entries.begin(), pattern.entries.end(),
+                                               [&](const PatternEntry& entry) {
+                                                 return residual_[entry.type] >= entry.count;
+                                               });
+  }
+
+  void FixWithWaste(const Pattern& pattern) {
+    Fix(pattern, 1);
+    fixedWaste_ += instance_.capacities.back() - Load(instance_, pattern);
+  }
+
   // The waste of a plan that meets the bound, with one stock kind.
   std::int64_t WasteAtBound() const {
     return bound_ / instance_.costs.back() * instance_.capacities.back() - totalSize_;
@@ -142,17 +286,15 @@ class Diver {
   // it needs, unless there are so many that every solve slows down; then,
   // and for those of four, which are more still, they are candidates for
   // the relaxations over such bars alone.
-  void StartWithFullBars() {
-    const std::int64_t waste = std::max<std::int64_t>(0, WasteAtBound());
-    FullBars bars = EnumerateFullBars(instance_, instance_.capacities.back() - waste);
+  void StartWithFullBars(MasterProblem& master, const FullBars& bars) const {
+    std::vector<Pattern> candidates = bars.fourItems;
     if (static_cast<std::int64_t>(bars.fewItems.size()) <=
         kFullBarsPerType * instance_.TypeCount()) {
-      master_.AddPatterns(bars.fewItems);
+      master.AddPatterns(bars.fewItems);
     } else {
-      bars.fourItems.insert(bars.fourItems.end(), std::make_move_iterator(bars.fewItems.begin()),
-                            std::make_move_iterator(bars.fewItems.end()));
+      candidates.insert(candidates.end(), bars.fewItems.begin(), bars.fewItems.end());
     }
-    master_.SetCandidates(std::move(bars.fourItems));
+    master.SetCandidates(std::move(candidates));
   }
 
   // Unless tight, the plain dive and those with few deviations; then, with
@@ -526,8 +668,13 @@ class Diver {
   bool Finished() const { return Decided() || limit_.Reached(); }
 
   MasterProblem::Relaxation SolveResidual(std::int64_t beat, std::int64_t minLoad = 0) {
-    master_.SetSupply(left_);
-    return master_.Solve(residual_, beat, limit_, minLoad);
+    return SolveResidual(master_, beat, minLoad);
+  }
+
+  MasterProblem::Relaxation SolveResidual(MasterProblem& master, std::int64_t beat,
+                                          std::int64_t minLoad) {
+    master.SetSupply(left_);
+    return master.Solve(residual_, beat, limit_, minLoad);
   }
 
   // Solves the relaxation for the residual demands below the fixed bars.
@@ -688,6 +835,11 @@ class Diver {
   bool filledFirst_ = false;
   std::int64_t totalSize_ = 0;
   std::int64_t fixedWaste_ = 0;
+  // The fixing dives' relaxation, the work of its first solve, and their
+  // draws.
+  std::optional<MasterProblem> diveMaster_;
+  std::int64_t diveUnit_ = 0;
+  std::mt19937_64 drawing_{0x5eed};
   bool complete_ = true;   // the branching so far missed no solution
   int discrepancies_ = 0;  // left to the current branch
   int lastBudget_ = 0;     // of the last round of branch and price

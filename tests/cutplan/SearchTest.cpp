@@ -140,9 +140,9 @@ BinInstance ItemsOf(const testing::KnownInstance& known) {
 }
 
 // The search's turns are measured in work, not time: ended by a limit of
-// work in the filling's second turn, after a turn of branch and price, a
-// search takes the same steps in every run, on any thread, and ends with
-// the same plan and bound.
+// work in the dives after the filling's first turn, a search takes the
+// same steps in every run, on any thread, and ends with the same plan and
+// bound.
 TEST(PlanProof, TakesTheSameStepsInEveryRun) {
   std::vector<testing::KnownInstance> instances = testing::LoadInstances("ani_ai");
   const auto job = std::find_if(instances.begin(), instances.end(),
@@ -151,7 +151,7 @@ TEST(PlanProof, TakesTheSameStepsInEveryRun) {
   const BinInstance instance = ItemsOf(*job);
   const auto search = [&instance] {
     const SearchLimit limit =
-        SearchLimit{Clock::now() + std::chrono::minutes(10), {}}.WithWork(1'400'000'000);
+        SearchLimit{Clock::now() + std::chrono::minutes(10), {}}.WithWork(1'000'000'000);
     const std::int64_t before = WorkDone();
     SearchResult found = ImproveSolution(instance, BestGreedy(instance, instance.demands), limit);
     return std::tuple(std::move(found.solution), found.bound, WorkDone() - before);
@@ -161,6 +161,36 @@ TEST(PlanProof, TakesTheSameStepsInEveryRun) {
   std::thread([&] { second = search(); }).join();
   EXPECT_EQ(std::get<0>(first).size(), 133);  // the plan of 132 bars not found yet
   EXPECT_EQ(first, second);
+}
+
+// Where every bar must be full, dives that fix the bars the relaxation
+// all but takes find perfect packings early: these within 0.3 s of work,
+// where the bar filling alone took 0.5 to 0.66 s's on the 402-piece ones
+// and the 201-piece ones need the dives after the filling's first turn.
+// The plans they find hold every piece once.
+TEST(PlanProof, DivesFindPerfectPackingsEarly) {
+  std::vector<testing::KnownInstance> instances = testing::LoadInstances("ani_ai");
+  for (const std::string name : {"201_2500_DI_5", "201_2500_DI_6", "201_2500_DI_7", "201_2500_DI_8",
+                                 "402_10000_DI_1", "402_10000_DI_2", "402_10000_DI_3"}) {
+    SCOPED_TRACE(name);
+    const auto job = std::find_if(instances.begin(), instances.end(),
+                                  [&](const auto& known) { return known.name == name; });
+    ASSERT_NE(job, instances.end());
+    const BinInstance instance = ItemsOf(*job);
+    const SearchLimit limit =
+        SearchLimit{Clock::now() + std::chrono::minutes(10), {}}.WithWork(300'000'000);
+    const SearchResult found =
+        ImproveSolution(instance, BestGreedy(instance, instance.demands), limit);
+    EXPECT_EQ(static_cast<int>(found.solution.size()), job->optimum);
+    std::vector<int> held(instance.TypeCount(), 0);
+    for (const Pattern& bar : found.solution) {
+      EXPECT_LE(Load(instance, bar), instance.capacities.back());
+      for (const PatternEntry& entry : bar.entries) {
+        held[entry.type] += entry.count;
+      }
+    }
+    EXPECT_EQ(held, instance.demands);
+  }
 }
 
 TEST(PlanEachGroup, GivesWhatPlanningOneByOneGives) {
