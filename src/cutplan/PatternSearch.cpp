@@ -103,18 +103,22 @@ class Diver {
   SearchResult Run() {
     workAtStart_ = WorkDone();
     bound_ = SimpleCostBound(instance_);
-    std::optional<FullBars> fullBars;
+    // The fixing dives' relaxation starts with them too.
+    std::optional<FullBars> forDives;
     if (Tight()) {
-      fullBars = EnumerateFullBars(
+      FullBars bars = EnumerateFullBars(
           instance_, instance_.capacities.back() - std::max<std::int64_t>(0, WasteAtBound()));
-      StartWithFullBars(master_, *fullBars);
+      if (FillsFirst()) {
+        forDives = bars;
+      }
+      StartWithFullBars(master_, std::move(bars));
     }
     // The relaxations bound and guide; near enough does for both.
     master_.SetPricingAccuracy(PatternPricer::Accuracy::Improving);
     if (FillsFirst()) {
       filledFirst_ = true;
-      if (FixingDives(*fullBars, kDivesBeforeFilling) || FillTurn(0, kEarlyFillShare) == true ||
-          FixingDives(*fullBars, kDivesAfterFilling)) {
+      if (FixingDives(*forDives, kDivesBeforeFilling) || FillTurn(0, kEarlyFillShare) == true ||
+          FixingDives(*forDives, kDivesAfterFilling)) {
         return {std::move(best_), std::min(bound_, bestCost_)};
       }
       diveMaster_.reset();
@@ -203,7 +207,7 @@ class Diver {
       if (fixedNow == 0 || WasteLeft() < 0) {
         break;
       }
-      if (std::all_of(residual_.begin(), residual_.end(), [](int d) { return d == 0; })) {
+      if (NothingLeft()) {
         Record(fixed_);
         break;
       }
@@ -231,9 +235,7 @@ class Diver {
   // Fixes one of the relaxation's bars that hold the longest item left,
   // drawn with chances as their values; returns how many it fixed.
   int FixDrawn(const MasterProblem::Relaxation& relaxation) {
-    const int longest = static_cast<int>(
-        std::find_if(residual_.begin(), residual_.end(), [](int d) { return d > 0; }) -
-        residual_.begin());
+    const int longest = LongestLeft();
     std::vector<std::pair<const Pattern*, double>> holding;
     double total = 0;
     for (const auto& [pattern, value] : relaxation.used) {
@@ -286,15 +288,15 @@ class Diver {
   // it needs, unless there are so many that every solve slows down; then,
   // and for those of four, which are more still, they are candidates for
   // the relaxations over such bars alone.
-  void StartWithFullBars(MasterProblem& master, const FullBars& bars) const {
-    std::vector<Pattern> candidates = bars.fourItems;
+  void StartWithFullBars(MasterProblem& master, FullBars bars) const {
     if (static_cast<std::int64_t>(bars.fewItems.size()) <=
         kFullBarsPerType * instance_.TypeCount()) {
       master.AddPatterns(bars.fewItems);
     } else {
-      candidates.insert(candidates.end(), bars.fewItems.begin(), bars.fewItems.end());
+      bars.fourItems.insert(bars.fourItems.end(), std::make_move_iterator(bars.fewItems.begin()),
+                            std::make_move_iterator(bars.fewItems.end()));
     }
-    master.SetCandidates(std::move(candidates));
+    master.SetCandidates(std::move(bars.fourItems));
   }
 
   // Unless tight, the plain dive and those with few deviations; then, with
@@ -571,7 +573,7 @@ class Diver {
       EndTurnHere();
       return;
     }
-    if (std::all_of(residual_.begin(), residual_.end(), [](int d) { return d == 0; })) {
+    if (NothingLeft()) {
       Record(fixed_);
       return;
     }
@@ -589,9 +591,7 @@ class Diver {
       return;
     }
     TryRounding(relaxation);
-    const int longest = static_cast<int>(
-        std::find_if(residual_.begin(), residual_.end(), [](int d) { return d > 0; }) -
-        residual_.begin());
+    const int longest = LongestLeft();
     if (WasteLeft() < 0) {
       return;
     }
@@ -667,6 +667,17 @@ class Diver {
 
   bool Finished() const { return Decided() || limit_.Reached(); }
 
+  bool NothingLeft() const {
+    return std::all_of(residual_.begin(), residual_.end(), [](int d) { return d == 0; });
+  }
+
+  // The first type with some left: the longest, as the sizes only shrink.
+  int LongestLeft() const {
+    return static_cast<int>(
+        std::find_if(residual_.begin(), residual_.end(), [](int d) { return d > 0; }) -
+        residual_.begin());
+  }
+
   MasterProblem::Relaxation SolveResidual(std::int64_t beat, std::int64_t minLoad = 0) {
     return SolveResidual(master_, beat, minLoad);
   }
@@ -679,7 +690,7 @@ class Diver {
 
   // Solves the relaxation for the residual demands below the fixed bars.
   std::optional<MasterProblem::Relaxation> Relax() {
-    if (std::all_of(residual_.begin(), residual_.end(), [](int d) { return d == 0; })) {
+    if (NothingLeft()) {
       Record(fixed_);
       return std::nullopt;
     }
@@ -756,7 +767,7 @@ class Diver {
     // the greedy rules rarely find. Costly, so only on the first dive.
     if (firstDive_) {
       fixedBars += FixFullestBars();
-      if (std::all_of(residual_.begin(), residual_.end(), [](int d) { return d == 0; })) {
+      if (NothingLeft()) {
         Record(fixed_);
       }
     }
