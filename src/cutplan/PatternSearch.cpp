@@ -315,10 +315,13 @@ class Diver {
   // The rest holds the whole bar, and its waste fits what is left.
   bool Fixable(const Pattern& pattern) const {
     const std::int64_t waste = instance_.capacities.back() - Load(instance_, pattern);
-    return waste <= WasteLeft() && std::all_of(pattern.entries.begin(), pattern.entries.end(),
-                                               [&](const PatternEntry& entry) {
-                                                 return residual_[entry.type] >= entry.count;
-                                               });
+    return waste <= WasteLeft() && RestHolds(pattern);
+  }
+
+  bool RestHolds(const Pattern& pattern) const {
+    return std::all_of(
+        pattern.entries.begin(), pattern.entries.end(),
+        [&](const PatternEntry& entry) { return residual_[entry.type] >= entry.count; });
   }
 
   void FixWithWaste(const Pattern& pattern) {
@@ -866,10 +869,7 @@ class Diver {
     for (auto used = std::next(relaxation.used.begin()); used != relaxation.used.end(); ++used) {
       const auto& [pattern, value] = *used;
       const int copies = static_cast<int>(value + 1 - kAllButWhole);
-      const bool whole = std::all_of(
-          pattern.entries.begin(), pattern.entries.end(),
-          [&](const PatternEntry& entry) { return residual_[entry.type] >= entry.count; });
-      if (copies > 0 && whole) {
+      if (copies > 0 && RestHolds(pattern)) {
         fixedBars += Fix(pattern, copies);
       }
     }
